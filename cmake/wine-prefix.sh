@@ -1,0 +1,40 @@
+#!/bin/sh
+# Prepares or stops the private Wine prefix that the Windows tests run in.
+#   wine-prefix.sh start PREFIX   create the prefix once (null graphics driver, no
+#                                 crash dialog), then start a persistent server
+#   wine-prefix.sh stop PREFIX    stop that prefix's server
+set -eu
+action=$1
+export WINEPREFIX="$2"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+case "$action" in
+start)
+    if [ ! -f "$WINEPREFIX/.quenby-ready" ]; then
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot --init >"$WINEPREFIX.boot.log" 2>&1 || true
+        wineserver -w
+        # No display here: without the null driver window creation fails.
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null /f >/dev/null 2>&1
+        # A crash must end the test, not open a debugger that waits for ever.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1
+        wineserver -k || true
+        wineserver -w || true
+        touch "$WINEPREFIX/.quenby-ready"
+    fi
+    # A persistent server saves every test program a three-second wait for it.
+    wineserver -p 3600 </dev/null >/dev/null 2>&1
+    wine cmd /c exit >"$WINEPREFIX.warm.log" 2>&1 </dev/null || true
+    ;;
+stop)
+    wineserver -k 2>/dev/null || true
+    ;;
+*)
+    echo "usage: $0 start|stop PREFIX" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,55 @@
+// Who is who between the two programs: the window identities by which each finds
+// the other, and the six registered messages they exchange.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace quenby {
+
+// The engine's hidden top-level window.
+inline constexpr std::u16string_view kEngineWindowClass = u"TQuenbyEngine";
+inline constexpr std::u16string_view kEngineWindowTitle = u"Harlowe Quenby Pro";
+
+// The control panel's main window. Its class is the one the panel's Qt version
+// gives a top-level window with an icon ("Qt" + version digits + "QWindowIcon");
+// the build passes the right literal.
+std::u16string_view panelWindowClass();
+inline constexpr std::u16string_view kPanelWindowTitle = u"Quenby for Windows 11/10";
+
+// The registered messages, in the order both programs register them.
+enum class Message : std::size_t {
+    UpdateData,     // panel -> engine: the settings in the registry changed; reload them
+    StartDefragRAM, // anyone -> engine: recover wParam MB beyond what is free now
+    QuenbyStart,    // engine -> panel: the engine has started
+    QuenbyExit,     // engine -> panel: the engine is ending
+    QuenbyDisable,  // engine -> panel: the optimizer was switched off from the tray
+    QuenbyEnable,   // engine -> panel: the optimizer was switched on from the tray
+};
+inline constexpr std::size_t kMessageCount = 6;
+
+inline constexpr std::array<std::u16string_view, kMessageCount> kMessageNames = {
+    u"WM_UPDATEDATAMESSAGE", u"WM_StartDefragRAM", u"WM_QUENBY_START",
+    u"WM_QUENBY_EXIT",       u"WM_QUENBY_DISABLE", u"WM_QUENBY_ENABLE",
+};
+
+// The system message that ends the engine.
+inline constexpr std::uint32_t kCloseMessage = 16; // WM_CLOSE
+
+// The numbers the window system gave the six names in this session.
+struct MessageNumbers {
+    std::array<std::uint32_t, kMessageCount> numbers{};
+
+    std::uint32_t operator[](Message m) const { return numbers[static_cast<std::size_t>(m)]; }
+
+    // Which of the six a message number is, if any.
+    bool identify(std::uint32_t number, Message& which) const;
+};
+
+// Registers the six names in their fixed order.
+MessageNumbers registerMessages();
+
+std::u16string_view messageName(Message m);
+
+} // namespace quenby

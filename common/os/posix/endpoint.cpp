@@ -1,0 +1,408 @@
+// The receiving side of the window link on Linux, and the pieces of the wire
+// format that the sending side (windowlink_posix.cpp) shares with it.
+//
+// A window is a Unix datagram socket in the per-user runtime folder, named
+// "<identity hash>.<pid>.sock". The folder is private to the user (0700, owned by
+// them), so only the user's own processes can find or post to a window, the same
+// reach a window has within one Windows session.
+#include "common/os/posix/endpoint.h"
+#include "common/os/posix/wire.h"
+
+#include "common/text.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace quenby::os::posix {
+
+
+namespace {
+
+// "QNBY" in the first four bytes, so that a stray datagram is recognised as one.
+constexpr std::uint32_t kMagic = 0x59424E51;
+constexpr std::size_t kRecordSize = 24;
+// A call to receive() gives up after this many malformed datagrams in a row, so
+// that a flood of junk cannot hold the caller's event loop; the rest wait for the
+// next call.
+constexpr int kMaxDroppedPerCall = 64;
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+std::string errorText(int error)
+{
+    return std::strerror(error);
+}
+
+bool makeAddress(const std::string& path, sockaddr_un& address, socklen_t& length)
+{
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    // The path must fit with its terminating null; a longer one would be cut short
+    // and name a different file.
+    if (path.empty() || path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.data(), path.size());
+    length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size() + 1);
+    return true;
+}
+
+void putLittleEndian(unsigned char* out, std::uint64_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+std::uint64_t getLittleEndian(const unsigned char* in, int bytes)
+{
+    std::uint64_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | in[i];
+    return value;
+}
+
+void encode(const PostedMessage& message, unsigned char (&record)[kRecordSize])
+{
+    putLittleEndian(record, kMagic, 4);
+    putLittleEndian(record + 4, message.message, 4);
+    putLittleEndian(record + 8, message.wParam, 8);
+    putLittleEndian(record + 16, static_cast<std::uint64_t>(message.lParam), 8);
+}
+
+std::uint64_t fnv1a64(std::string_view bytes)
+{
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+// A folder that the runtime folder is made in must not let anyone else rename or
+// replace what is inside it: owned by us or by root, and not writable by others
+// unless the sticky bit protects each entry (as on /tmp).
+bool safeParent(const std::string& path, std::string& why)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        why = path + ": " + errorText(errno);
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        why = path + " is not a folder";
+        return false;
+    }
+    if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+        why = path + " is owned by another user";
+        return false;
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (info.st_mode & S_ISVTX) == 0) {
+        why = path + " is writable by others and not sticky";
+        return false;
+    }
+    return true;
+}
+
+// Makes the folder if it is missing and checks that it is ours alone.
+bool privateFolder(const std::string& path, std::string& why)
+{
+    bool created = false;
+    if (::mkdir(path.c_str(), 0700) == 0) {
+        created = true;
+    } else if (errno != EEXIST) {
+        why = "cannot create " + path + ": " + errorText(errno);
+        return false;
+    }
+
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        why = path + ": " + errorText(errno);
+        return false;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        why = path + " is a symbolic link";
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        why = path + " is not a folder";
+        return false;
+    }
+
+    // Check the folder through a handle on it, so that what is checked is what
+    // was opened even if the name is swapped meanwhile.
+    Fd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.get() < 0) {
+        why = path + ": " + errorText(errno);
+        return false;
+    }
+    if (created) {
+        // mkdir's mode went through the umask; an odd umask could leave even the
+        // owner without access.
+        (void)::fchmod(folder.get(), 0700);
+    }
+    if (::fstat(folder.get(), &info) != 0) {
+        why = path + ": " + errorText(errno);
+        return false;
+    }
+    if (info.st_uid != ::geteuid()) {
+        why = path + " is owned by another user (uid " + std::to_string(info.st_uid) + ")";
+        return false;
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+        why = path + " is writable by group or others (mode " + mode + ")";
+        return false;
+    }
+    return true;
+}
+
+std::string withoutTrailingSlashes(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+// Gives the socket file a modification time with full clock resolution: findWindow
+// picks the newest endpoint of an identity, and the file system's own time stamps
+// are only as fine as the kernel's tick, too coarse for two endpoints opened in
+// quick succession.
+void stampNow(const std::string& path)
+{
+    timespec now {};
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return;
+    const timespec times[2] = {now, now};
+    (void)::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+} // namespace
+
+namespace detail {
+
+std::string windowFilePrefix(std::u16string_view windowClass, std::u16string_view title)
+{
+    // U+0001 cannot occur in either part, so that ("ab", "c") and ("a", "bc") differ.
+    std::u16string identity = foldCase(windowClass);
+    identity += u'\x0001';
+    identity += foldCase(title);
+    char hex[20];
+    std::snprintf(hex, sizeof hex, "%016llx.",
+                  static_cast<unsigned long long>(fnv1a64(toUtf8(identity))));
+    return hex;
+}
+
+Probe probeEndpoint(const std::string& path)
+{
+    sockaddr_un address {};
+    socklen_t length = 0;
+    if (!makeAddress(path, address, length))
+        return Probe::Unreachable;
+    Fd probe(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+    if (probe.get() < 0)
+        return Probe::Unreachable;
+    if (::connect(probe.get(), reinterpret_cast<const sockaddr*>(&address), length) == 0)
+        return Probe::Live;
+    switch (errno) {
+    case ECONNREFUSED: return Probe::Stale; // the file is there, nobody is bound to it
+    case ENOENT: return Probe::Gone;
+    default: return Probe::Unreachable;
+    }
+}
+
+bool sendMessage(const std::string& path, const PostedMessage& message)
+{
+    sockaddr_un address {};
+    socklen_t length = 0;
+    if (!makeAddress(path, address, length))
+        return false;
+    Fd sender(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+    if (sender.get() < 0)
+        return false;
+    unsigned char record[kRecordSize];
+    encode(message, record);
+    // Never block (a full queue means the receiver is stuck: report it) and never
+    // die of SIGPIPE.
+    const ssize_t sent = ::sendto(sender.get(), record, sizeof record, MSG_DONTWAIT | MSG_NOSIGNAL,
+                                  reinterpret_cast<const sockaddr*>(&address), length);
+    return sent == static_cast<ssize_t>(sizeof record);
+}
+
+} // namespace detail
+
+std::string runtimeFolder(std::string* reason)
+{
+    std::string why;
+    std::string folder;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    // A relative XDG_RUNTIME_DIR is invalid and ignored, as the base directory
+    // convention says.
+    if (runtime != nullptr && runtime[0] == '/') {
+        const std::string base = withoutTrailingSlashes(runtime);
+        if (::mkdir(base.c_str(), 0700) != 0 && errno != EEXIST) {
+            if (reason)
+                *reason = "cannot create " + base + ": " + errorText(errno);
+            return {};
+        }
+        if (!safeParent(base, why)) {
+            if (reason)
+                *reason = why;
+            return {};
+        }
+        folder = (base == "/" ? std::string() : base) + "/quenby";
+    } else {
+        if (!safeParent("/tmp", why)) {
+            if (reason)
+                *reason = why;
+            return {};
+        }
+        folder = "/tmp/quenby-" + std::to_string(::geteuid());
+    }
+    if (!privateFolder(folder, why)) {
+        if (reason)
+            *reason = why;
+        return {};
+    }
+    if (reason)
+        reason->clear();
+    return folder;
+}
+
+Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
+{
+    const std::string folder = runtimeFolder();
+    if (folder.empty())
+        return;
+    Fd socket(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0)
+        return;
+
+    const std::string stem = folder + "/" + detail::windowFilePrefix(windowClass, title) +
+                             std::to_string(::getpid());
+    // The first endpoint of an identity in this process is "<hash>.<pid>.sock";
+    // should the process open a second one, it gets "<hash>.<pid>-2.sock" and so on.
+    bool staleRemoved = false;
+    int serial = 1;
+    for (int attempt = 0; attempt < 128 && serial <= 64; ++attempt) {
+        const std::string path =
+            stem + (serial == 1 ? std::string() : "-" + std::to_string(serial)) + ".sock";
+        sockaddr_un address {};
+        socklen_t length = 0;
+        if (!makeAddress(path, address, length))
+            return;
+        if (::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+            stampNow(path);
+            path_ = path;
+            fd_ = socket.release();
+            return;
+        }
+        if (errno != EADDRINUSE)
+            return;
+        // The name is taken: either left over by an ended process that had our
+        // pid, which we clear away, or another endpoint of this very process.
+        const auto probe = detail::probeEndpoint(path);
+        if (probe == detail::Probe::Stale && !staleRemoved) {
+            ::unlink(path.c_str());
+            staleRemoved = true;
+            continue;
+        }
+        if (probe == detail::Probe::Gone)
+            continue;
+        staleRemoved = false;
+        ++serial;
+    }
+}
+
+Endpoint::~Endpoint()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+}
+
+std::optional<PostedMessage> Endpoint::receive()
+{
+    if (fd_ < 0)
+        return std::nullopt;
+    // One byte more than a record: together with MSG_TRUNC (which makes recv
+    // report the datagram's real length) an oversize datagram is told apart from
+    // a record.
+    unsigned char buffer[kRecordSize + 1];
+    for (int dropped = 0; dropped < kMaxDroppedPerCall;) {
+        const ssize_t got = ::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT | MSG_TRUNC);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt; // EAGAIN: nothing waits
+        }
+        if (got != static_cast<ssize_t>(kRecordSize) || getLittleEndian(buffer, 4) != kMagic) {
+            ++dropped;
+            continue;
+        }
+        PostedMessage message;
+        message.message = static_cast<std::uint32_t>(getLittleEndian(buffer + 4, 4));
+        message.wParam = getLittleEndian(buffer + 8, 8);
+        message.lParam = static_cast<std::int64_t>(getLittleEndian(buffer + 16, 8));
+        return message;
+    }
+    return std::nullopt;
+}
+
+std::optional<PostedMessage> Endpoint::wait(int timeoutMs)
+{
+    if (fd_ < 0)
+        return std::nullopt;
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
+    for (;;) {
+        if (auto message = receive())
+            return message;
+        int remaining = -1;
+        if (timeoutMs >= 0) {
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            if (left <= 0)
+                return std::nullopt;
+            remaining = static_cast<int>(left);
+        }
+        pollfd watch {fd_, POLLIN, 0};
+        if (::poll(&watch, 1, remaining) < 0 && errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+} // namespace quenby::os::posix

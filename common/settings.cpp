@@ -1,0 +1,253 @@
+#include "common/settings.h"
+
+#include <array>
+
+#include "common/os/process.h"
+#include "common/text.h"
+
+namespace quenby {
+
+using os::RegAccess;
+using os::RegStatus;
+using os::RegType;
+
+namespace {
+
+// One number: taken only when the query succeeds with at least one byte. Data of
+// 1 to 3 bytes is zero-extended (the buffer is cleared first, and the data is
+// little-endian); longer data does not fit and the default stays.
+bool readNumber(os::RegistryKey& key, std::u16string_view name, std::uint32_t& value)
+{
+    std::array<unsigned char, 4> buffer{};
+    std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
+    if (key.queryValue(name, buffer.data(), size, nullptr) != RegStatus::ok || size == 0)
+        return false;
+    value = static_cast<std::uint32_t>(buffer[0]) | static_cast<std::uint32_t>(buffer[1]) << 8 |
+            static_cast<std::uint32_t>(buffer[2]) << 16 | static_cast<std::uint32_t>(buffer[3]) << 24;
+    return true;
+}
+
+// A text into a buffer of `bufferChars` UTF-16 code units. Whatever is stored,
+// the text never reaches past the data returned; text that fills the whole
+// buffer leaves no room for the terminator and counts as too long.
+bool readText(os::RegistryKey& key, std::u16string_view name, std::size_t bufferChars,
+              std::u16string& text)
+{
+    std::basic_string<unsigned char> buffer(bufferChars * 2, 0);
+    std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
+    if (key.queryValue(name, buffer.data(), size, nullptr) != RegStatus::ok || size == 0)
+        return false;
+    auto value = textFromRegistryData(buffer.data(), size, bufferChars);
+    if (value.size() >= bufferChars)
+        return false;
+    text = std::move(value);
+    return true;
+}
+
+void logLine(const DiagnosticLog& log, const std::string& line)
+{
+    if (log)
+        log(line);
+}
+
+void writeNumber(os::RegistryKey& key, std::u16string_view name, std::uint32_t value)
+{
+    const std::array<unsigned char, 4> data = {
+        static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+        static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+    key.setValue(name, RegType::dword, data.data(), 4);
+}
+
+// REG_SZ data: the text and its terminator, (length + 1) x 2 bytes.
+void writeText(os::RegistryKey& key, std::u16string_view name, std::u16string_view text)
+{
+    std::basic_string<unsigned char> data;
+    data.reserve((text.size() + 1) * 2);
+    for (char16_t c : text) {
+        data.push_back(static_cast<unsigned char>(c & 0xFF));
+        data.push_back(static_cast<unsigned char>(c >> 8));
+    }
+    data.push_back(0);
+    data.push_back(0);
+    key.setValue(name, RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
+}
+
+void setDefaults(Settings& settings, std::uint32_t totalMB)
+{
+    for (const auto& field : kSettingsSchema) {
+        if (std::holds_alternative<std::u16string Settings::*>(field.field))
+            settings.*std::get<std::u16string Settings::*>(field.field) = std::u16string();
+        else
+            setNumericValue(settings, field, field.defaultValue.of(totalMB));
+    }
+}
+
+// The start-with-Windows entry: the engine path, possibly in quotes. The buffer
+// leaves room for the two quotes around a path of the full 260 characters.
+void readStartWithWindows(os::Registry& registry, Settings& settings)
+{
+    settings.startWithWindows = false;
+    auto run = registry.openKey(kRunKey, RegAccess::read);
+    if (!run)
+        return;
+    std::u16string entry;
+    if (readText(*run, kRunValue, kTextBufferChars + 3, entry))
+        settings.startWithWindows = namesEngine(entry, settings.enginePath);
+}
+
+} // namespace
+
+void readSettings(os::Registry& registry, Settings& settings, std::uint32_t totalMB,
+                  Deliverable who, const DiagnosticLog& log)
+{
+    if (who == Deliverable::engine)
+        readSystemTheme(registry, settings);
+
+    if (who == Deliverable::panel) {
+        settings.enginePath = enginePathFor(installPath(registry, log));
+        logLine(log, "StartupCmd: " + toUtf8(settings.enginePath));
+        logLine(log, "TotalRAM: " + std::to_string(totalMB));
+    }
+
+    setDefaults(settings, totalMB);
+    if (who == Deliverable::engine)
+        settings.Freeeverymin_Val2 *= 60;
+    if (who == Deliverable::panel) {
+        logLine(log, "TargetFreeRAM: " + std::to_string(settings.TargetFreeRAM));
+        logLine(log, "MinimumFreeRAM: " + std::to_string(settings.MinimumFreeRAM));
+        readStartWithWindows(registry, settings);
+    }
+
+    auto key = registry.openKey(kSettingsKey, RegAccess::read);
+    if (!key)
+        return;
+    for (const auto& field : kSettingsSchema) {
+        if (!field.read)
+            continue;
+        if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field)) {
+            readText(*key, field.name, kTextBufferChars, settings.*(*text));
+            continue;
+        }
+        std::uint32_t value = 0;
+        if (!readNumber(*key, field.name, value))
+            continue;
+        if (who == Deliverable::engine && field.unit == ValueUnit::minutes)
+            value *= 60;
+        setNumericValue(settings, field, value);
+    }
+}
+
+bool readSystemTheme(os::Registry& registry, Settings& settings)
+{
+    std::array<unsigned char, 4> buffer{};
+    std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
+    // Whatever the call reports, the buffer was zero beforehand: a missing or
+    // unusable value leaves it so, which reads as a dark taskbar.
+    if (registry.getValue(kPersonalizeKey, kLightThemeValue, os::RegRestrict::dword, buffer.data(),
+                          &size) != RegStatus::ok)
+        buffer = {};
+    settings.darkTheme = buffer == std::array<unsigned char, 4>{};
+    return settings.darkTheme;
+}
+
+void writeSettings(os::Registry& registry, const Settings& settings)
+{
+    if (auto run = registry.openKey(kRunKey, RegAccess::write)) {
+        if (settings.startWithWindows)
+            writeText(*run, kRunValue, startWithWindowsCommand(settings.enginePath));
+        else
+            run->deleteValue(kRunValue);
+    }
+
+    auto key = registry.createKey(kSettingsKey);
+    if (!key)
+        return;
+    for (const auto& field : kSettingsSchema) {
+        if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field))
+            writeText(*key, field.name, settings.*(*text));
+        else
+            writeNumber(*key, field.name, numericValue(settings, field));
+    }
+}
+
+void writeState(os::Registry& registry, std::uint32_t state)
+{
+    auto key = registry.openKey(kSettingsKey, RegAccess::write);
+    if (!key)
+        return;
+    writeNumber(*key, u"Quenby_Stat", state);
+}
+
+bool readRegistryString(os::Registry& registry, std::u16string_view keyPath,
+                        std::u16string_view name, std::u16string& output, const DiagnosticLog& log)
+{
+    output.clear();
+    if (!registry.openKey(keyPath, RegAccess::read))
+        return false;
+    std::uint32_t size = 0;
+    RegStatus status = registry.getValue(keyPath, name, os::RegRestrict::sz, nullptr, &size);
+    if (status == RegStatus::ok && size > 0) {
+        std::basic_string<unsigned char> buffer(size, 0);
+        status = registry.getValue(keyPath, name, os::RegRestrict::sz, buffer.data(), &size);
+        if (status == RegStatus::ok) {
+            output = textFromRegistryData(buffer.data(), size, size / 2);
+            // Keep the text without its terminating nulls; an inner null ends it.
+            return true;
+        }
+    }
+    logLine(log, "error");
+    return false;
+}
+
+std::u16string installPath(os::Registry& registry, const DiagnosticLog& log)
+{
+    std::u16string path;
+    if (!readRegistryString(registry, kSettingsKey, kPathValue, path, log)) {
+        // With no key at all the read itself logs nothing; the missing install
+        // folder is worth one line either way.
+        if (!registry.openKey(kSettingsKey, RegAccess::read))
+            logLine(log, "error");
+        return {};
+    }
+    return path;
+}
+
+std::u16string enginePathFor(std::u16string_view installFolder)
+{
+    std::u16string path(installFolder.empty() ? os::executableDirectory()
+                                              : std::u16string(installFolder));
+    path += os::pathSeparator();
+    path += os::engineFileName();
+    return path;
+}
+
+std::optional<std::u16string> readEngineInstallPath(os::Registry& registry)
+{
+    auto key = registry.openKey(kSettingsKey, RegAccess::read);
+    if (!key)
+        return std::nullopt;
+    std::u16string path;
+    if (!readText(*key, kPathValue, kTextBufferChars, path))
+        return std::nullopt;
+    return path;
+}
+
+std::u16string startWithWindowsCommand(std::u16string_view enginePath)
+{
+    std::u16string command = u"\"";
+    command += enginePath;
+    command += u'"';
+    return command;
+}
+
+bool namesEngine(std::u16string_view entry, std::u16string_view enginePath)
+{
+    if (enginePath.empty())
+        return false;
+    if (equalsIgnoreCase(entry, enginePath))
+        return true;
+    return entry.size() == enginePath.size() + 2 && entry.front() == u'"' && entry.back() == u'"' &&
+           equalsIgnoreCase(entry.substr(1, enginePath.size()), enginePath);
+}
+
+} // namespace quenby

@@ -1,0 +1,65 @@
+// Reading and writing the settings in the current user's registry, for both
+// programs. The engine and the panel read with the same procedure; they differ
+// only in the steps marked for one of them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/os/registry.h"
+#include "common/settings_schema.h"
+
+namespace quenby {
+
+enum class Deliverable { engine, panel };
+
+// Receives the panel's diagnostic lines (UTF-8); may be empty.
+using DiagnosticLog = std::function<void(const std::string& line)>;
+
+// Fills `settings`: defaults computed from the total RAM in MB first, then every
+// stored value that can be used. The engine keeps the interval in seconds and
+// reads the taskbar theme first; the panel works out `enginePath` and
+// `startWithWindows` and writes its diagnostic lines.
+void readSettings(os::Registry& registry, Settings& settings, std::uint32_t totalMB,
+                  Deliverable who, const DiagnosticLog& log = {});
+
+// Engine: sets and returns `darkTheme`. A missing or unreadable theme value
+// counts as a dark taskbar.
+bool readSystemTheme(os::Registry& registry, Settings& settings);
+
+// Panel: the full write of every value and of the start-with-Windows entry.
+void writeSettings(os::Registry& registry, const Settings& settings);
+
+// Both: stores `Quenby_Stat` alone. The key is never created here: before the
+// first full write there is nowhere to write, and nothing is stored.
+void writeState(os::Registry& registry, std::uint32_t state);
+
+// Panel: a REG_SZ value under HKEY_CURRENT_USER, without its terminating nulls.
+// False (and an empty output, and the diagnostic line "error" when the key
+// exists but the value can't be read) otherwise.
+bool readRegistryString(os::Registry& registry, std::u16string_view key, std::u16string_view name,
+                        std::u16string& output, const DiagnosticLog& log = {});
+
+// Panel: the install folder `Path`, or empty.
+std::u16string installPath(os::Registry& registry, const DiagnosticLog& log = {});
+
+// Panel: the engine's executable: the install folder, or this program's own
+// folder when no install folder is stored, followed by the engine's file name.
+std::u16string enginePathFor(std::u16string_view installFolder);
+
+// Engine: the install folder `Path`, read into a buffer of 260 code units; none
+// when the key or the value is missing or does not fit.
+std::optional<std::u16string> readEngineInstallPath(os::Registry& registry);
+
+// The start-with-Windows entry as it is written: the engine's path in quotes, so
+// that a path with spaces can't be taken for a shorter program's path.
+std::u16string startWithWindowsCommand(std::u16string_view enginePath);
+
+// Whether a stored start-with-Windows entry names the engine: quoted or not, in
+// any letter case.
+bool namesEngine(std::u16string_view entry, std::u16string_view enginePath);
+
+} // namespace quenby

@@ -1,0 +1,116 @@
+// The settings record and the one table that describes every stored value: its
+// registry name, the field it fills, its type, its default and the range the
+// user interface offers. Defaults, reading, writing and the tests all go by it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "common/os/registry.h"
+
+namespace quenby {
+
+// Where things live under HKEY_CURRENT_USER.
+inline constexpr std::u16string_view kSettingsKey = u"Software\\Quenby";
+inline constexpr std::u16string_view kRunKey = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::u16string_view kRunValue = u"Quenby";
+inline constexpr std::u16string_view kPersonalizeKey =
+    u"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+inline constexpr std::u16string_view kLightThemeValue = u"SystemUsesLightTheme";
+inline constexpr std::u16string_view kPathValue = u"Path";
+
+// Text values are read into buffers of this many UTF-16 code units, terminator
+// included; `Music` therefore holds at most 259 characters.
+inline constexpr std::size_t kTextBufferChars = 260;
+
+// Every field is zero (or empty) until the first read fills in the defaults.
+// Field names are the registry value names. Each program keeps one instance.
+struct Settings {
+    std::uint32_t TargetFreeRAM = 0;      // MB
+    std::uint32_t MinimumFreeRAM = 0;     // MB
+    std::uint32_t FreeonStartup = 0;      // 1: recover once, a delay after start-up
+    std::uint32_t FreeonStartup_val1 = 0; // MB
+    std::uint32_t FreeonStartup_val2 = 0; // seconds
+    std::uint32_t Freeeverymin_Val1 = 0;  // MB
+    std::uint32_t Freeeverymin_Val2 = 0;  // engine: seconds; panel: minutes as stored
+    std::uint32_t Freeeverymin_Val3 = 0;  // percent, shown only
+    std::uint32_t Disable_CPU_detect = 0;
+    std::uint32_t WarnLowRecource = 0;
+    std::uint32_t WarnLowRecource_Val1 = 0;
+    std::uint16_t TrayIconTextColor = 0; // 0 black, 1 white, 2 by taskbar theme
+    std::uint32_t TrayIconInfo = 0;      // 0 CPU %, 1 free RAM %
+    std::uint32_t HideTrayIcon = 0;
+    std::uint32_t FreeupXMenu_Val1 = 0; // MB
+    std::uint32_t FreeupYMenu_Val1 = 0; // MB
+    std::uint32_t FreeupZMenu_Val1 = 0; // MB
+    std::uint32_t AutoclearClipboard = 0;
+    std::uint32_t PlaySound = 0;
+    std::u16string Music; // full path of a wave file
+    std::uint32_t Hotkey1 = 0;
+    std::uint32_t Hotkey2 = 0;
+    std::uint32_t Quenby_Stat = 0; // 1: the optimizer is enabled
+
+    std::u16string enginePath;     // panel only: where the engine's executable is
+    bool startWithWindows = false; // panel only: the start-with-Windows entry names it
+    bool darkTheme = false;        // engine only: the taskbar is dark
+
+    bool operator==(const Settings&) const = default;
+};
+
+// A default or a range bound: a constant, or the total RAM T in MB scaled.
+struct Amount {
+    enum class Kind { constant, totalShift, totalThreeQuarters } kind = Kind::constant;
+    std::uint32_t value = 0; // the constant, or the shift applied to T
+
+    std::uint32_t of(std::uint32_t totalMB) const;
+};
+
+constexpr Amount constant(std::uint32_t v) { return {Amount::Kind::constant, v}; }
+constexpr Amount totalShiftedBy(std::uint32_t s) { return {Amount::Kind::totalShift, s}; }
+constexpr Amount threeQuartersOfTotal() { return {Amount::Kind::totalThreeQuarters, 0}; }
+
+enum class ValueUnit {
+    megabytes,
+    seconds,
+    minutes, // stored in minutes; the engine keeps seconds
+    percent,
+    flag,    // 0 or 1
+    choice,  // an index into a short list
+    keyCode, // the Latin-1 code of one character, 0 for none
+    fixed,   // written with a fixed value, never read
+    state,
+    text,
+};
+
+struct SettingField {
+    std::u16string_view name;
+    std::variant<std::uint32_t Settings::*, std::uint16_t Settings::*, std::u16string Settings::*>
+        field;
+    os::RegType type;
+    ValueUnit unit;
+    Amount defaultValue;
+    bool hasUiRange;
+    Amount uiMinimum;
+    Amount uiMaximum;
+    bool read; // read back by the programs (the two warning values are only written)
+};
+
+inline constexpr std::size_t kSettingFieldCount = 23;
+
+// In the order of the full write; reading takes the same order, skipping the
+// values that are not read.
+extern const std::array<SettingField, kSettingFieldCount> kSettingsSchema;
+
+// The table row of a value name (compared without regard to case); null if none.
+const SettingField* findSettingField(std::u16string_view name);
+
+// A numeric field's value widened to 32 bits; 0 for the text field.
+std::uint32_t numericValue(const Settings& settings, const SettingField& field);
+
+// Sets a numeric field (a 16-bit field keeps the low 16 bits).
+void setNumericValue(Settings& settings, const SettingField& field, std::uint32_t value);
+
+} // namespace quenby

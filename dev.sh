@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# One entry point for a newcomer on a fresh Debian machine.
+#   ./dev.sh run            build the Linux face and run it
+#   ./dev.sh test [FACE]    build both faces (or FACE: linux | windows-cross) and run
+#                           every suite; prints a count per suite and "N passed, M failed"
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+
+linux_packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest qt6-base-dev)
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb)
+
+log() { printf '==> %s\n' "$*"; }
+
+# Installs whatever of the given Debian packages is missing.
+install_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() {
+    local preset=$1
+    log "configuring and building $preset"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+# Reads the counts of one result file (GoogleTest or Qt Test XML) as "tests failures skipped".
+counts_of() {
+    local header
+    header=$(grep -m1 -o '<testsuites\? [^>]*' "$1" || true)
+    local tests failures errors disabled skipped
+    tests=$(sed -n 's/.* tests="\([0-9]*\)".*/\1/p' <<<"$header")
+    failures=$(sed -n 's/.* failures="\([0-9]*\)".*/\1/p' <<<"$header")
+    errors=$(sed -n 's/.* errors="\([0-9]*\)".*/\1/p' <<<"$header")
+    disabled=$(sed -n 's/.* disabled="\([0-9]*\)".*/\1/p' <<<"$header")
+    skipped=$(sed -n 's/.* skipped="\([0-9]*\)".*/\1/p' <<<"$header")
+    echo "${tests:-0} $(( ${failures:-0} + ${errors:-0} )) $(( ${disabled:-0} + ${skipped:-0} ))"
+}
+
+total_passed=0
+total_failed=0
+summary=()
+
+# Runs one face's suites through CTest and counts the results of each suite.
+run_suites() {
+    local preset=$1 dir=$root/build/$1
+    rm -rf "$dir/test-results"
+    mkdir -p "$dir/test-results"
+    log "running the $preset suites"
+    local ctest_status=0
+    ctest --preset "$preset" || ctest_status=$?
+
+    local suites
+    suites=$(ctest --preset "$preset" -N | sed -n 's/^ *Test *#[0-9]*: *//p' |
+        grep -v -E '^(wine-prefix-|testenv-)' || true)
+    for suite in $suites; do
+        local file=$dir/test-results/$suite.xml passed failed
+        if [ -f "$file" ]; then
+            read -r tests failed skipped < <(counts_of "$file")
+            passed=$(( tests - failed - skipped ))
+        else
+            # No results at all: the program crashed or never started.
+            passed=0
+            failed=1
+        fi
+        summary+=("$(printf '%-14s %-28s %4d passed, %d failed' "$preset" "$suite" "$passed" "$failed")")
+        total_passed=$(( total_passed + passed ))
+        total_failed=$(( total_failed + failed ))
+    done
+    if [ "$ctest_status" -ne 0 ] && [ "$total_failed" -eq 0 ]; then
+        # A fixture (the Wine prefix, say) failed without a suite to show it.
+        summary+=("$(printf '%-14s %-28s %s' "$preset" "(ctest)" "failed outside the suites")")
+        total_failed=$(( total_failed + 1 ))
+    fi
+}
+
+cmd_test() {
+    local faces=("${@:-linux windows-cross}")
+    # shellcheck disable=SC2206
+    faces=(${faces[*]})
+    local started=$SECONDS
+    install_packages "${linux_packages[@]}"
+    for face in "${faces[@]}"; do
+        [ "$face" = windows-cross ] && install_packages "${windows_packages[@]}"
+        build "$face"
+    done
+    for face in "${faces[@]}"; do
+        run_suites "$face"
+    done
+    echo
+    printf '%s\n' "${summary[@]}"
+    echo "(took $(( SECONDS - started )) s)"
+    echo "$total_passed passed, $total_failed failed"
+    [ "$total_failed" -eq 0 ]
+}
+
+cmd_run() {
+    install_packages "${linux_packages[@]}"
+    build linux
+    log "live figures once a second (Ctrl+C ends)"
+    exec "$root/build/linux/ctl/quenbyctl" watch
+}
+
+case "${1:-}" in
+test) shift; cmd_test "$@" ;;
+run) cmd_run ;;
+*)
+    echo "usage: ./dev.sh run | ./dev.sh test [linux|windows-cross]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,979 @@
+// The Linux registry: the REGEDIT4 text itself (on strings), then the store in
+// $XDG_CONFIG_HOME/quenby/registry.reg through currentUserRegistry(), with other
+// processes writing at the same time and with damaged files.
+#include "common/os/posix/regfile.h"
+#include "common/os/registry.h"
+#include "common/text.h"
+#include "tests/support/test_env.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace quenby::os::posix {
+
+// Readable failure messages for values.
+void PrintTo(const RegValue& value, std::ostream* out)
+{
+    *out << "{\"" << toUtf8(value.name) << "\" type " << static_cast<std::uint32_t>(value.type) << ", "
+         << value.data.size() << " bytes:";
+    for (std::size_t i = 0; i < value.data.size() && i < 32; ++i)
+        *out << ' ' << static_cast<int>(value.data[i]);
+    *out << (value.data.size() > 32 ? " ...}" : "}");
+}
+
+} // namespace quenby::os::posix
+
+namespace {
+
+using namespace quenby::os;
+using namespace quenby::os::posix;
+using quenby::foldCase;
+using quenby::toUtf8;
+using Bytes = std::vector<std::uint8_t>;
+namespace fs = std::filesystem;
+
+constexpr std::u16string_view quenbyKey = u"Software\\Quenby";
+
+// ---- data helpers -----------------------------------------------------------
+
+Bytes utf16(std::u16string_view text, bool terminated = true)
+{
+    Bytes out;
+    for (char16_t c : text) {
+        out.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        out.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    if (terminated)
+        out.insert(out.end(), {0, 0});
+    return out;
+}
+
+Bytes dword(std::uint32_t n)
+{
+    return {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
+            static_cast<std::uint8_t>(n >> 24)};
+}
+
+Bytes multiSz(std::initializer_list<std::u16string_view> items)
+{
+    Bytes out;
+    for (auto item : items) {
+        const Bytes one = utf16(item);
+        out.insert(out.end(), one.begin(), one.end());
+    }
+    out.insert(out.end(), {0, 0});
+    return out;
+}
+
+RegValue value(std::u16string name, RegType type, Bytes data)
+{
+    RegValue v;
+    v.name = std::move(name);
+    v.type = type;
+    v.data = std::move(data);
+    return v;
+}
+
+// Every kind of data the settings and the tools store, with the awkward cases.
+std::vector<RegValue> everyKindOfValue()
+{
+    return {
+        value(u"Music", RegType::sz, utf16(u"C:\\path with \"quotes\"\\")),
+        value(u"Unicode", RegType::sz, utf16(u"Mémoire vive — 内存 😀")),
+        value(u"Empty", RegType::sz, utf16(u"")),
+        value(u"NoTerminator", RegType::sz, utf16(u"abc", false)),
+        value(u"InnerNull", RegType::sz, utf16(std::u16string(u"a\0b", 3))),
+        value(u"TwoLines", RegType::sz, utf16(u"one\r\ntwo")),
+        value(u"OddLength", RegType::sz, Bytes{'a', 0, 'b'}),
+        value(u"ZeroLengthSz", RegType::sz, Bytes{}),
+        value(u"TargetFreeRAM", RegType::dword, dword(0x1000)),
+        value(u"Highest", RegType::dword, dword(0xFFFFFFFF)),
+        value(u"ShortDword", RegType::dword, Bytes{0x34, 0x12}),
+        value(u"Blob", RegType::binary, Bytes{0x00, 0x01, 0x7F, 0x80, 0xFF}),
+        value(u"EmptyBlob", RegType::binary, Bytes{}),
+        value(u"Expand", RegType::expandSz, utf16(u"%USERPROFILE%\\Music")),
+        value(u"List", RegType::multiSz, multiSz({u"first", u"second", u""})),
+        value(u"Big64", RegType::qword, Bytes{1, 2, 3, 4, 5, 6, 7, 0x80}),
+        value(u"Nothing", RegType::none, Bytes{}),
+        value(u"Odd type", static_cast<RegType>(0x12345678), Bytes{0xAB}),
+        value(u"Name \\ with \"quotes\" and = sign", RegType::dword, dword(7)),
+        value(u"", RegType::sz, utf16(u"the default value")),
+    };
+}
+
+// A value of the document, or nothing, so that a missing value fails the test
+// instead of crashing it.
+std::optional<RegValue> valueIn(const RegDocument& doc, std::u16string_view path, std::u16string_view name)
+{
+    const RegValue* found = findValue(doc, path, name);
+    return found ? std::optional<RegValue>(*found) : std::nullopt;
+}
+
+std::optional<Bytes> dataIn(const RegDocument& doc, std::u16string_view path, std::u16string_view name)
+{
+    const RegValue* found = findValue(doc, path, name);
+    return found ? std::optional<Bytes>(found->data) : std::nullopt;
+}
+
+std::string fileText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeText(const fs::path& path, const std::string& text)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// ---- the file format, on strings ---------------------------------------------
+
+TEST(RegFileText, EveryValueTypeRoundTripsThroughTheText)
+{
+    RegDocument doc;
+    ASSERT_TRUE(createKey(doc, quenbyKey));
+    for (const RegValue& v : everyKindOfValue())
+        ASSERT_TRUE(setValue(doc, quenbyKey, v));
+
+    const std::string text = serializeRegFile(doc);
+    const RegDocument back = parseRegFile(text);
+    EXPECT_TRUE(back.malformedLines.empty());
+    EXPECT_EQ(back.blocks, doc.blocks);
+    EXPECT_EQ(serializeRegFile(back), text);
+    for (const RegValue& v : everyKindOfValue()) {
+        const RegValue* found = findValue(back, quenbyKey, v.name);
+        ASSERT_NE(found, nullptr) << toUtf8(v.name);
+        EXPECT_EQ(*found, v) << toUtf8(v.name);
+    }
+
+    // The forms that people read and that other tools import.
+    EXPECT_TRUE(text.starts_with("REGEDIT4\n\n[Software]\n\n[Software\\Quenby]\n")) << text;
+    EXPECT_NE(text.find("\n\"Music\"=\"C:\\\\path with \\\"quotes\\\"\\\\\"\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Unicode\"=\"Mémoire vive — 内存 😀\"\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Empty\"=\"\"\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"TargetFreeRAM\"=dword:00001000\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Highest\"=dword:ffffffff\n"), std::string::npos);
+    EXPECT_NE(text.find("\n@=\"the default value\"\n"), std::string::npos);
+    // Text a quoted string cannot carry exactly goes as hex(1), a short dword as hex(4).
+    EXPECT_NE(text.find("\n\"NoTerminator\"=hex(1):61,00,62,00,63,00\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"InnerNull\"=hex(1):61,00,00,00,62,00,00,00\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"TwoLines\"=hex(1):"), std::string::npos);
+    EXPECT_NE(text.find("\n\"OddLength\"=hex(1):61,00,62\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"ZeroLengthSz\"=hex(1):\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"ShortDword\"=hex(4):34,12\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Blob\"=hex:00,01,7f,80,ff\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"EmptyBlob\"=hex:\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Expand\"=hex(2):25,00,55,00"), std::string::npos);
+    EXPECT_NE(text.find("\n\"List\"=hex(7):66,00"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Big64\"=hex(b):01,02,03,04,05,06,07,80\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Nothing\"=hex(0):\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Odd type\"=hex(12345678):ab\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Name \\\\ with \\\"quotes\\\" and = sign\"=dword:00000007\n"), std::string::npos);
+}
+
+TEST(RegFileText, ReadsWhatPeopleAndOtherToolsWrite)
+{
+    // Comments, blank lines, CRLF line ends, upper-case hex, spaces around '=',
+    // hex continued over indented lines, "" for the default value.
+    const std::string text = "REGEDIT4\r\n"
+                             "\r\n"
+                             "; settings of Quenby\r\n"
+                             "[Software\\Quenby]\r\n"
+                             "\"TargetFreeRAM\" = DWORD:0000100A\r\n"
+                             "; a comment between values\n"
+                             "   \t\n"
+                             "\"Long\"=hex:01,02,\\\r\n"
+                             "  03,04,\\\n"
+                             "\t05,FF\r\n"
+                             "\"Typed\"=HEX(B):01,02,03,04,05,06,07,08\n"
+                             "\"\"=\"default\"\n"
+                             "\"Last\"=\"no newline at the end\"";
+    const RegDocument doc = parseRegFile(text);
+    EXPECT_TRUE(doc.malformedLines.empty());
+    EXPECT_EQ(valueIn(doc, quenbyKey, u"TargetFreeRAM"), value(u"TargetFreeRAM", RegType::dword, dword(0x100A)));
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"Long"), (Bytes{1, 2, 3, 4, 5, 0xFF}));
+    EXPECT_EQ(valueIn(doc, quenbyKey, u"Typed").value_or(RegValue{}).type, RegType::qword);
+    EXPECT_EQ(dataIn(doc, quenbyKey, u""), utf16(u"default"));
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"Last"), utf16(u"no newline at the end"));
+
+    // The comments survive a rewrite, in place.
+    const std::string written = serializeRegFile(doc);
+    EXPECT_NE(written.find("REGEDIT4\n\n; settings of Quenby\r\n\n[Software\\Quenby]\n\"TargetFreeRAM\"=dword:0000100a\n"
+                           "; a comment between values\n\"Long\"=hex:01,02,03,04,05,ff\n"),
+              std::string::npos)
+        << written;
+    EXPECT_EQ(parseRegFile(written).blocks, doc.blocks);
+}
+
+TEST(RegFileText, NamesIgnoreLetterCaseButKeepTheirOwn)
+{
+    RegDocument doc = parseRegFile("REGEDIT4\n\n[Software\\Quenby]\n\"TargetFreeRAM\"=dword:00000001\n");
+    EXPECT_TRUE(keyExists(doc, u"SOFTWARE\\quenby"));
+    EXPECT_TRUE(keyExists(doc, u"software")); // a parent exists through its sub-key
+    EXPECT_FALSE(keyExists(doc, u"Software\\Quen"));
+    ASSERT_NE(findValue(doc, u"software\\QUENBY", u"targetfreeram"), nullptr);
+
+    ASSERT_TRUE(setValue(doc, u"SOFTWARE\\QUENBY", value(u"TARGETFREERAM", RegType::dword, dword(2))));
+    ASSERT_TRUE(createKey(doc, u"software\\quenby\\Sub"));
+    ASSERT_TRUE(setValue(doc, u"Software\\Quenby\\SUB", value(u"Ωmega", RegType::dword, dword(3))));
+    EXPECT_EQ(dataIn(doc, u"software\\quenby\\sub", u"ωMEGA"), dword(3));
+
+    const std::string text = serializeRegFile(doc);
+    EXPECT_NE(text.find("\"TargetFreeRAM\"=dword:00000002\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("TARGETFREERAM"), std::string::npos) << text;
+    // The new sub-key is spelled like its existing parent; "Software" alone gets its section.
+    EXPECT_NE(text.find("[Software\\Quenby\\Sub]\n\"Ωmega\"=dword:00000003\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Software]\n"), std::string::npos) << text;
+    EXPECT_FALSE(createKey(doc, u"SOFTWARE\\QUENBY\\SUB")) << "an existing key is not added again";
+}
+
+TEST(RegFileText, DuplicatesReadAsTheLastAndAWriteReplacesThemAll)
+{
+    const std::string text = "REGEDIT4\n\n"
+                             "[Software\\Quenby]\n\"A\"=dword:00000001\n\"Keep\"=\"k\"\n\"a\"=dword:00000002\n\n"
+                             "[software\\quenby]\n\"A\"=dword:00000003\n\"Other\"=\"o\"\n";
+    RegDocument doc = parseRegFile(text);
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(3));
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"Other"), utf16(u"o")) << "both sections are the same key";
+
+    ASSERT_TRUE(setValue(doc, quenbyKey, value(u"a", RegType::dword, dword(9))));
+    std::string written = serializeRegFile(doc);
+    EXPECT_EQ(written, "REGEDIT4\n\n[Software\\Quenby]\n\"Keep\"=\"k\"\n\n"
+                       "[software\\quenby]\n\"A\"=dword:00000009\n\"Other\"=\"o\"\n\n");
+
+    const DeleteOutcome gone = deleteValue(doc, quenbyKey, u"A");
+    EXPECT_TRUE(gone.found);
+    EXPECT_EQ(findValue(doc, quenbyKey, u"A"), nullptr);
+    const DeleteOutcome again = deleteValue(doc, quenbyKey, u"A");
+    EXPECT_FALSE(again.found);
+    EXPECT_FALSE(again.changed);
+}
+
+TEST(RegFileText, UnreadableLinesAreKeptVerbatimInPlace)
+{
+    static constexpr char raw[] = "\x00\x01\xFF\xFE binary \x80\x00 junk\r";
+    const std::string garbage(raw, sizeof raw - 1);
+    const std::string text = "REGEDIT4\n\n"
+                             "[Software\\Quenby]\n"
+                             "\"A\"=dword:00000001\n"
+                             "\"BadDword\"=dword:0000100\n"    // line 5: cut short
+                             "\"BadHex\"=hex:01,,02\n"         // line 6
+                             + garbage + "\n"                   // line 7
+                             "\"Escape\"=\"tab\\t\"\n"         // line 8: not an escape of ours
+                             "\"Latin1\"=\"caf\xE9\"\n"        // line 9: not UTF-8
+                             "\"Deleted\"=-\n"                 // line 10
+                             "\"B\"=\"b\"\n";
+    RegDocument doc = parseRegFile(text);
+    EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(1));
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"B"), utf16(u"b"));
+    EXPECT_EQ(findValue(doc, quenbyKey, u"BadDword"), nullptr);
+    EXPECT_EQ(findValue(doc, quenbyKey, u"Latin1"), nullptr);
+
+    ASSERT_TRUE(setValue(doc, quenbyKey, value(u"C", RegType::dword, dword(3))));
+    const std::string written = serializeRegFile(doc);
+    EXPECT_NE(written.find("\"A\"=dword:00000001\n\"BadDword\"=dword:0000100\n\"BadHex\"=hex:01,,02\n" + garbage +
+                           "\n\"Escape\"=\"tab\\t\"\n\"Latin1\"=\"caf\xE9\"\n\"Deleted\"=-\n\"B\"=\"b\"\n"
+                           "\"C\"=dword:00000003\n"),
+              std::string::npos);
+    EXPECT_EQ(parseRegFile(written).blocks, doc.blocks);
+
+    // A value written under the name of an unreadable line takes its place.
+    ASSERT_TRUE(setValue(doc, quenbyKey, value(u"baddword", RegType::dword, dword(4))));
+    EXPECT_TRUE(deleteValue(doc, quenbyKey, u"Latin1").changed);
+    const std::string rewritten = serializeRegFile(doc);
+    EXPECT_EQ(rewritten.find("dword:0000100\n"), std::string::npos);
+    EXPECT_EQ(rewritten.find("caf\xE9"), std::string::npos);
+    EXPECT_NE(rewritten.find("\"baddword\"=dword:00000004\n"), std::string::npos);
+    EXPECT_NE(rewritten.find(garbage), std::string::npos);
+}
+
+TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
+{
+    const std::string text = "REGEDIT4\n\n"
+                             "\"Orphan\"=dword:00000001\n" // line 3: before any section
+                             "[Software\\Quenby]\n"
+                             "\"A\"=dword:00000001\n"
+                             "[Software\\Quenby\\Broken\n" // line 6: no closing bracket
+                             "\"B\"=dword:00000002\n"
+                             "\"C\"=zzz\n"                 // line 8
+                             "[Software\\\\Twice]\n"       // line 9: an empty key name
+                             "[Software\\Other]\n"
+                             "\"D\"=\"d\"\n";
+    RegDocument doc = parseRegFile(text);
+    EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{3, 6, 8, 9}));
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(1));
+    EXPECT_EQ(findValue(doc, quenbyKey, u"B"), nullptr) << "B belongs to no key anyone can name";
+    EXPECT_FALSE(keyExists(doc, u"Software\\Quenby\\Broken"));
+    EXPECT_EQ(dataIn(doc, u"Software\\Other", u"D"), utf16(u"d"));
+
+    ASSERT_TRUE(setValue(doc, quenbyKey, value(u"New", RegType::dword, dword(5))));
+    const std::string written = serializeRegFile(doc);
+    EXPECT_EQ(written, "REGEDIT4\n\n\"Orphan\"=dword:00000001\n\n"
+                       "[Software\\Quenby]\n\"A\"=dword:00000001\n\"New\"=dword:00000005\n\n"
+                       "[Software\\Quenby\\Broken\n\"B\"=dword:00000002\n\"C\"=zzz\n\n"
+                       "[Software\\\\Twice]\n\n"
+                       "[Software\\Other]\n\"D\"=\"d\"\n\n");
+    const RegDocument back = parseRegFile(written);
+    EXPECT_EQ(back.blocks, doc.blocks);
+
+    // Deleting a tree takes its sub-keys, not a sibling whose name merely starts alike.
+    RegDocument tree = parseRegFile("REGEDIT4\n\n[A\\B]\n\"x\"=dword:00000001\n[a\\b\\C]\n\"y\"=hex:02\n"
+                                    "[A\\BC]\n\"z\"=dword:00000003\n");
+    EXPECT_TRUE(deleteTree(tree, u"A\\B"));
+    EXPECT_FALSE(keyExists(tree, u"A\\B\\C"));
+    EXPECT_EQ(dataIn(tree, u"A\\BC", u"z"), dword(3));
+    EXPECT_FALSE(deleteTree(tree, u"A\\B"));
+}
+
+TEST(RegFileText, TruncatedAndContinuedLinesStayAsTheyWere)
+{
+    // A hex value cut off right after its continuation backslash, then an
+    // indented line that is not a continuation (a blank line comes between).
+    const std::string text = "REGEDIT4\n\n[Software\\Quenby]\n\"H\"=hex:01,02,\\\n\n  ; indented note\n"
+                             "\"S\"=\"C:\\\\dir\\\\\n"     // unterminated string ending in backslashes
+                             "  \"not a continuation\"\n"; // of a string value
+    RegDocument doc = parseRegFile(text);
+    EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{4, 7, 8}));
+    ASSERT_TRUE(setValue(doc, quenbyKey, value(u"X", RegType::binary, Bytes(100, 0x5A))));
+    const std::string written = serializeRegFile(doc);
+    EXPECT_NE(written.find("\"H\"=hex:01,02,\\\n"), std::string::npos);
+    EXPECT_NE(written.find("  ; indented note\n"), std::string::npos);
+    const RegDocument back = parseRegFile(written);
+    EXPECT_EQ(back.blocks, doc.blocks) << written;
+    EXPECT_EQ(serializeRegFile(back), written);
+
+    // Long data is wrapped the way regedit does, within 80 columns.
+    Bytes big(5000);
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<std::uint8_t>(i * 7);
+    RegDocument wrapped;
+    createKey(wrapped, quenbyKey);
+    setValue(wrapped, quenbyKey, value(u"A rather long value name for the first line", RegType::multiSz, big));
+    const std::string wrappedText = serializeRegFile(wrapped);
+    std::istringstream lines(wrappedText);
+    std::size_t count = 0;
+    for (std::string line; std::getline(lines, line); ++count)
+        EXPECT_LE(line.size(), 80u) << line;
+    EXPECT_GT(count, 5000u / 26);
+    EXPECT_EQ(dataIn(parseRegFile(wrappedText), quenbyKey, u"a rather long value name for the first line"),
+              big);
+}
+
+// ---- the store ------------------------------------------------------------------
+
+struct Query {
+    RegStatus status = RegStatus::ok;
+    RegType type = RegType::none;
+    Bytes data;
+};
+
+Query query(RegistryKey& key, std::u16string_view name)
+{
+    Query q;
+    std::uint32_t size = 0;
+    q.status = key.queryValue(name, nullptr, size, &q.type);
+    if (q.status != RegStatus::ok)
+        return q;
+    q.data.resize(size);
+    q.status = key.queryValue(name, q.data.data(), size, &q.type);
+    q.data.resize(size);
+    return q;
+}
+
+RegStatus set(RegistryKey& key, const RegValue& v)
+{
+    return key.setValue(v.name, v.type, v.data.data(), static_cast<std::uint32_t>(v.data.size()));
+}
+
+class RegistryStore : public ::testing::Test {
+protected:
+    quenby::test::TempDir dir;
+    quenby::test::ScopedEnv xdg{"XDG_CONFIG_HOME", (dir.path() / "config").c_str()};
+    Registry& registry = currentUserRegistry();
+
+    fs::path folder() const { return dir.path() / "config" / "quenby"; }
+    fs::path file() const { return folder() / "registry.reg"; }
+
+    std::unique_ptr<RegistryKey> create(std::u16string_view path = quenbyKey)
+    {
+        RegStatus status = RegStatus::notFound;
+        auto key = registry.createKey(path, &status);
+        EXPECT_EQ(status, RegStatus::ok);
+        EXPECT_NE(key, nullptr);
+        return key;
+    }
+
+    // What a write must leave: a file that reads back exactly as written, and
+    // nothing else in the folder but the lock file.
+    void expectCleanFile()
+    {
+        const std::string text = fileText(file());
+        EXPECT_TRUE(text.starts_with("REGEDIT4\n\n"));
+        EXPECT_EQ(serializeRegFile(parseRegFile(text)), text);
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder()))
+            names.insert(entry.path().filename().string());
+        EXPECT_EQ(names, (std::set<std::string>{"registry.reg", "registry.lock"}));
+    }
+};
+
+TEST_F(RegistryStore, EveryValueTypeRoundTripsThroughTheFile)
+{
+    EXPECT_FALSE(fs::exists(folder())) << "reading alone creates nothing";
+    EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read), nullptr);
+    EXPECT_FALSE(fs::exists(folder()));
+
+    auto key = create();
+    ASSERT_NE(key, nullptr);
+    for (const RegValue& v : everyKindOfValue())
+        ASSERT_EQ(set(*key, v), RegStatus::ok) << toUtf8(v.name);
+
+    struct stat info {};
+    ASSERT_EQ(::stat(folder().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    expectCleanFile();
+
+    // Through a newly opened key (the file is read again), with names in another case.
+    auto reader = registry.openKey(u"SOFTWARE\\QUENBY", RegAccess::read);
+    ASSERT_NE(reader, nullptr);
+    for (const RegValue& v : everyKindOfValue()) {
+        const Query q = query(*reader, foldCase(v.name));
+        EXPECT_EQ(q.status, RegStatus::ok) << toUtf8(v.name);
+        EXPECT_EQ(q.type, v.type) << toUtf8(v.name);
+        EXPECT_EQ(q.data, v.data) << toUtf8(v.name);
+    }
+    // And by a fresh parse of the file, as another program would see it.
+    const RegDocument doc = parseRegFile(fileText(file()));
+    for (const RegValue& v : everyKindOfValue())
+        EXPECT_EQ(valueIn(doc, quenbyKey, v.name), v) << toUtf8(v.name);
+
+    // Overwriting keeps one line per value and the name's first spelling.
+    ASSERT_EQ(set(*key, value(u"targetfreeram", RegType::dword, dword(0x2000))), RegStatus::ok);
+    const std::string text = fileText(file());
+    EXPECT_NE(text.find("\"TargetFreeRAM\"=dword:00002000\n"), std::string::npos);
+    EXPECT_EQ(text.find("00001000"), std::string::npos);
+    expectCleanFile();
+}
+
+TEST_F(RegistryStore, StatusCodesMatchWindows)
+{
+    auto key = create();
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(set(*key, value(u"Text", RegType::sz, utf16(u"hello"))), RegStatus::ok);
+    ASSERT_EQ(set(*key, value(u"Raw", RegType::sz, utf16(u"raw", false))), RegStatus::ok);
+    ASSERT_EQ(set(*key, value(u"Path", RegType::expandSz, utf16(u"%TEMP%"))), RegStatus::ok);
+    ASSERT_EQ(set(*key, value(u"Number", RegType::dword, dword(42))), RegStatus::ok);
+    ASSERT_EQ(set(*key, value(u"Half", RegType::dword, Bytes{1, 0})), RegStatus::ok);
+
+    // RegQueryValueExW: a null buffer reports the size, a small one asks for more.
+    std::uint32_t size = 0;
+    RegType type = RegType::none;
+    EXPECT_EQ(key->queryValue(u"Text", nullptr, size, &type), RegStatus::ok);
+    EXPECT_EQ(size, 12u);
+    EXPECT_EQ(type, RegType::sz);
+    char small[4] = {};
+    size = sizeof small;
+    EXPECT_EQ(key->queryValue(u"Text", small, size, nullptr), RegStatus::moreData);
+    EXPECT_EQ(size, 12u);
+    size = 4;
+    std::uint32_t number = 0;
+    EXPECT_EQ(key->queryValue(u"Number", &number, size, nullptr), RegStatus::ok);
+    EXPECT_EQ(number, 42u);
+    EXPECT_EQ(key->queryValue(u"Missing", nullptr, size, nullptr), RegStatus::notFound);
+
+    // RegOpenKeyExW of a missing key.
+    RegStatus status = RegStatus::ok;
+    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\Missing", RegAccess::write, &status), nullptr);
+    EXPECT_EQ(status, RegStatus::notFound);
+    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\", RegAccess::read, &status), nullptr);
+    EXPECT_EQ(status, RegStatus::invalidData);
+
+    // RegGetValueW: the type restriction, and a terminator added where missing.
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Raw", RegRestrict::sz, nullptr, &size), RegStatus::ok);
+    EXPECT_EQ(size, 8u);
+    char16_t text[8] = {u'x', u'x', u'x', u'x', u'x', u'x', u'x', u'x'};
+    size = 6;
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Raw", RegRestrict::sz, text, &size), RegStatus::moreData);
+    EXPECT_EQ(size, 8u);
+    size = sizeof text;
+    EXPECT_EQ(registry.getValue(quenbyKey, u"raw", RegRestrict::sz, text, &size), RegStatus::ok);
+    EXPECT_EQ(size, 8u);
+    EXPECT_EQ(std::u16string(text, 4), std::u16string(u"raw\0", 4));
+    size = sizeof text;
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Text", RegRestrict::sz, text, &size), RegStatus::ok);
+    EXPECT_EQ(size, 12u) << "an existing terminator is not doubled";
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Path", RegRestrict::sz, nullptr, &size), RegStatus::unsupportedType);
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Number", RegRestrict::sz, nullptr, &size), RegStatus::unsupportedType);
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Text", RegRestrict::dword, nullptr, &size), RegStatus::unsupportedType);
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Half", RegRestrict::dword, nullptr, &size), RegStatus::unsupportedType);
+    number = 0;
+    size = 4;
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Number", RegRestrict::dword, &number, &size), RegStatus::ok);
+    EXPECT_EQ(number, 42u);
+    size = 2;
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Number", RegRestrict::dword, &number, &size), RegStatus::moreData);
+    EXPECT_EQ(size, 4u);
+    EXPECT_EQ(registry.getValue(quenbyKey, u"Missing", RegRestrict::dword, nullptr, &size), RegStatus::notFound);
+    EXPECT_EQ(registry.getValue(u"Software\\Nobody", u"Number", RegRestrict::dword, nullptr, &size),
+              RegStatus::notFound);
+
+    // A key opened for reading refuses changes and leaves the file alone.
+    const std::string before = fileText(file());
+    auto reader = registry.openKey(quenbyKey, RegAccess::read);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(set(*reader, value(u"Text", RegType::sz, utf16(u"changed"))), RegStatus::accessDenied);
+    EXPECT_EQ(reader->deleteValue(u"Text"), RegStatus::accessDenied);
+    EXPECT_EQ(fileText(file()), before);
+
+    // RegDeleteValueW.
+    EXPECT_EQ(key->deleteValue(u"TEXT"), RegStatus::ok);
+    EXPECT_EQ(query(*reader, u"Text").status, RegStatus::notFound);
+    EXPECT_EQ(key->deleteValue(u"Text"), RegStatus::notFound);
+
+    // RegDeleteTreeW takes the sub-keys and their values, nothing beside them.
+    auto sub = create(u"Software\\Quenby\\Sub\\Deeper");
+    ASSERT_EQ(set(*sub, value(u"Deep", RegType::dword, dword(1))), RegStatus::ok);
+    auto sibling = create(u"Software\\QuenbyTools");
+    ASSERT_EQ(set(*sibling, value(u"Kept", RegType::dword, dword(2))), RegStatus::ok);
+    EXPECT_EQ(registry.deleteTree(u"software\\quenby"), RegStatus::ok);
+    EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read, &status), nullptr);
+    EXPECT_EQ(status, RegStatus::notFound);
+    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\Sub\\Deeper", RegAccess::read), nullptr);
+    EXPECT_EQ(query(*sibling, u"Kept").data, dword(2));
+    EXPECT_EQ(registry.deleteTree(quenbyKey), RegStatus::notFound);
+    EXPECT_EQ(fileText(file()).find("Deep"), std::string::npos);
+    // The key object outlived its key: reads and writes say so.
+    EXPECT_EQ(query(*key, u"Number").status, RegStatus::notFound);
+    EXPECT_EQ(set(*key, value(u"Number", RegType::dword, dword(1))), RegStatus::notFound);
+    EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read), nullptr) << "a write does not bring it back";
+    expectCleanFile();
+}
+
+TEST_F(RegistryStore, ANumberStoredAsTextComesBackAsStored)
+{
+    writeText(file(), "REGEDIT4\n\n[Software\\Quenby]\n\"TargetFreeRAM\"=\"4096\"\n");
+    auto key = registry.openKey(quenbyKey, RegAccess::read);
+    ASSERT_NE(key, nullptr);
+    std::uint32_t number = 0;
+    std::uint32_t size = sizeof number;
+    RegType type = RegType::none;
+    EXPECT_EQ(key->queryValue(u"TargetFreeRAM", &number, size, &type), RegStatus::moreData);
+    EXPECT_EQ(size, 10u);
+    EXPECT_EQ(type, RegType::sz);
+    size = sizeof number;
+    EXPECT_EQ(registry.getValue(quenbyKey, u"TargetFreeRAM", RegRestrict::dword, &number, &size),
+              RegStatus::unsupportedType);
+    EXPECT_EQ(query(*key, u"TargetFreeRAM").data, utf16(u"4096"));
+}
+
+TEST_F(RegistryStore, TheLocationIsLookedUpOnEveryCall)
+{
+    auto key = create();
+    ASSERT_EQ(set(*key, value(u"Where", RegType::sz, utf16(u"first"))), RegStatus::ok);
+    ASSERT_TRUE(fs::exists(file()));
+
+    // Without XDG_CONFIG_HOME (or with a relative one) the folder is ~/.config.
+    for (const char* xdgValue : {static_cast<const char*>(nullptr), "relative/config"}) {
+        quenby::test::TempDir home;
+        quenby::test::ScopedEnv homeVariable("HOME", home.path().c_str());
+        quenby::test::ScopedEnv other("XDG_CONFIG_HOME", xdgValue);
+        EXPECT_EQ(query(*key, u"Where").status, RegStatus::notFound) << "the same key object, another file";
+        auto second = create();
+        ASSERT_EQ(set(*second, value(u"Where", RegType::sz, utf16(u"second"))), RegStatus::ok);
+        EXPECT_TRUE(fs::exists(home.path() / ".config" / "quenby" / "registry.reg"));
+        EXPECT_FALSE(fs::exists(fs::current_path() / "relative"));
+    }
+    EXPECT_EQ(query(*key, u"Where").data, utf16(u"first"));
+}
+
+TEST_F(RegistryStore, ALinkedFileStaysALink)
+{
+    // Settings kept elsewhere (a dotfiles folder) and linked in.
+    const fs::path elsewhere = dir.path() / "dotfiles" / "quenby.reg";
+    writeText(elsewhere, "REGEDIT4\n\n[Software\\Quenby]\n\"Old\"=dword:00000001\n");
+    fs::create_directories(folder());
+    fs::create_symlink(elsewhere, file());
+
+    auto key = registry.openKey(quenbyKey, RegAccess::write);
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(set(*key, value(u"New", RegType::dword, dword(2))), RegStatus::ok);
+    EXPECT_TRUE(fs::is_symlink(file()));
+    EXPECT_NE(fileText(elsewhere).find("\"Old\"=dword:00000001\n\"New\"=dword:00000002\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(elsewhere.string() + ".tmp"));
+}
+
+TEST_F(RegistryStore, ATemporaryFileLeftByACrashedWriterIsNoObstacle)
+{
+    auto key = create();
+    ASSERT_NE(key, nullptr);
+    writeText(file().string() + ".tmp", "REGEDIT4\n\n[Software\\Quenby]\n\"Half\"=dword:0000");
+    ASSERT_EQ(set(*key, value(u"After", RegType::dword, dword(1))), RegStatus::ok);
+    EXPECT_EQ(query(*key, u"After").data, dword(1));
+    EXPECT_EQ(query(*key, u"Half").status, RegStatus::notFound);
+    expectCleanFile();
+}
+
+// ---- other processes ---------------------------------------------------------------
+
+int startChild(const std::vector<std::string>& args, const fs::path* stderrFile = nullptr)
+{
+    std::vector<std::string> all{quenby::test::selfPath()};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : all)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stderrFile != nullptr)
+        posix_spawn_file_actions_addopen(&actions, 2, stderrFile->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = -1;
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return error == 0 ? pid : -1;
+}
+
+int waitChild(int pid)
+{
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+constexpr int writesPerChild = 500;
+
+std::u16string childValueName(const std::string& tag, int i)
+{
+    return quenby::fromUtf8(tag + "-" + std::to_string(i));
+}
+
+std::uint32_t childValueData(const std::string& tag, int i)
+{
+    return static_cast<std::uint32_t>(i) * 2654435761u + static_cast<std::uint32_t>(tag.size() + tag[0]);
+}
+
+// writer <tag> <start file>: waits for the start file, then writes its values.
+quenby::test::ChildRole writerRole("registry-writer", [](int argc, char** argv) -> int {
+    if (argc < 2)
+        return 10;
+    const std::string tag = argv[0];
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!fs::exists(argv[1])) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return 11;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    auto key = currentUserRegistry().openKey(quenbyKey, RegAccess::write);
+    if (!key)
+        return 12;
+    for (int i = 0; i < writesPerChild; ++i) {
+        // Every value twice: first a placeholder, then its last data.
+        const std::uint32_t placeholder = 0xDEADBEEF;
+        const std::uint32_t data = childValueData(tag, i);
+        const std::u16string name = childValueName(tag, i);
+        if (key->setValue(name, RegType::dword, &placeholder, 4) != RegStatus::ok ||
+            key->setValue(name, RegType::dword, &data, 4) != RegStatus::ok)
+            return 13;
+    }
+    return 0;
+});
+
+// reader: reads a few values twice, to show how often a damaged file is reported.
+quenby::test::ChildRole readerRole("registry-reader", [](int, char**) -> int {
+    auto& registry = currentUserRegistry();
+    for (int round = 0; round < 2; ++round) {
+        auto key = registry.openKey(quenbyKey, RegAccess::read);
+        if (!key)
+            return 20;
+        std::uint32_t size = 0;
+        if (key->queryValue(u"A", nullptr, size, nullptr) != RegStatus::ok ||
+            key->queryValue(u"Bad", nullptr, size, nullptr) != RegStatus::notFound)
+            return 21;
+        std::uint32_t number = 0;
+        size = 4;
+        if (registry.getValue(quenbyKey, u"A", RegRestrict::dword, &number, &size) != RegStatus::ok || number != 1)
+            return 22;
+    }
+    return 0;
+});
+
+// delete-tree <path>
+quenby::test::ChildRole deleterRole("registry-delete-tree", [](int argc, char** argv) -> int {
+    if (argc < 1)
+        return 30;
+    return currentUserRegistry().deleteTree(quenby::fromUtf8(argv[0])) == RegStatus::ok ? 0 : 31;
+});
+
+TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing)
+{
+    auto key = create();
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(set(*key, value(u"Sentinel", RegType::sz, utf16(u"always here"))), RegStatus::ok);
+
+    const fs::path start = dir.path() / "start";
+    const int first = startChild({"--quenby-child=registry-writer", "first", start.string()});
+    const int second = startChild({"--quenby-child=registry-writer", "second", start.string()});
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    writeText(start, "go");
+
+    // Meanwhile a reader never sees a half-written file.
+    const int children[2] = {first, second};
+    int exits[2] = {-1, -1};
+    int reads = 0;
+    int badReads = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(150);
+    while (exits[0] == -1 || exits[1] == -1) {
+        const Query q = query(*key, u"Sentinel");
+        ++reads;
+        if (q.status != RegStatus::ok || q.data != utf16(u"always here"))
+            ++badReads;
+        const bool late = std::chrono::steady_clock::now() > deadline;
+        for (int c = 0; c < 2; ++c) {
+            if (exits[c] != -1)
+                continue;
+            if (late)
+                ::kill(children[c], SIGKILL); // stuck, most likely on the lock
+            int status = 0;
+            if (::waitpid(children[c], &status, late ? 0 : WNOHANG) == children[c])
+                exits[c] = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+    }
+    EXPECT_EQ(exits[0], 0);
+    EXPECT_EQ(exits[1], 0);
+    EXPECT_EQ(badReads, 0) << "of " << reads << " reads";
+
+    const RegDocument doc = parseRegFile(fileText(file()));
+    EXPECT_TRUE(doc.malformedLines.empty());
+    int present = 0;
+    int reported = 0;
+    for (const std::string& tag : {std::string("first"), std::string("second")}) {
+        for (int i = 0; i < writesPerChild; ++i) {
+            const RegValue* v = findValue(doc, quenbyKey, childValueName(tag, i));
+            if (v != nullptr && v->data == dword(childValueData(tag, i)))
+                ++present;
+            else if (++reported <= 5)
+                ADD_FAILURE() << tag << " value " << i << (v ? " has old data" : " is missing");
+        }
+    }
+    EXPECT_EQ(present, 2 * writesPerChild);
+    EXPECT_EQ(dataIn(doc, quenbyKey, u"Sentinel"), utf16(u"always here"));
+    expectCleanFile();
+}
+
+TEST_F(RegistryStore, AKeyDeletedByAnotherProcessIsGoneForAnOpenKey)
+{
+    auto key = create(u"Software\\Quenby\\Session");
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(set(*key, value(u"Value", RegType::dword, dword(1))), RegStatus::ok);
+    auto reader = registry.openKey(u"Software\\Quenby\\Session", RegAccess::read);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(query(*reader, u"Value").status, RegStatus::ok);
+
+    const int child = startChild({"--quenby-child=registry-delete-tree", "Software\\Quenby"});
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(waitChild(child), 0);
+
+    EXPECT_EQ(query(*reader, u"Value").status, RegStatus::notFound);
+    EXPECT_EQ(set(*key, value(u"Value", RegType::dword, dword(2))), RegStatus::notFound);
+    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\Session", RegAccess::read), nullptr);
+}
+
+// ---- damaged files ------------------------------------------------------------------
+
+struct Damaged {
+    std::string content;                // the file as found
+    std::vector<RegValue> sound;        // values in Software\Quenby that must still be read
+    std::vector<std::string> kept;      // bytes that must survive a write, verbatim
+    std::vector<std::u16string> unread; // names that cannot be read
+};
+
+class DamagedFile : public RegistryStore {
+protected:
+    // The store reads what is sound, refuses nothing, and a write keeps all of it.
+    void check(const Damaged& damaged)
+    {
+        writeText(file(), damaged.content);
+        const auto began = std::chrono::steady_clock::now();
+        auto key = create(); // for a file of nothing but garbage this is the first write
+        ASSERT_NE(key, nullptr);
+        for (const RegValue& v : damaged.sound)
+            EXPECT_EQ(query(*key, v.name).data, v.data) << toUtf8(v.name);
+        for (const auto& name : damaged.unread)
+            EXPECT_EQ(query(*key, name).status, RegStatus::notFound) << toUtf8(name);
+
+        ASSERT_EQ(set(*key, value(u"Written", RegType::dword, dword(77))), RegStatus::ok);
+        const std::string after = fileText(file());
+        for (const std::string& bytes : damaged.kept)
+            EXPECT_NE(after.find(bytes), std::string::npos) << "lost: " << bytes.substr(0, 60);
+        for (const RegValue& v : damaged.sound)
+            EXPECT_EQ(query(*key, v.name).data, v.data) << toUtf8(v.name) << " after the write";
+        EXPECT_EQ(query(*key, u"Written").data, dword(77));
+        for (const auto& name : damaged.unread)
+            EXPECT_EQ(query(*key, name).status, RegStatus::notFound) << toUtf8(name);
+        expectCleanFile();
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(20));
+    }
+};
+
+TEST_F(DamagedFile, TruncatedInTheMiddleOfALine)
+{
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"TargetFreeRAM\"=dword:00001000\n\"Music\"=\"C:\\\\Mus",
+           {value(u"TargetFreeRAM", RegType::dword, dword(0x1000))},
+           {"\"Music\"=\"C:\\\\Mus"},
+           {u"Music"}});
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n\"Blob\"=hex:01,02,03,\\\n  04,0",
+           {value(u"A", RegType::dword, dword(1))},
+           {"\"Blob\"=hex:01,02,03,\\\n  04,0\n"},
+           {u"Blob"}});
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n\"TargetFreeRAM\"=dword:000010",
+           {value(u"A", RegType::dword, dword(1))},
+           {"\"TargetFreeRAM\"=dword:000010\n"},
+           {u"TargetFreeRAM"}});
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n\"Blob\"=hex:01,02,03,\\",
+           {value(u"A", RegType::dword, dword(1))},
+           {"\"Blob\"=hex:01,02,03,\\"},
+           {u"Blob"}});
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n[Software\\Que",
+           {value(u"A", RegType::dword, dword(1))},
+           {"\n[Software\\Que\n"},
+           {}});
+}
+
+TEST_F(DamagedFile, BinaryGarbageWithNulBytes)
+{
+    std::mt19937 random(12345);
+    std::string noise(4096, '\0');
+    for (char& c : noise) {
+        c = static_cast<char>(random() & 0xFF);
+        if (c == '\n')
+            c = '\0';
+    }
+    noise[0] = '\0'; // neither a section nor a comment nor blank
+    const std::string nul("\0\0\0\0", 4);
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n" + noise + "\n\"B\"=\"text\"\n" + nul +
+               "\n\"Bad\"=\"\xFF\xFE\xC0\x80\"\n\"C\"=hex:" + nul + "\n\"D\"=dword:00000004",
+           {value(u"A", RegType::dword, dword(1)), value(u"B", RegType::sz, utf16(u"text")),
+            value(u"D", RegType::dword, dword(4))},
+           {noise, "\n" + nul + "\n", "\"Bad\"=\"\xFF\xFE\xC0\x80\"", "\"C\"=hex:" + nul},
+           {u"Bad", u"C"}});
+
+    // A file that is nothing but garbage is kept whole, under a header of ours.
+    check({noise, {}, {noise}, {}});
+}
+
+TEST_F(DamagedFile, ALineOfSeveralMegabytes)
+{
+    const std::string hugeGarbage = "\"Huge\"=\"" + std::string(4 << 20, 'x'); // never closed
+    Bytes bigData(1 << 20);
+    std::string bigHex = "\"Big\"=hex:";
+    for (std::size_t i = 0; i < bigData.size(); ++i) {
+        bigData[i] = static_cast<std::uint8_t>(i % 251);
+        static const char digits[] = "0123456789abcdef";
+        bigHex += digits[bigData[i] >> 4];
+        bigHex += digits[bigData[i] & 15];
+        if (i + 1 < bigData.size())
+            bigHex += ',';
+    }
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n" + hugeGarbage + "\n" + bigHex +
+               "\n\"B\"=dword:00000002\n",
+           {value(u"A", RegType::dword, dword(1)), value(u"Big", RegType::binary, bigData),
+            value(u"B", RegType::dword, dword(2))},
+           {hugeGarbage + "\n"},
+           {u"Huge"}});
+}
+
+TEST_F(DamagedFile, UnreadableValueData)
+{
+    const std::vector<std::string> bad = {
+        "\"X\"=dword:zz", "\"Y\"=hex:1,2,xyz", "\"Z\"=unknown:1", "\"W\"=\"unterminated", "\"V\"=\"a\" trailing",
+        "\"U\"=hex(2x):00", "\"T\"=", "Not a value line at all", "\"S\"", "\"R\"=dword:1000", "\"Q\"=hex:1,2",
+    };
+    std::string content = "REGEDIT4\n\n[Software\\Quenby]\n";
+    for (const auto& line : bad)
+        content += line + "\n\"Between\"=dword:00000009\n";
+    check({content,
+           {value(u"Between", RegType::dword, dword(9))},
+           bad,
+           {u"X", u"Y", u"Z", u"W", u"V", u"U", u"T", u"S", u"R", u"Q"}});
+}
+
+TEST_F(DamagedFile, AnUnterminatedSectionLine)
+{
+    check({"REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n\n[Software\\Quenby\\Broken\n"
+           "\"B\"=dword:00000002\n\n[Software\\Quenby\\Next]\n\"C\"=\"c\"\n",
+           {value(u"A", RegType::dword, dword(1))},
+           {"\n[Software\\Quenby\\Broken\n\"B\"=dword:00000002\n"},
+           {u"B"}});
+    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\Broken", RegAccess::read), nullptr);
+    auto next = registry.openKey(u"Software\\Quenby\\Next", RegAccess::read);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(query(*next, u"C").data, utf16(u"c"));
+}
+
+TEST_F(DamagedFile, IsReportedOncePerProcess)
+{
+    writeText(file(), "REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n\"Bad\"=dword:xyz\n\"Worse\"=\n");
+    const fs::path errors = dir.path() / "stderr.txt";
+    const int child = startChild({"--quenby-child=registry-reader"}, &errors);
+    ASSERT_GT(child, 0);
+    EXPECT_EQ(waitChild(child), 0);
+    const std::string text = fileText(errors);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_NE(text.find("quenby: registry file " + file().string() + " lines 5 and 1 more are malformed"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(DamagedFile, AFileThatCannotBeReadIsNeverReplaced)
+{
+    // A folder where the file should be: nothing reads, nothing is written over it.
+    fs::create_directories(file() / "inside");
+    RegStatus status = RegStatus::ok;
+    EXPECT_EQ(registry.createKey(quenbyKey, &status), nullptr);
+    EXPECT_EQ(status, RegStatus::accessDenied);
+    EXPECT_TRUE(fs::is_directory(file() / "inside"));
+    fs::remove_all(file());
+
+    // A file too large to be settings is left alone (sparse: it takes no disk).
+    writeText(file(), "REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n");
+    fs::resize_file(file(), std::uintmax_t{65} << 20);
+    EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read), nullptr);
+    EXPECT_EQ(registry.createKey(quenbyKey, &status), nullptr);
+    EXPECT_EQ(status, RegStatus::invalidData);
+    EXPECT_EQ(fs::file_size(file()), std::uintmax_t{65} << 20);
+    EXPECT_FALSE(fs::exists(file().string() + ".tmp"));
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "tests/support/memory_registry.h"
+
+#include <cstring>
+
+#include "common/text.h"
+
+namespace quenby::test {
+
+using os::RegAccess;
+using os::RegStatus;
+using os::RegType;
+
+namespace {
+
+void report(RegStatus* out, RegStatus value)
+{
+    if (out)
+        *out = value;
+}
+
+class MemoryKey final : public os::RegistryKey {
+public:
+    MemoryKey(MemoryRegistry& owner, std::u16string path, bool writable)
+        : owner_(owner), path_(std::move(path)), writable_(writable)
+    {
+    }
+
+    RegStatus queryValue(std::u16string_view name, void* buffer, std::uint32_t& size,
+                         RegType* type) override
+    {
+        const auto* value = find(name);
+        if (!value)
+            return RegStatus::notFound;
+        if (type)
+            *type = value->type;
+        const auto needed = static_cast<std::uint32_t>(value->data.size());
+        if (buffer && needed > size) {
+            size = needed;
+            return RegStatus::moreData;
+        }
+        if (buffer && needed > 0)
+            std::memcpy(buffer, value->data.data(), needed);
+        size = needed;
+        return RegStatus::ok;
+    }
+
+    RegStatus setValue(std::u16string_view name, RegType type, const void* data,
+                       std::uint32_t size) override
+    {
+        if (!writable_)
+            return RegStatus::accessDenied;
+        auto key = owner_.keys.find(path_);
+        if (key == owner_.keys.end())
+            return RegStatus::notFound;
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        key->second.values[foldCase(name)] = {type, {bytes, bytes + size}};
+        owner_.journal.push_back("set " + toUtf8(name));
+        return RegStatus::ok;
+    }
+
+    RegStatus deleteValue(std::u16string_view name) override
+    {
+        if (!writable_)
+            return RegStatus::accessDenied;
+        auto key = owner_.keys.find(path_);
+        if (key == owner_.keys.end() || key->second.values.erase(foldCase(name)) == 0)
+            return RegStatus::notFound;
+        owner_.journal.push_back("delete " + toUtf8(name));
+        return RegStatus::ok;
+    }
+
+private:
+    const MemoryRegistry::Value* find(std::u16string_view name) const
+    {
+        const auto key = owner_.keys.find(path_);
+        if (key == owner_.keys.end())
+            return nullptr;
+        const auto value = key->second.values.find(foldCase(name));
+        return value == key->second.values.end() ? nullptr : &value->second;
+    }
+
+    MemoryRegistry& owner_;
+    std::u16string path_;
+    bool writable_;
+};
+
+} // namespace
+
+std::unique_ptr<os::RegistryKey> MemoryRegistry::openKey(std::u16string_view path,
+                                                         RegAccess access, RegStatus* status)
+{
+    const auto folded = foldCase(path);
+    if (!keys.count(folded)) {
+        report(status, RegStatus::notFound);
+        return nullptr;
+    }
+    if (access == RegAccess::write && refuseWrites) {
+        report(status, RegStatus::accessDenied);
+        return nullptr;
+    }
+    report(status, RegStatus::ok);
+    return std::make_unique<MemoryKey>(*this, folded, access == RegAccess::write);
+}
+
+std::unique_ptr<os::RegistryKey> MemoryRegistry::createKey(std::u16string_view path,
+                                                           RegStatus* status)
+{
+    if (refuseWrites) {
+        report(status, RegStatus::accessDenied);
+        return nullptr;
+    }
+    const auto folded = foldCase(path);
+    keys[folded];
+    report(status, RegStatus::ok);
+    return std::make_unique<MemoryKey>(*this, folded, true);
+}
+
+RegStatus MemoryRegistry::getValue(std::u16string_view path, std::u16string_view name,
+                                   os::RegRestrict restrict, void* buffer, std::uint32_t* size)
+{
+    const auto key = keys.find(foldCase(path));
+    if (key == keys.end())
+        return RegStatus::notFound;
+    const auto found = key->second.values.find(foldCase(name));
+    if (found == key->second.values.end())
+        return RegStatus::notFound;
+    auto data = found->second.data;
+    if (restrict == os::RegRestrict::dword) {
+        if (found->second.type != RegType::dword || data.size() != 4)
+            return RegStatus::unsupportedType;
+    } else {
+        if (found->second.type != RegType::sz)
+            return RegStatus::unsupportedType;
+        // Text comes back terminated even when it was stored without the null.
+        if (data.size() % 2)
+            data.push_back(0);
+        if (data.size() < 2 || data[data.size() - 1] != 0 || data[data.size() - 2] != 0) {
+            data.push_back(0);
+            data.push_back(0);
+        }
+    }
+    const auto needed = static_cast<std::uint32_t>(data.size());
+    if (!size)
+        return RegStatus::ok;
+    if (buffer && needed > *size) {
+        *size = needed;
+        return RegStatus::moreData;
+    }
+    if (buffer)
+        std::memcpy(buffer, data.data(), needed);
+    *size = needed;
+    return RegStatus::ok;
+}
+
+RegStatus MemoryRegistry::deleteTree(std::u16string_view path)
+{
+    const auto folded = foldCase(path);
+    bool found = false;
+    for (auto it = keys.begin(); it != keys.end();) {
+        if (it->first == folded || it->first.rfind(folded + u"\\", 0) == 0) {
+            it = keys.erase(it);
+            found = true;
+        } else {
+            ++it;
+        }
+    }
+    return found ? RegStatus::ok : RegStatus::notFound;
+}
+
+} // namespace quenby::test

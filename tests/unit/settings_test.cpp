@@ -1,0 +1,487 @@
+// The settings procedures against every registry this face has: the in-memory
+// one, and the platform's real backend (the file store on Linux, the Windows
+// registry under Wine). Each case starts from an empty settings key.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/os/process.h"
+#include "common/settings.h"
+#include "common/text.h"
+#include "tests/support/memory_registry.h"
+#include "tests/support/native_registry.h"
+
+using namespace quenby;
+using os::RegAccess;
+using os::RegStatus;
+using os::RegType;
+
+namespace {
+
+constexpr std::uint32_t kTotal = 16384;
+
+class MemoryScope final : public test::NativeRegistryScope {
+public:
+    os::Registry& registry() override { return registry_; }
+
+private:
+    test::MemoryRegistry registry_;
+};
+
+struct Backend {
+    const char* name;
+    std::function<std::unique_ptr<test::NativeRegistryScope>()> make;
+};
+
+std::string backendName(const testing::TestParamInfo<Backend>& info)
+{
+    return info.param.name;
+}
+
+std::basic_string<unsigned char> utf16Data(std::u16string_view text, bool terminated = true)
+{
+    std::basic_string<unsigned char> data;
+    for (char16_t c : text) {
+        data.push_back(static_cast<unsigned char>(c & 0xFF));
+        data.push_back(static_cast<unsigned char>(c >> 8));
+    }
+    if (terminated) {
+        data.push_back(0);
+        data.push_back(0);
+    }
+    return data;
+}
+
+std::basic_string<unsigned char> dwordData(std::uint32_t v)
+{
+    return {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+            static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+}
+
+class SettingsStore : public testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override
+    {
+        scope_ = GetParam().make();
+        // Windows always has the Run key; the other backends start empty.
+        registry().createKey(kRunKey);
+    }
+
+    os::Registry& registry() { return scope_->registry(); }
+
+    void put(std::u16string_view key, std::u16string_view name, RegType type,
+             const std::basic_string<unsigned char>& data)
+    {
+        auto handle = registry().createKey(key);
+        ASSERT_TRUE(handle);
+        ASSERT_EQ(handle->setValue(name, type, data.data(), static_cast<std::uint32_t>(data.size())),
+                  RegStatus::ok);
+    }
+    void putSetting(std::u16string_view name, RegType type,
+                    const std::basic_string<unsigned char>& data)
+    {
+        put(kSettingsKey, name, type, data);
+    }
+    void putNumber(std::u16string_view name, std::uint32_t value)
+    {
+        putSetting(name, RegType::dword, dwordData(value));
+    }
+
+    bool hasValue(std::u16string_view key, std::u16string_view name)
+    {
+        auto handle = registry().openKey(key, RegAccess::read);
+        std::uint32_t size = 0;
+        return handle && handle->queryValue(name, nullptr, size, nullptr) == RegStatus::ok;
+    }
+
+    std::basic_string<unsigned char> valueData(std::u16string_view key, std::u16string_view name,
+                                               RegType* type = nullptr)
+    {
+        auto handle = registry().openKey(key, RegAccess::read);
+        if (!handle)
+            return {};
+        std::basic_string<unsigned char> buffer(4096, 0);
+        std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
+        if (handle->queryValue(name, buffer.data(), size, type) != RegStatus::ok)
+            return {};
+        buffer.resize(size);
+        return buffer;
+    }
+
+    Settings read(Deliverable who, std::uint32_t total = kTotal,
+                  std::vector<std::string>* log = nullptr)
+    {
+        Settings settings;
+        readSettings(registry(), settings, total, who,
+                     [log](const std::string& line) {
+                         if (log)
+                             log->push_back(line);
+                     });
+        return settings;
+    }
+
+private:
+    std::unique_ptr<test::NativeRegistryScope> scope_;
+};
+
+TEST_P(SettingsStore, MissingKeyGivesDefaultsDerivedFromTotalRam)
+{
+    for (Deliverable who : {Deliverable::engine, Deliverable::panel}) {
+        const Settings s = read(who);
+        EXPECT_EQ(s.TargetFreeRAM, 4096u);
+        EXPECT_EQ(s.MinimumFreeRAM, 1024u);
+        EXPECT_EQ(s.FreeonStartup, 0u);
+        EXPECT_EQ(s.FreeonStartup_val1, 256u);
+        EXPECT_EQ(s.FreeonStartup_val2, 60u);
+        EXPECT_EQ(s.Freeeverymin_Val1, 64u);
+        EXPECT_EQ(s.Freeeverymin_Val2, who == Deliverable::engine ? 240u : 4u);
+        EXPECT_EQ(s.Freeeverymin_Val3, 50u);
+        EXPECT_EQ(s.FreeupXMenu_Val1, 1024u);
+        EXPECT_EQ(s.FreeupYMenu_Val1, 256u);
+        EXPECT_EQ(s.FreeupZMenu_Val1, 64u);
+        EXPECT_EQ(s.Quenby_Stat, 0u);
+        EXPECT_EQ(s.TrayIconInfo, 1u);
+        EXPECT_EQ(s.TrayIconTextColor, 0u);
+        EXPECT_EQ(s.WarnLowRecource, 0u);
+        EXPECT_EQ(s.WarnLowRecource_Val1, 15u);
+        EXPECT_TRUE(s.Music.empty());
+        EXPECT_EQ(s.Hotkey1, 0u);
+        EXPECT_EQ(s.Hotkey2, 0u);
+        EXPECT_FALSE(s.startWithWindows);
+    }
+    // The fractions are shifts of T, rounded down.
+    const Settings odd = read(Deliverable::panel, 1001);
+    EXPECT_EQ(odd.TargetFreeRAM, 250u);
+    EXPECT_EQ(odd.MinimumFreeRAM, 62u);
+    EXPECT_EQ(odd.FreeupZMenu_Val1, 3u);
+}
+
+TEST_P(SettingsStore, ReReadingStartsFromDefaultsAgain)
+{
+    putNumber(u"TargetFreeRAM", 777);
+    Settings s;
+    readSettings(registry(), s, kTotal, Deliverable::engine);
+    EXPECT_EQ(s.TargetFreeRAM, 777u);
+    registry().deleteTree(kSettingsKey);
+    readSettings(registry(), s, kTotal, Deliverable::engine);
+    EXPECT_EQ(s.TargetFreeRAM, 4096u);
+}
+
+TEST_P(SettingsStore, NumbersOfTheWrongSizeOrTypeFollowTheByteCountRule)
+{
+    constexpr std::uint32_t total = 20000; // T/4 = 5000, T/16 = 1250
+    // Text "4096" is ten bytes: too long for a number, the default stays.
+    putSetting(u"TargetFreeRAM", RegType::sz, utf16Data(u"4096"));
+    // One character and its terminator are four bytes, taken as they stand.
+    putSetting(u"MinimumFreeRAM", RegType::sz, utf16Data(u"7"));
+    // One to three bytes are zero-extended.
+    putSetting(u"FreeonStartup_val1", RegType::binary, {0x05});
+    putSetting(u"FreeonStartup_val2", RegType::binary, {0x34, 0x12});
+    putSetting(u"Freeeverymin_Val1", RegType::binary, {0x01, 0x02, 0x03});
+    // No data at all: the default stays.
+    putSetting(u"Freeeverymin_Val3", RegType::binary, {});
+    // Eight bytes: too long.
+    putSetting(u"FreeupXMenu_Val1", RegType::qword, {1, 0, 0, 0, 0, 0, 0, 0});
+    // A number of any registry type with four bytes is taken.
+    putSetting(u"FreeupYMenu_Val1", RegType::binary, dwordData(321));
+
+    for (Deliverable who : {Deliverable::engine, Deliverable::panel}) {
+        const Settings s = read(who, total);
+        EXPECT_EQ(s.TargetFreeRAM, 5000u);
+        EXPECT_EQ(s.MinimumFreeRAM, 0x37u);
+        EXPECT_EQ(s.FreeonStartup_val1, 5u);
+        EXPECT_EQ(s.FreeonStartup_val2, 0x1234u);
+        EXPECT_EQ(s.Freeeverymin_Val1, 0x030201u);
+        EXPECT_EQ(s.Freeeverymin_Val3, 50u);
+        EXPECT_EQ(s.FreeupXMenu_Val1, total >> 4);
+        EXPECT_EQ(s.FreeupYMenu_Val1, 321u);
+    }
+}
+
+TEST_P(SettingsStore, TextColourKeepsTheLowSixteenBits)
+{
+    putNumber(u"TrayIconTextColor", 0x7FFF0002);
+    EXPECT_EQ(read(Deliverable::engine).TrayIconTextColor, 2u);
+    EXPECT_EQ(read(Deliverable::panel).TrayIconTextColor, 2u);
+}
+
+TEST_P(SettingsStore, IntervalIsSecondsInTheEngineAndMinutesInThePanel)
+{
+    putNumber(u"Freeeverymin_Val2", 5);
+    EXPECT_EQ(read(Deliverable::engine).Freeeverymin_Val2, 300u);
+    Settings panel = read(Deliverable::panel);
+    EXPECT_EQ(panel.Freeeverymin_Val2, 5u);
+    // Saving without a change writes the minutes again.
+    writeSettings(registry(), panel);
+    EXPECT_EQ(valueData(kSettingsKey, u"Freeeverymin_Val2"), dwordData(5));
+
+    putNumber(u"Freeeverymin_Val2", 0);
+    EXPECT_EQ(read(Deliverable::engine).Freeeverymin_Val2, 0u);
+}
+
+TEST_P(SettingsStore, MusicMustFitItsBufferWithTheTerminator)
+{
+    const std::u16string fits(259, u'a');
+    putSetting(u"Music", RegType::sz, utf16Data(fits));
+    EXPECT_EQ(read(Deliverable::engine).Music, fits);
+
+    putSetting(u"Music", RegType::sz, utf16Data(std::u16string(260, u'b')));
+    EXPECT_TRUE(read(Deliverable::engine).Music.empty());
+    EXPECT_TRUE(read(Deliverable::panel).Music.empty());
+
+    // Exactly 520 bytes and no terminator: the text would run past the buffer.
+    putSetting(u"Music", RegType::sz, utf16Data(std::u16string(260, u'c'), false));
+    EXPECT_TRUE(read(Deliverable::engine).Music.empty());
+
+    // Shorter text without a terminator, and text with an inner null.
+    putSetting(u"Music", RegType::sz, utf16Data(u"abc", false));
+    EXPECT_EQ(read(Deliverable::engine).Music, u"abc");
+    putSetting(u"Music", RegType::sz, utf16Data(std::u16string(u"ab\0cd", 5)));
+    EXPECT_EQ(read(Deliverable::panel).Music, u"ab");
+
+    // Non-ASCII survives the round trip.
+    putSetting(u"Music", RegType::sz, utf16Data(u"C:\\Músik\\Звук.wav"));
+    EXPECT_EQ(read(Deliverable::panel).Music, u"C:\\Músik\\Звук.wav");
+}
+
+TEST_P(SettingsStore, StartWithWindowsEntryMatchesQuotedOrNotInAnyCase)
+{
+    put(kSettingsKey, kPathValue, RegType::sz, utf16Data(u"C:\\Program Files\\Quenby"));
+    const std::u16string engine = read(Deliverable::panel).enginePath;
+    ASSERT_EQ(engine, u"C:\\Program Files\\Quenby" + std::u16string(1, os::pathSeparator()) +
+                          os::engineFileName());
+
+    const auto entryGives = [&](std::u16string_view entry) {
+        put(kRunKey, kRunValue, RegType::sz, utf16Data(entry));
+        return read(Deliverable::panel).startWithWindows;
+    };
+    EXPECT_TRUE(entryGives(engine));
+    EXPECT_TRUE(entryGives(foldCase(engine)));
+    EXPECT_TRUE(entryGives(u"\"" + engine + u"\""));
+    EXPECT_TRUE(entryGives(u"\"" + foldCase(engine) + u"\""));
+    EXPECT_FALSE(entryGives(u"C:\\Program Files\\Other\\Quenbytray.exe"));
+    EXPECT_FALSE(entryGives(u"\"" + engine));
+    EXPECT_FALSE(entryGives(engine + u" -x"));
+
+    auto run = registry().openKey(kRunKey, RegAccess::write);
+    ASSERT_TRUE(run);
+    run->deleteValue(kRunValue);
+    EXPECT_FALSE(read(Deliverable::panel).startWithWindows);
+}
+
+TEST_P(SettingsStore, FullWriteSetsOrDeletesTheStartWithWindowsEntry)
+{
+    put(kRunKey, u"SomeoneElse", RegType::sz, utf16Data(u"other.exe"));
+    Settings s = read(Deliverable::panel);
+    s.startWithWindows = true;
+    writeSettings(registry(), s);
+    // Written quoted, so a folder with spaces can't start a different program.
+    RegType type = RegType::none;
+    EXPECT_EQ(valueData(kRunKey, kRunValue, &type), utf16Data(u"\"" + s.enginePath + u"\""));
+    EXPECT_EQ(type, RegType::sz);
+    EXPECT_TRUE(read(Deliverable::panel).startWithWindows);
+
+    s.startWithWindows = false;
+    writeSettings(registry(), s);
+    EXPECT_FALSE(hasValue(kRunKey, kRunValue));
+    // Already absent: deleting again changes nothing else.
+    writeSettings(registry(), s);
+    EXPECT_FALSE(hasValue(kRunKey, kRunValue));
+    EXPECT_EQ(valueData(kRunKey, u"SomeoneElse"), utf16Data(u"other.exe"));
+}
+
+TEST_P(SettingsStore, FullWriteRoundTripsEveryValue)
+{
+    Settings s = read(Deliverable::panel);
+    s.TargetFreeRAM = 5000;
+    s.MinimumFreeRAM = 1500;
+    s.FreeonStartup = 1;
+    s.FreeonStartup_val1 = 300;
+    s.FreeonStartup_val2 = 30;
+    s.Freeeverymin_Val1 = 99;
+    s.Freeeverymin_Val2 = 7;
+    s.Freeeverymin_Val3 = 40;
+    s.Disable_CPU_detect = 1;
+    s.TrayIconTextColor = 2;
+    s.TrayIconInfo = 0;
+    s.HideTrayIcon = 1;
+    s.FreeupXMenu_Val1 = 999;
+    s.FreeupYMenu_Val1 = 200;
+    s.FreeupZMenu_Val1 = 10;
+    s.AutoclearClipboard = 1;
+    s.PlaySound = 1;
+    s.Music = u"C:\\Windows\\Media\\Alarm01.wav";
+    s.Hotkey1 = 'F';
+    s.Hotkey2 = 'E';
+    s.Quenby_Stat = 1;
+    writeSettings(registry(), s);
+
+    EXPECT_EQ(read(Deliverable::panel), s);
+    Settings engine = read(Deliverable::engine);
+    EXPECT_EQ(engine.Freeeverymin_Val2, 7u * 60);
+    engine.Freeeverymin_Val2 = 7;
+    engine.darkTheme = false;
+    engine.enginePath = s.enginePath;
+    EXPECT_EQ(engine, s);
+
+    // Every value has the type the schema gives it; the warning values are fixed.
+    for (const auto& field : kSettingsSchema) {
+        RegType type = RegType::none;
+        const auto data = valueData(kSettingsKey, field.name, &type);
+        EXPECT_EQ(type, field.type) << toUtf8(field.name);
+        if (field.type == RegType::dword) {
+            EXPECT_EQ(data.size(), 4u) << toUtf8(field.name);
+        }
+    }
+    EXPECT_EQ(valueData(kSettingsKey, u"WarnLowRecource"), dwordData(0));
+    EXPECT_EQ(valueData(kSettingsKey, u"WarnLowRecource_Val1"), dwordData(15));
+
+    // An empty sound path is written as an empty text, not deleted.
+    s.Music.clear();
+    writeSettings(registry(), s);
+    EXPECT_EQ(valueData(kSettingsKey, u"Music"), utf16Data(u""));
+}
+
+TEST_P(SettingsStore, WarningValuesAreWrittenButNeverRead)
+{
+    putNumber(u"WarnLowRecource", 9);
+    putNumber(u"WarnLowRecource_Val1", 99);
+    const Settings s = read(Deliverable::engine);
+    EXPECT_EQ(s.WarnLowRecource, 0u);
+    EXPECT_EQ(s.WarnLowRecource_Val1, 15u);
+}
+
+TEST_P(SettingsStore, StateWriteNeedsAnExistingKey)
+{
+    writeState(registry(), 1);
+    EXPECT_FALSE(registry().openKey(kSettingsKey, RegAccess::read));
+    EXPECT_EQ(read(Deliverable::engine).Quenby_Stat, 0u);
+
+    Settings s = read(Deliverable::panel);
+    writeSettings(registry(), s);
+    writeState(registry(), 1);
+    EXPECT_EQ(read(Deliverable::engine).Quenby_Stat, 1u);
+    // Only the state changed.
+    Settings expected = s;
+    expected.Quenby_Stat = 1;
+    EXPECT_EQ(read(Deliverable::panel), expected);
+}
+
+TEST_P(SettingsStore, MissingThemeValueCountsAsDark)
+{
+    Settings s;
+    EXPECT_TRUE(readSystemTheme(registry(), s));
+    put(kPersonalizeKey, kLightThemeValue, RegType::dword, dwordData(1));
+    EXPECT_FALSE(readSystemTheme(registry(), s));
+    EXPECT_FALSE(read(Deliverable::engine).darkTheme);
+    put(kPersonalizeKey, kLightThemeValue, RegType::dword, dwordData(0));
+    EXPECT_TRUE(readSystemTheme(registry(), s));
+    // A value of another type is unreadable, and so dark.
+    put(kPersonalizeKey, kLightThemeValue, RegType::sz, utf16Data(u"1"));
+    EXPECT_TRUE(readSystemTheme(registry(), s));
+}
+
+TEST_P(SettingsStore, PanelLogsAndFallsBackToItsOwnFolderWithoutPath)
+{
+    std::vector<std::string> log;
+    const Settings s = read(Deliverable::panel, kTotal, &log);
+    const std::u16string expected =
+        os::executableDirectory() + std::u16string(1, os::pathSeparator()) + os::engineFileName();
+    EXPECT_EQ(s.enginePath, expected);
+    const std::vector<std::string> lines = {"error", "StartupCmd: " + toUtf8(expected),
+                                            "TotalRAM: 16384", "TargetFreeRAM: 4096",
+                                            "MinimumFreeRAM: 1024"};
+    EXPECT_EQ(log, lines);
+
+    // The key exists but Path is missing: still one "error" line.
+    putNumber(u"TargetFreeRAM", 1);
+    log.clear();
+    read(Deliverable::panel, kTotal, &log);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "error"), 1);
+}
+
+TEST_P(SettingsStore, InstallPathKeepsEveryCharacterOfTheStoredText)
+{
+    // 260 characters stored without a terminator: read whole, nothing dropped.
+    const std::u16string long_(260, u'x');
+    put(kSettingsKey, kPathValue, RegType::sz, utf16Data(long_, false));
+    std::u16string path;
+    EXPECT_TRUE(readRegistryString(registry(), kSettingsKey, kPathValue, path));
+    EXPECT_EQ(path, long_);
+    EXPECT_EQ(read(Deliverable::panel).enginePath.substr(0, 260), long_);
+    // The engine's 260-unit buffer has no room for it, and refuses it.
+    EXPECT_FALSE(readEngineInstallPath(registry()).has_value());
+
+    put(kSettingsKey, kPathValue, RegType::sz, utf16Data(u"D:\\Apps\\Quenby"));
+    EXPECT_EQ(readEngineInstallPath(registry()).value_or(u"?"), u"D:\\Apps\\Quenby");
+
+    // A number where text belongs: not a string, so no path.
+    put(kSettingsKey, kPathValue, RegType::dword, dwordData(5));
+    std::vector<std::string> log;
+    EXPECT_FALSE(readRegistryString(registry(), kSettingsKey, kPathValue, path,
+                                    [&](const std::string& line) { log.push_back(line); }));
+    EXPECT_TRUE(path.empty());
+    EXPECT_EQ(log, std::vector<std::string>{"error"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Registries, SettingsStore,
+                         testing::Values(Backend{"memory",
+                                                 [] {
+                                                     return std::unique_ptr<
+                                                         test::NativeRegistryScope>(
+                                                         new MemoryScope);
+                                                 }},
+                                         Backend{"native", [] { return test::makeNativeRegistry(); }}),
+                         backendName);
+
+// The order of the full write is fixed: the values in schema order, with the
+// sound path among them, so a reader that reloads after the notification finds
+// a complete key.
+TEST(SettingsWriteOrder, FullWriteTouchesRunKeyThenEveryValueInSchemaOrder)
+{
+    test::MemoryRegistry registry;
+    registry.createKey(kRunKey);
+    Settings s;
+    readSettings(registry, s, kTotal, Deliverable::panel);
+    registry.journal.clear();
+    writeSettings(registry, s);
+    ASSERT_EQ(registry.journal.size(), kSettingFieldCount);
+    for (std::size_t i = 0; i < kSettingFieldCount; ++i)
+        EXPECT_EQ(registry.journal[i], "set " + toUtf8(kSettingsSchema[i].name));
+
+    registry.journal.clear();
+    s.startWithWindows = true;
+    writeSettings(registry, s);
+    EXPECT_EQ(registry.journal.front(), "set Quenby");
+}
+
+TEST(SettingsWriteOrder, RefusedWritesLeaveTheRegistryAlone)
+{
+    test::MemoryRegistry registry;
+    registry.createKey(kRunKey);
+    registry.refuseWrites = true;
+    Settings s;
+    readSettings(registry, s, kTotal, Deliverable::panel);
+    s.startWithWindows = true;
+    writeSettings(registry, s);
+    writeState(registry, 1);
+    EXPECT_TRUE(registry.journal.empty());
+}
+
+TEST(SettingsSchema, RangesFollowTotalRam)
+{
+    const auto* target = findSettingField(u"targetfreeram");
+    const auto* minimum = findSettingField(u"MinimumFreeRAM");
+    ASSERT_TRUE(target && minimum);
+    EXPECT_EQ(target->uiMaximum.of(kTotal), 12288u);
+    EXPECT_EQ(minimum->uiMaximum.of(kTotal), 8192u);
+    EXPECT_EQ(findSettingField(u"FreeupXMenu_Val1")->uiMaximum.of(kTotal), 999u);
+    EXPECT_EQ(findSettingField(u"nonsense"), nullptr);
+    // Three quarters of a very large T must not overflow.
+    EXPECT_EQ(target->uiMaximum.of(0xFFFFFFFFu), 0xBFFFFFFFu);
+}
+
+} // namespace

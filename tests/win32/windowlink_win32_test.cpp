@@ -1,0 +1,384 @@
+// The window link on Windows, tested with real windows in real processes (under
+// Wine here): a child copy of this suite opens a hidden top-level window, the test
+// finds it by class and title, posts to it, and the child writes down what arrived.
+#include "common/os/win32/handles.h"
+#include "common/os/windowlink.h"
+#include "common/text.h"
+#include "tests/support/test_env.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using quenby::os::findWindow;
+using quenby::os::postMessage;
+using quenby::os::postToWindow;
+using quenby::os::registerMessage;
+using quenby::os::WindowRef;
+
+constexpr std::array<std::u16string_view, 6> kNames = {
+    u"WM_UPDATEDATAMESSAGE", u"WM_StartDefragRAM", u"WM_QUENBY_START",
+    u"WM_QUENBY_EXIT",       u"WM_QUENBY_DISABLE", u"WM_QUENBY_ENABLE",
+};
+
+// Names travel on the command line as hex of their UTF-8, so that any character
+// survives whatever code page the child's narrow argv goes through.
+std::string toHex(std::u16string_view text)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (const unsigned char c : quenby::toUtf8(text)) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+std::u16string fromHex(std::string_view hex)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+    return quenby::fromUtf8(bytes);
+}
+
+using quenby::os::win32::UniqueHandle;
+using quenby::os::win32::wide;
+
+// A window class of its own and a hidden top-level window of it, both gone with
+// the object.
+class TestWindow {
+public:
+    TestWindow(const std::wstring& windowClass, const std::wstring& title)
+        : className_(windowClass), instance_(GetModuleHandleW(nullptr))
+    {
+        WNDCLASSEXW type {};
+        type.cbSize = sizeof type;
+        type.lpfnWndProc = DefWindowProcW;
+        type.hInstance = instance_;
+        type.lpszClassName = className_.c_str();
+        if (!RegisterClassExW(&type))
+            return;
+        registered_ = true;
+        window_ = CreateWindowExW(0, className_.c_str(), title.c_str(), WS_OVERLAPPED, 0, 0, 10,
+                                  10, nullptr, nullptr, instance_, nullptr);
+    }
+    ~TestWindow()
+    {
+        destroy();
+        if (registered_)
+            UnregisterClassW(className_.c_str(), instance_);
+    }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    HWND get() const { return window_; }
+    void destroy()
+    {
+        if (window_)
+            DestroyWindow(window_);
+        window_ = nullptr;
+    }
+
+private:
+    std::wstring className_;
+    HINSTANCE instance_;
+    bool registered_ = false;
+    HWND window_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// The child: `--quenby-child=window <class hex> <title hex> <count> <report file>`
+// opens a hidden top-level window and writes to the report file a line with its
+// six registered numbers, then "got <message> <wParam> <lParam>" for each of the
+// first <count> registered-range messages that reach the window, and ends. It
+// gives up after 20 s, so it can never outlive a broken test for long.
+int windowChild(int argc, char** argv)
+{
+    if (argc < 4)
+        return 2;
+    const std::wstring windowClass = wide(fromHex(argv[0]));
+    const std::wstring title = wide(fromHex(argv[1]));
+    const int count = std::atoi(argv[2]);
+    std::ofstream report(argv[3]);
+    if (!report)
+        return 3;
+    report << "numbers";
+    for (const auto name : kNames)
+        report << ' ' << registerMessage(name);
+    report << '\n' << std::flush;
+
+    TestWindow testWindow(windowClass, title);
+    const HWND window = testWindow.get();
+    if (!window)
+        return 5;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20000, nullptr);
+
+    int received = 0;
+    int result = 6; // timed out
+    MSG message {};
+    while (received < count && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.hwnd == nullptr)
+            break;
+        if (message.hwnd == window && message.message >= 0xC000 && message.message <= 0xFFFF) {
+            report << "got " << message.message << ' '
+                   << static_cast<unsigned long long>(message.wParam) << ' '
+                   << static_cast<long long>(message.lParam) << '\n'
+                   << std::flush;
+            if (++received == count)
+                result = 0;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    KillTimer(nullptr, timer);
+    return result;
+}
+quenby::test::ChildRole windowRole("window", windowChild);
+
+std::wstring selfPathW()
+{
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length);
+    return path;
+}
+
+// A running child copy of this suite. Ended and its handles closed when the
+// object goes, so that a failing test never leaves a process behind.
+class ChildProcess {
+public:
+    explicit ChildProcess(const std::wstring& arguments)
+    {
+        const std::wstring self = selfPathW();
+        std::wstring commandLine = L"\"" + self + L"\" " + arguments;
+        STARTUPINFOW startup {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info {};
+        if (!CreateProcessW(self.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &info))
+            return;
+        process_ = UniqueHandle(info.hProcess);
+        thread_ = UniqueHandle(info.hThread);
+    }
+    ~ChildProcess() { terminate(); }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool started() const { return static_cast<bool>(process_); }
+
+    // The exit code once the child has ended, or -1 when it is still running
+    // after the time.
+    long waitExit(DWORD timeoutMs = 10000)
+    {
+        if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(process_.get(), &code);
+        return static_cast<long>(code);
+    }
+
+    // Ends the child at once if it is still running, and waits until it has.
+    void terminate()
+    {
+        if (!process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT)
+            return;
+        TerminateProcess(process_.get(), 98);
+        WaitForSingleObject(process_.get(), 10000);
+    }
+
+private:
+    UniqueHandle process_;
+    UniqueHandle thread_;
+};
+
+// Class and title unique to this run: every test program under Wine shares one
+// window server, and so one set of windows and classes.
+struct Identity {
+    std::u16string windowClass;
+    std::u16string title;
+};
+
+Identity uniqueIdentity()
+{
+    static std::atomic<unsigned> serial {0};
+    const std::string tag = std::to_string(GetCurrentProcessId()) + "-" +
+                            std::to_string(GetTickCount64()) + "-" + std::to_string(serial++);
+    const std::u16string wideTag = quenby::fromUtf8(tag);
+    return {u"TQuenbyLinkTest-" + wideTag, u"Quenby \u03a9mega link " + wideTag};
+}
+
+std::u16string upper(std::u16string text)
+{
+    for (auto& c : text) {
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - 32);
+    }
+    return text;
+}
+
+std::u16string lower(std::u16string text)
+{
+    for (auto& c : text) {
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c + 32);
+    }
+    return text;
+}
+
+std::wstring childArguments(const Identity& identity, int count, const fs::path& report)
+{
+    const std::string narrow = "--quenby-child=window " + toHex(identity.windowClass) + " " +
+                               toHex(identity.title) + " " + std::to_string(count) + " \"" +
+                               report.string() + "\"";
+    return std::wstring(narrow.begin(), narrow.end());
+}
+
+// Polls until the child's window exists (up to about 10 s).
+WindowRef waitForWindow(const Identity& identity)
+{
+    for (int i = 0; i < 500; ++i) {
+        if (const WindowRef found = findWindow(identity.windowClass, identity.title))
+            return found;
+        Sleep(20);
+    }
+    return {};
+}
+
+std::vector<std::string> readLines(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string gotLine(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
+{
+    return "got " + std::to_string(message) + " " + std::to_string(wParam) + " " +
+           std::to_string(lParam);
+}
+
+std::string numbersLine()
+{
+    std::string line = "numbers";
+    for (const auto name : kNames)
+        line += " " + std::to_string(registerMessage(name));
+    return line;
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(WindowLinkWin32, RegisteredNumbersAreCaseInsensitiveDistinctAndInRange)
+{
+    std::set<std::uint32_t> seen;
+    for (const auto name : kNames) {
+        const auto number = registerMessage(name);
+        EXPECT_GE(number, 0xC000u) << quenby::toUtf8(name);
+        EXPECT_LE(number, 0xFFFFu) << quenby::toUtf8(name);
+        EXPECT_EQ(number, registerMessage(lower(std::u16string(name))));
+        EXPECT_EQ(number, registerMessage(upper(std::u16string(name))));
+        seen.insert(number);
+    }
+    EXPECT_EQ(seen.size(), kNames.size());
+    EXPECT_EQ(registerMessage(u""), 0u);
+}
+
+TEST(WindowLinkWin32, ChildWindowIsFoundAndReceivesExactNumbers)
+{
+    quenby::test::TempDir temp;
+    const Identity identity = uniqueIdentity();
+    const fs::path report = temp.path() / "report.txt";
+    ChildProcess child(childArguments(identity, 2, report));
+    ASSERT_TRUE(child.started()) << GetLastError();
+
+    const WindowRef found = waitForWindow(identity);
+    ASSERT_TRUE(found) << "the child's window did not appear";
+    EXPECT_TRUE(found.address.empty());
+    // Found again without regard to letter case, the same window.
+    EXPECT_EQ(findWindow(upper(identity.windowClass), lower(identity.title)).id, found.id);
+    EXPECT_EQ(findWindow(lower(identity.windowClass), upper(identity.title)).id, found.id);
+    EXPECT_FALSE(findWindow(identity.windowClass, identity.title + u"x"));
+    EXPECT_FALSE(findWindow(identity.windowClass + u"x", identity.title));
+
+    // wParam with bits above 32 set shows that the whole 64-bit WPARAM travels.
+    const auto defrag = registerMessage(u"WM_StartDefragRAM");
+    ASSERT_TRUE(postMessage(found, defrag, 0x1'0000'012CULL, -5));
+    const auto exitNumber = registerMessage(u"WM_QUENBY_EXIT");
+    ASSERT_TRUE(postToWindow(identity.windowClass, identity.title, exitNumber,
+                             0xFEDC'BA98'7654'3210ULL, INT64_MIN));
+    EXPECT_EQ(child.waitExit(), 0);
+
+    const auto lines = readLines(report);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], numbersLine()) << "the child registered other numbers";
+    EXPECT_EQ(lines[1], gotLine(defrag, 0x1'0000'012CULL, -5));
+    EXPECT_EQ(lines[2], gotLine(exitNumber, 0xFEDC'BA98'7654'3210ULL, INT64_MIN));
+
+    // The process has ended: its window is gone, and the old reference no
+    // longer posts.
+    EXPECT_FALSE(findWindow(identity.windowClass, identity.title));
+    EXPECT_FALSE(postMessage(found, defrag, 1, 1));
+    EXPECT_FALSE(postToWindow(identity.windowClass, identity.title, defrag, 1, 1));
+}
+
+TEST(WindowLinkWin32, TerminatedChildsWindowIsNotFound)
+{
+    quenby::test::TempDir temp;
+    const Identity identity = uniqueIdentity();
+    ChildProcess child(childArguments(identity, 1, temp.path() / "report.txt"));
+    ASSERT_TRUE(child.started());
+    const WindowRef found = waitForWindow(identity);
+    ASSERT_TRUE(found);
+    child.terminate();
+    EXPECT_FALSE(findWindow(identity.windowClass, identity.title));
+    EXPECT_FALSE(postMessage(found, registerMessage(u"WM_QUENBY_START"), 0, 0));
+}
+
+TEST(WindowLinkWin32, NothingIsFoundOrPostedForAnUnknownWindow)
+{
+    const Identity identity = uniqueIdentity();
+    EXPECT_FALSE(findWindow(identity.windowClass, identity.title));
+    EXPECT_FALSE(postToWindow(identity.windowClass, identity.title, 0xC000, 1, 1));
+    EXPECT_FALSE(postMessage(WindowRef {}, 0xC000, 1, 1));
+}
+
+TEST(WindowLinkWin32, WindowOfThisProcessGetsTheFullParameters)
+{
+    const Identity identity = uniqueIdentity();
+    TestWindow testWindow(wide(identity.windowClass), wide(identity.title));
+    const HWND window = testWindow.get();
+    ASSERT_TRUE(window);
+
+    const WindowRef found = findWindow(identity.windowClass, identity.title);
+    EXPECT_EQ(found.id, reinterpret_cast<std::uintptr_t>(window));
+    const auto number = registerMessage(u"WM_UPDATEDATAMESSAGE");
+    EXPECT_TRUE(postMessage(found, number, UINT64_MAX, -1));
+    MSG message {};
+    EXPECT_TRUE(PeekMessageW(&message, window, number, number, PM_REMOVE));
+    EXPECT_EQ(message.message, number);
+    EXPECT_EQ(static_cast<std::uint64_t>(message.wParam), UINT64_MAX);
+    EXPECT_EQ(static_cast<std::int64_t>(message.lParam), -1);
+
+    testWindow.destroy();
+    EXPECT_FALSE(findWindow(identity.windowClass, identity.title));
+    EXPECT_FALSE(postMessage(found, number, 0, 0));
+}
+
+} // namespace
