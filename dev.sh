@@ -109,7 +109,7 @@ cmd_run() {
     install_packages "${linux_packages[@]}"
     build linux
     log "live figures once a second (Ctrl+C ends)"
-    exec "$root/build/linux/ctl/quenbyctl" watch
+    exec "$root/build/linux/bin/quenbyctl" watch
 }
 
 case "${1:-}" in

@@ -1,0 +1,139 @@
+#include "engine/engine.h"
+
+#include <algorithm>
+
+#include "common/settings.h"
+#include "engine/engine_state.h"
+#include "engine/policy.h"
+#include "engine/recovery.h"
+#include "engine/strings.h"
+#include "engine/tray.h"
+
+namespace quenby::engine {
+namespace {
+
+// Texts of the string table are loaded into slots of 100 characters.
+constexpr std::size_t kTextSlot = 100;
+constexpr std::size_t kLabelCapacity = 64;
+
+constexpr unsigned IDM_FREEUP_X = 205;
+constexpr unsigned IDM_FREEUP_Y = 206;
+constexpr unsigned IDM_FREEUP_Z = 207;
+constexpr unsigned IDM_ENABLE = 209;
+
+void reloadSettings()
+{
+    EngineState& s = engineState();
+    readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine);
+    updateMenuLabels();
+    updateTray(true);
+    s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+    s.host->unregisterHotKeys();
+    registerHotKeys();
+}
+
+} // namespace
+
+int runEngine(EngineHost& host, os::Registry& registry)
+{
+    resetEngineState(host, registry);
+    EngineState& s = engineState();
+    host.registerWindowClass();
+    if (host.engineWindowExists())
+        return 0; // one engine per session; the running one is not told
+    if (!host.createEngineWindow())
+        return 0;
+    s.messages = registerMessages();
+    // Before the settings are read: a running panel learns of the start at once.
+    host.postToPanel(s.messages[Message::QuenbyStart]);
+    host.outputDebugString(u"My output string.");
+    setupEngine();
+    const int code = host.runMessageLoop();
+    shutdownEngine();
+    return code;
+}
+
+void setupEngine()
+{
+    EngineState& s = engineState();
+    EngineHost& host = *s.host;
+    for (const unsigned* id = stringIdsBegin(); id != stringIdsEnd(); ++id) {
+        std::u16string loaded = host.loadString(*id);
+        if (loaded.size() > kTextSlot - 1)
+            loaded.resize(kTextSlot - 1);
+        s.texts[*id] = std::move(loaded);
+    }
+    s.settingsKey = std::u16string(kSettingsKey);
+
+    // The defaults are fractions of the total, so it is measured first.
+    s.totalRAM = host.totalPhysicalMB();
+    s.largeRAM = s.totalRAM > 1023;
+    s.availRAM = host.availablePhysicalMB();
+    s.ramCeiling = static_cast<std::uint32_t>(static_cast<std::uint64_t>(s.totalRAM) * 3 / 4);
+    s.recovering = false;
+    s.autoTicks = 0;
+
+    readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine);
+    host.buildTrayMenu();
+    updateMenuLabels();
+    updateTray(true);
+    if (s.settings.FreeonStartup == 1)
+        host.setTimer(TimerId::startup, s.settings.FreeonStartup_val2 * 1000, onStartupTimer);
+    registerHotKeys();
+    host.setTimer(TimerId::periodic, 1000, onPeriodicTimer);
+}
+
+void shutdownEngine()
+{
+    EngineState& s = engineState();
+    EngineHost& host = *s.host;
+    host.postToPanel(s.messages[Message::QuenbyExit]);
+    host.killTimer(TimerId::periodic);
+    host.killTimer(TimerId::startup);
+    host.unregisterHotKeys();
+    host.destroyTrayMenu();
+    host.notifyTray(TrayAction::remove, s.tray.tooltip);
+}
+
+MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t)
+{
+    EngineState& s = engineState();
+    if (message == s.messages[Message::UpdateData]) {
+        reloadSettings();
+        return MessageResult::handledThenDefault;
+    }
+    if (message == s.messages[Message::StartDefragRAM]) {
+        if (wParam != 0)
+            recoverRAM(s.availRAM + static_cast<std::uint32_t>(wParam));
+        return MessageResult::handledThenDefault;
+    }
+    if (message == WM_THEMECHANGED_MESSAGE) {
+        readSystemTheme(*s.registry, s.settings);
+        updateTray(true);
+        s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+        return MessageResult::handled;
+    }
+    return MessageResult::notHandled;
+}
+
+void updateMenuLabels()
+{
+    EngineState& s = engineState();
+    s.host->setMenuItemText(IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE));
+    const std::pair<unsigned, std::uint32_t> amounts[] = {
+        {IDM_FREEUP_X, s.settings.FreeupXMenu_Val1},
+        {IDM_FREEUP_Y, s.settings.FreeupYMenu_Val1},
+        {IDM_FREEUP_Z, s.settings.FreeupZMenu_Val1},
+    };
+    for (const auto& [id, amount] : amounts)
+        s.host->setMenuItemText(id, formatText(text(IDS_FREEUP), {decimal(amount)}, kLabelCapacity));
+}
+
+void registerHotKeys()
+{
+    EngineState& s = engineState();
+    s.host->registerHotKey(s.settings.Hotkey1);
+    s.host->registerHotKey(s.settings.Hotkey2);
+}
+
+} // namespace quenby::engine

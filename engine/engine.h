@@ -1,0 +1,41 @@
+// The engine's life: start-up, the reactions to window messages, shutdown.
+#pragma once
+
+#include <cstdint>
+
+#include "common/os/registry.h"
+#include "engine/host.h"
+
+namespace quenby::engine {
+
+// The whole life of the engine on this host: returns the process exit code. A
+// second engine in the same session ends at once with 0.
+int runEngine(EngineHost& host, os::Registry& registry);
+
+// After the window exists and the messages are registered: strings, memory
+// figures, settings, menu, first tray icon, timers and hot keys.
+void setupEngine();
+
+// After the message loop: tell the panel, stop the timers, the hot keys, the menu
+// and the tray icon.
+void shutdownEngine();
+
+// How the host goes on after the engine looked at a message.
+enum class MessageResult {
+    notHandled,          // default processing
+    handledThenDefault,  // acted on; default processing still runs and gives the result
+    handled,             // acted on; the result is 0
+};
+
+// The engine window's reactions to the registered messages and to the system
+// messages that are the engine's business.
+MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam);
+
+// Item 209 follows the enabled state; items 205 to 207 take their labels from the
+// string table with the configured amounts.
+void updateMenuLabels();
+
+// Ctrl+Alt plus each of the two configured keys.
+void registerHotKeys();
+
+} // namespace quenby::engine

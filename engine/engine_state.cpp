@@ -1,0 +1,38 @@
+#include "engine/engine_state.h"
+
+namespace quenby::engine {
+
+EngineState& engineState()
+{
+    static EngineState state;
+    return state;
+}
+
+void resetEngineState(EngineHost& host, os::Registry& registry)
+{
+    EngineState& s = engineState();
+    s.host = &host;
+    s.registry = &registry;
+    s.messages = {};
+    s.settingsKey.clear();
+    s.settings = {};
+    s.totalRAM = 0;
+    s.largeRAM = false;
+    s.ramCeiling = 0;
+    s.availRAM = 0;
+    s.cpuUsage = 0.0;
+    s.recovering = false;
+    s.autoTicks = 0;
+    s.texts.clear();
+    s.tray = {};
+}
+
+const std::u16string& text(unsigned id)
+{
+    static const std::u16string none;
+    const auto& texts = engineState().texts;
+    const auto found = texts.find(id);
+    return found == texts.end() ? none : found->second;
+}
+
+} // namespace quenby::engine

@@ -1,0 +1,59 @@
+// The engine's one process-wide state record.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "common/identity.h"
+#include "common/os/registry.h"
+#include "common/settings_schema.h"
+#include "engine/host.h"
+
+namespace quenby::engine {
+
+struct TrayState {
+    bool trayUpdateBusy = false;   // updateTray is running
+    bool trayIconShown = false;    // added to the notification area and not deleted since
+    std::int32_t shownValue = 0;   // the number the icon is to show
+    std::int32_t lastDrawnValue = -1; // the number drawn into the current image
+    std::u16string tooltip;        // as last sent
+};
+
+struct EngineState {
+    EngineHost* host = nullptr;
+    os::Registry* registry = nullptr;
+
+    MessageNumbers messages;
+    std::u16string settingsKey;
+    Settings settings;
+
+    std::uint32_t totalRAM = 0;   // MB, measured once at start-up
+    bool largeRAM = false;        // totalRAM > 1023
+    std::uint32_t ramCeiling = 0; // 3/4 of totalRAM: no recovery aims above it
+    std::uint32_t availRAM = 0;   // MB, as last measured
+    // The latest CPU sample in percent with 0.5 added; written by sampler threads.
+    std::atomic<double> cpuUsage{0.0};
+    bool recovering = false;
+    std::uint32_t autoTicks = 0;  // counted ticks of the interval rule since the last recovery
+
+    std::map<unsigned, std::u16string> texts; // the string table, loaded at start-up
+    TrayState tray;
+};
+
+// The record of this process.
+EngineState& engineState();
+
+// Puts the record back to its state before start-up, with this host and registry.
+void resetEngineState(EngineHost& host, os::Registry& registry);
+
+// A text of the string table as loaded at start-up.
+const std::u16string& text(unsigned id);
+
+inline bool optimizerEnabled()
+{
+    return engineState().settings.Quenby_Stat == 1;
+}
+
+} // namespace quenby::engine

@@ -1,0 +1,75 @@
+// The engine host on Linux: the "window" is a socket endpoint, the message loop
+// a poll loop that delivers posted messages and timer ticks on one thread, and
+// tray, menu, hot keys, clipboard and sound are stand-ins that log what they are
+// asked to do.
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <memory>
+
+#include "common/os/posix/endpoint.h"
+#include "engine/host.h"
+
+namespace quenby::engine {
+
+class PosixEngineHost final : public EngineHost {
+public:
+    PosixEngineHost();
+    ~PosixEngineHost() override;
+
+    void registerWindowClass() override {}
+    bool engineWindowExists() override;
+    bool createEngineWindow() override;
+    void outputDebugString(std::u16string_view text) override;
+    int runMessageLoop() override;
+    void postQuit(int code) override;
+    std::u16string loadString(unsigned id) override;
+
+    void setTimer(TimerId id, unsigned milliseconds, TimerCallback callback) override;
+    void killTimer(TimerId id) override;
+
+    void postToPanel(std::uint32_t message) override;
+
+    std::uint32_t totalPhysicalMB() override;
+    std::uint32_t availablePhysicalMB() override;
+    std::uint32_t freeMemoryPercent() override;
+    bool startCpuSampler() override;
+
+    void* obtainBlock() override;
+    void releaseBlock(void* block) override;
+    void playSound(const std::u16string& sound) override;
+    void clearClipboard() override;
+
+    bool destroyTrayImage() override;
+    void renderTrayImage(bool recovering, std::uint16_t textColor, std::int32_t value) override;
+    void notifyTray(TrayAction action, const std::u16string& tooltip) override;
+
+    void buildTrayMenu() override;
+    void setMenuItemText(unsigned commandId, const std::u16string& text) override;
+    void destroyTrayMenu() override;
+    void registerHotKey(std::uint32_t virtualKey) override;
+    void unregisterHotKeys() override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    struct Timer {
+        std::chrono::milliseconds period{};
+        Clock::time_point due{};
+        TimerCallback callback = nullptr;
+    };
+
+    void dispatch(const os::posix::PostedMessage& message);
+    void runDueTimers();
+    int pollTimeout() const;
+
+    std::unique_ptr<os::posix::Endpoint> window_;
+    int signalFd_ = -1;
+    std::map<TimerId, Timer> timers_;
+    bool quit_ = false;
+    int quitCode_ = 0;
+    // Blocks handed out since available memory was last checked.
+    unsigned blocksUntilCheck_ = 0;
+};
+
+} // namespace quenby::engine

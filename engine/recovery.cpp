@@ -1,0 +1,102 @@
+#include "engine/recovery.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/engine_state.h"
+#include "engine/tray.h"
+
+namespace quenby::engine {
+namespace {
+
+// The recovering look (yellow bar) on or off: a fresh display value, a forced
+// redraw, and the record sent to the shell. Returns the CPU usage of the sample;
+// its memory figures are not kept.
+std::int32_t showRecoveringLook(bool recovering)
+{
+    EngineState& s = engineState();
+    std::uint32_t freeMB = 0, freePercent = 0;
+    std::int32_t cpu = 0;
+    s.tray.shownValue = sampleStatus(s.settings.TrayIconInfo, freeMB, freePercent, cpu);
+    refreshTrayImage(recovering, s.settings.TrayIconTextColor, true);
+    s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+    return cpu;
+}
+
+// The end state of a recovery, reached on every way out of it, unwinding included.
+struct RecoveryEnd {
+    ~RecoveryEnd()
+    {
+        EngineState& s = engineState();
+        showRecoveringLook(false);
+        s.autoTicks = 0;
+        s.recovering = false;
+    }
+};
+
+// One pass: obtain up to `count` committed blocks, then release exactly those.
+void recoveryPass(std::uint32_t count, std::vector<void*>& blocks)
+{
+    EngineHost& host = *engineState().host;
+    blocks.clear();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        void* block = host.obtainBlock();
+        if (!block)
+            break; // no more memory to be had in this pass
+        blocks.push_back(block);
+    }
+    for (void* block : blocks)
+        host.releaseBlock(block);
+    blocks.clear();
+}
+
+} // namespace
+
+std::uint32_t cpuGuardThreshold(std::uint32_t availMB, std::uint32_t totalMB)
+{
+    if (availMB < 10)
+        return 100;
+    const double share = static_cast<double>(availMB) / static_cast<double>(totalMB);
+    if (share <= 0.25)
+        return 85;
+    if (share <= 0.5)
+        return 75;
+    if (share <= 0.75)
+        return 65;
+    return 60;
+}
+
+void recoverRAM(std::uint32_t target)
+{
+    EngineState& s = engineState();
+    if (target > s.totalRAM / 2)
+        target = s.availRAM + 2; // a request that big recovers only a little
+    if (s.recovering)
+        return;
+    s.recovering = true;
+    RecoveryEnd end;
+
+    const std::int32_t cpu = showRecoveringLook(true);
+    const std::uint32_t threshold = cpuGuardThreshold(s.availRAM, s.totalRAM);
+    if (s.settings.PlaySound == 1)
+        s.host->playSound(s.settings.Music);
+    if (s.settings.AutoclearClipboard == 1)
+        s.host->clearClipboard();
+
+    // No sample (-1) compares as the largest number and so always gives way.
+    if (static_cast<std::uint32_t>(cpu) > threshold && s.settings.Disable_CPU_detect == 0)
+        return;
+
+    target = std::min(target, s.ramCeiling);
+    if (s.availRAM >= s.ramCeiling)
+        return;
+
+    std::vector<void*> blocks;
+    blocks.reserve(std::min(target, kMaxBlocksPerPass));
+    for (int pass = 1; s.availRAM < target && pass <= kMaxPasses; ++pass) {
+        recoveryPass(std::min(target, kMaxBlocksPerPass), blocks);
+        s.availRAM = s.host->availablePhysicalMB();
+    }
+}
+
+} // namespace quenby::engine

@@ -1,0 +1,23 @@
+// RAM recovery: allocate 1 MiB blocks, commit every page, release them, so the
+// system trims other working sets and free memory is higher afterwards.
+#pragma once
+
+#include <cstdint>
+
+namespace quenby::engine {
+
+// The most blocks one pass holds at once, and the most passes.
+inline constexpr std::uint32_t kMaxBlocksPerPass = 32768;
+inline constexpr int kMaxPasses = 3;
+
+// Recovers RAM until `target` MB are free (at most three passes). Every source
+// of a recovery comes through here: the menu, the hot key, the request message
+// and both timers. Returns when the work is over; a call made while one runs
+// does nothing at all.
+void recoverRAM(std::uint32_t target);
+
+// The CPU usage above which a recovery gives way, from how much memory is free:
+// the less is free, the busier the processors may be.
+std::uint32_t cpuGuardThreshold(std::uint32_t availMB, std::uint32_t totalMB);
+
+} // namespace quenby::engine

@@ -1,0 +1,43 @@
+// The identifiers of the engine's string table (the texts are in strings.inc).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quenby::engine {
+
+enum StringId : unsigned {
+    IDS_RESTART = 104,
+    IDS_SUSPEND = 105,
+    IDS_SHUTDOWN = 106,
+    IDS_CLEARCLIPBOARD = 107,
+    IDS_FREEUP = 108,
+    IDS_CONFIGURATION = 110,
+    IDS_DISABLE = 111,
+    IDS_ENABLE = 112,
+    IDS_CLOSE = 113,
+    IDS_CONFIRM_RESTART = 114,
+    IDS_CONFIRM_SUSPEND = 115,
+    IDS_CONFIRM_SHUTDOWN = 116,
+    IDS_CONFIRM = 117,
+    IDS_TIP_TITLE = 118,
+    IDS_TIP_FREE = 119,
+    IDS_TIP_CPU = 121,
+    IDS_LAUNCH_FAILED = 122,
+    IDS_ERROR = 123,
+};
+
+// The text of a string-table entry as the source gives it; empty for an unknown id.
+std::u16string_view builtInString(unsigned id);
+
+// Every id of the table, in order, for loading them all at start-up.
+const unsigned* stringIdsBegin();
+const unsigned* stringIdsEnd();
+
+// A printf-style format of the table with text arguments: each %s takes the next
+// argument, %d takes the next one as it stands, %% gives a percent sign. The result
+// is cut to `capacity` - 1 code units, as a fixed buffer would hold it.
+std::u16string formatText(std::u16string_view format, std::initializer_list<std::u16string> args,
+                          std::size_t capacity);
+
+} // namespace quenby::engine

@@ -1,0 +1,96 @@
+#include "engine/tray.h"
+
+#include "engine/engine_state.h"
+#include "engine/strings.h"
+
+namespace quenby::engine {
+namespace {
+
+// The shell keeps 127 characters of a tooltip, plus the terminator.
+constexpr std::size_t kTooltipCapacity = 128;
+constexpr std::size_t kLineCapacity = 64;
+
+// Clears the re-entry guard of updateTray on every way out.
+struct UpdateGuard {
+    bool& busy;
+    ~UpdateGuard() { busy = false; }
+};
+
+} // namespace
+
+std::u16string decimal(std::int64_t value)
+{
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::int32_t sampleStatus(std::uint32_t mode, std::uint32_t& freeMB, std::uint32_t& freePercent,
+                          std::int32_t& cpu)
+{
+    EngineState& s = engineState();
+    freeMB = s.host->availablePhysicalMB();
+    freePercent = s.host->freeMemoryPercent();
+    if (!s.host->startCpuSampler())
+        s.cpuUsage = -1.0;
+    // The latest finished sample, not the one just started.
+    cpu = static_cast<std::int32_t>(s.cpuUsage.load());
+    if (mode == 0)
+        return cpu;
+    if (mode == 1 && s.largeRAM)
+        return static_cast<std::int32_t>(freePercent);
+    return static_cast<std::int32_t>(freeMB);
+}
+
+std::u16string buildTooltip(std::uint32_t freeMB, std::uint32_t freePercent, std::int32_t cpu)
+{
+    std::u16string tip = text(IDS_TIP_TITLE);
+    tip += formatText(text(IDS_TIP_FREE), {decimal(freeMB), decimal(freePercent)}, kLineCapacity);
+    tip += formatText(text(IDS_TIP_CPU), {decimal(cpu)}, kLineCapacity);
+    if (tip.size() > kTooltipCapacity - 1)
+        tip.resize(kTooltipCapacity - 1);
+    return tip;
+}
+
+void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force)
+{
+    EngineState& s = engineState();
+    if (s.tray.shownValue == s.tray.lastDrawnValue && !force)
+        return;
+    // The old image goes first, so the engine holds one image at a time; if it
+    // can't go, it stays in use and the next update tries again.
+    if (!s.host->destroyTrayImage())
+        return;
+    s.host->renderTrayImage(recovering, textColor, s.tray.shownValue);
+    s.tray.lastDrawnValue = s.tray.shownValue;
+}
+
+void updateTray(bool force)
+{
+    EngineState& s = engineState();
+    TrayState& tray = s.tray;
+    if (tray.trayUpdateBusy)
+        return;
+    tray.trayUpdateBusy = true;
+    UpdateGuard guard{tray.trayUpdateBusy};
+
+    if (s.settings.HideTrayIcon != 0 && tray.trayIconShown) {
+        s.host->notifyTray(TrayAction::remove, tray.tooltip);
+        tray.trayIconShown = false;
+        return;
+    }
+
+    std::uint32_t freePercent = 0;
+    std::int32_t cpu = 0;
+    tray.shownValue = sampleStatus(s.settings.TrayIconInfo, s.availRAM, freePercent, cpu);
+    refreshTrayImage(s.recovering, s.settings.TrayIconTextColor, force);
+    tray.tooltip = buildTooltip(s.availRAM, freePercent, cpu);
+
+    if (tray.trayIconShown) {
+        s.host->notifyTray(TrayAction::modify, tray.tooltip);
+    } else if (s.settings.HideTrayIcon == 0) {
+        s.host->notifyTray(TrayAction::add, tray.tooltip);
+        tray.trayIconShown = true;
+    }
+}
+
+} // namespace quenby::engine

@@ -1,0 +1,29 @@
+// The tray icon: what it shows, its tooltip, and the traffic with the shell.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quenby::engine {
+
+// One sample for the icon: stores the free MB, free percent and CPU percent in the
+// outputs, starts a new CPU sampler thread, and returns the number the icon is to
+// show for this mode (0: CPU; 1: free percent on machines above 1023 MB, else free
+// MB; anything else: free MB).
+std::int32_t sampleStatus(std::uint32_t mode, std::uint32_t& freeMB, std::uint32_t& freePercent,
+                          std::int32_t& cpu);
+
+// Samples, redraws the image when the number changed (or when forced), rebuilds
+// the tooltip and adds, modifies or removes the icon as the settings say.
+void updateTray(bool force);
+
+// Replaces the icon image for the current number when it changed or when forced.
+void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force);
+
+// The three tooltip lines for these figures, cut to what the icon record holds.
+std::u16string buildTooltip(std::uint32_t freeMB, std::uint32_t freePercent, std::int32_t cpu);
+
+// Decimal text of a number, as the icon and the labels show it.
+std::u16string decimal(std::int64_t value);
+
+} // namespace quenby::engine

@@ -1,0 +1,174 @@
+// A fake engine host that records what the engine logic asks of the platform, in
+// order, and plays a machine whose memory figures the test sets.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+#include "engine/engine_state.h"
+#include "engine/host.h"
+#include "engine/strings.h"
+
+namespace quenby::test {
+
+class RecordingHost final : public engine::EngineHost {
+public:
+    // The machine.
+    std::uint32_t total = 16384;
+    std::uint32_t avail = 8000;
+    std::uint32_t freePercent = 50;
+    bool samplerStarts = true;
+    // Blocks a pass can have before allocation fails; unlimited when negative.
+    long blocksPerPassLimit = -1;
+    // Called after every pass (when the engine measures again); may change `avail`.
+    std::function<void(int pass)> afterPass;
+    // Called while the alarm sound "plays", in the middle of a recovery.
+    std::function<void()> duringSound;
+    // Called while the shell is being told about the icon.
+    std::function<void()> duringNotify;
+    // The message loop: what happens between start-up and shutdown.
+    std::function<int()> loop;
+    bool existingEngine = false;
+    bool windowCreation = true;
+
+    // What happened.
+    std::vector<std::string> events;
+    std::vector<std::uint64_t> passBlocks; // blocks obtained in each pass
+    std::map<engine::TimerId, std::pair<unsigned, engine::TimerCallback>> timers;
+    std::map<unsigned, std::u16string> menuTexts;
+    std::vector<std::uint32_t> posted; // to the panel
+    std::vector<std::uint32_t> hotKeys;
+    int renders = 0;
+    int samplersStarted = 0;
+
+    std::size_t count(const std::string& event) const
+    {
+        std::size_t n = 0;
+        for (const auto& e : events)
+            n += e == event;
+        return n;
+    }
+
+    void registerWindowClass() override { events.push_back("register class"); }
+    bool engineWindowExists() override
+    {
+        events.push_back("find engine");
+        return existingEngine;
+    }
+    bool createEngineWindow() override
+    {
+        events.push_back("create window");
+        return windowCreation;
+    }
+    void outputDebugString(std::u16string_view text) override
+    {
+        events.push_back("debug " + toUtf8(text));
+    }
+    int runMessageLoop() override
+    {
+        events.push_back("loop");
+        return loop ? loop() : 0;
+    }
+    void postQuit(int code) override { events.push_back("quit " + std::to_string(code)); }
+    std::u16string loadString(unsigned id) override
+    {
+        return std::u16string(engine::builtInString(id));
+    }
+
+    void setTimer(engine::TimerId id, unsigned ms, engine::TimerCallback callback) override
+    {
+        events.push_back("set timer " + std::to_string(static_cast<unsigned>(id)) + " " +
+                         std::to_string(ms));
+        timers[id] = {ms, callback};
+    }
+    void killTimer(engine::TimerId id) override
+    {
+        events.push_back("kill timer " + std::to_string(static_cast<unsigned>(id)));
+        timers.erase(id);
+    }
+
+    void postToPanel(std::uint32_t message) override
+    {
+        posted.push_back(message);
+        events.push_back("post panel");
+    }
+
+    std::uint32_t totalPhysicalMB() override { return total; }
+    std::uint32_t availablePhysicalMB() override { return avail; }
+    std::uint32_t freeMemoryPercent() override { return freePercent; }
+    bool startCpuSampler() override
+    {
+        ++samplersStarted;
+        return samplerStarts;
+    }
+
+    void* obtainBlock() override
+    {
+        if (blocksPerPassLimit >= 0 && static_cast<long>(inPass_) >= blocksPerPassLimit) {
+            if (inPass_ == 0)
+                closePass(); // nothing obtained: the pass ends without a release
+            return nullptr;
+        }
+        ++inPass_;
+        ++outstanding_;
+        return reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x10000 + inPass_));
+    }
+    void releaseBlock(void*) override
+    {
+        --outstanding_;
+        if (outstanding_ == 0)
+            closePass(); // the pass released all it had
+    }
+    std::uint64_t outstandingBlocks() const { return outstanding_; }
+
+    void playSound(const std::u16string& sound) override
+    {
+        events.push_back("sound " + toUtf8(sound));
+        if (duringSound)
+            duringSound();
+    }
+    void clearClipboard() override { events.push_back("clipboard"); }
+
+    bool destroyTrayImage() override { return true; }
+    void renderTrayImage(bool recovering, std::uint16_t, std::int32_t value) override
+    {
+        ++renders;
+        events.push_back(std::string("render ") + (recovering ? "recovering " : "normal ") +
+                         std::to_string(value));
+    }
+    void notifyTray(engine::TrayAction action, const std::u16string&) override
+    {
+        static const char* names[] = {"add", "modify", "remove"};
+        events.push_back(std::string("tray ") + names[static_cast<int>(action)]);
+        if (duringNotify)
+            duringNotify();
+    }
+
+    void buildTrayMenu() override { events.push_back("build menu"); }
+    void setMenuItemText(unsigned id, const std::u16string& text) override { menuTexts[id] = text; }
+    void destroyTrayMenu() override { events.push_back("destroy menu"); }
+    void registerHotKey(std::uint32_t key) override
+    {
+        hotKeys.push_back(key);
+        events.push_back("hot key " + std::to_string(key));
+    }
+    void unregisterHotKeys() override { events.push_back("unregister hot keys"); }
+
+private:
+    void closePass()
+    {
+        passBlocks.push_back(inPass_);
+        events.push_back("pass " + std::to_string(inPass_));
+        inPass_ = 0;
+        if (afterPass)
+            afterPass(static_cast<int>(passBlocks.size()));
+    }
+
+    std::uint64_t inPass_ = 0;
+    std::uint64_t outstanding_ = 0;
+};
+
+} // namespace quenby::test
