@@ -98,11 +98,15 @@ void shutdownEngine()
 MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t)
 {
     EngineState& s = engineState();
-    if (message == s.messages[Message::UpdateData]) {
+    // Before registration (or if it failed) the numbers are 0, which is WM_NULL:
+    // that must never count as one of ours.
+    Message which{};
+    const bool ours = s.messages.identify(message, which);
+    if (ours && which == Message::UpdateData) {
         reloadSettings();
         return MessageResult::handledThenDefault;
     }
-    if (message == s.messages[Message::StartDefragRAM]) {
+    if (ours && which == Message::StartDefragRAM) {
         if (wParam != 0)
             recoverRAM(s.availRAM + static_cast<std::uint32_t>(wParam));
         return MessageResult::handledThenDefault;

@@ -5,6 +5,7 @@
 #include "common/os/windowlink.h"
 #include "common/text.h"
 #include "tests/support/test_env.h"
+#include "tests/win32/win32_helpers.h"
 
 #include <windows.h>
 
@@ -58,48 +59,9 @@ std::u16string fromHex(std::string_view hex)
 
 using quenby::os::win32::UniqueHandle;
 using quenby::os::win32::wide;
-
-// A window class of its own and a hidden top-level window of it, both gone with
-// the object.
-class TestWindow {
-public:
-    TestWindow(const std::wstring& windowClass, const std::wstring& title)
-        : className_(windowClass), instance_(GetModuleHandleW(nullptr))
-    {
-        WNDCLASSEXW type {};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = DefWindowProcW;
-        type.hInstance = instance_;
-        type.lpszClassName = className_.c_str();
-        if (!RegisterClassExW(&type))
-            return;
-        registered_ = true;
-        window_ = CreateWindowExW(0, className_.c_str(), title.c_str(), WS_OVERLAPPED, 0, 0, 10,
-                                  10, nullptr, nullptr, instance_, nullptr);
-    }
-    ~TestWindow()
-    {
-        destroy();
-        if (registered_)
-            UnregisterClassW(className_.c_str(), instance_);
-    }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-
-    HWND get() const { return window_; }
-    void destroy()
-    {
-        if (window_)
-            DestroyWindow(window_);
-        window_ = nullptr;
-    }
-
-private:
-    std::wstring className_;
-    HINSTANCE instance_;
-    bool registered_ = false;
-    HWND window_ = nullptr;
-};
+using quenby::test::ChildProcess;
+using quenby::test::selfPathW;
+using quenby::test::TestWindow;
 
 // ---------------------------------------------------------------------------
 // The child: `--quenby-child=window <class hex> <title hex> <count> <report file>`
@@ -150,62 +112,6 @@ int windowChild(int argc, char** argv)
     return result;
 }
 quenby::test::ChildRole windowRole("window", windowChild);
-
-std::wstring selfPathW()
-{
-    std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(length);
-    return path;
-}
-
-// A running child copy of this suite. Ended and its handles closed when the
-// object goes, so that a failing test never leaves a process behind.
-class ChildProcess {
-public:
-    explicit ChildProcess(const std::wstring& arguments)
-    {
-        const std::wstring self = selfPathW();
-        std::wstring commandLine = L"\"" + self + L"\" " + arguments;
-        STARTUPINFOW startup {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info {};
-        if (!CreateProcessW(self.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &info))
-            return;
-        process_ = UniqueHandle(info.hProcess);
-        thread_ = UniqueHandle(info.hThread);
-    }
-    ~ChildProcess() { terminate(); }
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    bool started() const { return static_cast<bool>(process_); }
-
-    // The exit code once the child has ended, or -1 when it is still running
-    // after the time.
-    long waitExit(DWORD timeoutMs = 10000)
-    {
-        if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0)
-            return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(process_.get(), &code);
-        return static_cast<long>(code);
-    }
-
-    // Ends the child at once if it is still running, and waits until it has.
-    void terminate()
-    {
-        if (!process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT)
-            return;
-        TerminateProcess(process_.get(), 98);
-        WaitForSingleObject(process_.get(), 10000);
-    }
-
-private:
-    UniqueHandle process_;
-    UniqueHandle thread_;
-};
 
 // Class and title unique to this run: every test program under Wine shares one
 // window server, and so one set of windows and classes.
@@ -305,7 +211,7 @@ TEST(WindowLinkWin32, ChildWindowIsFoundAndReceivesExactNumbers)
     quenby::test::TempDir temp;
     const Identity identity = uniqueIdentity();
     const fs::path report = temp.path() / "report.txt";
-    ChildProcess child(childArguments(identity, 2, report));
+    ChildProcess child(selfPathW(), childArguments(identity, 2, report));
     ASSERT_TRUE(child.started()) << GetLastError();
 
     const WindowRef found = waitForWindow(identity);
@@ -342,7 +248,7 @@ TEST(WindowLinkWin32, TerminatedChildsWindowIsNotFound)
 {
     quenby::test::TempDir temp;
     const Identity identity = uniqueIdentity();
-    ChildProcess child(childArguments(identity, 1, temp.path() / "report.txt"));
+    ChildProcess child(selfPathW(), childArguments(identity, 1, temp.path() / "report.txt"));
     ASSERT_TRUE(child.started());
     const WindowRef found = waitForWindow(identity);
     ASSERT_TRUE(found);

@@ -1,0 +1,228 @@
+// The real engine under Wine, with this suite playing the control panel: a hidden
+// window of the panel's class and title that records the registered messages
+// the engine posts to it.
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "common/identity.h"
+#include "common/os/registry.h"
+#include "common/os/windowlink.h"
+#include "common/sampling.h"
+#include "common/settings.h"
+#include "engine/strings.h"
+#include "tests/support/native_registry.h"
+#include "tests/win32/win32_helpers.h"
+
+using namespace quenby;
+using os::win32::wide;
+using test::ChildProcess;
+using test::TestWindow;
+
+namespace {
+
+const std::wstring kEngine = L"Quenbytray.exe";
+
+// The control panel's main window, as far as the engine can tell.
+class FakePanel {
+public:
+    FakePanel() : window_(wide(panelWindowClass()), wide(kPanelWindowTitle)), numbers_(registerMessages()) {}
+
+    bool open() const { return window_.get() != nullptr; }
+
+    // Handles the window's messages until `done` holds or the time is up.
+    bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            MSG message{};
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                Message which{};
+                if (message.hwnd == window_.get() && numbers_.identify(message.message, which))
+                    received.push_back(which);
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            Sleep(10);
+        }
+        return true;
+    }
+
+    bool receivedMessage(Message m) const
+    {
+        for (Message got : received) {
+            if (got == m)
+                return true;
+        }
+        return false;
+    }
+
+    std::vector<Message> received;
+
+private:
+    TestWindow window_;
+    MessageNumbers numbers_;
+};
+
+bool engineFound()
+{
+    return static_cast<bool>(os::findWindow(kEngineWindowClass, kEngineWindowTitle));
+}
+
+// Waits until the engine's window exists (or the engine has ended).
+bool waitForEngineWindow(const ChildProcess& engine, int timeoutMs = 15000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+        if (engineFound())
+            return true;
+        if (!engine.running())
+            return false;
+        Sleep(20);
+    }
+    return false;
+}
+
+class EngineUnderWine : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // No engine of an earlier test may be left; every test starts clean.
+        ASSERT_FALSE(engineFound());
+        scope_ = test::makeNativeRegistry();
+    }
+
+    void closeEngine(ChildProcess& engine)
+    {
+        os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage);
+        EXPECT_EQ(engine.waitExit(15000), 0);
+    }
+
+    static void post(Message m, std::uint64_t wParam = 0)
+    {
+        EXPECT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, registerMessages()[m], wParam));
+    }
+
+    std::unique_ptr<test::NativeRegistryScope> scope_;
+};
+
+TEST_F(EngineUnderWine, AnnouncesItsStartAndItsExitToTheRunningPanel)
+{
+    FakePanel panel;
+    ASSERT_TRUE(panel.open());
+    ChildProcess engine(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(engine.started());
+    EXPECT_TRUE(panel.pumpUntil([&] { return panel.receivedMessage(Message::QuenbyStart); }));
+    ASSERT_TRUE(waitForEngineWindow(engine));
+
+    // WM_CLOSE from another process ends it through the whole shutdown.
+    os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage);
+    EXPECT_TRUE(panel.pumpUntil([&] { return panel.receivedMessage(Message::QuenbyExit); }));
+    EXPECT_EQ(engine.waitExit(15000), 0);
+    EXPECT_FALSE(engineFound());
+    EXPECT_EQ(panel.received, (std::vector<Message>{Message::QuenbyStart, Message::QuenbyExit}));
+}
+
+TEST_F(EngineUnderWine, ASecondEngineEndsAtOnceAndTheFirstRunsOn)
+{
+    ChildProcess first(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(waitForEngineWindow(first));
+    ChildProcess second(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(second.started());
+    EXPECT_EQ(second.waitExit(15000), 0);
+    EXPECT_TRUE(first.running());
+    EXPECT_TRUE(engineFound());
+    closeEngine(first);
+}
+
+TEST_F(EngineUnderWine, ASettingsChangeTakesEffectAfterTheNotification)
+{
+    TestWindow owner(L"QuenbyClipboardOwner", L"clipboard owner");
+    const auto putText = [&] {
+        ASSERT_TRUE(OpenClipboard(owner.get()));
+        EmptyClipboard();
+        const wchar_t text[] = L"keep me";
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+        std::memcpy(GlobalLock(memory), text, sizeof text);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    };
+    const auto clipboardHasText = [] { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; };
+
+    putText();
+    ChildProcess engine(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(waitForEngineWindow(engine));
+
+    // With the stored defaults a recovery request leaves the clipboard alone.
+    post(Message::StartDefragRAM, 1);
+    Sleep(1500);
+    EXPECT_TRUE(clipboardHasText());
+
+    // The panel's way: write everything, then tell the engine.
+    Settings settings;
+    readSettings(os::currentUserRegistry(), settings, totalPhysicalMB(), Deliverable::panel);
+    settings.AutoclearClipboard = 1;
+    writeSettings(os::currentUserRegistry(), settings);
+    post(Message::UpdateData);
+    post(Message::StartDefragRAM, 1);
+    // The clipboard's owner is told when it is emptied: keep its messages moving.
+    const auto end = GetTickCount64() + 15000;
+    while (clipboardHasText() && GetTickCount64() < end) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(20);
+    }
+    EXPECT_FALSE(clipboardHasText());
+    closeEngine(engine);
+}
+
+TEST_F(EngineUnderWine, ARequestAboveTheCeilingAllocatesNothing)
+{
+    const std::uint32_t total = totalPhysicalMB();
+    const std::uint32_t avail = availablePhysicalMB();
+    std::printf("total %u MB, available %u MB, ceiling %u MB\n", total, avail, total / 4 * 3);
+    if (avail < total / 4 * 3 + 256)
+        GTEST_SKIP() << "this machine has too little free memory to be above the ceiling";
+
+    ChildProcess engine(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(waitForEngineWindow(engine));
+    post(Message::StartDefragRAM, 300);
+    Sleep(1500);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    ASSERT_TRUE(GetProcessMemoryInfo(engine.handle(), &counters, sizeof counters));
+    std::printf("engine peak working set %llu KB\n",
+                static_cast<unsigned long long>(counters.PeakWorkingSetSize / 1024));
+    if (counters.PeakWorkingSetSize == 0)
+        GTEST_SKIP() << "this Wine reports no working set for other processes";
+    EXPECT_LT(counters.PeakWorkingSetSize, 64u << 20);
+    EXPECT_TRUE(engine.running());
+    closeEngine(engine);
+}
+
+TEST(EngineResources, TheStringTableHoldsTheSameTextsAsTheSource)
+{
+    const std::wstring path = test::programBeside(kEngine);
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    for (const unsigned* id = engine::stringIdsBegin(); id != engine::stringIdsEnd(); ++id) {
+        wchar_t buffer[100] = {};
+        const int length = LoadStringW(module, *id, buffer, 100);
+        EXPECT_EQ(std::u16string(buffer, buffer + length), engine::builtInString(*id)) << *id;
+    }
+    FreeLibrary(module);
+}
+
+} // namespace
