@@ -221,13 +221,13 @@ std::u16string enginePathFor(std::u16string_view installFolder)
     return path;
 }
 
-std::optional<std::u16string> readEngineInstallPath(os::Registry& registry)
+std::optional<std::u16string> readEngineInstallPath(os::Registry& registry, std::size_t bufferChars)
 {
     auto key = registry.openKey(kSettingsKey, RegAccess::read);
     if (!key)
         return std::nullopt;
     std::u16string path;
-    if (!readText(*key, kPathValue, kTextBufferChars, path))
+    if (!readText(*key, kPathValue, bufferChars, path))
         return std::nullopt;
     return path;
 }

@@ -50,9 +50,11 @@ std::u16string installPath(os::Registry& registry, const DiagnosticLog& log = {}
 // folder when no install folder is stored, followed by the engine's file name.
 std::u16string enginePathFor(std::u16string_view installFolder);
 
-// Engine: the install folder `Path`, read into a buffer of 260 code units; none
-// when the key or the value is missing or does not fit.
-std::optional<std::u16string> readEngineInstallPath(os::Registry& registry);
+// Engine: the install folder `Path`, read into a buffer of `bufferChars` code
+// units (260 unless a caller wants to see longer values to refuse them itself);
+// none when the key or the value is missing or does not fit.
+std::optional<std::u16string> readEngineInstallPath(os::Registry& registry,
+                                                    std::size_t bufferChars = kTextBufferChars);
 
 // The start-with-Windows entry as it is written: the engine's path in quotes, so
 // that a path with spaces can't be taken for a shorter program's path.

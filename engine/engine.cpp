@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "common/settings.h"
+#include "common/os/windowlink.h"
+#include "engine/commands.h"
 #include "engine/engine_state.h"
 #include "engine/policy.h"
 #include "engine/recovery.h"
@@ -16,10 +18,6 @@ namespace {
 constexpr std::size_t kTextSlot = 100;
 constexpr std::size_t kLabelCapacity = 64;
 
-constexpr unsigned IDM_FREEUP_X = 205;
-constexpr unsigned IDM_FREEUP_Y = 206;
-constexpr unsigned IDM_FREEUP_Z = 207;
-constexpr unsigned IDM_ENABLE = 209;
 
 void reloadSettings()
 {
@@ -44,6 +42,7 @@ int runEngine(EngineHost& host, os::Registry& registry)
     if (!host.createEngineWindow())
         return 0;
     s.messages = registerMessages();
+    s.taskbarCreated = os::registerMessage(u"TaskbarCreated");
     // Before the settings are read: a running panel learns of the start at once.
     host.postToPanel(s.messages[Message::QuenbyStart]);
     host.outputDebugString(u"My output string.");
@@ -74,7 +73,7 @@ void setupEngine()
     s.autoTicks = 0;
 
     readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine);
-    host.buildTrayMenu();
+    host.buildTrayMenu(trayMenuItems());
     updateMenuLabels();
     updateTray(true);
     if (s.settings.FreeonStartup == 1)
@@ -95,7 +94,7 @@ void shutdownEngine()
     host.notifyTray(TrayAction::remove, s.tray.tooltip);
 }
 
-MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t)
+MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
 {
     EngineState& s = engineState();
     // Before registration (or if it failed) the numbers are 0, which is WM_NULL:
@@ -110,6 +109,24 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         if (wParam != 0)
             recoverRAM(s.availRAM + static_cast<std::uint32_t>(wParam));
         return MessageResult::handledThenDefault;
+    }
+    if (message != 0 && message == s.taskbarCreated) {
+        // A new notification area knows nothing of our icon: add it again.
+        s.tray.trayIconShown = false;
+        updateTray(true);
+        return MessageResult::handledThenDefault;
+    }
+    if (message == WM_COMMAND_MESSAGE) {
+        handleCommand(static_cast<unsigned>(wParam & 0xFFFF));
+        return MessageResult::handled;
+    }
+    if (message == WM_HOTKEY_MESSAGE) {
+        handleHotKey(lParam);
+        return MessageResult::handled;
+    }
+    if (message == WM_TRAYICON) {
+        handleTrayCallback(lParam);
+        return MessageResult::handled;
     }
     if (message == WM_THEMECHANGED_MESSAGE) {
         readSystemTheme(*s.registry, s.settings);

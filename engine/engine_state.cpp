@@ -14,6 +14,7 @@ void resetEngineState(EngineHost& host, os::Registry& registry)
     s.host = &host;
     s.registry = &registry;
     s.messages = {};
+    s.taskbarCreated = 0;
     s.settingsKey.clear();
     s.settings = {};
     s.totalRAM = 0;

@@ -26,6 +26,8 @@ struct EngineState {
     os::Registry* registry = nullptr;
 
     MessageNumbers messages;
+    // Broadcast by the shell when the notification area is (re)created.
+    std::uint32_t taskbarCreated = 0;
     std::u16string settingsKey;
     Settings settings;
 

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/identity.h"
+#include "engine/tray_picture.h"
 
 namespace quenby::engine {
 
@@ -22,6 +24,21 @@ enum class TimerId : unsigned {
 
 // What the shell is asked to do with the tray icon.
 enum class TrayAction { add, modify, remove };
+
+// One entry of the tray menu; id 0 is a separator.
+struct MenuItem {
+    unsigned id = 0;
+    std::u16string text;
+};
+
+// How to start the control panel: the quoted command line for Windows, and the
+// same as program and argument for hosts that take them apart.
+struct LaunchRequest {
+    std::u16string commandLine;
+    std::u16string program;
+    std::u16string argument;
+    std::u16string workingDirectory;
+};
 
 // The tray icon's callback message (WM_USER + 10) and the system messages the
 // engine window reacts to.
@@ -76,17 +93,30 @@ public:
     // --- Tray icon -----------------------------------------------------------------------
     // Destroys the current icon image; false when that failed (the image stays).
     virtual bool destroyTrayImage() = 0;
-    // Renders a new current image: the number above the bar, or the disabled icon.
-    virtual void renderTrayImage(bool recovering, std::uint16_t textColor, std::int32_t value) = 0;
+    // Renders a new current image from the picture.
+    virtual void renderTrayImage(const TrayPicture& picture) = 0;
     // Sends the icon record (image and tooltip) to the shell.
     virtual void notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
 
-    // --- Menu and hot keys -----------------------------------------------------------------
-    virtual void buildTrayMenu() = 0;
+    // --- Menu, hot keys and commands ----------------------------------------------------------
+    virtual void buildTrayMenu(const std::vector<MenuItem>& items) = 0;
+    // Sets the text of the item with this command id; no effect when there is none.
     virtual void setMenuItemText(unsigned commandId, const std::u16string& text) = 0;
+    // Shows the menu at the cursor; the chosen item comes back as a command.
+    virtual void showTrayMenu() = 0;
     virtual void destroyTrayMenu() = 0;
+    // Ctrl+Alt plus the key, as a global hot key.
     virtual void registerHotKey(std::uint32_t virtualKey) = 0;
     virtual void unregisterHotKeys() = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(const std::u16string& text, const std::u16string& caption) = 0;
+    virtual void showError(const std::u16string& text, const std::u16string& caption) = 0;
+    // 0 on success, 1627 (the function failed) when any step fails.
+    virtual std::uint32_t setShutdownPrivilege(bool enable) = 0;
+    virtual void exitWindows(std::uint32_t flags, std::uint32_t reason) = 0;
+    virtual void suspend() = 0;
+    // Starts the program; 0, or the system's error code.
+    virtual std::uint32_t startProcess(const LaunchRequest& request) = 0;
 };
 
 } // namespace quenby::engine

@@ -2,6 +2,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/strings.h"
+#include "engine/tray_picture.h"
 
 namespace quenby::engine {
 namespace {
@@ -60,7 +61,8 @@ void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force)
     // can't go, it stays in use and the next update tries again.
     if (!s.host->destroyTrayImage())
         return;
-    s.host->renderTrayImage(recovering, textColor, s.tray.shownValue);
+    s.host->renderTrayImage(trayPictureFor(optimizerEnabled(), s.settings.darkTheme, recovering,
+                                           textColor, s.tray.shownValue));
     s.tray.lastDrawnValue = s.tray.shownValue;
 }
 

@@ -33,6 +33,8 @@ protected:
         EngineState& s = state();
         s.messages = registerMessages();
         setupEngine();
+        // Enabled, so that the icon shows the number and its bar.
+        s.settings.Quenby_Stat = 1;
         host.events.clear();
         host.passBlocks.clear();
     }
@@ -332,7 +334,7 @@ TEST_F(EngineLogic, StartupOrderAndShutdownOrder)
     EXPECT_EQ(runEngine(host, registry), 0);
     const std::vector<std::string> expected = {
         "register class", "find engine", "create window", "post panel",
-        "debug My output string.", "build menu", "render normal 50", "tray add",
+        "debug My output string.", "build menu", "render disabled", "tray add",
         "hot key 0", "hot key 0", "set timer 1 1000", "loop",
         "post panel", "kill timer 1", "kill timer 2", "unregister hot keys", "destroy menu",
         "tray remove"};

@@ -33,6 +33,9 @@ public:
     std::function<int()> loop;
     bool existingEngine = false;
     bool windowCreation = true;
+    bool answerYes = true;
+    std::uint32_t privilegeResult = 0;
+    std::uint32_t launchResult = 0;
 
     // What happened.
     std::vector<std::string> events;
@@ -41,6 +44,9 @@ public:
     std::map<unsigned, std::u16string> menuTexts;
     std::vector<std::uint32_t> posted; // to the panel
     std::vector<std::uint32_t> hotKeys;
+    std::vector<engine::MenuItem> menu;
+    std::vector<engine::LaunchRequest> launches;
+    engine::TrayPicture lastPicture;
     int renders = 0;
     int samplersStarted = 0;
 
@@ -133,11 +139,16 @@ public:
     void clearClipboard() override { events.push_back("clipboard"); }
 
     bool destroyTrayImage() override { return true; }
-    void renderTrayImage(bool recovering, std::uint16_t, std::int32_t value) override
+    void renderTrayImage(const engine::TrayPicture& picture) override
     {
         ++renders;
-        events.push_back(std::string("render ") + (recovering ? "recovering " : "normal ") +
-                         std::to_string(value));
+        lastPicture = picture;
+        if (picture.disabled)
+            events.push_back("render disabled");
+        else
+            events.push_back(std::string("render ") +
+                             (picture.barFill == engine::kBarRecovering ? "recovering " : "normal ") +
+                             toUtf8(picture.text));
     }
     void notifyTray(engine::TrayAction action, const std::u16string&) override
     {
@@ -147,8 +158,20 @@ public:
             duringNotify();
     }
 
-    void buildTrayMenu() override { events.push_back("build menu"); }
-    void setMenuItemText(unsigned id, const std::u16string& text) override { menuTexts[id] = text; }
+    void buildTrayMenu(const std::vector<engine::MenuItem>& items) override
+    {
+        menu = items;
+        events.push_back("build menu");
+    }
+    void setMenuItemText(unsigned id, const std::u16string& text) override
+    {
+        menuTexts[id] = text;
+        for (auto& item : menu) {
+            if (item.id == id)
+                item.text = text;
+        }
+    }
+    void showTrayMenu() override { events.push_back("show menu"); }
     void destroyTrayMenu() override { events.push_back("destroy menu"); }
     void registerHotKey(std::uint32_t key) override
     {
@@ -156,6 +179,31 @@ public:
         events.push_back("hot key " + std::to_string(key));
     }
     void unregisterHotKeys() override { events.push_back("unregister hot keys"); }
+    bool confirm(const std::u16string& text, const std::u16string& caption) override
+    {
+        events.push_back("confirm " + toUtf8(caption) + ": " + toUtf8(text));
+        return answerYes;
+    }
+    void showError(const std::u16string& text, const std::u16string& caption) override
+    {
+        events.push_back("error " + toUtf8(caption) + ": " + toUtf8(text));
+    }
+    std::uint32_t setShutdownPrivilege(bool enable) override
+    {
+        events.push_back(std::string("privilege ") + (enable ? "on" : "off"));
+        return privilegeResult;
+    }
+    void exitWindows(std::uint32_t flags, std::uint32_t reason) override
+    {
+        events.push_back("exit windows " + std::to_string(flags) + " " + std::to_string(reason));
+    }
+    void suspend() override { events.push_back("suspend"); }
+    std::uint32_t startProcess(const engine::LaunchRequest& request) override
+    {
+        launches.push_back(request);
+        events.push_back("start process");
+        return launchResult;
+    }
 
 private:
     void closePass()

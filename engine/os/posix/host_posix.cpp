@@ -1,6 +1,7 @@
 #include "engine/os/posix/host_posix.h"
 
 #include <poll.h>
+#include <spawn.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/signalfd.h>
@@ -56,6 +57,8 @@ PosixEngineHost::PosixEngineHost()
     pthread_sigmask(SIG_BLOCK, &ending, nullptr);
     signalFd_ = signalfd(-1, &ending, SFD_CLOEXEC | SFD_NONBLOCK);
     signal(SIGPIPE, SIG_IGN);
+    // Panels started from the tray are not waited for: let the system reap them.
+    signal(SIGCHLD, SIG_IGN);
 }
 
 PosixEngineHost::~PosixEngineHost()
@@ -240,21 +243,48 @@ bool PosixEngineHost::destroyTrayImage()
     return true;
 }
 
-void PosixEngineHost::renderTrayImage(bool, std::uint16_t, std::int32_t) {}
-
-void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
+void PosixEngineHost::renderTrayImage(const TrayPicture& picture)
 {
-    if (action == TrayAction::add)
-        note("tray icon added: " + toUtf8(tooltip));
-    else if (action == TrayAction::remove)
-        note("tray icon removed");
+    image_ = renderTrayPicture(picture);
 }
 
-void PosixEngineHost::buildTrayMenu() {}
+// There is no notification area to talk to: the stand-in says when the icon
+// comes and goes, and keeps its image and tooltip.
+void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
+{
+    if (action == TrayAction::add && !trayShown_)
+        note("tray icon added: " + toUtf8(tooltip));
+    else if (action == TrayAction::remove && trayShown_)
+        note("tray icon removed");
+    if (action != TrayAction::modify)
+        trayShown_ = action == TrayAction::add;
+}
 
-void PosixEngineHost::setMenuItemText(unsigned, const std::u16string&) {}
+void PosixEngineHost::buildTrayMenu(const std::vector<MenuItem>& items)
+{
+    menu_ = items;
+}
 
-void PosixEngineHost::destroyTrayMenu() {}
+void PosixEngineHost::setMenuItemText(unsigned commandId, const std::u16string& text)
+{
+    for (auto& item : menu_) {
+        if (item.id == commandId)
+            item.text = text;
+    }
+}
+
+void PosixEngineHost::showTrayMenu()
+{
+    std::string entries;
+    for (const auto& item : menu_)
+        entries += item.id == 0 ? std::string(" |") : " [" + toUtf8(item.text) + "]";
+    note("tray menu:" + entries);
+}
+
+void PosixEngineHost::destroyTrayMenu()
+{
+    menu_.clear();
+}
 
 void PosixEngineHost::registerHotKey(std::uint32_t virtualKey)
 {
@@ -263,5 +293,57 @@ void PosixEngineHost::registerHotKey(std::uint32_t virtualKey)
 }
 
 void PosixEngineHost::unregisterHotKeys() {}
+
+// Nobody can be asked here, and a development machine must never be restarted
+// or suspended by a stray command: every question is answered No.
+bool PosixEngineHost::confirm(const std::u16string& text, const std::u16string& caption)
+{
+    note(toUtf8(caption) + ": " + toUtf8(text) + " (answered No)");
+    return false;
+}
+
+void PosixEngineHost::showError(const std::u16string& text, const std::u16string& caption)
+{
+    note(toUtf8(caption) + ": " + toUtf8(text));
+}
+
+std::uint32_t PosixEngineHost::setShutdownPrivilege(bool)
+{
+    return 1627; // there is no such privilege to adjust here
+}
+
+void PosixEngineHost::exitWindows(std::uint32_t flags, std::uint32_t)
+{
+    note("power request " + std::to_string(flags) + " not carried out on this platform");
+}
+
+void PosixEngineHost::suspend()
+{
+    note("suspend request not carried out on this platform");
+}
+
+std::uint32_t PosixEngineHost::startProcess(const LaunchRequest& request)
+{
+    const std::string program = toUtf8(request.program);
+    const std::string argument = toUtf8(request.argument);
+    const std::string folder = toUtf8(request.workingDirectory);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    // The panel must not inherit the engine's blocked signals, nor die with it.
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
+    char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(argument.c_str()),
+                          nullptr};
+    pid_t child = 0;
+    const int error = posix_spawn(&child, program.c_str(), &actions, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return static_cast<std::uint32_t>(error);
+}
 
 } // namespace quenby::engine

@@ -184,13 +184,15 @@ bool Win32EngineHost::destroyTrayImage()
     return true;
 }
 
-void Win32EngineHost::renderTrayImage(bool, std::uint16_t, std::int32_t) {}
+void Win32EngineHost::renderTrayImage(const TrayPicture&) {}
 
 void Win32EngineHost::notifyTray(TrayAction, const std::u16string&) {}
 
-void Win32EngineHost::buildTrayMenu() {}
+void Win32EngineHost::buildTrayMenu(const std::vector<MenuItem>&) {}
 
 void Win32EngineHost::setMenuItemText(unsigned, const std::u16string&) {}
+
+void Win32EngineHost::showTrayMenu() {}
 
 void Win32EngineHost::destroyTrayMenu() {}
 
@@ -204,6 +206,27 @@ void Win32EngineHost::unregisterHotKeys()
 {
     UnregisterHotKey(window_, 0);
     UnregisterHotKey(window_, 0);
+}
+
+bool Win32EngineHost::confirm(const std::u16string&, const std::u16string&)
+{
+    return false;
+}
+
+void Win32EngineHost::showError(const std::u16string&, const std::u16string&) {}
+
+std::uint32_t Win32EngineHost::setShutdownPrivilege(bool)
+{
+    return 1627;
+}
+
+void Win32EngineHost::exitWindows(std::uint32_t, std::uint32_t) {}
+
+void Win32EngineHost::suspend() {}
+
+std::uint32_t Win32EngineHost::startProcess(const LaunchRequest&)
+{
+    return 1;
 }
 
 } // namespace quenby::engine

@@ -36,14 +36,21 @@ public:
     void clearClipboard() override;
 
     bool destroyTrayImage() override;
-    void renderTrayImage(bool recovering, std::uint16_t textColor, std::int32_t value) override;
+    void renderTrayImage(const TrayPicture& picture) override;
     void notifyTray(TrayAction action, const std::u16string& tooltip) override;
 
-    void buildTrayMenu() override;
+    void buildTrayMenu(const std::vector<MenuItem>& items) override;
     void setMenuItemText(unsigned commandId, const std::u16string& text) override;
+    void showTrayMenu() override;
     void destroyTrayMenu() override;
     void registerHotKey(std::uint32_t virtualKey) override;
     void unregisterHotKeys() override;
+    bool confirm(const std::u16string& text, const std::u16string& caption) override;
+    void showError(const std::u16string& text, const std::u16string& caption) override;
+    std::uint32_t setShutdownPrivilege(bool enable) override;
+    void exitWindows(std::uint32_t flags, std::uint32_t reason) override;
+    void suspend() override;
+    std::uint32_t startProcess(const LaunchRequest& request) override;
 
 private:
     HINSTANCE instance_;

@@ -1,0 +1,170 @@
+#include "engine/commands.h"
+
+#include "common/os/process.h"
+#include "common/settings.h"
+#include "engine/engine.h"
+#include "engine/engine_state.h"
+#include "engine/recovery.h"
+#include "engine/strings.h"
+#include "engine/tray.h"
+
+namespace quenby::engine {
+namespace {
+
+constexpr std::int64_t WM_LBUTTONDBLCLK = 515;
+constexpr std::int64_t WM_RBUTTONDOWN = 516;
+constexpr std::size_t kErrorTextCapacity = 100;
+constexpr std::size_t kLongPathChars = 32768;
+
+void recoverBeyondFree(std::uint32_t amount)
+{
+    EngineState& s = engineState();
+    // The latest sample's figure: no new one is taken first.
+    recoverRAM(s.availRAM + amount);
+}
+
+// The power commands ask first; only Yes goes on.
+bool confirmed(unsigned question)
+{
+    return engineState().host->confirm(text(question), text(IDS_CONFIRM));
+}
+
+} // namespace
+
+std::vector<MenuItem> trayMenuItems()
+{
+    return {
+        {IDM_RESTART, text(IDS_RESTART)},
+        {IDM_SUSPEND, text(IDS_SUSPEND)},
+        {IDM_SHUTDOWN, text(IDS_SHUTDOWN)},
+        {0, {}},
+        {IDM_CLEARCLIPBOARD, text(IDS_CLEARCLIPBOARD)},
+        {0, {}},
+        {IDM_FREEUP_Z, text(IDS_FREEUP)},
+        {0, {}},
+        {IDM_CONFIGURATION, text(IDS_CONFIGURATION)},
+        {IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE)},
+        {IDM_CLOSE, text(IDS_CLOSE)},
+    };
+}
+
+void handleCommand(unsigned id)
+{
+    EngineState& s = engineState();
+    EngineHost& host = *s.host;
+    switch (id) {
+    case IDM_RESTART:
+        if (confirmed(IDS_CONFIRM_RESTART)) {
+            host.setShutdownPrivilege(true); // a refusal is no reason not to try
+            host.exitWindows(kRestartFlags, kShutdownReason);
+        }
+        break;
+    case IDM_SUSPEND:
+        if (confirmed(IDS_CONFIRM_SUSPEND) && host.setShutdownPrivilege(true) == 0) {
+            host.suspend();
+            host.setShutdownPrivilege(false);
+        }
+        break;
+    case IDM_SHUTDOWN:
+        if (confirmed(IDS_CONFIRM_SHUTDOWN)) {
+            host.setShutdownPrivilege(true);
+            host.exitWindows(kShutdownFlags, kShutdownReason);
+        }
+        break;
+    case IDM_CLEARCLIPBOARD:
+        host.clearClipboard();
+        break;
+    case IDM_FREEUP_X:
+        recoverBeyondFree(s.settings.FreeupXMenu_Val1);
+        break;
+    case IDM_FREEUP_Y:
+        recoverBeyondFree(s.settings.FreeupYMenu_Val1);
+        break;
+    case IDM_FREEUP_Z:
+        recoverBeyondFree(s.settings.FreeupZMenu_Val1);
+        break;
+    case IDM_CONFIGURATION:
+        launchControlPanel();
+        break;
+    case IDM_ENABLE:
+        toggleEngineEnabled();
+        break;
+    case IDM_CLOSE:
+        host.postQuit(0);
+        break;
+    default:
+        break; // not ours, whoever sent it
+    }
+}
+
+void handleHotKey(std::int64_t lParam)
+{
+    if ((lParam & 0xFFFF) != kHotKeyModifiers)
+        return;
+    const auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
+    EngineState& s = engineState();
+    if (key == s.settings.Hotkey1) {
+        updateTray(true); // a fresh figure of what is free
+        recoverRAM(s.availRAM + 2);
+    } else if (key == s.settings.Hotkey2) {
+        toggleEngineEnabled();
+    }
+}
+
+void handleTrayCallback(std::int64_t lParam)
+{
+    if (lParam == WM_LBUTTONDBLCLK)
+        launchControlPanel();
+    else if (lParam == WM_RBUTTONDOWN)
+        engineState().host->showTrayMenu();
+}
+
+void toggleEngineEnabled()
+{
+    EngineState& s = engineState();
+    EngineHost& host = *s.host;
+    if (s.settings.Quenby_Stat == 1) {
+        s.settings.Quenby_Stat = 0;
+        host.postToPanel(s.messages[Message::QuenbyDisable]);
+    } else {
+        s.settings.Quenby_Stat = 1;
+        host.postToPanel(s.messages[Message::QuenbyEnable]);
+    }
+    host.setMenuItemText(IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE));
+    updateTray(true);
+    host.notifyTray(TrayAction::modify, s.tray.tooltip);
+    writeState(*s.registry, s.settings.Quenby_Stat);
+}
+
+std::optional<LaunchRequest> controlPanelLaunch(const std::u16string& folder)
+{
+    LaunchRequest request;
+    request.program = folder;
+    request.program += os::pathSeparator();
+    request.program += os::panelFileName();
+    request.argument = u"RAM";
+    request.workingDirectory = folder;
+    // Quoted: with a space in the folder, an unquoted line would first be tried
+    // as a program named after the part before the space.
+    request.commandLine = u"\"" + request.program + u"\" " + request.argument;
+    if (request.commandLine.size() > kCommandLineCapacity - 1)
+        return std::nullopt;
+    return request;
+}
+
+void launchControlPanel()
+{
+    EngineState& s = engineState();
+    // Read with room to spare, so that a folder too long for the command line is
+    // refused below instead of being taken for a missing one.
+    const std::u16string folder =
+        readEngineInstallPath(*s.registry, kLongPathChars).value_or(os::executableDirectory());
+    const auto request = controlPanelLaunch(folder);
+    const std::uint32_t error = request ? s.host->startProcess(*request) : kErrorFilenameTooLong;
+    if (error != 0) {
+        s.host->showError(formatText(text(IDS_LAUNCH_FAILED), {decimal(error)}, kErrorTextCapacity),
+                          text(IDS_ERROR));
+    }
+}
+
+} // namespace quenby::engine

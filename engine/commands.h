@@ -1,0 +1,64 @@
+// How the user drives the engine directly: the tray menu, the double click on the
+// icon, the two global hot keys, and the commands behind them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/host.h"
+
+namespace quenby::engine {
+
+enum CommandId : unsigned {
+    IDM_RESTART = 201,
+    IDM_SUSPEND = 202,
+    IDM_SHUTDOWN = 203,
+    IDM_CLEARCLIPBOARD = 204,
+    IDM_FREEUP_X = 205,
+    IDM_FREEUP_Y = 206,
+    IDM_FREEUP_Z = 207,
+    IDM_CONFIGURATION = 208,
+    IDM_ENABLE = 209,
+    IDM_CLOSE = 210,
+};
+
+// Ctrl+Alt, the only modifiers the hot keys answer to.
+inline constexpr std::uint32_t kHotKeyModifiers = 0x0003; // MOD_ALT | MOD_CONTROL
+
+// ExitWindowsEx flags and the planned-application-installation reason.
+inline constexpr std::uint32_t kRestartFlags = 0x06;  // EWX_REBOOT | EWX_FORCE
+inline constexpr std::uint32_t kShutdownFlags = 0x0D; // EWX_SHUTDOWN | EWX_FORCE | EWX_POWEROFF
+inline constexpr std::uint32_t kShutdownReason = 0x80040002;
+
+// The system's error code for a file name that is too long.
+inline constexpr std::uint32_t kErrorFilenameTooLong = 206;
+// The command line buffer holds this many characters, the terminator included.
+inline constexpr std::size_t kCommandLineCapacity = 260;
+
+// The eleven entries of the tray menu, separators as id 0.
+std::vector<MenuItem> trayMenuItems();
+
+// WM_COMMAND: the low 16 bits of wParam; an unknown id does nothing.
+void handleCommand(unsigned id);
+
+// WM_HOTKEY: modifiers in the low 16 bits of lParam, the key in the high 16 bits.
+void handleHotKey(std::int64_t lParam);
+
+// The tray icon's callback: a double click opens the panel, a right click the menu.
+void handleTrayCallback(std::int64_t lParam);
+
+// Switches the optimizer on or off, tells a running panel, relabels the menu,
+// redraws the icon and stores the state.
+void toggleEngineEnabled();
+
+// Starts the control panel from the install folder (or, without one, the engine's
+// own folder); a failure is shown in a message box.
+void launchControlPanel();
+
+// The launch for an install folder; none when the command line would not fit its
+// buffer (a longer one must not be cut into some other program's path).
+std::optional<LaunchRequest> controlPanelLaunch(const std::u16string& folder);
+
+} // namespace quenby::engine

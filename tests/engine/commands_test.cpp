@@ -1,0 +1,280 @@
+// The tray menu, the hot keys and the commands, through the recording host.
+#include <gtest/gtest.h>
+
+#include "common/os/process.h"
+#include "common/os/windowlink.h"
+#include "common/settings.h"
+#include "engine/commands.h"
+#include "engine/engine.h"
+#include "engine/engine_state.h"
+#include "engine/tray.h"
+#include "tests/engine/recording_host.h"
+#include "tests/support/memory_registry.h"
+
+using namespace quenby;
+using namespace quenby::engine;
+using test::RecordingHost;
+
+namespace {
+
+class Commands : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetEngineState(host, registry);
+        host.total = 16384;
+        host.avail = 2000;
+        engineState().messages = registerMessages();
+        engineState().taskbarCreated = os::registerMessage(u"TaskbarCreated");
+        setupEngine();
+        host.events.clear();
+        host.passBlocks.clear();
+    }
+
+    static EngineState& state() { return engineState(); }
+
+    void storePath(const std::u16string& folder)
+    {
+        auto key = registry.createKey(kSettingsKey);
+        std::basic_string<unsigned char> data;
+        for (char16_t c : folder) {
+            data.push_back(static_cast<unsigned char>(c));
+            data.push_back(static_cast<unsigned char>(c >> 8));
+        }
+        data.push_back(0);
+        data.push_back(0);
+        key->setValue(kPathValue, os::RegType::sz, data.data(),
+                      static_cast<std::uint32_t>(data.size()));
+    }
+
+    static std::int64_t hotKey(std::uint32_t key, std::uint32_t modifiers = kHotKeyModifiers)
+    {
+        return static_cast<std::int64_t>(key) << 16 | modifiers;
+    }
+
+    RecordingHost host;
+    test::MemoryRegistry registry;
+};
+
+TEST_F(Commands, TheMenuHasElevenEntriesInOrderWithThreeSeparators)
+{
+    const std::vector<std::pair<unsigned, std::u16string>> expected = {
+        {201, u"Restart Windows"},   {202, u"Suspend Windows"},   {203, u"Shutdown Windows"},
+        {0, u""},                    {204, u"Clear Clipboard"},   {0, u""},
+        {207, u"Free-up RAM Manually\n"}, {0, u""},              {208, u"Configuration..."},
+        {209, u"Enable RAM Optimizer"}, {210, u"Close RAM Optimizer"}};
+    ASSERT_EQ(host.menu.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(host.menu[i].id, expected[i].first) << i;
+        EXPECT_EQ(host.menu[i].text, expected[i].second) << i;
+    }
+    // The label of 209 follows the state, through a reload and a toggle.
+    toggleEngineEnabled();
+    EXPECT_EQ(host.menu[9].text, u"Disable RAM Optimizer");
+    toggleEngineEnabled();
+    EXPECT_EQ(host.menu[9].text, u"Enable RAM Optimizer");
+}
+
+TEST_F(Commands, FreeUpItemsAskForWhatIsFreePlusTheirAmount)
+{
+    state().settings.FreeupZMenu_Val1 = 64;
+    state().settings.FreeupXMenu_Val1 = 500;
+    state().settings.FreeupYMenu_Val1 = 100;
+    handleCommand(IDM_FREEUP_Z);
+    handleCommand(IDM_FREEUP_X);
+    handleCommand(IDM_FREEUP_Y);
+    ASSERT_EQ(host.passBlocks.size(), 9u);
+    EXPECT_EQ(host.passBlocks[0], 2064u);
+    EXPECT_EQ(host.passBlocks[3], 2500u);
+    EXPECT_EQ(host.passBlocks[6], 2100u);
+    // No new sample was taken first: the figure of the last one counts.
+    host.passBlocks.clear();
+    host.avail = 5000;
+    handleCommand(IDM_FREEUP_Z);
+    EXPECT_EQ(host.passBlocks[0], 2064u);
+}
+
+TEST_F(Commands, TheFreeUpHotKeyRefreshesFirstThenAsksForTwoMore)
+{
+    state().settings.Hotkey1 = 'F';
+    state().settings.Hotkey2 = 'E';
+    host.avail = 3000; // the refresh must pick this up before the request
+    handleHotKey(hotKey('F'));
+    ASSERT_FALSE(host.passBlocks.empty());
+    EXPECT_EQ(host.passBlocks[0], 3002u);
+    EXPECT_EQ(host.events.front(), "render disabled"); // the forced refresh came first
+}
+
+TEST_F(Commands, HotKeysNeedExactlyCtrlAndAlt)
+{
+    state().settings.Hotkey1 = 'F';
+    state().settings.Hotkey2 = 'E';
+    for (std::uint32_t modifiers : {0x0u, 0x1u, 0x2u, 0x7u, 0xBu, 0x4003u})
+        handleHotKey(hotKey('F', modifiers));
+    EXPECT_TRUE(host.events.empty());
+    handleHotKey(hotKey('X'));
+    EXPECT_TRUE(host.events.empty());
+
+    handleHotKey(hotKey('E'));
+    EXPECT_EQ(state().settings.Quenby_Stat, 1u);
+}
+
+TEST_F(Commands, WhenBothHotKeysAreTheSameOnlyTheFreeUpRuns)
+{
+    state().settings.Hotkey1 = 'Q';
+    state().settings.Hotkey2 = 'Q';
+    handleHotKey(hotKey('Q'));
+    EXPECT_FALSE(host.passBlocks.empty());
+    EXPECT_EQ(state().settings.Quenby_Stat, 0u);
+}
+
+TEST_F(Commands, ToggleTellsThePanelRelabelsRedrawsAndStores)
+{
+    registry.createKey(kSettingsKey); // a full save happened once
+    state().settings.Quenby_Stat = 5; // anything but 1 is off: toggling enables
+    toggleEngineEnabled();
+    EXPECT_EQ(state().settings.Quenby_Stat, 1u);
+    EXPECT_EQ(host.posted.back(), state().messages[Message::QuenbyEnable]);
+    EXPECT_EQ(host.menuTexts[209], u"Disable RAM Optimizer");
+    EXPECT_EQ(host.lastPicture.disabled, false);
+    Settings stored;
+    readSettings(registry, stored, 16384, Deliverable::engine);
+    EXPECT_EQ(stored.Quenby_Stat, 1u);
+
+    toggleEngineEnabled();
+    EXPECT_EQ(state().settings.Quenby_Stat, 0u);
+    EXPECT_EQ(host.posted.back(), state().messages[Message::QuenbyDisable]);
+    EXPECT_EQ(host.menuTexts[209], u"Enable RAM Optimizer");
+    EXPECT_TRUE(host.lastPicture.disabled);
+    readSettings(registry, stored, 16384, Deliverable::engine);
+    EXPECT_EQ(stored.Quenby_Stat, 0u);
+    // The order: the panel hears first, the registry last.
+    const std::vector<std::string> tail(host.events.end() - 4, host.events.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"post panel", "render disabled", "tray modify",
+                                              "tray modify"}));
+}
+
+TEST_F(Commands, RestartAndShutdownGoAheadWithoutThePrivilegeSuspendDoesNot)
+{
+    host.privilegeResult = 1627;
+    handleCommand(IDM_RESTART);
+    handleCommand(IDM_SUSPEND);
+    handleCommand(IDM_SHUTDOWN);
+    const std::vector<std::string> expected = {
+        "confirm Confirm: Do you want to restart your computer now?", "privilege on",
+        "exit windows 6 2147745794",
+        "confirm Confirm: Do you want to suspend your computer now?", "privilege on",
+        "confirm Confirm: Do you want to shutdown your computer now?", "privilege on",
+        "exit windows 13 2147745794"};
+    EXPECT_EQ(host.events, expected);
+
+    host.events.clear();
+    host.privilegeResult = 0;
+    handleCommand(IDM_SUSPEND);
+    EXPECT_EQ(host.events, (std::vector<std::string>{
+                               "confirm Confirm: Do you want to suspend your computer now?",
+                               "privilege on", "suspend", "privilege off"}));
+}
+
+TEST_F(Commands, AnsweringNoDoesNothing)
+{
+    host.answerYes = false;
+    for (unsigned id : {IDM_RESTART, IDM_SUSPEND, IDM_SHUTDOWN})
+        handleCommand(id);
+    EXPECT_EQ(host.events.size(), 3u);
+    for (const auto& event : host.events)
+        EXPECT_EQ(event.rfind("confirm ", 0), 0u);
+}
+
+TEST_F(Commands, UnknownCommandsAndCallbacksDoNothing)
+{
+    for (unsigned id : {0u, 200u, 211u, 0xFFFFu})
+        handleCommand(id);
+    handleTrayCallback(512); // a mouse move
+    handleTrayCallback(0);
+    EXPECT_TRUE(host.events.empty());
+    // Through the window procedure: only the low 16 bits of wParam name the command.
+    EXPECT_EQ(handleEngineMessage(WM_COMMAND_MESSAGE, 0x10000 | IDM_CLEARCLIPBOARD, 0),
+              MessageResult::handled);
+    EXPECT_EQ(host.events, std::vector<std::string>{"clipboard"});
+}
+
+TEST_F(Commands, CloseQuitsAndTheTrayCallbackOpensPanelOrMenu)
+{
+    handleCommand(IDM_CLOSE);
+    EXPECT_EQ(host.events, std::vector<std::string>{"quit 0"});
+    host.events.clear();
+    handleTrayCallback(516);
+    EXPECT_EQ(host.events, std::vector<std::string>{"show menu"});
+    storePath(u"C:\\Quenby");
+    handleTrayCallback(515);
+    EXPECT_EQ(host.launches.size(), 1u);
+}
+
+TEST_F(Commands, ThePanelIsStartedQuotedWithItsFolderAsWorkingDirectory)
+{
+    storePath(u"C:\\Program Files\\Quenby");
+    handleCommand(IDM_CONFIGURATION);
+    ASSERT_EQ(host.launches.size(), 1u);
+    const LaunchRequest& launch = host.launches[0];
+    const std::u16string program = u"C:\\Program Files\\Quenby" +
+                                   std::u16string(1, os::pathSeparator()) + os::panelFileName();
+    EXPECT_EQ(launch.program, program);
+    EXPECT_EQ(launch.commandLine, u"\"" + program + u"\" RAM");
+    EXPECT_EQ(launch.argument, u"RAM");
+    EXPECT_EQ(launch.workingDirectory, u"C:\\Program Files\\Quenby");
+    EXPECT_EQ(host.count("start process"), 1u);
+}
+
+TEST_F(Commands, WithoutAnInstallFolderThePanelBesideTheEngineIsStarted)
+{
+    handleCommand(IDM_CONFIGURATION);
+    ASSERT_EQ(host.launches.size(), 1u);
+    EXPECT_EQ(host.launches[0].workingDirectory, os::executableDirectory());
+}
+
+TEST_F(Commands, ALaunchFailureOrATooLongPathShowsTheErrorBox)
+{
+    storePath(u"C:\\Quenby");
+    host.launchResult = 2;
+    handleCommand(IDM_CONFIGURATION);
+    EXPECT_EQ(host.events.back(), "error Error: CreateProcess failed (2).");
+
+    // The quoted line must fit 259 characters: the folder may take 259 - 16 - 4.
+    const std::size_t overhead = os::panelFileName().size() + 1 + 2 + 4;
+    host.events.clear();
+    host.launches.clear();
+    storePath(std::u16string(259 - overhead, u'a'));
+    host.launchResult = 0;
+    handleCommand(IDM_CONFIGURATION);
+    EXPECT_EQ(host.launches.size(), 1u);
+    EXPECT_EQ(host.launches[0].commandLine.size(), 259u);
+
+    storePath(std::u16string(260 - overhead, u'a'));
+    handleCommand(IDM_CONFIGURATION);
+    EXPECT_EQ(host.launches.size(), 1u); // nothing started
+    EXPECT_EQ(host.events.back(), "error Error: CreateProcess failed (206).");
+
+    // Far longer than the engine's usual buffer: still refused, not cut.
+    storePath(std::u16string(1000, u'b'));
+    handleCommand(IDM_CONFIGURATION);
+    EXPECT_EQ(host.launches.size(), 1u);
+    EXPECT_EQ(host.events.back(), "error Error: CreateProcess failed (206).");
+}
+
+TEST_F(Commands, TheIconIsAddedAgainWhenTheNotificationAreaIsRecreated)
+{
+    ASSERT_TRUE(state().tray.trayIconShown);
+    ASSERT_NE(state().taskbarCreated, 0u);
+    handleEngineMessage(state().taskbarCreated, 0, 0);
+    EXPECT_EQ(host.events, (std::vector<std::string>{"render disabled", "tray add"}));
+
+    // Hidden icons stay hidden.
+    host.events.clear();
+    state().settings.HideTrayIcon = 1;
+    updateTray(true); // removes it
+    handleEngineMessage(state().taskbarCreated, 0, 0);
+    EXPECT_EQ(host.count("tray add"), 0u);
+}
+
+} // namespace
