@@ -105,11 +105,25 @@ cmd_test() {
     [ "$total_failed" -eq 0 ]
 }
 
+stop_engine() {
+    "$root/build/linux/bin/quenbyctl" close >/dev/null 2>&1 || kill -TERM "$engine_pid" 2>/dev/null || true
+    wait "$engine_pid" 2>/dev/null || true
+}
+
 cmd_run() {
     install_packages "${linux_packages[@]}"
     build linux
-    log "live figures once a second (Ctrl+C ends)"
-    exec "$root/build/linux/bin/quenbyctl" watch
+    local bin=$root/build/linux/bin
+    log "starting the engine"
+    "$bin/Quenbytray" &
+    engine_pid=$!
+    # Ctrl+C ends the live display, and the engine is then told to close.
+    trap 'stop_engine; exit 0' INT TERM
+    sleep 1
+    "$bin/quenbyctl" status || true
+    log "live figures once a second; Ctrl+C ends them and the engine"
+    "$bin/quenbyctl" watch || true
+    stop_engine
 }
 
 case "${1:-}" in
