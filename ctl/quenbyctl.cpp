@@ -1,42 +1,229 @@
-// quenbyctl: the command-line client of Quenby.
+// quenbyctl: the command-line client of Quenby. It talks to the engine and to the
+// stored settings exactly as the control panel does, for scripts, tests and
+// machines without a desktop.
 //
+//   quenbyctl recover MB        ask the engine to recover MB megabytes beyond what
+//                               is free now (MB: 1 to 4294967295)
+//   quenbyctl enable            switch the optimizer on; starts the engine if it is
+//                               not running
+//   quenbyctl disable           switch the optimizer off
+//   quenbyctl close             end the engine
+//   quenbyctl status            whether the engine runs, the live figures (takes
+//                               one second) and every stored setting
 //   quenbyctl watch [SECONDS]   print total and available RAM, the free share and
 //                               the CPU usage once a second (for ever, or SECONDS times)
+//   quenbyctl --help            this text
+//
+// Exit codes:
+//   0  done
+//   2  bad usage or a bad argument
+//   3  the engine is not running (recover, close), or it is but did not take
+//      the message (any command that posts one)
+//   4  the engine could not be started (enable)
+//   5  the setting could not be stored (enable, disable)
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
+#include <variant>
 
+#include "common/identity.h"
+#include "common/os/process.h"
+#include "common/os/registry.h"
+#include "common/os/windowlink.h"
 #include "common/sampling.h"
+#include "common/settings.h"
+#include "common/text.h"
 
 namespace {
 
-int usage()
+using namespace quenby;
+
+constexpr int kDone = 0;
+constexpr int kBadUsage = 2;
+constexpr int kNotRunning = 3;
+constexpr int kCannotStart = 4;
+constexpr int kCannotStore = 5;
+
+constexpr const char* kUsage =
+    "usage: quenbyctl COMMAND\n"
+    "  recover MB        recover MB megabytes beyond what is free now (1 to 4294967295)\n"
+    "  enable            switch the optimizer on; start the engine if it is not running\n"
+    "  disable           switch the optimizer off\n"
+    "  close             end the engine\n"
+    "  status            engine, live figures and every stored setting\n"
+    "  watch [SECONDS]   live figures once a second (for ever, or SECONDS times)\n"
+    "exit codes: 0 done, 2 bad usage, 3 engine not running, 4 engine not started,\n"
+    "            5 setting not stored\n";
+
+// With a problem named, one line about it; without, the whole usage.
+int badUsage(const std::string& problem = {})
 {
-    std::fprintf(stderr, "usage: quenbyctl watch [SECONDS]\n");
-    return 2;
+    if (problem.empty())
+        std::fputs(kUsage, stderr);
+    else
+        std::fprintf(stderr, "quenbyctl: %s (see quenbyctl --help)\n", problem.c_str());
+    return kBadUsage;
 }
 
-bool parseCount(const char* text, long& count)
+int notRunning()
 {
-    char* end = nullptr;
-    count = std::strtol(text, &end, 10);
-    return end != text && *end == '\0' && count > 0;
+    std::fprintf(stderr, "quenbyctl: the engine is not running\n");
+    return kNotRunning;
+}
+
+// A whole number from 1 to `maximum`, in plain decimal digits: no sign, no
+// spaces, nothing after it.
+bool parseWhole(std::string_view text, std::uint64_t maximum, std::uint64_t& value)
+{
+    if (text.empty() || text.size() > 20)
+        return false;
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        const std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
+        if (value > (maximum - digit) / 10)
+            return false;
+        value = value * 10 + digit;
+    }
+    return value > 0;
+}
+
+os::WindowRef engineWindow()
+{
+    return os::findWindow(kEngineWindowClass, kEngineWindowTitle);
+}
+
+std::uint32_t messageNumber(Message which)
+{
+    return os::registerMessage(messageName(which));
+}
+
+// The settings as the panel sees them: the interval in minutes, the engine's
+// path and the start-with-Windows entry worked out.
+Settings panelSettings(os::Registry& registry)
+{
+    Settings settings;
+    readSettings(registry, settings, totalPhysicalMB(), Deliverable::panel);
+    return settings;
+}
+
+// Stores the optimizer's state. writeState alone would store nothing before the
+// panel's first save, since it never creates the settings key; an engine started
+// right after would then read the default (off) and ignore what was asked. So
+// the first time, every setting is written, as the panel's save does.
+bool storeState(os::Registry& registry, std::uint32_t state)
+{
+    if (registry.openKey(kSettingsKey, os::RegAccess::read)) {
+        writeState(registry, state);
+    } else {
+        Settings settings = panelSettings(registry);
+        settings.Quenby_Stat = state;
+        writeSettings(registry, settings);
+    }
+    return panelSettings(registry).Quenby_Stat == state;
+}
+
+int recover(std::string_view amount)
+{
+    std::uint64_t megabytes = 0;
+    if (!parseWhole(amount, UINT32_MAX, megabytes))
+        return badUsage("recover takes a whole number of MB from 1 to 4294967295, not '" +
+                        std::string(amount) + "'");
+    const os::WindowRef engine = engineWindow();
+    if (!engine)
+        return notRunning();
+    if (!os::postMessage(engine, messageNumber(Message::StartDefragRAM), megabytes, 0)) {
+        std::fprintf(stderr, "quenbyctl: the engine did not take the request\n");
+        return kNotRunning;
+    }
+    std::printf("asked the engine to recover %llu MB\n", static_cast<unsigned long long>(megabytes));
+    return kDone;
+}
+
+int setState(bool enable)
+{
+    os::Registry& registry = os::currentUserRegistry();
+    if (!storeState(registry, enable ? 1 : 0)) {
+        std::fprintf(stderr, "quenbyctl: the setting could not be stored\n");
+        return kCannotStore;
+    }
+    if (const os::WindowRef engine = engineWindow()) {
+        if (!os::postMessage(engine, messageNumber(Message::UpdateData), 0, 0)) {
+            std::fprintf(stderr, "quenbyctl: stored, but the engine did not take the message\n");
+            return kNotRunning;
+        }
+        std::printf("stored; the engine was told\n");
+        return kDone;
+    }
+    if (!enable) {
+        std::printf("stored; the engine is not running\n");
+        return kDone;
+    }
+    const std::u16string path = panelSettings(registry).enginePath;
+    std::string reason;
+    if (!os::startProgram(path, &reason)) {
+        std::fprintf(stderr, "quenbyctl: the engine could not be started (%s): %s\n",
+                     toUtf8(path).c_str(), reason.c_str());
+        return kCannotStart;
+    }
+    std::printf("stored; the engine was started (%s)\n", toUtf8(path).c_str());
+    return kDone;
+}
+
+int closeEngine()
+{
+    const os::WindowRef engine = engineWindow();
+    if (!engine)
+        return notRunning();
+    if (!os::postMessage(engine, kCloseMessage, 0, 0)) {
+        std::fprintf(stderr, "quenbyctl: the engine did not take the request\n");
+        return kNotRunning;
+    }
+    std::printf("asked the engine to end\n");
+    return kDone;
+}
+
+int status()
+{
+    std::printf("Engine: %s\n", engineWindow() ? "running" : "not running");
+    std::printf("Total RAM: %u MB\n", totalPhysicalMB());
+    std::printf("Available RAM: %u MB (%u%% free)\n", availablePhysicalMB(), freeMemoryPercent());
+    std::fflush(stdout);
+    const double cpu = measureCpuUsage();
+    if (cpu == kNoCpuSample)
+        std::printf("CPU usage: unknown\n");
+    else
+        std::printf("CPU usage: %d%%\n", static_cast<int>(cpu));
+
+    const Settings settings = panelSettings(os::currentUserRegistry());
+    for (const SettingField& field : kSettingsSchema) {
+        const std::string name = toUtf8(field.name);
+        if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field))
+            std::printf("%s: %s\n", name.c_str(), toUtf8(settings.*(*text)).c_str());
+        else
+            std::printf("%s: %u\n", name.c_str(), numericValue(settings, field));
+    }
+    std::printf("startWithWindows: %d\n", settings.startWithWindows ? 1 : 0);
+    std::printf("enginePath: %s\n", toUtf8(settings.enginePath).c_str());
+    return kDone;
 }
 
 // Each line takes one second: the CPU figure is the usage over that second.
-int watch(long count)
+int watch(std::uint64_t count)
 {
-    for (long i = 0; count <= 0 || i < count; ++i) {
-        const unsigned total = quenby::totalPhysicalMB();
-        const unsigned available = quenby::availablePhysicalMB();
-        const unsigned freePercent = quenby::freeMemoryPercent();
-        const int cpu = static_cast<int>(quenby::measureCpuUsage());
+    for (std::uint64_t i = 0; count == 0 || i < count; ++i) {
+        const unsigned total = totalPhysicalMB();
+        const unsigned available = availablePhysicalMB();
+        const unsigned freePercent = freeMemoryPercent();
+        const int cpu = static_cast<int>(measureCpuUsage());
         std::printf("Total RAM: %uMB  Available RAM: %uMB (%u%%)  CPU Usages: %d%%\n", total,
                     available, freePercent, cpu);
         std::fflush(stdout);
     }
-    return 0;
+    return kDone;
 }
 
 } // namespace
@@ -44,13 +231,34 @@ int watch(long count)
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        return usage();
-    const std::string command = argv[1];
+        return badUsage();
+    const std::string_view command = argv[1];
+    const int extra = argc - 2; // arguments after the command
+
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return kDone;
+    }
+    if (command == "recover") {
+        if (extra != 1)
+            return badUsage("recover takes one argument: the MB to recover");
+        return recover(argv[2]);
+    }
     if (command == "watch") {
-        long count = 0;
-        if (argc > 3 || (argc == 3 && !parseCount(argv[2], count)))
-            return usage();
+        std::uint64_t count = 0;
+        if (extra > 1 || (extra == 1 && !parseWhole(argv[2], UINT32_MAX, count)))
+            return badUsage("watch takes at most one argument: a whole number of seconds");
         return watch(count);
     }
-    return usage();
+    if (extra != 0)
+        return badUsage(std::string(command) + " takes no arguments");
+    if (command == "enable")
+        return setState(true);
+    if (command == "disable")
+        return setState(false);
+    if (command == "close")
+        return closeEngine();
+    if (command == "status")
+        return status();
+    return badUsage("unknown command '" + std::string(command) + "'");
 }

@@ -1,12 +1,82 @@
 #include "common/os/process.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "common/text.h"
 
+extern char** environ;
+
 namespace quenby::os {
+namespace {
+
+// A file descriptor, closed when the object goes.
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd = -1) : fd_(fd) {}
+    ~UniqueFd() { reset(); }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+
+    int get() const { return fd_; }
+    void reset()
+    {
+        if (fd_ >= 0)
+            ::close(std::exchange(fd_, -1));
+    }
+
+private:
+    int fd_;
+};
+
+// Between fork and exec only async-signal-safe calls are allowed, since the
+// caller may have other threads (the panel does). A failure there is reported to
+// the caller as the errno value, through a pipe that exec closes.
+[[noreturn]] void failInChild(int reportFd, int error)
+{
+    [[maybe_unused]] const ssize_t written = ::write(reportFd, &error, sizeof error);
+    ::_exit(127);
+}
+
+// The started program: no streams of ours, default signal handling and an
+// empty signal mask (a caller that ignores SIGPIPE or blocks SIGTERM must not
+// pass that on), and none of our other descriptors beyond exec.
+[[noreturn]] void becomeProgram(const char* file, char* const argv[], int reportFd)
+{
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    struct sigaction standard {};
+    standard.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        ::sigaction(signal, &standard, nullptr); // refused for SIGKILL and SIGSTOP; harmless
+
+    const int null = ::open("/dev/null", O_RDWR);
+    if (null < 0)
+        failInChild(reportFd, errno);
+    for (int stream = 0; stream <= 2; ++stream) {
+        if (::dup2(null, stream) < 0)
+            failInChild(reportFd, errno);
+    }
+    if (null > 2)
+        ::close(null);
+    // Descriptors the caller left inheritable (a pipe whose reader waits for its
+    // end, say) must not stay open for the whole life of the program. Older
+    // kernels refuse the call; then they stay, as they would on any spawn.
+    ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+
+    ::execve(file, argv, environ);
+    failInChild(reportFd, errno);
+}
+
+} // namespace
 
 std::u16string executableDirectory()
 {
@@ -34,6 +104,59 @@ std::u16string engineFileName()
 std::u16string panelFileName()
 {
     return u"Quenby";
+}
+
+bool startProgram(const std::u16string& path, std::string* reason)
+{
+    const auto fail = [reason](const std::string& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    std::string file = toUtf8(path);
+    if (file.empty())
+        return fail("no program named");
+
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return fail(std::strerror(errno));
+    UniqueFd reportRead(ends[0]);
+    UniqueFd reportWrite(ends[1]);
+    char* const argv[] = {file.data(), nullptr};
+
+    // Two forks: the program is the grandchild, so that its parent is gone at
+    // once and the system reaps it when it ends. A long-lived caller thus never
+    // collects zombies, and the program is in a session of its own, out of reach
+    // of our terminal's hang-up and Ctrl+C.
+    const pid_t middle = ::fork();
+    if (middle < 0)
+        return fail(std::strerror(errno));
+    if (middle == 0) {
+        ::setsid();
+        const pid_t program = ::fork();
+        if (program < 0)
+            failInChild(reportWrite.get(), errno);
+        if (program > 0)
+            ::_exit(0);
+        becomeProgram(file.c_str(), argv, reportWrite.get());
+    }
+
+    reportWrite.reset();
+    int status = 0;
+    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+    }
+    // End of file: exec succeeded and closed the pipe. Otherwise the errno of
+    // whatever failed on the way.
+    int error = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(reportRead.get(), &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    if (got == static_cast<ssize_t>(sizeof error))
+        return fail(std::strerror(error));
+    if (got != 0)
+        return fail("the program's start could not be confirmed");
+    return true;
 }
 
 } // namespace quenby::os

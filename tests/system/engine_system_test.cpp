@@ -1,0 +1,148 @@
+// The engine as a real process: one per session, how it tells a running panel
+// that it starts and ends, the two ways it is ended, and settings that change
+// while it runs. The test plays the panel with an endpoint of the panel's
+// window class and title.
+#include <signal.h>
+
+#include <filesystem>
+
+#include "common/os/windowlink.h"
+#include "tests/system/system_support.h"
+
+namespace quenby::systest {
+namespace {
+
+namespace fs = std::filesystem;
+using os::posix::Endpoint;
+
+os::WindowRef engineWindow()
+{
+    return os::findWindow(kEngineWindowClass, kEngineWindowTitle);
+}
+
+class EngineProcess : public SystemTest {};
+
+TEST_F(EngineProcess, SecondEngineEndsAtOnceWhileTheFirstKeepsRunning)
+{
+    Endpoint panel(panelWindowClass(), kPanelWindowTitle);
+    ASSERT_TRUE(panel.isOpen());
+    auto first = startEngine();
+    ASSERT_TRUE(first->running());
+    const auto started = nextPanelMessage(panel);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->message, messageNumber(Message::QuenbyStart));
+
+    Process second({enginePath()});
+    ASSERT_TRUE(second.started());
+    EXPECT_EQ(second.waitExit(), 0) << second.error();
+    EXPECT_EQ(second.error(), "") << "a second engine should end without a word";
+
+    // The first one is untouched: still running, still the window found, and the
+    // panel heard nothing from the second one.
+    EXPECT_TRUE(first->running());
+    EXPECT_EQ(pidOfWindow(engineWindow().address), first->pid());
+    EXPECT_FALSE(panel.receive()) << "the second engine posted to the panel";
+
+    // And it still answers: a close ends it normally.
+    ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
+    EXPECT_EQ(first->waitExit(), 0) << first->error();
+}
+
+TEST_F(EngineProcess, RunningPanelHearsOfStartAndExitAndCloseEndsItCleanly)
+{
+    Endpoint panel(panelWindowClass(), kPanelWindowTitle);
+    ASSERT_TRUE(panel.isOpen());
+    auto engine = startEngine();
+    const auto started = nextPanelMessage(panel);
+    ASSERT_TRUE(started) << "WM_QUENBY_START never arrived";
+    EXPECT_EQ(started->message, messageNumber(Message::QuenbyStart));
+    EXPECT_EQ(started->wParam, 0u);
+    EXPECT_EQ(started->lParam, 0);
+    const std::string socket = engineWindow().address;
+    ASSERT_FALSE(socket.empty());
+
+    // WM_CLOSE from another process: this one.
+    ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
+    EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+    const auto ended = nextPanelMessage(panel);
+    ASSERT_TRUE(ended) << "WM_QUENBY_EXIT never arrived";
+    EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
+    EXPECT_FALSE(panel.receive()) << "more than start and exit reached the panel";
+    EXPECT_FALSE(engineWindow()) << "the window of an ended engine is still found";
+    EXPECT_FALSE(fs::exists(fs::symlink_status(socket))) << "the engine left its socket behind";
+    EXPECT_NE(engine->error().find("tray icon removed"), std::string::npos)
+        << "the tray icon was not removed at the end:\n"
+        << engine->error();
+}
+
+TEST_F(EngineProcess, SigtermEndsItLikeClose)
+{
+    Endpoint panel(panelWindowClass(), kPanelWindowTitle);
+    ASSERT_TRUE(panel.isOpen());
+    auto engine = startEngine();
+    const auto started = nextPanelMessage(panel);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->message, messageNumber(Message::QuenbyStart));
+
+    ASSERT_TRUE(engine->signal(SIGTERM));
+    EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+    const auto ended = nextPanelMessage(panel);
+    ASSERT_TRUE(ended) << "WM_QUENBY_EXIT never arrived";
+    EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
+    EXPECT_FALSE(engineWindow());
+}
+
+TEST_F(EngineProcess, WithoutAPanelItRunsAndEndsNormally)
+{
+    {
+        // No panel from start to exit: the notices go nowhere, and nothing fails.
+        auto engine = startEngine();
+        ASSERT_TRUE(engine->running());
+        ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
+        EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+        EXPECT_FALSE(engineWindow());
+    }
+
+    // A panel that opens after the start was not kept a start notice: the first
+    // thing it hears is the exit.
+    auto engine = startEngine();
+    Endpoint panel(panelWindowClass(), kPanelWindowTitle);
+    ASSERT_TRUE(panel.isOpen());
+    EXPECT_FALSE(panel.receive());
+    ASSERT_TRUE(engine->signal(SIGTERM));
+    EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+    const auto ended = nextPanelMessage(panel);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
+    EXPECT_FALSE(panel.receive());
+}
+
+TEST_F(EngineProcess, ChangedSettingsTakeEffectOnTheUpdateMessage)
+{
+    auto engine = startEngine();
+    const auto update = messageNumber(Message::UpdateData);
+
+    // Stored but not announced: nothing changes yet.
+    saveSettings([](Settings& s) { s.HideTrayIcon = 1; });
+    EXPECT_FALSE(engine->waitForError("tray icon removed", 1000))
+        << "the engine took a change that was never announced";
+
+    ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, update));
+    EXPECT_TRUE(engine->waitForError("tray icon removed")) << engine->error();
+
+    saveSettings([](Settings& s) { s.HideTrayIcon = 0; });
+    ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, update));
+    EXPECT_TRUE(engine->waitForError("tray icon added")) << engine->error();
+
+    // Hot keys come from the settings too.
+    saveSettings([](Settings& s) { s.Hotkey1 = 'Q'; });
+    ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, update));
+    EXPECT_TRUE(engine->waitForError("hot key Ctrl+Alt+81")) << engine->error();
+
+    EXPECT_TRUE(engine->running());
+    ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
+    EXPECT_EQ(engine->waitExit(), 0);
+}
+
+} // namespace
+} // namespace quenby::systest

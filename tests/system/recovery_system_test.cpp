@@ -1,0 +1,199 @@
+// RAM recovery by a real engine, measured by its peak resident memory (VmHWM):
+// nothing is allocated while free memory is above the ceiling or when the
+// request is zero, and about the requested amount below the ceiling. The
+// pressure below the ceiling is made inside a memory cgroup of the test's own,
+// so the rest of the machine never feels it.
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <regex>
+
+#include "common/os/windowlink.h"
+#include "common/sampling.h"
+#include "tests/system/system_support.h"
+
+namespace quenby::systest {
+namespace {
+
+// An engine that allocates nothing stays well below this.
+constexpr double kSmallPeakMB = 64;
+
+// `--quenby-child=hold MB`: holds MB megabytes of touched memory until killed.
+int holdChild(int argc, char** argv)
+{
+    if (argc < 1)
+        return 2;
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const std::size_t bytes = static_cast<std::size_t>(std::stoull(argv[0])) << 20;
+    void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (block == MAP_FAILED) {
+        std::printf("failed\n");
+        return 3;
+    }
+    for (std::size_t offset = 0; offset < bytes; offset += 4096)
+        static_cast<volatile char*>(block)[offset] = 1;
+    std::printf("holding\n");
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+test::ChildRole holdRole("hold", holdChild);
+
+// A figure of `quenbyctl status`, e.g. "Total RAM: 2048 MB"; -1 when missing.
+long statusFigure(const std::string& status, const std::string& name)
+{
+    std::smatch match;
+    if (!std::regex_search(status, match, std::regex(name + ": ([0-9]+) MB")))
+        return -1;
+    return std::stol(match[1]);
+}
+
+class Recovery : public SystemTest {
+protected:
+    void post(std::uint32_t message, std::uint64_t wParam = 0)
+    {
+        ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, message, wParam))
+            << "the engine's window is gone";
+    }
+
+    // The engine handles its messages one at a time, in order: once it has shown
+    // or hidden its icon on a settings change posted after a request, it is
+    // done with the request.
+    void waitUntilHandled(Process& engine, bool hideIcon)
+    {
+        saveSettings([hideIcon](Settings& s) { s.HideTrayIcon = hideIcon ? 1 : 0; });
+        post(messageNumber(Message::UpdateData));
+        ASSERT_TRUE(engine.waitForError(hideIcon ? "tray icon removed" : "tray icon added", 120000))
+            << "the engine did not get through its messages:\n"
+            << engine.error();
+    }
+
+    void SetUp() override
+    {
+        SystemTest::SetUp();
+        // Busy processors must not make a recovery give way, and with the optimizer
+        // off (the default) the engine recovers nothing on its own. Clearing the
+        // clipboard is the one step every recovery takes, whatever it then
+        // allocates: the engine's line about it shows that a recovery ran.
+        saveSettings([](Settings& s) {
+            s.Disable_CPU_detect = 1;
+            s.Quenby_Stat = 0;
+            s.AutoclearClipboard = 1;
+        });
+    }
+
+    static int recoveriesRun(const Process& engine)
+    {
+        int count = 0;
+        for (auto at = engine.error().find(kRecoveryMark); at != std::string::npos;
+             at = engine.error().find(kRecoveryMark, at + 1))
+            ++count;
+        return count;
+    }
+    static constexpr const char* kRecoveryMark = "clipboard cleared";
+};
+
+TEST_F(Recovery, AboveTheCeilingAndForZeroNothingIsAllocated)
+{
+    const std::uint64_t total = totalPhysicalMB();
+    const std::uint64_t available = availablePhysicalMB();
+    const std::uint64_t ceiling = total * 3 / 4;
+    if (available < ceiling + std::max<std::uint64_t>(1024, total / 10))
+        GTEST_SKIP() << "only " << available << " of " << total
+                     << " MB are free, too close to the ceiling for this case";
+
+    // Capped, so that an engine that did allocate could take a few GB at most.
+    auto engine = startEngine({}, 4096);
+    const double start = peakResidentMB(engine->pid());
+    const auto defrag = messageNumber(Message::StartDefragRAM);
+    post(defrag, 0);
+    waitUntilHandled(*engine, true);
+    const double afterZero = peakResidentMB(engine->pid());
+    EXPECT_EQ(recoveriesRun(*engine), 0) << "a request of zero started a recovery";
+    post(defrag, 300);
+    waitUntilHandled(*engine, false);
+    const double after = peakResidentMB(engine->pid());
+    std::printf("[ FIGURES  ] machine %llu MB, free %llu MB (ceiling %llu MB); engine peak "
+                "%.1f MB at start, %.1f MB after a request of 0, %.1f MB after one of 300 MB\n",
+                static_cast<unsigned long long>(total), static_cast<unsigned long long>(available),
+                static_cast<unsigned long long>(ceiling), start, afterZero, after);
+    EXPECT_GT(start, 0);
+    EXPECT_LT(afterZero, kSmallPeakMB) << "a request of zero allocated";
+    EXPECT_LT(after, kSmallPeakMB) << "the engine allocated above the ceiling";
+    EXPECT_TRUE(engine->running());
+    post(kCloseMessage);
+    EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+}
+
+TEST_F(Recovery, BelowTheCeilingAboutTheRequestIsAllocated)
+{
+    // A 2048 MB group in which a helper holds 1400 MB: free is then about 640 MB,
+    // below the 1536 MB ceiling; free + 300 stays below half the total (1024 MB),
+    // so the request is taken as it is; and the 256 MB reserve leaves the engine
+    // a few hundred MB to take.
+    constexpr std::uint64_t kGroupMB = 2048;
+    constexpr std::uint64_t kHeldMB = 1400;
+    constexpr std::uint64_t kRequestMB = 300;
+    std::string whyNot;
+    const auto group = MemoryGroup::create(kGroupMB, whyNot);
+    if (!group)
+        GTEST_SKIP() << "no memory cgroup to make memory pressure in: " << whyNot;
+
+    Process holder({test::selfPath(), "--quenby-child=hold", std::to_string(kHeldMB)},
+                   group->procsFile());
+    ASSERT_TRUE(holder.waitForOutput("holding", 60000))
+        << "the helper could not hold its memory: " << holder.output() << holder.error();
+
+    // The group as the engine will see it, through the same figures.
+    const Outcome status = runCtl({"status"}, group->procsFile());
+    ASSERT_EQ(status.exitCode, 0) << status.err;
+    const long total = statusFigure(status.out, "Total RAM");
+    const long available = statusFigure(status.out, "Available RAM");
+    ASSERT_EQ(total, static_cast<long>(kGroupMB)) << "the group's limit is not what is seen:\n"
+                                                  << status.out;
+    ASSERT_LT(available, total * 3 / 4) << "not below the ceiling";
+    ASSERT_LT(available + static_cast<long>(kRequestMB), total / 2) << "the request would be cut";
+    ASSERT_GT(available, 256 + 200) << "no room above the reserve";
+
+    auto engine = startEngine(group->procsFile());
+    const double start = peakResidentMB(engine->pid());
+
+    // A request of zero does nothing, even below the ceiling.
+    post(messageNumber(Message::StartDefragRAM), 0);
+    waitUntilHandled(*engine, true);
+    const double afterZero = peakResidentMB(engine->pid());
+    EXPECT_EQ(recoveriesRun(*engine), 0) << "a request of zero started a recovery";
+
+    const Outcome recover = runCtl({"recover", std::to_string(kRequestMB)});
+    ASSERT_EQ(recover.exitCode, 0) << recover.err;
+    waitUntilHandled(*engine, false);
+    const double afterRequest = peakResidentMB(engine->pid());
+    const double rise = afterRequest - afterZero;
+
+    std::printf("[ FIGURES  ] %s group %llu MB, helper holds %llu MB, free %ld MB; engine peak "
+                "%.1f MB at start, %.1f MB after a request of 0, %.1f MB after a request of "
+                "%llu MB (rose %.1f MB)\n",
+                group->version2() ? "v2" : "v1", static_cast<unsigned long long>(kGroupMB),
+                static_cast<unsigned long long>(kHeldMB), available, start, afterZero,
+                afterRequest, static_cast<unsigned long long>(kRequestMB), rise);
+
+    EXPECT_LT(afterZero, kSmallPeakMB) << "a request of zero allocated";
+    EXPECT_EQ(recoveriesRun(*engine), 1) << "the request did not start exactly one recovery";
+    EXPECT_GE(rise, 150) << "the request allocated too little";
+    EXPECT_LT(rise, static_cast<double>(available)) << "the engine took more than was free";
+    EXPECT_LT(afterRequest, static_cast<double>(kGroupMB));
+    EXPECT_TRUE(engine->running()) << "the engine ended during the recovery";
+    EXPECT_TRUE(holder.running()) << "the helper was killed: the group ran out of memory";
+    EXPECT_FALSE(group->limitWasHit()) << "the recovery pushed the group to its limit";
+
+    post(kCloseMessage);
+    EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+}
+
+} // namespace
+} // namespace quenby::systest

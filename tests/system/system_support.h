@@ -1,0 +1,233 @@
+// What the system tests share: the programs under test run as real processes
+// that are always ended, a private settings and runtime folder per test, the
+// test itself in the panel's place, and memory cgroups to make memory pressure
+// without touching the rest of the machine.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "common/identity.h"
+#include "common/os/posix/endpoint.h"
+#include "common/settings.h"
+#include "tests/support/test_env.h"
+
+namespace quenby::systest {
+
+// A file descriptor, closed when the object goes.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { reset(); }
+    Fd(Fd&& other) noexcept : fd_(other.release()) {}
+    Fd& operator=(Fd&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            fd_ = other.release();
+        }
+        return *this;
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    void reset();
+
+private:
+    int fd_;
+};
+
+// A program started by the test, with its standard output and error on pipes.
+// Whatever happens in the test, it is killed and reaped when the object goes.
+class Process {
+public:
+    // Starts argv[0] with the given arguments and this process's environment;
+    // it is killed as well if the suite dies. With `cgroupProcs`, the child
+    // joins that cgroup (writes its pid into the file) before exec, so that
+    // everything it ever uses is charged there. With `addressSpaceMB`, its
+    // address space is capped, which bounds what it could ever allocate.
+    explicit Process(std::vector<std::string> argv, const std::string& cgroupProcs = {},
+                     std::uint64_t addressSpaceMB = 0);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool started() const { return pid_ > 0 || exited_; }
+    pid_t pid() const { return pid_; }
+
+    // Whether it has not ended yet (an ended child is reaped here).
+    bool running();
+
+    // Waits until the standard error (or output) holds `text` beyond what earlier
+    // waits matched; the same text can thus be awaited again later.
+    bool waitForError(std::string_view text, int timeoutMs = 20000);
+    bool waitForOutput(std::string_view text, int timeoutMs = 20000);
+
+    // The exit code once it ended (128 + signal when killed), or -1 when it is
+    // still running after the time.
+    int waitExit(int timeoutMs = 20000);
+
+    bool signal(int number);
+    void kill();
+
+    const std::string& output() const { return out_.text; }
+    const std::string& error() const { return err_.text; }
+
+private:
+    struct Stream {
+        Fd fd;
+        std::string text;
+        std::size_t matched = 0; // where the next wait starts looking
+    };
+    // Reads what the pipes hold, waiting up to the time for something; true when
+    // anything was read or a pipe reached its end.
+    bool pump(int timeoutMs);
+    bool waitFor(Stream& stream, std::string_view text, int timeoutMs);
+    void reapIfEnded(bool block);
+
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    int exitCode_ = -1;
+    Stream out_;
+    Stream err_;
+};
+
+// A program that was started on our behalf by another one (the engine that
+// `quenbyctl enable` starts): the suite is a child subreaper, so the orphan
+// becomes our child. Killed and reaped when the object goes.
+class Adopted {
+public:
+    explicit Adopted(pid_t pid) : pid_(pid) {}
+    ~Adopted();
+    Adopted(const Adopted&) = delete;
+    Adopted& operator=(const Adopted&) = delete;
+
+    pid_t pid() const { return pid_; }
+    int waitExit(int timeoutMs = 20000);
+
+private:
+    pid_t pid_;
+};
+
+// The result of a program run to its end.
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs quenbyctl with these arguments to its end (killed after the time).
+Outcome runCtl(const std::vector<std::string>& args, const std::string& cgroupProcs = {},
+           int timeoutMs = 30000);
+
+std::string programPath(std::string_view name); // beside the suite program
+std::string enginePath();
+std::string ctlPath();
+
+// The engine's peak resident memory (VmHWM) in MB, read while it runs; -1 if
+// it can't be read.
+double peakResidentMB(pid_t pid);
+
+// The pid in an endpoint's socket name (<hash>.<pid>.sock); -1 if none.
+pid_t pidOfWindow(const std::string& address);
+
+std::uint32_t messageNumber(Message which);
+
+// A memory cgroup of the test's own, with a hard limit; removed when the object
+// goes (after the processes in it have been ended).
+class MemoryGroup {
+public:
+    // Null, and `whyNot` says why, when no memory cgroup can be made here.
+    static std::unique_ptr<MemoryGroup> create(std::uint64_t limitMB, std::string& whyNot);
+    ~MemoryGroup();
+    MemoryGroup(const MemoryGroup&) = delete;
+    MemoryGroup& operator=(const MemoryGroup&) = delete;
+
+    const std::string& procsFile() const { return procs_; }
+    const std::string& path() const { return path_; }
+    bool version2() const { return v2_; }
+    // Whether the group's limit was ever hit.
+    bool limitWasHit() const;
+
+private:
+    MemoryGroup() = default;
+    std::string path_;
+    std::string parentProcs_;
+    std::string procs_;
+    bool v2_ = false;
+};
+
+// Each test: its own settings and runtime folders, the registry seen through
+// them, and helpers to act as the panel does.
+class SystemTest : public ::testing::Test {
+protected:
+    SystemTest();
+    void SetUp() override;
+    // Ends any child still left (an engine adopted by the subreaper that a
+    // failed test never got hold of).
+    void TearDown() override;
+
+    os::Registry& registry();
+    // The settings as the panel reads them.
+    Settings panelSettings();
+    // A full write, as the panel's save does, of the stored settings with `change` applied.
+    template <typename Change>
+    void saveSettings(Change change)
+    {
+        Settings settings = panelSettings();
+        change(settings);
+        writeSettings(registry(), settings);
+    }
+    // A stored number, or none when the value is missing.
+    std::optional<std::uint32_t> storedNumber(std::u16string_view name);
+
+    // Starts the engine and waits until it has set itself up (its tray icon was
+    // added, or with the icon hidden, its window can be found).
+    // Placement and cap as for Process.
+    std::unique_ptr<Process> startEngine(const std::string& cgroupProcs = {},
+                                         std::uint64_t addressSpaceMB = 0);
+
+    // The next message that reaches the panel within the time.
+    std::optional<os::posix::PostedMessage> nextPanelMessage(os::posix::Endpoint& panel,
+                                                             int timeoutMs = 20000);
+
+    test::TempDir temp_;
+    std::filesystem::path config_;
+    std::filesystem::path runtime_;
+    test::ScopedEnv configEnv_;
+    test::ScopedEnv runtimeEnv_;
+};
+
+// Polls the condition until it holds (true) or the time is up (false).
+template <typename Condition>
+bool eventually(Condition condition, int timeoutMs = 20000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+} // namespace quenby::systest
