@@ -26,6 +26,9 @@ start)
         wineserver -w || true
         touch "$WINEPREFIX/.quenby-ready"
     fi
+    # A server left by an interrupted run would refuse a second persistent one.
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
     # A persistent server saves every test program a three-second wait for it.
     wineserver -p 3600 </dev/null >/dev/null 2>&1
     wine cmd /c exit >"$WINEPREFIX.warm.log" 2>&1 </dev/null || true

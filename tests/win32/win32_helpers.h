@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "common/os/win32/handles.h"
 
@@ -117,5 +122,127 @@ inline std::wstring programBeside(const std::wstring& fileName)
     const std::wstring self = selfPathW();
     return self.substr(0, self.find_last_of(L"\\/") + 1) + fileName;
 }
+
+// Handles this thread's messages until `done` holds or the time is up; false
+// on the time running out.
+inline bool pumpMessagesUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done())
+            return true;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        Sleep(10);
+    }
+}
+
+// What a message box of this process showed, as read before it was answered.
+struct DialogSeen {
+    bool found = false;
+    std::wstring caption;
+    std::wstring text;       // the non-empty static text
+    std::vector<int> buttons; // control ids of the buttons, in window order
+    HICON icon = nullptr;    // the picture of the icon control
+};
+
+// Answers the first message box ("#32770" window) of this process that shows up
+// while it lives: reads it, then presses `button`. A message box blocks the
+// thread that shows it, so the reading and the answer come from a thread of
+// their own. Destroying the answerer (or calling seen()) stops its search.
+class DialogAnswerer {
+public:
+    explicit DialogAnswerer(int button) : button_(button), thread_([this] { run(); }) {}
+    ~DialogAnswerer() { stop(); }
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+    // Call after the box has returned.
+    const DialogSeen& seen()
+    {
+        stop();
+        return seen_;
+    }
+
+private:
+    void stop()
+    {
+        stopping_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    static HWND findBox()
+    {
+        struct Search {
+            DWORD process;
+            HWND found;
+        } search{GetCurrentProcessId(), nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                wchar_t name[16] = {};
+                GetClassNameW(window, name, 16);
+                if (owner == s.process && std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
+                    s.found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    static std::wstring textOf(HWND window)
+    {
+        wchar_t buffer[1024] = {};
+        GetWindowTextW(window, buffer, 1024);
+        return buffer;
+    }
+
+    void run()
+    {
+        // Long enough for a slow start, short of the suite's time limit.
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        HWND box = nullptr;
+        while (!box && !stopping_ && std::chrono::steady_clock::now() < end) {
+            box = findBox();
+            if (!box)
+                Sleep(20);
+        }
+        if (!box)
+            return;
+        seen_.found = true;
+        seen_.caption = textOf(box);
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[32] = {};
+            GetClassNameW(child, name, 32);
+            const std::wstring type = name;
+            if (_wcsicmp(type.c_str(), L"Button") == 0) {
+                seen_.buttons.push_back(GetDlgCtrlID(child));
+            } else if (_wcsicmp(type.c_str(), L"Static") == 0) {
+                const std::wstring text = textOf(child);
+                if (!text.empty())
+                    seen_.text = text;
+                else if (HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)))
+                    seen_.icon = icon;
+            }
+        }
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, button_)));
+    }
+
+    int button_;
+    std::atomic<bool> stopping_{false};
+    DialogSeen seen_;
+    std::thread thread_;
+};
 
 } // namespace quenby::test

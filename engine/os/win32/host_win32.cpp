@@ -2,7 +2,9 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 
 #include "common/identity.h"
 #include "common/os/win32/handles.h"
@@ -18,6 +20,47 @@ constexpr std::size_t kBlockSize = 1 << 20;
 constexpr std::size_t kPageSize = 4096;
 // Texts of the string table are loaded into slots of 100 characters.
 constexpr int kTextSlot = 100;
+// The parts of the tray record the shell is to take: callback message, icon, tooltip.
+constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+// What the system calls a failed function; the logic only needs "not 0".
+constexpr std::uint32_t kFunctionFailed = 1627; // ERROR_FUNCTION_FAILED
+// The font height of the number: negative, so it is the character height in pixels.
+constexpr int kTextHeight = -11;
+
+COLORREF colourOf(Rgb colour)
+{
+    return static_cast<COLORREF>(colour.colorref());
+}
+
+// The number and the bar onto the canvas. The background stays opaque in the key
+// colour, so the text's own cell keeps the key colour and turns transparent too.
+bool drawPicture(HBITMAP canvas, const TrayPicture& picture)
+{
+    win32::UniqueDc dc(CreateCompatibleDC(nullptr));
+    if (!dc)
+        return false;
+    win32::Selection canvasSelected(dc.get(), canvas);
+    if (!canvasSelected.selected())
+        return false;
+    SetBkColor(dc.get(), colourOf(kKeyColour));
+    {
+        win32::UniqueFont font(CreateFontW(kTextHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                           PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Serif"));
+        win32::Selection fontSelected(dc.get(), font.get());
+        SetTextColor(dc.get(), colourOf(picture.textColour));
+        if (!picture.text.empty()) {
+            const std::wstring text = os::win32::wide(picture.text);
+            TextOutW(dc.get(), picture.textX, 0, text.c_str(), static_cast<int>(text.size()));
+        }
+    }
+    win32::UniqueBrush brush(CreateSolidBrush(colourOf(picture.barFill)));
+    win32::UniquePen pen(CreatePen(PS_SOLID, 1, colourOf(picture.textColour)));
+    win32::Selection brushSelected(dc.get(), brush.get());
+    win32::Selection penSelected(dc.get(), pen.get());
+    Rectangle(dc.get(), kBarLeft, kBarTop, kBarRight, kBarBottom);
+    return true;
+}
 
 TimerCallback timerCallbacks[3] = {};
 
@@ -50,6 +93,76 @@ DWORD WINAPI cpuSampler(LPVOID)
 }
 
 } // namespace
+
+HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture)
+{
+    win32::UniqueBitmap canvas(static_cast<HBITMAP>(
+        LoadImageW(resources, L"DEFAULTBMP", IMAGE_BITMAP, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    if (!canvas || !drawPicture(canvas.get(), picture))
+        return nullptr;
+    win32::UniqueBitmap mask(buildIconMask(canvas.get()));
+    if (!mask)
+        return nullptr;
+    ICONINFO parts{};
+    parts.fIcon = TRUE;
+    parts.hbmMask = mask.get();
+    parts.hbmColor = canvas.get();
+    // The icon gets copies of both bitmaps; ours go with the wrappers.
+    return CreateIconIndirect(&parts);
+}
+
+HICON loadDisabledIcon(HINSTANCE resources)
+{
+    return static_cast<HICON>(LoadImageW(resources, L"WIWIED", IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+}
+
+HBITMAP buildIconMask(HBITMAP colour)
+{
+    BITMAP size{};
+    if (!GetObjectW(colour, sizeof size, &size))
+        return nullptr;
+    win32::UniqueBitmap mask(CreateBitmap(size.bmWidth, size.bmHeight, 1, 1, nullptr));
+    win32::UniqueDc colourDc(CreateCompatibleDC(nullptr));
+    win32::UniqueDc maskDc(CreateCompatibleDC(nullptr));
+    if (!mask || !colourDc || !maskDc)
+        return nullptr;
+    {
+        win32::Selection colourSelected(colourDc.get(), colour);
+        win32::Selection maskSelected(maskDc.get(), mask.get());
+        if (!colourSelected.selected() || !maskSelected.selected())
+            return nullptr;
+        // Colour to monochrome: pixels of the source's background colour become 1.
+        SetBkColor(colourDc.get(), colourOf(kKeyColour));
+        BitBlt(maskDc.get(), 0, 0, size.bmWidth, size.bmHeight, colourDc.get(), 0, 0, SRCCOPY);
+        // Monochrome to colour: 1 becomes the destination's background (the key
+        // colour), 0 its text colour (black); XOR turns key pixels black and
+        // leaves the rest unchanged.
+        BitBlt(colourDc.get(), 0, 0, size.bmWidth, size.bmHeight, maskDc.get(), 0, 0, SRCINVERT);
+    }
+    return mask.release();
+}
+
+Win32EngineHost::Win32EngineHost(HINSTANCE instance) : instance_(instance)
+{
+    // No NOTIFYICON_VERSION is set: the shell keeps the original callback form.
+    trayIconData_.cbSize = sizeof trayIconData_;
+    trayIconData_.uID = kTrayIconId;
+    trayIconData_.uFlags = kTrayFlags;
+    trayIconData_.uCallbackMessage = WM_TRAYICON;
+}
+
+Win32EngineHost::~Win32EngineHost()
+{
+    if (window_ && IsWindow(window_)) {
+        // Our own teardown is no request to quit: detach the engine's reactions
+        // (WM_DESTROY would post a quit) before the window goes.
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+        DestroyWindow(window_);
+    }
+}
 
 void Win32EngineHost::registerWindowClass()
 {
@@ -181,20 +294,80 @@ void Win32EngineHost::clearClipboard()
 
 bool Win32EngineHost::destroyTrayImage()
 {
+    if (!icon_)
+        return true;
+    // A refused destruction keeps the image in use; the logic tries again later.
+    if (!DestroyIcon(icon_.get()))
+        return false;
+    icon_.release();
+    trayIconData_.hIcon = nullptr;
     return true;
 }
 
-void Win32EngineHost::renderTrayImage(const TrayPicture&) {}
+void Win32EngineHost::renderTrayImage(const TrayPicture& picture)
+{
+    icon_.reset(picture.disabled ? loadDisabledIcon(instance_) : renderTrayIcon(instance_, picture));
+    trayIconData_.hIcon = icon_.get();
+}
 
-void Win32EngineHost::notifyTray(TrayAction, const std::u16string&) {}
+void Win32EngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
+{
+    trayIconData_.hWnd = window_;
+    // The record holds 127 characters and the terminator; the rest is cut off.
+    const std::size_t length = std::min(tooltip.size(), std::size(trayIconData_.szTip) - 1);
+    std::wmemset(trayIconData_.szTip, L'\0', std::size(trayIconData_.szTip));
+    std::copy_n(tooltip.begin(), length, trayIconData_.szTip);
+    DWORD message = NIM_ADD;
+    switch (action) {
+    case TrayAction::add: message = NIM_ADD; break;
+    case TrayAction::modify: message = NIM_MODIFY; break;
+    case TrayAction::remove: message = NIM_DELETE; break;
+    }
+    // A refusal changes nothing for the logic: the next update sends the record again.
+    lastTrayCallSucceeded_ = Shell_NotifyIconW(message, &trayIconData_) != FALSE;
+    lastTrayAction_ = action;
+}
 
-void Win32EngineHost::buildTrayMenu(const std::vector<MenuItem>&) {}
+void Win32EngineHost::buildTrayMenu(const std::vector<MenuItem>& items)
+{
+    menu_.reset(CreatePopupMenu());
+    if (!menu_)
+        return;
+    for (const MenuItem& item : items) {
+        if (item.id == 0) {
+            InsertMenuW(menu_.get(), static_cast<UINT>(-1), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        } else {
+            const std::wstring text = os::win32::wide(item.text);
+            InsertMenuW(menu_.get(), static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, item.id,
+                        text.c_str());
+        }
+    }
+}
 
-void Win32EngineHost::setMenuItemText(unsigned, const std::u16string&) {}
+void Win32EngineHost::setMenuItemText(unsigned commandId, const std::u16string& text)
+{
+    if (!menu_)
+        return;
+    // By command: an id that is not in the menu leaves the menu as it is.
+    const std::wstring label = os::win32::wide(text);
+    ModifyMenuW(menu_.get(), commandId, MF_BYCOMMAND | MF_STRING, commandId, label.c_str());
+}
 
-void Win32EngineHost::showTrayMenu() {}
+void Win32EngineHost::showTrayMenu()
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // Without the foreground the menu would not close when the user clicks
+    // elsewhere; the posted null message lets the next click reach its target.
+    SetForegroundWindow(window_);
+    TrackPopupMenu(menu_.get(), 0, cursor.x, cursor.y, 0, window_, nullptr);
+    PostMessageW(window_, WM_NULL, 0, 0);
+}
 
-void Win32EngineHost::destroyTrayMenu() {}
+void Win32EngineHost::destroyTrayMenu()
+{
+    menu_.reset();
+}
 
 void Win32EngineHost::registerHotKey(std::uint32_t virtualKey)
 {
@@ -208,25 +381,62 @@ void Win32EngineHost::unregisterHotKeys()
     UnregisterHotKey(window_, 0);
 }
 
-bool Win32EngineHost::confirm(const std::u16string&, const std::u16string&)
+bool Win32EngineHost::confirm(const std::u16string& text, const std::u16string& caption)
 {
-    return false;
+    return MessageBoxW(window_, os::win32::wide(text).c_str(), os::win32::wide(caption).c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void Win32EngineHost::showError(const std::u16string&, const std::u16string&) {}
-
-std::uint32_t Win32EngineHost::setShutdownPrivilege(bool)
+void Win32EngineHost::showError(const std::u16string& text, const std::u16string& caption)
 {
-    return 1627;
+    MessageBoxW(window_, os::win32::wide(text).c_str(), os::win32::wide(caption).c_str(), MB_ICONERROR);
 }
 
-void Win32EngineHost::exitWindows(std::uint32_t, std::uint32_t) {}
-
-void Win32EngineHost::suspend() {}
-
-std::uint32_t Win32EngineHost::startProcess(const LaunchRequest&)
+std::uint32_t Win32EngineHost::setShutdownPrivilege(bool enable)
 {
-    return 1;
+    HANDLE rawToken = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &rawToken))
+        return kFunctionFailed;
+    const os::win32::UniqueHandle token(rawToken);
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
+        return kFunctionFailed;
+    privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
+    // A token without the privilege still "succeeds" (ERROR_NOT_ALL_ASSIGNED):
+    // the power call that follows then reports the refusal itself.
+    if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr))
+        return kFunctionFailed;
+    return 0;
+}
+
+void Win32EngineHost::exitWindows(std::uint32_t flags, std::uint32_t reason)
+{
+    ExitWindowsEx(flags, reason);
+}
+
+void Win32EngineHost::suspend()
+{
+    SetSystemPowerState(TRUE, FALSE);
+}
+
+std::uint32_t Win32EngineHost::startProcess(const LaunchRequest& request)
+{
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring commandLine = os::win32::wide(request.commandLine);
+    const std::wstring folder = os::win32::wide(request.workingDirectory);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    // No application name: the quoted first word of the command line is the program.
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+        return GetLastError();
+    // The panel runs on by itself; nothing waits for it.
+    os::win32::UniqueHandle process(started.hProcess);
+    os::win32::UniqueHandle thread(started.hThread);
+    return 0;
 }
 
 } // namespace quenby::engine

@@ -3,14 +3,36 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <optional>
 
 #include "engine/host.h"
+#include "engine/os/win32/gdi_handles.h"
 
 namespace quenby::engine {
 
+// The tray icon's id within the engine window.
+inline constexpr UINT kTrayIconId = 1010;
+
+// The icon for a number: the text and the bar drawn with GDI onto the DEFAULTBMP
+// canvas of `resources`, everything left in the key colour transparent. Null when
+// a step fails. The caller owns the icon.
+HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture);
+
+// The WIWIED icon of `resources` at the small-icon size; the caller owns it.
+HICON loadDisabledIcon(HINSTANCE resources);
+
+// A monochrome mask of the bitmap: 1 (transparent) where a pixel has the key
+// colour, 0 elsewhere. Those pixels of the bitmap itself are turned black, as an
+// icon's colour bitmap needs them under a set mask bit. Null when a step fails.
+HBITMAP buildIconMask(HBITMAP colour);
+
 class Win32EngineHost final : public EngineHost {
 public:
-    explicit Win32EngineHost(HINSTANCE instance) : instance_(instance) {}
+    // `instance` holds the resources (texts and images) and owns the window class.
+    explicit Win32EngineHost(HINSTANCE instance);
+    ~Win32EngineHost() override;
 
     void registerWindowClass() override;
     bool engineWindowExists() override;
@@ -52,9 +74,24 @@ public:
     void suspend() override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
 
+    // What the engine window, its menu and its tray record are right now; for
+    // the tests, which read them back through the Win32 API.
+    HWND window() const { return window_; }
+    HMENU menu() const { return menu_.get(); }
+    HICON trayIcon() const { return icon_.get(); }
+    const NOTIFYICONDATAW& trayIconData() const { return trayIconData_; }
+    // The last request to the shell and whether it said yes (nothing before the first).
+    std::optional<TrayAction> lastTrayAction() const { return lastTrayAction_; }
+    bool lastTrayCallSucceeded() const { return lastTrayCallSucceeded_; }
+
 private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
+    win32::UniqueIcon icon_;  // the one current tray image
+    win32::UniqueMenu menu_;  // the tray menu, built once at start-up
+    NOTIFYICONDATAW trayIconData_{};
+    std::optional<TrayAction> lastTrayAction_;
+    bool lastTrayCallSucceeded_ = false;
 };
 
 } // namespace quenby::engine

@@ -1,0 +1,164 @@
+// The tray icon in a real notification area: Wine's own, on a virtual X display
+// (the null graphics driver of the other Windows suites has none, and there
+// every Shell_NotifyIconW call fails). Run by cmake/wine-xvfb-run.sh in a prefix
+// of its own.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "common/identity.h"
+#include "common/os/registry.h"
+#include "common/os/windowlink.h"
+#include "common/settings.h"
+#include "common/settings_schema.h"
+#include "engine/engine_state.h"
+#include "engine/os/win32/host_win32.h"
+#include "engine/strings.h"
+#include "engine/tray.h"
+#include "tests/support/native_registry.h"
+#include "tests/win32/win32_helpers.h"
+
+using namespace quenby;
+using namespace quenby::engine;
+
+namespace {
+
+// Whether the notification area holds an icon of this window with the engine's
+// id: a modification that changes nothing succeeds only for a known icon.
+bool trayKnows(HWND window)
+{
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = window;
+    probe.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+// Takes the icon out behind the engine's back, as a restarted shell forgets it.
+bool forget(HWND window)
+{
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof record;
+    record.hWnd = window;
+    record.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+bool notificationAreaExists()
+{
+    return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
+}
+
+// A host of this process with its hidden window and the engine's state around it,
+// settings as a first start leaves them.
+class TrayWithADisplay : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        registry_ = test::makeNativeRegistry();
+        host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
+        resetEngineState(*host_, registry_->registry());
+        EngineState& s = engineState();
+        for (const unsigned* id = stringIdsBegin(); id != stringIdsEnd(); ++id)
+            s.texts[*id] = host_->loadString(*id);
+        s.settingsKey = std::u16string(kSettingsKey);
+        s.totalRAM = host_->totalPhysicalMB();
+        s.largeRAM = s.totalRAM > 1023;
+        readSettings(registry_->registry(), s.settings, s.totalRAM, Deliverable::engine);
+        s.taskbarCreated = os::registerMessage(u"TaskbarCreated");
+        host_->registerWindowClass();
+        ASSERT_TRUE(host_->createEngineWindow());
+        // The first window of the session starts Wine's desktop, which makes the
+        // notification area; give it time.
+        ASSERT_TRUE(test::pumpMessagesUntil(notificationAreaExists, 30000)) << "no notification area";
+    }
+
+    void TearDown() override
+    {
+        if (host_ && host_->window() && trayKnows(host_->window()))
+            forget(host_->window());
+        host_.reset();
+    }
+
+    std::unique_ptr<test::NativeRegistryScope> registry_;
+    std::unique_ptr<Win32EngineHost> host_;
+};
+
+TEST_F(TrayWithADisplay, TheIconIsAddedUpdatedAndRemoved)
+{
+    EngineState& s = engineState();
+    ASSERT_EQ(s.settings.HideTrayIcon, 0u);
+    updateTray(true);
+    ASSERT_EQ(host_->lastTrayAction(), TrayAction::add);
+    EXPECT_TRUE(host_->lastTrayCallSucceeded());
+    EXPECT_TRUE(s.tray.trayIconShown);
+    EXPECT_TRUE(trayKnows(host_->window()));
+
+    // A second update modifies the icon that is there.
+    updateTray(true);
+    EXPECT_EQ(host_->lastTrayAction(), TrayAction::modify);
+    EXPECT_TRUE(host_->lastTrayCallSucceeded());
+
+    // A new image (the disabled picture) is accepted as well.
+    s.settings.Quenby_Stat = s.settings.Quenby_Stat == 1 ? 0 : 1;
+    updateTray(true);
+    EXPECT_TRUE(host_->lastTrayCallSucceeded());
+
+    host_->notifyTray(TrayAction::remove, s.tray.tooltip);
+    EXPECT_EQ(host_->lastTrayAction(), TrayAction::remove);
+    EXPECT_TRUE(host_->lastTrayCallSucceeded());
+    EXPECT_FALSE(trayKnows(host_->window()));
+}
+
+TEST_F(TrayWithADisplay, TaskbarCreatedBringsTheIconBackIntoANewNotificationArea)
+{
+    EngineState& s = engineState();
+    updateTray(true);
+    ASSERT_TRUE(host_->lastTrayCallSucceeded());
+
+    // The shell restarts: the new notification area knows nothing of the icon,
+    // and the engine's next update is refused.
+    ASSERT_TRUE(forget(host_->window()));
+    ASSERT_FALSE(trayKnows(host_->window()));
+    updateTray(true);
+    ASSERT_EQ(host_->lastTrayAction(), TrayAction::modify);
+    EXPECT_FALSE(host_->lastTrayCallSucceeded());
+
+    // The shell's broadcast reaches the window as a posted message.
+    ASSERT_TRUE(PostMessageW(host_->window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
+    ASSERT_TRUE(test::pumpMessagesUntil([&] { return host_->lastTrayAction() == TrayAction::add; }, 5000));
+    EXPECT_TRUE(host_->lastTrayCallSucceeded());
+    EXPECT_TRUE(s.tray.trayIconShown);
+    EXPECT_TRUE(trayKnows(host_->window()));
+
+    updateTray(true);
+    EXPECT_EQ(host_->lastTrayAction(), TrayAction::modify);
+    EXPECT_TRUE(host_->lastTrayCallSucceeded());
+}
+
+// The real engine program shows its icon there and takes it away when closed.
+TEST(EngineWithADisplay, TheEngineShowsItsIconUntilItIsClosed)
+{
+    const auto scope = test::makeNativeRegistry();
+    test::ChildProcess engine(test::programBeside(L"Quenbytray.exe"), L"");
+    ASSERT_TRUE(engine.started());
+    HWND window = nullptr;
+    ASSERT_TRUE(test::pumpMessagesUntil(
+        [&] {
+            window = reinterpret_cast<HWND>(os::findWindow(kEngineWindowClass, kEngineWindowTitle).id);
+            return window != nullptr || !engine.running();
+        },
+        30000));
+    ASSERT_NE(window, nullptr) << "the engine ended without a window";
+    EXPECT_TRUE(test::pumpMessagesUntil([&] { return trayKnows(window); }, 15000))
+        << "the engine's icon never appeared";
+
+    os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage);
+    EXPECT_EQ(engine.waitExit(15000), 0);
+    EXPECT_FALSE(trayKnows(window));
+}
+
+} // namespace
