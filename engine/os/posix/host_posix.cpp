@@ -67,11 +67,6 @@ PosixEngineHost::~PosixEngineHost()
         close(signalFd_);
 }
 
-bool PosixEngineHost::engineWindowExists()
-{
-    return static_cast<bool>(os::findWindow(kEngineWindowClass, kEngineWindowTitle));
-}
-
 bool PosixEngineHost::createEngineWindow()
 {
     window_ = std::make_unique<os::posix::Endpoint>(kEngineWindowClass, kEngineWindowTitle);
@@ -174,26 +169,6 @@ void PosixEngineHost::setTimer(TimerId id, unsigned milliseconds, TimerCallback 
 void PosixEngineHost::killTimer(TimerId id)
 {
     timers_.erase(id);
-}
-
-void PosixEngineHost::postToPanel(std::uint32_t message)
-{
-    os::postToWindow(panelWindowClass(), kPanelWindowTitle, message);
-}
-
-std::uint32_t PosixEngineHost::totalPhysicalMB()
-{
-    return quenby::totalPhysicalMB();
-}
-
-std::uint32_t PosixEngineHost::availablePhysicalMB()
-{
-    return quenby::availablePhysicalMB();
-}
-
-std::uint32_t PosixEngineHost::freeMemoryPercent()
-{
-    return quenby::freeMemoryPercent();
 }
 
 bool PosixEngineHost::startCpuSampler()

@@ -10,17 +10,17 @@
 
 #include "common/os/posix/endpoint.h"
 #include "engine/host.h"
+#include "engine/system_host.h"
 #include "engine/tray_picture.h"
 
 namespace quenby::engine {
 
-class PosixEngineHost final : public EngineHost {
+class PosixEngineHost final : public SystemEngineHost {
 public:
     PosixEngineHost();
     ~PosixEngineHost() override;
 
     void registerWindowClass() override {}
-    bool engineWindowExists() override;
     bool createEngineWindow() override;
     void outputDebugString(std::u16string_view text) override;
     int runMessageLoop() override;
@@ -30,11 +30,7 @@ public:
     void setTimer(TimerId id, unsigned milliseconds, TimerCallback callback) override;
     void killTimer(TimerId id) override;
 
-    void postToPanel(std::uint32_t message) override;
 
-    std::uint32_t totalPhysicalMB() override;
-    std::uint32_t availablePhysicalMB() override;
-    std::uint32_t freeMemoryPercent() override;
     bool startCpuSampler() override;
 
     void* obtainBlock() override;

@@ -178,11 +178,6 @@ void Win32EngineHost::registerWindowClass()
     RegisterClassExW(&windowClass);
 }
 
-bool Win32EngineHost::engineWindowExists()
-{
-    return static_cast<bool>(os::findWindow(kEngineWindowClass, kEngineWindowTitle));
-}
-
 bool Win32EngineHost::createEngineWindow()
 {
     // An ordinary top-level window, never shown: other processes find it by class
@@ -232,26 +227,6 @@ void Win32EngineHost::setTimer(TimerId id, unsigned milliseconds, TimerCallback 
 void Win32EngineHost::killTimer(TimerId id)
 {
     KillTimer(window_, static_cast<UINT_PTR>(id));
-}
-
-void Win32EngineHost::postToPanel(std::uint32_t message)
-{
-    os::postToWindow(panelWindowClass(), kPanelWindowTitle, message);
-}
-
-std::uint32_t Win32EngineHost::totalPhysicalMB()
-{
-    return quenby::totalPhysicalMB();
-}
-
-std::uint32_t Win32EngineHost::availablePhysicalMB()
-{
-    return quenby::availablePhysicalMB();
-}
-
-std::uint32_t Win32EngineHost::freeMemoryPercent()
-{
-    return quenby::freeMemoryPercent();
 }
 
 bool Win32EngineHost::startCpuSampler()

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/host.h"
+#include "engine/system_host.h"
 #include "engine/os/win32/gdi_handles.h"
 
 namespace quenby::engine {
@@ -28,14 +29,13 @@ HICON loadDisabledIcon(HINSTANCE resources);
 // icon's colour bitmap needs them under a set mask bit. Null when a step fails.
 HBITMAP buildIconMask(HBITMAP colour);
 
-class Win32EngineHost final : public EngineHost {
+class Win32EngineHost final : public SystemEngineHost {
 public:
     // `instance` holds the resources (texts and images) and owns the window class.
     explicit Win32EngineHost(HINSTANCE instance);
     ~Win32EngineHost() override;
 
     void registerWindowClass() override;
-    bool engineWindowExists() override;
     bool createEngineWindow() override;
     void outputDebugString(std::u16string_view text) override;
     int runMessageLoop() override;
@@ -45,11 +45,7 @@ public:
     void setTimer(TimerId id, unsigned milliseconds, TimerCallback callback) override;
     void killTimer(TimerId id) override;
 
-    void postToPanel(std::uint32_t message) override;
 
-    std::uint32_t totalPhysicalMB() override;
-    std::uint32_t availablePhysicalMB() override;
-    std::uint32_t freeMemoryPercent() override;
     bool startCpuSampler() override;
 
     void* obtainBlock() override;

@@ -1,0 +1,34 @@
+#include "engine/system_host.h"
+
+#include "common/identity.h"
+#include "common/os/windowlink.h"
+#include "common/sampling.h"
+
+namespace quenby::engine {
+
+bool SystemEngineHost::engineWindowExists()
+{
+    return static_cast<bool>(os::findWindow(kEngineWindowClass, kEngineWindowTitle));
+}
+
+void SystemEngineHost::postToPanel(std::uint32_t message)
+{
+    os::postToWindow(panelWindowClass(), kPanelWindowTitle, message);
+}
+
+std::uint32_t SystemEngineHost::totalPhysicalMB()
+{
+    return quenby::totalPhysicalMB();
+}
+
+std::uint32_t SystemEngineHost::availablePhysicalMB()
+{
+    return quenby::availablePhysicalMB();
+}
+
+std::uint32_t SystemEngineHost::freeMemoryPercent()
+{
+    return quenby::freeMemoryPercent();
+}
+
+} // namespace quenby::engine

@@ -1,0 +1,19 @@
+// The part of an engine host that is the same on every real platform: finding
+// windows and posting through the window link, and the memory figures of the
+// sampling layer. The Win32 and Linux hosts derive from it.
+#pragma once
+
+#include "engine/host.h"
+
+namespace quenby::engine {
+
+class SystemEngineHost : public EngineHost {
+public:
+    bool engineWindowExists() override;
+    void postToPanel(std::uint32_t message) override;
+    std::uint32_t totalPhysicalMB() override;
+    std::uint32_t availablePhysicalMB() override;
+    std::uint32_t freeMemoryPercent() override;
+};
+
+} // namespace quenby::engine
