@@ -120,9 +120,14 @@ cmd_run() {
     # Ctrl+C ends the live display, and the engine is then told to close.
     trap 'stop_engine; exit 0' INT TERM
     sleep 1
-    "$bin/quenbyctl" status || true
-    log "live figures once a second; Ctrl+C ends them and the engine"
-    "$bin/quenbyctl" watch || true
+    if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && [ -x "$bin/Quenby" ]; then
+        log "opening the control panel; closing it ends the engine too"
+        "$bin/Quenby" || true
+    else
+        "$bin/quenbyctl" status || true
+        log "live figures once a second; Ctrl+C ends them and the engine"
+        "$bin/quenbyctl" watch || true
+    fi
     stop_engine
 }
 
