@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 root=$PWD
 
 linux_packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest qt6-base-dev)
-windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb)
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth)
 
 log() { printf '==> %s\n' "$*"; }
 
