@@ -91,8 +91,12 @@ cmd_test() {
     faces=(${faces[*]})
     local started=$SECONDS
     install_packages "${linux_packages[@]}"
+    # Before any configure: the Linux build checks the panel's Windows sources
+    # with MinGW when it finds it.
     for face in "${faces[@]}"; do
-        [ "$face" = windows-cross ] && install_packages "${windows_packages[@]}"
+        if [ "$face" = windows-cross ]; then install_packages "${windows_packages[@]}"; fi
+    done
+    for face in "${faces[@]}"; do
         build "$face"
     done
     for face in "${faces[@]}"; do

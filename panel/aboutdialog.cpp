@@ -1,0 +1,32 @@
+#include "panel/aboutdialog.h"
+
+#include "panel/os/panel_os.h"
+#include "panel/utilities.h"
+#include "ui_aboutdialog.h"
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::AboutDialog>())
+{
+    ui->setupUi(this);
+
+    ui->label_5->setText(
+        quenby::panel::windowsGenerationText(quenby::panel::os::windowsBuildNumber()));
+    ui->label->setText(QStringLiteral("Quenby"));
+    ui->label->adjustSize();
+    ui->versionLabel->setText(tr("Version: ") + QString::number(kVersionMajor) + QLatin1Char('.') +
+                              QString::number(kVersionMinor) + QLatin1Char('.') +
+                              QString::number(kVersionBuild) + tr(" (Beta)"));
+    ui->webLabel->setTextFormat(Qt::RichText);
+    ui->webLabel->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                              .arg(QLatin1String(kWebAddress), QLatin1String(kWebHost)));
+    ui->webLabel->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    ui->webLabel->setOpenExternalLinks(true);
+}
+
+AboutDialog::~AboutDialog() = default;
+
+void AboutDialog::setLicenseText() {}
+
+void AboutDialog::on_closeButton_clicked()
+{
+    deleteLater();
+}

@@ -1,0 +1,27 @@
+// Quenby, the control panel of the RAM optimizer. Its command line is ignored:
+// the engine starts it with "RAM", a user with nothing, and both get the same.
+#include <QApplication>
+#include <QIcon>
+
+#include "common/identity.h"
+#include "panel/mainwindow.h"
+#include "panel/os/panel_os.h"
+#include "panel/panel_state.h"
+
+int main(int argc, char* argv[])
+{
+    // The images live in the panel's static library, whose resource registration
+    // the linker would otherwise drop.
+    Q_INIT_RESOURCE(panel_images);
+
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/images/ram_optimizer.ico")));
+
+    MainWindow window;
+    // The engine finds this window by its title and its native window class.
+    window.setWindowTitle(QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)));
+    quenby::panel::logLine(QStringLiteral("Test: ") +
+                           quenby::panel::os::nativeWindowClassName(&window));
+    window.show();
+    return application.exec();
+}

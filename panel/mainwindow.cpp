@@ -1,0 +1,320 @@
+#include "panel/mainwindow.h"
+
+#include <algorithm>
+#include <climits>
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QTimer>
+
+#include "common/identity.h"
+#include "common/os/windowlink.h"
+#include "common/sampling.h"
+#include "panel/aboutdialog.h"
+#include "panel/getinfothread.h"
+#include "panel/graphform.h"
+#include "panel/optionsdialog.h"
+#include "panel/os/panel_os.h"
+#include "panel/panel_state.h"
+#include "ui_mainwindow.h"
+
+using quenby::Message;
+using quenby::panel::logLine;
+using quenby::panel::messages;
+using quenby::panel::settings;
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("Software\\Quenby");
+
+// A stored number as a widget value: anything beyond what an int holds is the
+// largest int, so that the widget clamps it to its maximum rather than wrapping
+// to a negative number and clamping that to 0.
+int widgetValue(std::uint32_t stored)
+{
+    return static_cast<int>(std::min<std::uint32_t>(stored, INT_MAX));
+}
+
+quenby::os::WindowRef engineWindow()
+{
+    return quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
+{
+    ui->setupUi(this);
+
+    const quenby::MessageNumbers& numbers = messages();
+    logLine(QStringLiteral("WM_QUENBY_ENABLEID: %1").arg(numbers[Message::QuenbyEnable]));
+    logLine(QStringLiteral("WM_QUENBY_DISABLEID: %1").arg(numbers[Message::QuenbyDisable]));
+    messageEndpoint = quenby::panel::os::openMessageEndpoint(
+        [this](std::uint32_t message) { handleEngineMessage(message); });
+
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &MainWindow::update);
+    timer->start(1000);
+
+    buildLayouts();
+
+    totalRAM = totalRAMOverride ? *totalRAMOverride : static_cast<int>(quenby::totalPhysicalMB());
+    ui->minHorizontalSlider->setMaximum(totalRAM / 2);
+    ui->targetHorizontalSlider->setMaximum(totalRAM * 3 / 4);
+
+    reloadSettings();
+    startMeasurement();
+    if (graph)
+        graph->refresh();
+
+    if (engineWindow()) {
+        const int stored = static_cast<int>(settings().Quenby_Stat);
+        setEngineState(stored);
+        showEngineState(stored);
+    } else {
+        showEngineState(-1);
+    }
+
+    ui->freeUpButton->hide();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildLayouts()
+{
+    auto* mainLayout = new QVBoxLayout;
+    mainLayout->setAlignment(Qt::AlignTop);
+
+    auto* toolRow = new QHBoxLayout;
+    toolRow->setAlignment(Qt::AlignLeft);
+    const QList<QWidget*> tools = {ui->SaveButton,    ui->OptionsButton, ui->line1,
+                                   ui->EnableButton,  ui->DisableButton, ui->CloseButton,
+                                   ui->line2,         ui->AboutButton};
+    for (QWidget* widget : tools)
+        toolRow->addWidget(widget);
+    mainLayout->addLayout(toolRow);
+
+    // The graph becomes a child of the central widget through the layout. It is
+    // not shown on its own first: as a parentless widget that would flash up as
+    // a window of its own; it shows with the main window.
+    graph = new GraphForm;
+    mainLayout->addWidget(graph);
+    mainLayout->addSpacing(30);
+
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addSpacing(15);
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->setAlignment(Qt::AlignLeft);
+    leftColumn->addWidget(ui->totalRAMLabel);
+    leftColumn->addWidget(ui->cpuUsagesLabel);
+    statusRow->addLayout(leftColumn);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    rightColumn->addWidget(ui->availRAMLabel);
+    statusRow->addLayout(rightColumn);
+    statusRow->addSpacing(15);
+    mainLayout->addLayout(statusRow);
+
+    auto* sliderRow = new QHBoxLayout;
+    sliderRow->addSpacing(15);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(10);
+    grid->addWidget(ui->targetFreeLabel, 0, 0);
+    grid->addWidget(ui->targetHorizontalSlider, 0, 1);
+    grid->addWidget(ui->targetFreeValLabel, 0, 2);
+    grid->addWidget(ui->minFreeLabel, 1, 0);
+    grid->addWidget(ui->minHorizontalSlider, 1, 1);
+    grid->addWidget(ui->minFreeValLabel, 1, 2);
+    sliderRow->addLayout(grid);
+    sliderRow->addSpacing(15);
+    mainLayout->addLayout(sliderRow);
+
+    ui->centralwidget->setLayout(mainLayout);
+}
+
+void MainWindow::reloadSettings()
+{
+    quenby::panel::SettingsStore().readSettings(kSettingsKey, settings(), totalRAM);
+    ui->targetHorizontalSlider->setValue(widgetValue(settings().TargetFreeRAM));
+    ui->minHorizontalSlider->setValue(widgetValue(settings().MinimumFreeRAM));
+}
+
+void MainWindow::setEngineState(int state)
+{
+    logLine(QStringLiteral("stat: %1").arg(state));
+    if (state >= 0)
+        quenby::panel::writeState(static_cast<std::uint32_t>(state));
+
+    const quenby::os::WindowRef engine = engineWindow();
+    if (state == 1) {
+        logLine(QStringLiteral("HandleRAM: %1").arg(static_cast<qulonglong>(engine.id)));
+        if (!engine) {
+            const QString path = QString::fromStdU16String(settings().enginePath);
+            logLine(QStringLiteral("appFullPath: ") + path);
+            // A wrong path fails silently: the buttons still show enabled.
+            quenby::panel::os::startEngine(this, path);
+            return;
+        }
+        quenby::os::postMessage(engine, messages()[Message::UpdateData], 0, 0);
+    } else if (state == 0) {
+        if (engine)
+            quenby::os::postMessage(engine, messages()[Message::UpdateData], 0, 0);
+    } else if (state < 0) {
+        if (engine)
+            quenby::os::postMessage(engine, quenby::kCloseMessage, 0, 0);
+    }
+}
+
+void MainWindow::showEngineState(int state)
+{
+    ui->EnableButton->setChecked(state == 1);
+    ui->DisableButton->setChecked(state == 0);
+    ui->CloseButton->setChecked(state != 1 && state != 0);
+}
+
+bool MainWindow::handleEngineMessage(std::uint32_t message)
+{
+    Message which{};
+    if (!messages().identify(message, which))
+        return false;
+    logLine(QString::fromStdU16String(std::u16string(quenby::messageName(which))));
+    switch (which) {
+    case Message::UpdateData:
+        reloadSettings();
+        break;
+    case Message::StartDefragRAM:
+        break;
+    case Message::QuenbyStart:
+        // The state this panel holds, not the registry's: the engine may have
+        // been started by this panel's Enable a moment ago.
+        showEngineState(static_cast<int>(settings().Quenby_Stat));
+        break;
+    case Message::QuenbyExit:
+        showEngineState(-1);
+        break;
+    case Message::QuenbyDisable:
+        showEngineState(0);
+        break;
+    case Message::QuenbyEnable:
+        showEngineState(1);
+        break;
+    }
+    return true;
+}
+
+bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const std::uint32_t number = quenby::panel::os::nativeMessageNumber(eventType, message);
+    if (number != 0 && handleEngineMessage(number))
+        return true;
+    return QMainWindow::nativeEvent(eventType, message, result);
+}
+
+void MainWindow::update()
+{
+    startMeasurement();
+}
+
+void MainWindow::startMeasurement()
+{
+    auto* thread = new GetInfoThread;
+    connect(thread, &GetInfoThread::totalRAMInfoSignal, this, &MainWindow::totalRAMInfo);
+    connect(thread, &GetInfoThread::availRAMInfoSignal, this, &MainWindow::availRAMInfo);
+    connect(thread, &GetInfoThread::cpuUsagesInfoSignal, this, &MainWindow::cpuUsagesInfo);
+    // One thread a second: each must go once it has reported, or a panel left
+    // open for a day keeps 86,400 of them.
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::InheritPriority);
+}
+
+void MainWindow::on_freeUpButton_clicked()
+{
+    // The button is never shown.
+}
+
+void MainWindow::totalRAMInfo(int val)
+{
+    ui->totalRAMLabel->setText(tr("Total RAM: ") + QString::number(val) + QStringLiteral("MB"));
+}
+
+void MainWindow::availRAMInfo(int _availRAM, int _ramLoad)
+{
+    ui->availRAMLabel->setText(tr("Available RAM: ") + QString::number(_availRAM) +
+                               QStringLiteral("MB (") + QString::number(_ramLoad) +
+                               QStringLiteral("%)"));
+    if (graph)
+        graph->addValue(_ramLoad);
+}
+
+void MainWindow::cpuUsagesInfo(int val)
+{
+    ui->cpuUsagesLabel->setText(tr("CPU Usages: ") + QString::number(val) + QStringLiteral("%"));
+    if (optionsDialogOpen && optionsDialog)
+        optionsDialog->setCpuUsage(val);
+}
+
+void MainWindow::optionsDialogClose()
+{
+    optionsDialogOpen = false;
+}
+
+void MainWindow::on_targetHorizontalSlider_valueChanged(int value)
+{
+    ui->targetFreeValLabel->setText(QString::number(value) + QStringLiteral(" MB"));
+}
+
+void MainWindow::on_minHorizontalSlider_valueChanged(int value)
+{
+    ui->minFreeValLabel->setText(QString::number(value) + QStringLiteral(" MB"));
+}
+
+void MainWindow::on_AboutButton_clicked()
+{
+    auto* about = new AboutDialog(this);
+    // Destroyed however it is closed (Close, Escape or the title bar), so that
+    // repeated visits leave no hidden boxes behind.
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setLicenseText();
+    about->exec();
+}
+
+void MainWindow::on_OptionsButton_clicked()
+{
+    auto* dialog = new OptionsDialog(this);
+    // Escape and the title-bar button only reject a dialog; without this it
+    // would live on hidden, never report its close, and keep being fed CPU
+    // readings. With it, exec() deletes the dialog on every way out.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    optionsDialog = dialog;
+    dialog->loadSettings();
+    connect(dialog, &OptionsDialog::optionsDialogCloseSignal, this, &MainWindow::optionsDialogClose);
+    optionsDialogOpen = true;
+    dialog->exec();
+}
+
+void MainWindow::on_SaveButton_clicked()
+{
+    settings().TargetFreeRAM = static_cast<std::uint32_t>(ui->targetHorizontalSlider->value());
+    settings().MinimumFreeRAM = static_cast<std::uint32_t>(ui->minHorizontalSlider->value());
+    quenby::panel::SettingsStore().writeSettings(kSettingsKey, settings());
+    quenby::panel::postToEngine(messages()[Message::UpdateData]);
+}
+
+void MainWindow::on_EnableButton_clicked()
+{
+    setEngineState(1);
+    showEngineState(1);
+}
+
+void MainWindow::on_DisableButton_clicked()
+{
+    setEngineState(0);
+    showEngineState(0);
+}
+
+void MainWindow::on_CloseButton_clicked()
+{
+    setEngineState(-1);
+    showEngineState(-1);
+}

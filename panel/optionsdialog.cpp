@@ -1,0 +1,218 @@
+#include "panel/optionsdialog.h"
+
+#include <algorithm>
+#include <climits>
+
+#include <QBoxLayout>
+#include <QFileDialog>
+
+#include "common/identity.h"
+#include "panel/panel_state.h"
+#include "panel/utilities.h"
+#include "ui_optionsdialog.h"
+
+using quenby::panel::settings;
+
+namespace {
+
+// A stored number as a spin box value: the spin box clamps it to its maximum;
+// numbers beyond an int must not wrap to negative ones on the way.
+int widgetValue(std::uint32_t stored)
+{
+    return static_cast<int>(std::min<std::uint32_t>(stored, INT_MAX));
+}
+
+std::uint32_t flag(bool on)
+{
+    return on ? 1 : 0;
+}
+
+// The one character a stored hot key shows: the low 8 bits as Latin-1. A stored
+// 0 gives the character of code 0, which shows nothing.
+QString hotKeyText(std::uint32_t stored)
+{
+    return QString(QChar(static_cast<char16_t>(stored & 0xFF)));
+}
+
+// A page's rows: a vertical box aligned to the top, spacing 10, each row a
+// horizontal box aligned left.
+QVBoxLayout* pageLayout(QWidget* page)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->setAlignment(Qt::AlignTop);
+    layout->setSpacing(10);
+    return layout;
+}
+
+void addRow(QVBoxLayout* page, std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    row->setAlignment(Qt::AlignLeft);
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    page->addLayout(row);
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::OptionsDialog>())
+{
+    ui->setupUi(this);
+    buildLayouts();
+
+    ui->tabWidget->setCurrentIndex(0);
+    // "Popup Menu" leaves the tab bar but not the dialog: its spin boxes are
+    // still loaded and saved.
+    ui->tabWidget->removeTab(2);
+    ui->recoverAtStartRAMSpinBox->hide();
+    ui->recoverAtStartLabel1->hide();
+    ui->AutoFreeRAMSpinBox->hide();
+    ui->AutoFreeLabel2->hide();
+}
+
+OptionsDialog::~OptionsDialog()
+{
+    emit optionsDialogCloseSignal();
+}
+
+void OptionsDialog::buildLayouts()
+{
+    QVBoxLayout* general = pageLayout(ui->generalTab);
+    general->addWidget(ui->startupCheckBox);
+    addRow(general, {ui->recoverAtStartCheckBox, ui->recoverAtStartRAMSpinBox, ui->recoverAtStartLabel1,
+                     ui->recoverAtStartTimeSpinBox, ui->recoverAtStartLabel2});
+    addRow(general, {ui->AutoFreeLabel1, ui->AutoFreeRAMSpinBox, ui->AutoFreeLabel2,
+                     ui->AutoFreeTimeSpinBox, ui->AutoFreeLabel3, ui->AutoFreeRAMLoadSpinBox,
+                     ui->AutoFreeLabel4});
+    general->addWidget(ui->line);
+    addRow(general, {ui->cpuUsageLabel, ui->cpuUsageProgressBar});
+    general->addWidget(ui->CPUUsageCheckBox);
+    general->addWidget(ui->cpuUsageDescLabel);
+
+    QVBoxLayout* tray = pageLayout(ui->trayIconTab);
+    addRow(tray, {ui->defaultIconLabel, ui->defaultIconImage, ui->recoverIconLabel, ui->recoverIconImage});
+    tray->addWidget(ui->line2);
+    addRow(tray, {ui->trayIconColorLabel, ui->trayIconColorComboBox});
+    addRow(tray, {ui->displayInfoLabel1, ui->displayInfoComboBox, ui->displayInfoLabel2});
+
+    QVBoxLayout* popup = pageLayout(ui->popupMenuTab);
+    popup->addWidget(ui->popupMenuImage);
+    addRow(popup, {ui->recoverMenu1Label1, ui->recoverMenu1SpinBox, ui->recoverMenu1Label2});
+    addRow(popup, {ui->recoverMenu2Label1, ui->recoverMenu2SpinBox, ui->recoverMenu2Label2});
+    addRow(popup, {ui->recoverMenu3Label1, ui->recoverMenu3SpinBox, ui->recoverMenu3Label2});
+
+    QVBoxLayout* others = pageLayout(ui->othersTab);
+    others->addWidget(ui->clearClipboardCheckBox);
+    others->addWidget(ui->playAlarmCheckBox);
+    addRow(others, {ui->playAlarmLineEdit, ui->playAlarmToolButton});
+    others->addWidget(ui->line3);
+    addRow(others, {ui->freeUpKeyLabel, ui->freeUpKeyLineEdit});
+    addRow(others, {ui->disableKeyLabel, ui->disableKeyLineEdit});
+
+    // The buttons move out of their design-time holder into the dialog's own
+    // layout; the holder stays behind, empty and outside any layout.
+    auto* dialog = new QVBoxLayout(this);
+    dialog->addWidget(ui->tabWidget);
+    auto* buttons = new QHBoxLayout;
+    buttons->setAlignment(Qt::AlignRight);
+    buttons->addWidget(ui->savePushButton);
+    buttons->addWidget(ui->cancelPushButton);
+    dialog->addLayout(buttons);
+}
+
+void OptionsDialog::loadSettings()
+{
+    const quenby::Settings& s = settings();
+    ui->startupCheckBox->setChecked(s.startWithWindows);
+    ui->recoverAtStartCheckBox->setChecked(s.FreeonStartup == 1);
+    ui->recoverAtStartRAMSpinBox->setValue(widgetValue(s.FreeonStartup_val1));
+    ui->recoverAtStartTimeSpinBox->setValue(widgetValue(s.FreeonStartup_val2));
+    ui->AutoFreeRAMSpinBox->setValue(widgetValue(s.Freeeverymin_Val1));
+    ui->AutoFreeTimeSpinBox->setValue(widgetValue(s.Freeeverymin_Val2));
+    ui->AutoFreeRAMLoadSpinBox->setValue(widgetValue(s.Freeeverymin_Val3));
+    ui->CPUUsageCheckBox->setChecked(s.Disable_CPU_detect == 1);
+
+    // List items are plain texts, not translated.
+    ui->trayIconColorComboBox->addItem(QIcon(QStringLiteral(":/resources/images/ColorBlack.png")),
+                                       QStringLiteral("Black"));
+    ui->trayIconColorComboBox->addItem(QIcon(QStringLiteral(":/resources/images/ColorWhite.png")),
+                                       QStringLiteral("White"));
+    ui->trayIconColorComboBox->addItem(
+        QIcon(QStringLiteral(":/resources/images/ColorBlackWhite.png")), QStringLiteral("Auto"));
+    // An index outside the list leaves it without a selection.
+    ui->trayIconColorComboBox->setCurrentIndex(static_cast<int>(s.TrayIconTextColor));
+    ui->displayInfoComboBox->addItem(QStringLiteral("Percentage of CPU Usage"));
+    ui->displayInfoComboBox->addItem(QStringLiteral("Percentage of Free RAM"));
+    ui->displayInfoComboBox->setCurrentIndex(static_cast<int>(s.TrayIconInfo));
+
+    ui->recoverMenu1SpinBox->setValue(widgetValue(s.FreeupXMenu_Val1));
+    ui->recoverMenu2SpinBox->setValue(widgetValue(s.FreeupYMenu_Val1));
+    ui->recoverMenu3SpinBox->setValue(widgetValue(s.FreeupZMenu_Val1));
+
+    ui->clearClipboardCheckBox->setChecked(s.AutoclearClipboard == 1);
+    ui->playAlarmCheckBox->setChecked(s.PlaySound == 1);
+    ui->playAlarmLineEdit->setText(QString::fromStdU16String(s.Music));
+
+    ui->freeUpKeyLineEdit->setText(hotKeyText(s.Hotkey1));
+    ui->disableKeyLineEdit->setText(hotKeyText(s.Hotkey2));
+}
+
+void OptionsDialog::setCpuUsage(int percent)
+{
+    ui->cpuUsageProgressBar->setValue(percent);
+}
+
+std::uint32_t OptionsDialog::hotKeyCode(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return 0;
+    return static_cast<unsigned char>(trimmed.front().toLatin1());
+}
+
+void OptionsDialog::applySettings()
+{
+    quenby::Settings& s = settings();
+    s.startWithWindows = ui->startupCheckBox->isChecked();
+    s.FreeonStartup = flag(ui->recoverAtStartCheckBox->isChecked());
+    s.FreeonStartup_val1 = static_cast<std::uint32_t>(ui->recoverAtStartRAMSpinBox->value());
+    s.FreeonStartup_val2 = static_cast<std::uint32_t>(ui->recoverAtStartTimeSpinBox->value());
+    s.Freeeverymin_Val1 = static_cast<std::uint32_t>(ui->AutoFreeRAMSpinBox->value());
+    s.Freeeverymin_Val2 = static_cast<std::uint32_t>(ui->AutoFreeTimeSpinBox->value());
+    s.Freeeverymin_Val3 = static_cast<std::uint32_t>(ui->AutoFreeRAMLoadSpinBox->value());
+    s.Disable_CPU_detect = flag(ui->CPUUsageCheckBox->isChecked());
+    // No selection is index -1: 65535 in the 16-bit colour field.
+    s.TrayIconTextColor = static_cast<std::uint16_t>(ui->trayIconColorComboBox->currentIndex());
+    s.TrayIconInfo = static_cast<std::uint32_t>(ui->displayInfoComboBox->currentIndex());
+    s.FreeupXMenu_Val1 = static_cast<std::uint32_t>(ui->recoverMenu1SpinBox->value());
+    s.FreeupYMenu_Val1 = static_cast<std::uint32_t>(ui->recoverMenu2SpinBox->value());
+    s.FreeupZMenu_Val1 = static_cast<std::uint32_t>(ui->recoverMenu3SpinBox->value());
+    s.AutoclearClipboard = flag(ui->clearClipboardCheckBox->isChecked());
+    s.PlaySound = flag(ui->playAlarmCheckBox->isChecked());
+    s.Music = ui->playAlarmLineEdit->text().toStdU16String();
+    s.Hotkey1 = hotKeyCode(ui->freeUpKeyLineEdit->text());
+    s.Hotkey2 = hotKeyCode(ui->disableKeyLineEdit->text());
+}
+
+void OptionsDialog::on_savePushButton_clicked()
+{
+    applySettings();
+    quenby::panel::SettingsStore().writeSettings(QStringLiteral("Software\\Quenby"), settings());
+    quenby::panel::postToEngine(quenby::panel::messages()[quenby::Message::UpdateData]);
+    deleteLater();
+}
+
+void OptionsDialog::on_cancelPushButton_clicked()
+{
+    deleteLater();
+}
+
+void OptionsDialog::on_playAlarmToolButton_clicked()
+{
+    const QString file = QFileDialog::getOpenFileName(this, tr("Add Files"),
+                                                      quenby::panel::windowsMediaDirectory(),
+                                                      tr("All Files (*.wav)"));
+    if (!file.isEmpty())
+        ui->playAlarmLineEdit->setText(file);
+}

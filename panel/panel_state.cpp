@@ -1,0 +1,71 @@
+#include "panel/panel_state.h"
+
+#include <QDebug>
+
+#include "common/os/windowlink.h"
+
+namespace quenby::panel {
+namespace {
+
+quenby::os::Registry* replacementRegistry = nullptr;
+
+} // namespace
+
+Settings& settings()
+{
+    static Settings instance;
+    return instance;
+}
+
+quenby::os::Registry& registry()
+{
+    return replacementRegistry ? *replacementRegistry : quenby::os::currentUserRegistry();
+}
+
+void useRegistry(quenby::os::Registry* replacement)
+{
+    replacementRegistry = replacement;
+}
+
+void SettingsStore::readSettings(const QString& key, Settings& target, int totalRAM)
+{
+    // The settings procedures know their key; the one the panel passes is the same.
+    Q_ASSERT(key.toStdU16String() == kSettingsKey);
+    quenby::readSettings(registry(), target, static_cast<std::uint32_t>(totalRAM),
+                         Deliverable::panel,
+                         [](const std::string& line) { logLine(QString::fromStdString(line)); });
+}
+
+void SettingsStore::writeSettings(const QString& key, Settings copy)
+{
+    Q_ASSERT(key.toStdU16String() == kSettingsKey);
+    quenby::writeSettings(registry(), copy);
+}
+
+void writeState(std::uint32_t state)
+{
+    Settings& current = settings();
+    current.Quenby_Stat = state;
+    if (registry().openKey(kSettingsKey, quenby::os::RegAccess::read))
+        quenby::writeState(registry(), state);
+    else
+        quenby::writeSettings(registry(), current);
+}
+
+const MessageNumbers& messages()
+{
+    static const MessageNumbers numbers = registerMessages();
+    return numbers;
+}
+
+void postToEngine(std::uint32_t message)
+{
+    quenby::os::postToWindow(kEngineWindowClass, kEngineWindowTitle, message);
+}
+
+void logLine(const QString& line)
+{
+    qDebug().noquote() << line;
+}
+
+} // namespace quenby::panel

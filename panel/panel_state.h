@@ -1,0 +1,52 @@
+// What the main window and the options dialog share: the panel's one settings
+// record, the store that reads and writes it, the registered message numbers,
+// posting to the engine, and the diagnostic log.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QString>
+
+#include "common/identity.h"
+#include "common/os/registry.h"
+#include "common/settings.h"
+
+namespace quenby::panel {
+
+// The panel's one settings record, shared by the main window and the options
+// dialog. Every field is zero until the first read.
+Settings& settings();
+
+// The registry the panel reads and writes: the current user's, unless a test has
+// put another in its place (null puts the real one back).
+quenby::os::Registry& registry();
+void useRegistry(quenby::os::Registry* replacement);
+
+// Reads and writes the settings under a key; holds nothing itself.
+class SettingsStore {
+public:
+    // Defaults from the total RAM, then whatever is stored; writes the diagnostic
+    // lines of a load.
+    void readSettings(const QString& key, Settings& settings, int totalRAM);
+    // Every value, and the start-with-Windows entry set or removed.
+    void writeSettings(const QString& key, Settings settings);
+};
+
+// Stores the engine state. Before the first full write the settings key does not
+// exist, and storing `Quenby_Stat` alone would store nothing: an engine started
+// right after would read "disabled" and ignore the user. So when the key is
+// missing, the whole record is written with the new state.
+void writeState(std::uint32_t state);
+
+// The six registered message numbers, registered on first use (the main window
+// does that while it is built).
+const MessageNumbers& messages();
+
+// Posts a message to the engine's window, if there is one; both parameters 0.
+void postToEngine(std::uint32_t message);
+
+// One diagnostic line on Qt's debug channel.
+void logLine(const QString& line);
+
+} // namespace quenby::panel

@@ -1,0 +1,235 @@
+// The usage graph read from its pixels: geometry, colours, and the history rules.
+#include <QtTest>
+
+#include "panel/graphform.h"
+#include "tests/panel/panel_test_support.h"
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kTeal = qRgb(0, 128, 128);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGreen = qRgb(0, 255, 0);
+
+QRgb at(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) | 0xFF000000u;
+}
+
+// The columns of a row that have the colour.
+QList<int> columnsOf(const QImage& image, int y, QRgb colour)
+{
+    QList<int> result;
+    for (int x = 0; x < image.width(); ++x) {
+        if (at(image, x, y) == colour)
+            result.append(x);
+    }
+    return result;
+}
+
+int countOf(const QImage& image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        count += static_cast<int>(columnsOf(image, y, colour).size());
+    return count;
+}
+
+// A graph of the given width with its picture drawn for it.
+std::unique_ptr<GraphForm> graphOfWidth(int width)
+{
+    auto graph = std::make_unique<GraphForm>();
+    graph->resize(width, 201);
+    graph->renderGraph();
+    return graph;
+}
+
+} // namespace
+
+class GraphTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // Drawing must be quiet: a painter on an empty pixmap, say, warns.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
+    void geometryAt800()
+    {
+        auto graph = graphOfWidth(800);
+        const QImage image = graph->picture().toImage();
+        QCOMPARE(image.size(), QSize(761, 201));
+
+        // The outline frames the whole picture.
+        for (const QPoint corner : {QPoint(0, 0), QPoint(760, 0), QPoint(0, 200), QPoint(760, 200)})
+            QCOMPARE(at(image, corner.x(), corner.y()), kBlack);
+        QCOMPARE(at(image, 380, 0), kBlack);
+        QCOMPARE(at(image, 380, 200), kBlack);
+        QCOMPARE(at(image, 0, 100), kBlack);
+        QCOMPARE(at(image, 760, 100), kBlack);
+        // Between the outline and the plot nothing is drawn.
+        for (const QPoint gap : {QPoint(10, 10), QPoint(750, 100), QPoint(380, 190), QPoint(10, 100)}) {
+            const QRgb pixel = at(image, gap.x(), gap.y());
+            QVERIFY(pixel != kBlack && pixel != kTeal && pixel != kGreen);
+        }
+
+        // 19 vertical grid lines at x = 20, 60, ..., 740, from y 20 to 180.
+        QList<int> expected;
+        for (int x = 20; x <= 740; x += 40)
+            expected.append(x);
+        QCOMPARE(expected.size(), 19);
+        QCOMPARE(columnsOf(image, 50, kTeal), expected);
+        QCOMPARE(columnsOf(image, 170, kTeal), expected);
+        QCOMPARE(at(image, 60, 19), at(image, 10, 10)); // the lines stop at the plot
+        QCOMPARE(at(image, 60, 181), at(image, 10, 10));
+
+        // Horizontal lines at 20, 60, 140 and 180 in teal, at 100 in white,
+        // from x 20 to 740; the plot is black in between.
+        for (int y : {20, 60, 140, 180}) {
+            QCOMPARE(at(image, 20, y), kTeal);
+            QCOMPARE(at(image, 300, y), kTeal);
+            QCOMPARE(at(image, 740, y), kTeal);
+        }
+        for (int x : {20, 21, 300, 739, 740})
+            QCOMPARE(at(image, x, 100), kWhite);
+        QCOMPARE(at(image, 741, 100), at(image, 10, 10));
+        QCOMPARE(at(image, 30, 30), kBlack);
+        QCOMPARE(at(image, 730, 170), kBlack);
+        // No curve without readings.
+        QCOMPARE(countOf(image, kGreen), 0);
+    }
+
+    void widgetShowsPicture()
+    {
+        GraphForm graph;
+        graph.resize(800, 201);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        // The first resize draws the picture; the widget shows it 20 px in.
+        QTRY_COMPARE_WITH_TIMEOUT(graph.picture().size(), QSize(761, 201), 10000);
+        const QImage shown = graph.grab().toImage();
+        QCOMPARE(at(shown, 20, 0), kBlack);          // the outline's corner
+        QCOMPARE(at(shown, 40, 50), kTeal);          // the first grid line
+        QCOMPARE(at(shown, 60, 100), kWhite);        // the middle line
+        QCOMPARE(at(shown, 780, 200), kBlack);       // the far corner
+        QVERIFY(at(shown, 10, 100) != kBlack);       // the strip left of the picture
+
+        // A resize draws a picture of the new width.
+        graph.resize(500, 201);
+        QTRY_COMPARE_WITH_TIMEOUT(graph.picture().size(), QSize(461, 201), 10000);
+    }
+
+    void curveNeedsTwoReadings()
+    {
+        auto graph = graphOfWidth(800);
+        graph->addValue(37);
+        QCOMPARE(graph->history().size(), 1);
+        QCOMPARE(countOf(graph->picture().toImage(), kGreen), 0);
+
+        graph->addValue(37);
+        const QImage image = graph->picture().toImage();
+        // Free 37 % is 63 % used: y = 0.63 x 160 + 20 = 120.8, truncated to 120.
+        QCOMPARE(graph->history().front(), 0.63f);
+        QCOMPARE(columnsOf(image, 120, kGreen).size(), 41); // x 20 .. 60
+        QCOMPARE(columnsOf(image, 120, kGreen).front(), 20);
+        QCOMPARE(columnsOf(image, 120, kGreen).back(), 60);
+        QCOMPARE(countOf(image, kGreen), 41);
+    }
+
+    void newestAtTheLeft()
+    {
+        auto graph = graphOfWidth(800);
+        graph->addValue(90); // older: 10 % used, y = 36
+        graph->addValue(37); // newest: y = 120
+        const QImage image = graph->picture().toImage();
+        QCOMPARE(at(image, 20, 120), kGreen);
+        QCOMPARE(at(image, 60, 36), kGreen);
+        QVERIFY(at(image, 20, 36) != kGreen);
+        QVERIFY(at(image, 60, 120) != kGreen);
+        // Nothing right of the second column.
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x : columnsOf(image, y, kGreen))
+                QVERIFY(x >= 20 && x <= 60);
+        }
+        // Extremes: all free on the top line, all used on the bottom line.
+        graph->addValue(100);
+        graph->addValue(0);
+        const QImage extremes = graph->picture().toImage();
+        QCOMPARE(at(extremes, 20, 180), kGreen);
+        QCOMPARE(at(extremes, 60, 20), kGreen);
+    }
+
+    void curveStopsAtTheLastColumn()
+    {
+        const auto rightmostGreen = [](const QImage& image) {
+            int rightmost = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                const QList<int> xs = columnsOf(image, y, kGreen);
+                if (!xs.isEmpty())
+                    rightmost = std::max(rightmost, xs.back());
+            }
+            return rightmost;
+        };
+        auto graph = graphOfWidth(800);
+        // 19 readings: 18 segments, the last ending on the last grid line.
+        for (int i = 0; i < 19; ++i)
+            graph->addValue(i % 2 ? 10 : 90);
+        QCOMPARE(rightmostGreen(graph->picture().toImage()), 740);
+        // More readings than columns: segment i runs to x = 20 + 40 i for i up to
+        // the 19 columns, so the 19th heads for x 780 and is cut at the picture's
+        // edge; older readings stay in the history unseen.
+        for (int i = 0; i < 11; ++i)
+            graph->addValue(i % 2 ? 10 : 90);
+        QCOMPARE(graph->history().size(), 30);
+        QCOMPARE(rightmostGreen(graph->picture().toImage()), 760);
+    }
+
+    void narrowWidths()
+    {
+        // Below 80 px there are no columns: no vertical lines and no curve.
+        auto graph = graphOfWidth(79);
+        graph->addValue(10);
+        graph->addValue(90);
+        const QImage image = graph->picture().toImage();
+        QCOMPARE(image.size(), QSize(40, 201));
+        QCOMPARE(countOf(image, kGreen), 0);
+        QVERIFY(at(image, 20, 50) != kTeal);
+
+        // 80 px: one column, the grid line at x 20, and still no segment
+        // (a segment needs a second column).
+        auto one = graphOfWidth(80);
+        one->addValue(10);
+        one->addValue(90);
+        const QImage oneImage = one->picture().toImage();
+        QCOMPARE(columnsOf(oneImage, 50, kTeal), QList<int>{20});
+
+        // 39 px and less: no picture at all, and nothing to paint.
+        for (int width : {39, 10, 0}) {
+            auto none = graphOfWidth(width);
+            none->addValue(50);
+            none->addValue(50);
+            QVERIFY(none->picture().isNull());
+        }
+    }
+
+    void historyKeepsOneHundred()
+    {
+        auto graph = graphOfWidth(800);
+        for (int i = 0; i <= 100; ++i)
+            graph->addValue(i);
+        // 101 readings: the first (0 % free, 1.0 used) fell out; the newest
+        // (100 % free, 0.0 used) is at the front.
+        QCOMPARE(graph->history().size(), 100);
+        QCOMPARE(graph->history().front(), 0.0f);
+        QCOMPARE(graph->history().back(), 0.99f);
+        graph->addValue(50);
+        QCOMPARE(graph->history().size(), 100);
+        QCOMPARE(graph->history().front(), 0.5f);
+        QCOMPARE(graph->history().back(), 0.98f);
+    }
+};
+
+QTEST_MAIN(GraphTest)
+#include "graph_test.moc"

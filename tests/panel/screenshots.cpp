@@ -1,0 +1,108 @@
+// Pictures of the panel for the documentation: the main window with sample
+// figures, each visible page of the options dialog, and the About box. Run under
+// a real display server (Xvfb), as screenshots.sh does:
+//   quenby_panel_screenshots OUTPUT_FOLDER
+// Settings and windows live in temporary folders; nothing of the user's is used.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/identity.h"
+#include "panel/aboutdialog.h"
+#include "panel/mainwindow.h"
+#include "panel/optionsdialog.h"
+#include "panel/panel_state.h"
+#include "tests/panel/panel_test_support.h"
+
+using namespace quenby::paneltest;
+
+namespace {
+
+bool save(QWidget& widget, const QString& folder, const char* name)
+{
+    QCoreApplication::processEvents();
+    const QString path = QDir(folder).filePath(QString::fromLatin1(name));
+    const bool ok = widget.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+// Shows the widget and lets it settle.
+void present(QWidget& widget)
+{
+    widget.show();
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quenby_panel_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    PrivateFolders folders;
+    if (!folders.ok())
+        return 1;
+    initPanelResources();
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/images/ram_optimizer.ico")));
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    storeSettings([](quenby::Settings& s) {
+        s.TargetFreeRAM = 4096;
+        s.MinimumFreeRAM = 1024;
+        s.FreeonStartup = 1;
+        s.Freeeverymin_Val2 = 4;
+        s.Hotkey1 = 'F';
+        s.Hotkey2 = 'E';
+        s.PlaySound = 1;
+        s.Music = u"/usr/share/sounds/alarm.wav";
+    });
+
+    MainWindow window(nullptr, kTotalRAM);
+    window.setWindowTitle(QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)));
+    // Sample figures instead of this machine's: the measurements stop.
+    for (auto* timer : window.findChildren<QTimer*>())
+        timer->stop();
+    present(window);
+    QThread::msleep(1500); // the one measurement started at construction reports
+    QCoreApplication::processEvents();
+    for (int i = 30; i >= 0; --i) {
+        const int free = 50 + static_cast<int>(std::lround(12 * std::sin(i / 3.0)));
+        QMetaObject::invokeMethod(&window, "availRAMInfo", Q_ARG(int, 8123 - i), Q_ARG(int, free));
+    }
+    QMetaObject::invokeMethod(&window, "totalRAMInfo", Q_ARG(int, kTotalRAM));
+    QMetaObject::invokeMethod(&window, "availRAMInfo", Q_ARG(int, 8123), Q_ARG(int, 49));
+    QMetaObject::invokeMethod(&window, "cpuUsagesInfo", Q_ARG(int, 12));
+    window.showEngineState(1);
+    bool ok = save(window, folder, "main_window.png");
+
+    auto* options = new OptionsDialog(&window);
+    options->loadSettings();
+    options->setCpuUsage(12);
+    present(*options);
+    auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+    const char* pages[] = {"options_general.png", "options_tray_icon.png", "options_others.png"};
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        ok = save(*options, folder, pages[i]) && ok;
+    }
+    delete options;
+
+    auto* about = new AboutDialog(&window);
+    present(*about);
+    ok = save(*about, folder, "about.png") && ok;
+    delete about;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,446 @@
+// Settings through the panel's windows and back into the registry stand-in:
+// slider and spin box limits, the hot key rule, the lists, what Save writes and
+// Cancel doesn't, and how the options dialog lives and dies.
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "common/settings.h"
+#include "panel/mainwindow.h"
+#include "panel/optionsdialog.h"
+#include "panel/panel_state.h"
+#include "panel/utilities.h"
+#include "tests/panel/panel_test_support.h"
+
+using namespace quenby::paneltest;
+using quenby::Settings;
+
+namespace {
+
+template <typename T = QWidget>
+T* child(QObject* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The panel's settings as the main window would have loaded them.
+void loadPanelSettings()
+{
+    quenby::panel::SettingsStore().readSettings(QStringLiteral("Software\\Quenby"),
+                                                quenby::panel::settings(), kTotalRAM);
+}
+
+// An options dialog filled from the panel's settings, as the main window opens
+// it. It deletes itself on Save and Cancel, so it lives on the heap.
+QPointer<OptionsDialog> openOptions(QWidget* parent)
+{
+    loadPanelSettings();
+    auto* dialog = new OptionsDialog(parent);
+    dialog->loadSettings();
+    return dialog;
+}
+
+void saveAndWait(QPointer<OptionsDialog>& dialog)
+{
+    QTest::mouseClick(child<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+}
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PrivateFolders> folders_;
+    QWidget owner_;
+
+private slots:
+    void initTestCase()
+    {
+        folders_ = std::make_unique<PrivateFolders>();
+        QVERIFY(folders_->ok());
+        initPanelResources();
+    }
+
+    void init() { folders_->clearRegistry(); }
+
+    void slidersClampAndSave()
+    {
+        storeSettings([](Settings& s) {
+            s.TargetFreeRAM = 20000;        // above 12288
+            s.MinimumFreeRAM = 0xFFFFFFFFu; // beyond an int: still the maximum
+        });
+        MainWindow window(nullptr, kTotalRAM);
+        auto* target = child<QSlider>(&window, "targetHorizontalSlider");
+        auto* minimum = child<QSlider>(&window, "minHorizontalSlider");
+        QCOMPARE(target->value(), 12288);
+        QCOMPARE(minimum->value(), 8192);
+        QCOMPARE(child(&window, "targetFreeValLabel")->property("text").toString(),
+                 QStringLiteral("12288 MB"));
+
+        QTest::mouseClick(child<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(storedNumber(u"TargetFreeRAM"), 12288u);
+        QCOMPARE(storedNumber(u"MinimumFreeRAM"), 8192u);
+
+        // The two sliders are independent: a minimum above the target is saved.
+        target->setValue(1000);
+        minimum->setValue(3000);
+        QTest::mouseClick(child<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(storedNumber(u"TargetFreeRAM"), 1000u);
+        QCOMPARE(storedNumber(u"MinimumFreeRAM"), 3000u);
+    }
+
+    void mainSaveWritesEverything()
+    {
+        // No key yet: Save creates it with every value, the defaults included.
+        MainWindow window(nullptr, kTotalRAM);
+        QVERIFY(!storedNumber(u"TargetFreeRAM"));
+        QTest::mouseClick(child<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(storedNumber(u"TargetFreeRAM"), 4096u);
+        QCOMPARE(storedNumber(u"MinimumFreeRAM"), 1024u);
+        QCOMPARE(storedNumber(u"FreeupXMenu_Val1"), 1024u);
+        QCOMPARE(storedNumber(u"WarnLowRecource"), 0u);
+        QCOMPARE(storedNumber(u"WarnLowRecource_Val1"), 15u);
+        QCOMPARE(storedNumber(u"Quenby_Stat"), 0u);
+    }
+
+    void spinBoxesClampAndSave()
+    {
+        storeSettings([](Settings& s) {
+            s.FreeupXMenu_Val1 = 1024; // the default with T = 16384
+            s.FreeonStartup_val1 = 1200;
+            s.Freeeverymin_Val1 = 1500;
+            s.FreeonStartup_val2 = 75;
+            s.Freeeverymin_Val2 = 4;
+            s.Freeeverymin_Val3 = 150;
+        });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(child<QSpinBox>(dialog, "recoverMenu1SpinBox")->value(), 999);
+        QCOMPARE(child<QSpinBox>(dialog, "recoverMenu2SpinBox")->value(), 256);
+        QCOMPARE(child<QSpinBox>(dialog, "recoverMenu3SpinBox")->value(), 64);
+        QCOMPARE(child<QSpinBox>(dialog, "recoverAtStartRAMSpinBox")->value(), 999);
+        QCOMPARE(child<QSpinBox>(dialog, "AutoFreeRAMSpinBox")->value(), 999);
+        QCOMPARE(child<QSpinBox>(dialog, "recoverAtStartTimeSpinBox")->value(), 60);
+        QCOMPARE(child<QSpinBox>(dialog, "AutoFreeTimeSpinBox")->value(), 4);
+        QCOMPARE(child<QSpinBox>(dialog, "AutoFreeRAMLoadSpinBox")->value(), 100);
+
+        saveAndWait(dialog);
+        // Written back at the limits, hidden boxes and the hidden page included;
+        // the interval stays in minutes.
+        QCOMPARE(storedNumber(u"FreeupXMenu_Val1"), 999u);
+        QCOMPARE(storedNumber(u"FreeupYMenu_Val1"), 256u);
+        QCOMPARE(storedNumber(u"FreeupZMenu_Val1"), 64u);
+        QCOMPARE(storedNumber(u"FreeonStartup_val1"), 999u);
+        QCOMPARE(storedNumber(u"Freeeverymin_Val1"), 999u);
+        QCOMPARE(storedNumber(u"FreeonStartup_val2"), 60u);
+        QCOMPARE(storedNumber(u"Freeeverymin_Val2"), 4u);
+        QCOMPARE(storedNumber(u"Freeeverymin_Val3"), 100u);
+    }
+
+    void hotKeyRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("code");
+        QTest::newRow("lower-case a") << QStringLiteral("a") << 97u;
+        QTest::newRow("upper-case A") << QStringLiteral("A") << 65u;
+        QTest::newRow("empty") << QString() << 0u;
+        QTest::newRow("one space") << QStringLiteral(" ") << 0u;
+        QTest::newRow("tab") << QStringLiteral("\t") << 0u;
+        QTest::newRow("digit") << QStringLiteral("7") << 55u;
+        QTest::newRow("Latin-1 letter") << QStringLiteral("\u00e9") << 233u;
+        QTest::newRow("outside Latin-1") << QStringLiteral("\u20ac") << 0u;
+        QTest::newRow("code 0") << QString(QChar(0)) << 0u;
+    }
+
+    void hotKeyRule()
+    {
+        QFETCH(QString, text);
+        QFETCH(uint, code);
+        // The rule itself, with white space around the character.
+        QCOMPARE(OptionsDialog::hotKeyCode(text), code);
+        QCOMPARE(OptionsDialog::hotKeyCode(QStringLiteral("  ") + text + QStringLiteral(" ")), code);
+
+        // And through both line edits into the registry.
+        storeSettings([](Settings& s) {
+            s.Hotkey1 = 88;
+            s.Hotkey2 = 89;
+        });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        child<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(text);
+        child<QLineEdit>(dialog, "disableKeyLineEdit")->setText(text);
+        saveAndWait(dialog);
+        QCOMPARE(storedNumber(u"Hotkey1"), code);
+        QCOMPARE(storedNumber(u"Hotkey2"), code);
+    }
+
+    void hotKeysShowAndSaveUnchanged()
+    {
+        // Stored 0 shows the character of code 0 (nothing visible) and saves 0;
+        // a stored key shows as its character from the low 8 bits.
+        storeSettings([](Settings& s) {
+            s.Hotkey1 = 0;
+            s.Hotkey2 = 0x171; // low 8 bits: 'q'
+        });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(child<QLineEdit>(dialog, "freeUpKeyLineEdit")->text(), QString(QChar(0)));
+        QCOMPARE(child<QLineEdit>(dialog, "disableKeyLineEdit")->text(), QStringLiteral("q"));
+        saveAndWait(dialog);
+        QCOMPARE(storedNumber(u"Hotkey1"), 0u);
+        QCOMPARE(storedNumber(u"Hotkey2"), 113u);
+    }
+
+    void listsOutOfRange()
+    {
+        storeSettings([](Settings& s) {
+            s.TrayIconTextColor = 7;
+            s.TrayIconInfo = 5;
+        });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(child<QComboBox>(dialog, "trayIconColorComboBox")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(dialog, "displayInfoComboBox")->currentIndex(), -1);
+        saveAndWait(dialog);
+        // No selection is index -1: 65535 in the 16-bit colour, all ones in the other.
+        QCOMPARE(storedNumber(u"TrayIconTextColor"), 65535u);
+        QCOMPARE(storedNumber(u"TrayIconInfo"), 0xFFFFFFFFu);
+    }
+
+    void listsInRange()
+    {
+        // Only the low 16 bits of the colour count.
+        storeNumber(u"TrayIconTextColor", 0x00070002u);
+        storeNumber(u"TrayIconInfo", 0);
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(child<QComboBox>(dialog, "trayIconColorComboBox")->currentIndex(), 2);
+        QCOMPARE(child<QComboBox>(dialog, "displayInfoComboBox")->currentIndex(), 0);
+        child<QComboBox>(dialog, "trayIconColorComboBox")->setCurrentIndex(1);
+        child<QComboBox>(dialog, "displayInfoComboBox")->setCurrentIndex(1);
+        saveAndWait(dialog);
+        QCOMPARE(storedNumber(u"TrayIconTextColor"), 1u);
+        QCOMPARE(storedNumber(u"TrayIconInfo"), 1u);
+    }
+
+    void checkBoxesTextAndStartup()
+    {
+        // Windows always has the Run key; a fresh registry stand-in does not.
+        QVERIFY(quenby::os::currentUserRegistry().createKey(quenby::kRunKey));
+        storeSettings([](Settings& s) {
+            s.FreeonStartup = 2; // only 1 counts as on
+            s.Disable_CPU_detect = 1;
+            s.HideTrayIcon = 1;
+            s.Quenby_Stat = 1;
+            s.TargetFreeRAM = 5000;
+            s.MinimumFreeRAM = 700;
+            s.Music = u"/sounds/old.wav";
+        });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QVERIFY(!child<QCheckBox>(dialog, "startupCheckBox")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "recoverAtStartCheckBox")->isChecked());
+        QVERIFY(child<QCheckBox>(dialog, "CPUUsageCheckBox")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "clearClipboardCheckBox")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "playAlarmCheckBox")->isChecked());
+        QCOMPARE(child<QLineEdit>(dialog, "playAlarmLineEdit")->text(), QStringLiteral("/sounds/old.wav"));
+
+        child<QCheckBox>(dialog, "startupCheckBox")->setChecked(true);
+        child<QCheckBox>(dialog, "recoverAtStartCheckBox")->setChecked(true);
+        child<QCheckBox>(dialog, "CPUUsageCheckBox")->setChecked(false);
+        child<QCheckBox>(dialog, "clearClipboardCheckBox")->setChecked(true);
+        child<QCheckBox>(dialog, "playAlarmCheckBox")->setChecked(true);
+        // Taken as typed: no check that the file exists.
+        child<QLineEdit>(dialog, "playAlarmLineEdit")->setText(QStringLiteral("  /no/such file.wav"));
+        saveAndWait(dialog);
+
+        QCOMPARE(storedNumber(u"FreeonStartup"), 1u);
+        QCOMPARE(storedNumber(u"Disable_CPU_detect"), 0u);
+        QCOMPARE(storedNumber(u"AutoclearClipboard"), 1u);
+        QCOMPARE(storedNumber(u"PlaySound"), 1u);
+        const Settings stored = storedSettings();
+        QCOMPARE(QString::fromStdU16String(stored.Music), QStringLiteral("  /no/such file.wav"));
+        QVERIFY(stored.startWithWindows);
+        // What the options dialog does not own stays as it was.
+        QCOMPARE(storedNumber(u"HideTrayIcon"), 1u);
+        QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
+        QCOMPARE(storedNumber(u"TargetFreeRAM"), 5000u);
+        QCOMPARE(storedNumber(u"MinimumFreeRAM"), 700u);
+
+        // Unticking start-with-Windows removes the entry again.
+        dialog = openOptions(&owner_);
+        QVERIFY(child<QCheckBox>(dialog, "startupCheckBox")->isChecked());
+        child<QCheckBox>(dialog, "startupCheckBox")->setChecked(false);
+        saveAndWait(dialog);
+        QVERIFY(!storedSettings().startWithWindows);
+    }
+
+    void cancelWritesNothing()
+    {
+        storeSettings([](Settings& s) { s.FreeonStartup_val2 = 30; });
+        const Settings before = storedSettings();
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        const Settings panelBefore = quenby::panel::settings();
+        QSignalSpy closed(dialog.data(), &OptionsDialog::optionsDialogCloseSignal);
+        child<QSpinBox>(dialog, "recoverAtStartTimeSpinBox")->setValue(5);
+        child<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(QStringLiteral("z"));
+        QTest::mouseClick(child<QPushButton>(dialog, "cancelPushButton"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(storedSettings() == before);
+        QVERIFY(quenby::panel::settings() == panelBefore);
+    }
+
+    void cpuBar()
+    {
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        auto* bar = child<QProgressBar>(dialog, "cpuUsageProgressBar");
+        dialog->setCpuUsage(57);
+        QCOMPARE(bar->value(), 57);
+        dialog->setCpuUsage(100);
+        QCOMPARE(bar->value(), 100);
+        // Outside the range the bar keeps its value, as QProgressBar does.
+        dialog->setCpuUsage(250);
+        QCOMPARE(bar->value(), 100);
+        delete dialog;
+    }
+
+    void optionsDialogLifetime_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Save") << QStringLiteral("save");
+        QTest::newRow("Cancel") << QStringLiteral("cancel");
+        QTest::newRow("Escape") << QStringLiteral("escape");
+        QTest::newRow("title-bar button") << QStringLiteral("close");
+    }
+
+    void optionsDialogLifetime()
+    {
+        QFETCH(QString, how);
+        MainWindow window(nullptr, kTotalRAM);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        for (int visit = 1; visit <= 2; ++visit) {
+            bool ran = false;
+            bool sawBar = false;
+            int lists = 0;
+            int dialogs = 0;
+            duringModal<OptionsDialog>(
+                &window, [&] { QTest::mouseClick(child<QToolButton>(&window, "OptionsButton"), Qt::LeftButton); },
+                [&](OptionsDialog* dialog) {
+                    dialogs = static_cast<int>(window.findChildren<OptionsDialog*>().size());
+                    lists = child<QComboBox>(dialog, "trayIconColorComboBox")->count();
+                    QVERIFY(window.optionsDialogIsOpen());
+                    // CPU readings reach the open dialog.
+                    QMetaObject::invokeMethod(&window, "cpuUsagesInfo", Q_ARG(int, 55));
+                    sawBar = child<QProgressBar>(dialog, "cpuUsageProgressBar")->value() == 55;
+                    if (how == QLatin1String("save"))
+                        QTest::mouseClick(child<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
+                    else if (how == QLatin1String("cancel"))
+                        QTest::mouseClick(child<QPushButton>(dialog, "cancelPushButton"), Qt::LeftButton);
+                    else if (how == QLatin1String("escape"))
+                        QTest::keyClick(dialog, Qt::Key_Escape);
+                    else
+                        dialog->close(); // what the title bar's button does
+                },
+                ran);
+            QVERIFY(ran);
+            QCOMPARE(dialogs, 1);
+            QCOMPARE(lists, 3);
+            QVERIFY(sawBar);
+            // However it was closed, the dialog is gone and said so.
+            QTRY_VERIFY_WITH_TIMEOUT(window.findChildren<OptionsDialog*>().isEmpty(), 10000);
+            QVERIFY(!window.optionsDialogIsOpen());
+            // Later readings go nowhere and harm nothing.
+            QMetaObject::invokeMethod(&window, "cpuUsagesInfo", Q_ARG(int, 77));
+        }
+        QCOMPARE(storedNumber(u"TargetFreeRAM").has_value(), how == QLatin1String("save"));
+    }
+
+    void aboutBoxLifetime()
+    {
+        MainWindow window(nullptr, kTotalRAM);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char* how : {"escape", "close"}) {
+            bool ran = false;
+            duringModal<QDialog>(
+                &window, [&] { QTest::mouseClick(child<QToolButton>(&window, "AboutButton"), Qt::LeftButton); },
+                [&](QDialog* about) {
+                    QCOMPARE(QLatin1String(about->metaObject()->className()), QLatin1String("AboutDialog"));
+                    if (QLatin1String(how) == QLatin1String("escape"))
+                        QTest::keyClick(about, Qt::Key_Escape);
+                    else
+                        QTest::mouseClick(child<QPushButton>(about, "closeButton"), Qt::LeftButton);
+                },
+                ran);
+            QVERIFY(ran);
+            QTRY_VERIFY_WITH_TIMEOUT(window.findChildren<QDialog*>().isEmpty(), 10000);
+        }
+    }
+
+    void soundChooser()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString sound = folder.filePath(QStringLiteral("alarm.wav"));
+        {
+            QFile file(sound);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("RIFF");
+        }
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        auto* edit = child<QLineEdit>(dialog, "playAlarmLineEdit");
+        edit->setText(QStringLiteral("before.wav"));
+        auto* chooser = child<QToolButton>(dialog, "playAlarmToolButton");
+
+        // Cancelled: the text stays.
+        bool ran = false;
+        QString caption;
+        QStringList filters;
+        QString startFolder;
+        duringModal<QFileDialog>(
+            dialog, [&] { QTest::mouseClick(chooser, Qt::LeftButton); },
+            [&](QFileDialog* files) {
+                caption = files->windowTitle();
+                filters = files->nameFilters();
+                startFolder = files->directory().absolutePath();
+                files->reject();
+            },
+            ran);
+        QVERIFY(ran);
+        QCOMPARE(caption, QStringLiteral("Add Files"));
+        QCOMPARE(filters, QStringList{QStringLiteral("All Files (*.wav)")});
+        const QString media = quenby::panel::windowsMediaDirectory();
+        if (!media.isEmpty())
+            QCOMPARE(startFolder, QDir(media).absolutePath());
+        QCOMPARE(edit->text(), QStringLiteral("before.wav"));
+
+        // Chosen: the path as returned.
+        duringModal<QFileDialog>(
+            dialog, [&] { QTest::mouseClick(chooser, Qt::LeftButton); },
+            [&](QFileDialog* files) {
+                // Typed into the file name field, as a user would.
+                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                name->setText(sound);
+                static_cast<QDialog*>(files)->accept(); // what the Open button does
+                if (files->isVisible())
+                    files->reject(); // never leave the test hanging
+            },
+            ran);
+        QVERIFY(ran);
+        QCOMPARE(edit->text(), sound);
+        // Nothing is stored before Save.
+        QVERIFY(!storedNumber(u"PlaySound"));
+        delete dialog;
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"
