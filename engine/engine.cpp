@@ -52,16 +52,22 @@ int runEngine(EngineHost& host, os::Registry& registry)
     return code;
 }
 
-void setupEngine()
+void loadStringTable()
 {
     EngineState& s = engineState();
-    EngineHost& host = *s.host;
     for (const unsigned* id = stringIdsBegin(); id != stringIdsEnd(); ++id) {
-        std::u16string loaded = host.loadString(*id);
+        std::u16string loaded = s.host->loadString(*id);
         if (loaded.size() > kTextSlot - 1)
             loaded.resize(kTextSlot - 1);
         s.texts[*id] = std::move(loaded);
     }
+}
+
+void setupEngine()
+{
+    EngineState& s = engineState();
+    EngineHost& host = *s.host;
+    loadStringTable();
     s.settingsKey = std::u16string(kSettingsKey);
 
     // The defaults are fractions of the total, so it is measured first.

@@ -16,6 +16,9 @@ int runEngine(EngineHost& host, os::Registry& registry);
 // figures, settings, menu, first tray icon, timers and hot keys.
 void setupEngine();
 
+// Loads every text of the string table through the host, each cut to its slot.
+void loadStringTable();
+
 // After the message loop: tell the panel, stop the timers, the hot keys, the menu
 // and the tray icon.
 void shutdownEngine();

@@ -48,8 +48,7 @@ protected:
         host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
         resetEngineState(*host_, registry_->registry());
         EngineState& s = engineState();
-        for (const unsigned* id = stringIdsBegin(); id != stringIdsEnd(); ++id)
-            s.texts[*id] = host_->loadString(*id);
+        loadStringTable();
         s.settingsKey = std::u16string(kSettingsKey);
         host_->registerWindowClass();
         ASSERT_TRUE(host_->createEngineWindow());

@@ -14,6 +14,7 @@
 #include "common/os/windowlink.h"
 #include "common/settings.h"
 #include "common/settings_schema.h"
+#include "engine/engine.h"
 #include "engine/engine_state.h"
 #include "engine/os/win32/host_win32.h"
 #include "engine/strings.h"
@@ -62,8 +63,7 @@ protected:
         host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
         resetEngineState(*host_, registry_->registry());
         EngineState& s = engineState();
-        for (const unsigned* id = stringIdsBegin(); id != stringIdsEnd(); ++id)
-            s.texts[*id] = host_->loadString(*id);
+        loadStringTable();
         s.settingsKey = std::u16string(kSettingsKey);
         s.totalRAM = host_->totalPhysicalMB();
         s.largeRAM = s.totalRAM > 1023;
