@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "quenby_version.h"
+
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class AboutDialog;
@@ -16,9 +18,10 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kVersionMajor = 1;
-    static constexpr int kVersionMinor = 0;
-    static constexpr int kVersionBuild = 0;
+    // The project's version, as in the version blocks and the packages.
+    static constexpr int kVersionMajor = QUENBY_VERSION_MAJOR;
+    static constexpr int kVersionMinor = QUENBY_VERSION_MINOR;
+    static constexpr int kVersionBuild = QUENBY_VERSION_PATCH;
     static constexpr const char* kWebAddress = "https://quenby.example/";
     static constexpr const char* kWebHost = "quenby.example";
 
