@@ -1,0 +1,275 @@
+// The control panel and the real engine as two Windows processes under Wine, on
+// the real windows platform (Wine's null graphics driver), talking through the
+// real registry and real posted window messages. The panel's main window runs in
+// this suite, driven as a user would drive it; the engine is the Quenbytray.exe
+// built beside this suite, started by the panel's own Enable; and the engine's
+// "Configuration..." starts the real Quenby.exe from the same folder.
+#include <windows.h>
+
+#include <QtTest>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <string>
+#include <vector>
+
+#include "common/identity.h"
+#include "common/os/registry.h"
+#include "common/os/win32/handles.h"
+#include "common/os/windowlink.h"
+#include "common/settings_schema.h"
+#include "panel/mainwindow.h"
+#include "panel/optionsdialog.h"
+#include "panel/os/panel_os.h"
+#include "tests/panel/panel_test_support.h"
+
+using namespace quenby::paneltest;
+using quenby::os::win32::UniqueHandle;
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+constexpr UINT kMenuConfiguration = 208;
+constexpr UINT kMenuEnable = 209;
+// Ctrl+Alt+Q, the enable/disable hot key this suite saves through the options
+// dialog. (The engine registers both keys under one id; Wine, unlike Windows,
+// keeps only the last of the two, which is this one.)
+constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_ALT;
+constexpr UINT kKeyQ = 'Q';
+
+template <typename T = QWidget>
+T* child(QObject* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+QString checks(MainWindow& window)
+{
+    QString result;
+    result += child<QToolButton>(&window, "EnableButton")->isChecked() ? QLatin1Char('E') : QLatin1Char('-');
+    result += child<QToolButton>(&window, "DisableButton")->isChecked() ? QLatin1Char('D') : QLatin1Char('-');
+    result += child<QToolButton>(&window, "CloseButton")->isChecked() ? QLatin1Char('C') : QLatin1Char('-');
+    return result;
+}
+
+void click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+std::wstring wide(std::u16string_view text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+HWND engineWindow()
+{
+    return FindWindowW(wide(quenby::kEngineWindowClass).c_str(), wide(quenby::kEngineWindowTitle).c_str());
+}
+
+// Every top-level window of the panel's class and title, in whichever process.
+std::vector<HWND> panelWindows()
+{
+    struct Search {
+        std::wstring className;
+        std::wstring title;
+        std::vector<HWND> found;
+    } search{wide(quenby::panelWindowClass()), wide(quenby::kPanelWindowTitle), {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t name[256] = {};
+            wchar_t title[256] = {};
+            GetClassNameW(window, name, 256);
+            GetWindowTextW(window, title, 256);
+            if (s->className == name && s->title == title)
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+UniqueHandle processOf(HWND window)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return UniqueHandle(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE,
+                                    FALSE, pid));
+}
+
+QString imagePath(HANDLE process)
+{
+    wchar_t path[MAX_PATH * 4] = {};
+    DWORD size = MAX_PATH * 4;
+    if (!QueryFullProcessImageNameW(process, 0, path, &size))
+        return {};
+    return QString::fromWCharArray(path, static_cast<qsizetype>(size));
+}
+
+// The exit code once the process has ended within the time; -1 otherwise.
+long exitCodeWithin(HANDLE process, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+        if (deadline.hasExpired())
+            return -1;
+        // The panel's window lives in this thread: keep its messages moving.
+        QTest::qWait(20);
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return static_cast<long>(code);
+}
+
+// Whether Ctrl+Alt+Q is free for this process to take: another process (the
+// engine) holding it makes RegisterHotKey fail.
+bool hotKeyFree()
+{
+    constexpr int kProbeId = 0x5151;
+    if (!RegisterHotKey(nullptr, kProbeId, kHotKeyModifiers, kKeyQ))
+        return false;
+    UnregisterHotKey(nullptr, kProbeId);
+    return true;
+}
+
+} // namespace
+
+class TwoProgramsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString folder_;
+    std::vector<UniqueHandle> started_;
+
+    void forgetSettings()
+    {
+        quenby::os::currentUserRegistry().deleteTree(quenby::kSettingsKey);
+        if (auto run = quenby::os::currentUserRegistry().openKey(quenby::kRunKey, quenby::os::RegAccess::write))
+            run->deleteValue(quenby::kRunValue);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initPanelResources();
+        QVERIFY2(!engineWindow(), "an engine is already running in this prefix");
+        folder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        QVERIFY(QFileInfo(folder_ + QStringLiteral("\\Quenbytray.exe")).isFile());
+        QVERIFY(QFileInfo(folder_ + QStringLiteral("\\Quenby.exe")).isFile());
+        forgetSettings();
+        // As an installation leaves it: the folder of both programs, no backslash at the end.
+        storeText(u"Path", folder_);
+    }
+
+    void cleanupTestCase()
+    {
+        // Whatever a failed step left running goes now, the engine first.
+        if (HWND engine = engineWindow()) {
+            started_.push_back(processOf(engine));
+            PostMessageW(engine, WM_CLOSE, 0, 0);
+        }
+        for (HWND panel : panelWindows()) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(panel, &pid);
+            if (pid != GetCurrentProcessId()) {
+                started_.push_back(processOf(panel));
+                PostMessageW(panel, WM_CLOSE, 0, 0);
+            }
+        }
+        for (UniqueHandle& process : started_) {
+            if (process && exitCodeWithin(process.get(), 10000) == -1)
+                TerminateProcess(process.get(), 99);
+        }
+        forgetSettings();
+    }
+
+    void theProgramsFindEachOther()
+    {
+        LogCapture log;
+        MainWindow window;
+        window.setWindowTitle(QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The class the engine looks for is the one this Qt gave the window.
+        QCOMPARE(quenby::panel::os::nativeWindowClassName(&window),
+                 QString::fromStdU16String(std::u16string(quenby::panelWindowClass())));
+        QCOMPARE(panelWindows(), std::vector<HWND>{reinterpret_cast<HWND>(window.winId())});
+        QCOMPARE(checks(window), QStringLiteral("--C"));
+
+        // Enable with no engine running: the panel starts Quenbytray.exe from the
+        // install folder, which announces itself; its start checks Enable.
+        click(child<QToolButton>(&window, "EnableButton"));
+        QCOMPARE(log.count(QStringLiteral("appFullPath: ") + folder_ + QStringLiteral("\\Quenbytray.exe")), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(engineWindow() != nullptr, kWaitMs);
+        UniqueHandle engine = processOf(engineWindow());
+        QVERIFY(engine);
+        QCOMPARE(imagePath(engine.get()).toLower(), (folder_ + QStringLiteral("\\Quenbytray.exe")).toLower());
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_START")), kWaitMs);
+        QCOMPARE(checks(window), QStringLiteral("E--"));
+        QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
+
+        // The tray's Enable/Disable item (menu command 209): the engine switches
+        // itself off, stores that, and tells the panel, which moves its check
+        // mark without reading the registry.
+        {
+            CountingRegistry counting;
+            RegistryReplacement replacement(counting);
+            log.clear();
+            QVERIFY(PostMessageW(engineWindow(), WM_COMMAND, kMenuEnable, 0));
+            QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_DISABLE")), kWaitMs);
+            QCOMPARE(checks(window), QStringLiteral("-D-"));
+            QCOMPARE(counting.calls, 0);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(storedNumber(u"Quenby_Stat"), std::optional<std::uint32_t>(0u), kWaitMs);
+
+        // Save in the options dialog reaches the running engine: it reloads the
+        // settings and takes the new hot key for itself.
+        QVERIFY(hotKeyFree());
+        bool saved = false;
+        duringModal<OptionsDialog>(
+            &window, [&] { click(child<QToolButton>(&window, "OptionsButton")); },
+            [&](OptionsDialog* dialog) {
+                child<QLineEdit>(dialog, "disableKeyLineEdit")->setText(QStringLiteral("Q"));
+                click(child<QPushButton>(dialog, "savePushButton"));
+            },
+            saved);
+        QVERIFY(saved);
+        QCOMPARE(storedNumber(u"Hotkey2"), std::optional<std::uint32_t>(kKeyQ));
+        QTRY_VERIFY_WITH_TIMEOUT(!hotKeyFree(), kWaitMs);
+
+        // The engine's "Configuration..." starts the real control panel from the
+        // install folder: a second panel window, of another process.
+        QVERIFY(PostMessageW(engineWindow(), WM_COMMAND, kMenuConfiguration, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(panelWindows().size(), std::size_t(2), kWaitMs);
+        HWND other = nullptr;
+        for (HWND found : panelWindows()) {
+            if (found != reinterpret_cast<HWND>(window.winId()))
+                other = found;
+        }
+        QVERIFY(other);
+        UniqueHandle secondPanel = processOf(other);
+        QVERIFY(secondPanel);
+        QCOMPARE(imagePath(secondPanel.get()).toLower(), (folder_ + QStringLiteral("\\Quenby.exe")).toLower());
+        // Closing that panel ends it and leaves the engine running.
+        PostMessageW(other, WM_CLOSE, 0, 0);
+        QCOMPARE(exitCodeWithin(secondPanel.get(), kWaitMs), 0L);
+        QVERIFY(engineWindow() != nullptr);
+
+        // Close: the engine goes through its whole shutdown (it gives up its hot
+        // key and says goodbye), and the panel shows Close checked.
+        log.clear();
+        click(child<QToolButton>(&window, "CloseButton"));
+        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_EXIT")), kWaitMs);
+        QCOMPARE(exitCodeWithin(engine.get(), kWaitMs), 0L);
+        QVERIFY(!engineWindow());
+        QVERIFY(hotKeyFree());
+        QCOMPARE(checks(window), QStringLiteral("--C"));
+    }
+};
+
+QTEST_MAIN(TwoProgramsTest)
+#include "two_programs_test.moc"
