@@ -39,6 +39,8 @@ wineserver -p 120 </dev/null >/dev/null 2>&1 || true
 
 bin=$(winepath -w "$build/bin")
 wine reg add 'HKCU\Software\Quenby' /v Path /t REG_SZ /d "$bin" /f >/dev/null 2>&1
+# Enabled, so that the tray shows its live number rather than the switched-off picture.
+wine reg add 'HKCU\Software\Quenby' /v Quenby_Stat /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine "$build/bin/Quenbytray.exe" >/dev/null 2>&1 &
 sleep 3
 wine "$build/bin/Quenby.exe" >/dev/null 2>&1 &
