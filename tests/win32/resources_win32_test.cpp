@@ -1,0 +1,138 @@
+// What the shipped executables carry for Windows itself, read back from the
+// built files with the loader and the version API: one version number (the
+// project's) in both programs' version blocks, the panel's icon group and its
+// manifest that keeps it at the user's ordinary rights.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "quenby_version.h"
+#include "tests/win32/win32_helpers.h"
+
+namespace {
+
+struct ModuleDeleter {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+using DataModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
+
+DataModule openAsData(const std::wstring& program)
+{
+    return DataModule(LoadLibraryExW(program.c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+}
+
+std::string resourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name)
+{
+    HRSRC found = FindResourceW(module, name, type);
+    if (!found)
+        return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data)
+        return {};
+    return std::string(static_cast<const char*>(data), SizeofResource(module, found));
+}
+
+struct VersionBlock {
+    bool read = false;
+    DWORD fileMS = 0, fileLS = 0, productMS = 0, productLS = 0;
+    std::wstring fileVersion, productVersion, originalName;
+};
+
+VersionBlock versionOf(const std::wstring& program)
+{
+    VersionBlock block;
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    if (size == 0)
+        return block;
+    std::vector<unsigned char> data(size);
+    if (!GetFileVersionInfoW(program.c_str(), 0, size, data.data()))
+        return block;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+        return block;
+    block.fileMS = fixed->dwFileVersionMS;
+    block.fileLS = fixed->dwFileVersionLS;
+    block.productMS = fixed->dwProductVersionMS;
+    block.productLS = fixed->dwProductVersionLS;
+    const auto text = [&](const wchar_t* name) {
+        wchar_t* value = nullptr;
+        UINT chars = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        if (!VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &chars) || !value)
+            return std::wstring();
+        return std::wstring(value);
+    };
+    block.fileVersion = text(L"FileVersion");
+    block.productVersion = text(L"ProductVersion");
+    block.originalName = text(L"OriginalFilename");
+    block.read = true;
+    return block;
+}
+
+std::wstring wideText(const char* text)
+{
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+} // namespace
+
+TEST(ShippedResources, BothProgramsCarryTheProjectVersion)
+{
+    const DWORD ms = MAKELONG(QUENBY_VERSION_MINOR, QUENBY_VERSION_MAJOR);
+    const DWORD ls = MAKELONG(0, QUENBY_VERSION_PATCH);
+    for (const std::wstring name : {L"Quenby.exe", L"Quenbytray.exe"}) {
+        SCOPED_TRACE(std::string(name.begin(), name.end()));
+        const VersionBlock block = versionOf(quenby::test::programBeside(name));
+        ASSERT_TRUE(block.read);
+        EXPECT_EQ(block.fileMS, ms);
+        EXPECT_EQ(block.fileLS, ls);
+        EXPECT_EQ(block.productMS, ms);
+        EXPECT_EQ(block.productLS, ls);
+        EXPECT_EQ(block.fileVersion, wideText(QUENBY_FILE_VERSION_TEXT));
+        EXPECT_EQ(block.productVersion, wideText(QUENBY_PRODUCT_VERSION_TEXT));
+        EXPECT_EQ(block.originalName, name);
+    }
+}
+
+TEST(ShippedResources, ThePanelAsksForTheUsersOwnRights)
+{
+    const DataModule panel = openAsData(quenby::test::programBeside(L"Quenby.exe"));
+    ASSERT_TRUE(panel);
+    const std::string manifest =
+        resourceBytes(panel.get(), RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID);
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos) << manifest;
+}
+
+TEST(ShippedResources, ThePanelsIconGroupHoldsTheSevenImages)
+{
+    const DataModule panel = openAsData(quenby::test::programBeside(L"Quenby.exe"));
+    ASSERT_TRUE(panel);
+    const std::string group = resourceBytes(panel.get(), RT_GROUP_ICON, L"IDI_ICON1");
+    // GRPICONDIR: reserved, type 1, count; then 14-byte entries of width,
+    // height, colours, reserved, planes, bit count, size, id.
+    ASSERT_GE(group.size(), 6u);
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(group[at]); };
+    const unsigned count = byte(4) | byte(5) << 8;
+    ASSERT_EQ(group.size(), 6u + 14u * count);
+    std::vector<std::pair<unsigned, unsigned>> images; // (size, bits per pixel)
+    for (unsigned i = 0; i < count; ++i) {
+        const std::size_t at = 6 + 14 * i;
+        const unsigned width = byte(at) == 0 ? 256 : byte(at);
+        images.emplace_back(width, byte(at + 6) | byte(at + 7) << 8);
+    }
+    std::sort(images.begin(), images.end());
+    const std::vector<std::pair<unsigned, unsigned>> expected = {
+        {16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}, {256, 32}};
+    EXPECT_EQ(images, expected);
+}
