@@ -22,6 +22,7 @@ void resetEngineState(EngineHost& host, os::Registry& registry)
     s.ramCeiling = 0;
     s.availRAM = 0;
     s.cpuUsage = 0.0;
+    s.samplersAlive = 0;
     s.recovering = false;
     s.autoTicks = 0;
     s.texts.clear();

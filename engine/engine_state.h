@@ -37,6 +37,9 @@ struct EngineState {
     std::uint32_t availRAM = 0;   // MB, as last measured
     // The latest CPU sample in percent with 0.5 added; written by sampler threads.
     std::atomic<double> cpuUsage{0.0};
+    // Sampler threads started and not yet finished. The once-a-second rhythm
+    // needs one or two; a flood of forced updates must not pile up more.
+    std::atomic<int> samplersAlive{0};
     bool recovering = false;
     std::uint32_t autoTicks = 0;  // counted ticks of the interval rule since the last recovery
 

@@ -1,5 +1,6 @@
 #include "engine/tray.h"
 
+#include "common/sampling.h"
 #include "engine/engine_state.h"
 #include "engine/strings.h"
 #include "engine/tray_picture.h"
@@ -25,14 +26,30 @@ std::u16string decimal(std::int64_t value)
     return std::u16string(digits.begin(), digits.end());
 }
 
+void runCpuSampler()
+{
+    EngineState& s = engineState();
+    s.cpuUsage = measureCpuUsage();
+    --s.samplersAlive;
+}
+
 std::int32_t sampleStatus(std::uint32_t mode, std::uint32_t& freeMB, std::uint32_t& freePercent,
                           std::int32_t& cpu)
 {
     EngineState& s = engineState();
     freeMB = s.host->availablePhysicalMB();
     freePercent = s.host->freeMemoryPercent();
-    if (!s.host->startCpuSampler())
-        s.cpuUsage = -1.0;
+    // Any process of the desktop can post the messages that force an update, so
+    // updates can come far faster than once a second. Each sampler lives about a
+    // second: with two still measuring, a third would only add a thread, not a
+    // fresher figure, so none starts and the latest finished value is shown.
+    if (s.samplersAlive.load() < kMaxSamplersAlive) {
+        ++s.samplersAlive;
+        if (!s.host->startCpuSampler()) {
+            --s.samplersAlive;
+            s.cpuUsage = -1.0;
+        }
+    }
     // The latest finished sample, not the one just started.
     cpu = static_cast<std::int32_t>(s.cpuUsage.load());
     if (mode == 0)

@@ -6,8 +6,16 @@
 
 namespace quenby::engine {
 
+// Sampler threads alive at most: one a second, each living about a second.
+inline constexpr int kMaxSamplersAlive = 2;
+
+// The body of a CPU sampler thread: one measurement of about a second, stored as
+// the latest CPU usage; then the thread counts as finished.
+void runCpuSampler();
+
 // One sample for the icon: stores the free MB, free percent and CPU percent in the
-// outputs, starts a new CPU sampler thread, and returns the number the icon is to
+// outputs, starts a new CPU sampler thread (unless two are still measuring), and
+// returns the number the icon is to
 // show for this mode (0: CPU; 1: free percent on machines above 1023 MB, else free
 // MB; anything else: free MB).
 std::int32_t sampleStatus(std::uint32_t mode, std::uint32_t& freeMB, std::uint32_t& freePercent,

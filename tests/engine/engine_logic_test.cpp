@@ -443,6 +443,34 @@ TEST_F(EngineLogic, SampleStatusShowsWhatTheModeAsks)
     EXPECT_EQ(cpu, -1);
 }
 
+TEST_F(EngineLogic, AFloodOfUpdatesKeepsAtMostTwoSamplersMeasuring)
+{
+    prepare(16384, 8000);
+    host.samplersFinish = false;
+    const int before = host.samplersStarted;
+    std::uint32_t freeMB = 0, percent = 0;
+    std::int32_t cpu = 0;
+    state().cpuUsage = 33.7;
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(sampleStatus(0, freeMB, percent, cpu), 33);
+    EXPECT_EQ(host.samplersStarted - before, 2);
+    EXPECT_EQ(state().samplersAlive.load(), 2);
+
+    // One finishes with a new figure: the next update shows it and starts one more.
+    state().cpuUsage = 71.5;
+    --state().samplersAlive;
+    EXPECT_EQ(sampleStatus(0, freeMB, percent, cpu), 71);
+    EXPECT_EQ(host.samplersStarted - before, 3);
+
+    // A sampler that can't start is not counted as measuring.
+    resetEngineState(host, registry);
+    host.samplersFinish = true;
+    prepare(16384, 8000);
+    host.samplerStarts = false;
+    sampleStatus(0, freeMB, percent, cpu);
+    EXPECT_EQ(state().samplersAlive.load(), 0);
+}
+
 TEST_F(EngineLogic, TheFirstSampleReportsNoCpuUsageYet)
 {
     host.total = 16384;

@@ -21,6 +21,9 @@ public:
     std::uint32_t avail = 8000;
     std::uint32_t freePercent = 50;
     bool samplerStarts = true;
+    // A started sampler has finished before the next update; false keeps every
+    // started one measuring until the test ends it.
+    bool samplersFinish = true;
     // Blocks a pass can have before allocation fails; unlimited when negative.
     long blocksPerPassLimit = -1;
     // Called after every pass (when the engine measures again); may change `avail`.
@@ -108,6 +111,8 @@ public:
     bool startCpuSampler() override
     {
         ++samplersStarted;
+        if (samplerStarts && samplersFinish)
+            --engine::engineState().samplersAlive;
         return samplerStarts;
     }
 

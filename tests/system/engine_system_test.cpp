@@ -4,7 +4,11 @@
 // window class and title.
 #include <signal.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
 
 #include "common/os/windowlink.h"
 #include "tests/system/system_support.h"
@@ -142,6 +146,50 @@ TEST_F(EngineProcess, ChangedSettingsTakeEffectOnTheUpdateMessage)
     EXPECT_TRUE(engine->running());
     ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
     EXPECT_EQ(engine->waitExit(), 0);
+}
+
+// The threads of a process now, from its status.
+int threadsOf(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Threads:", 0) == 0)
+            return std::stoi(line.substr(8));
+    }
+    return -1;
+}
+
+TEST_F(EngineProcess, AFloodOfForcedUpdatesDoesNotPileUpSamplerThreads)
+{
+    auto engine = startEngine();
+    ASSERT_TRUE(engine->running());
+    // Each theme change forces a tray update, as any program of the desktop may
+    // ask. Three seconds of as many as the queue takes.
+    constexpr std::uint32_t kThemeChanged = 0x031A;
+    int most = 0;
+    long posted = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (std::chrono::steady_clock::now() < end) {
+        for (int i = 0; i < 50; ++i)
+            posted += os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kThemeChanged) ? 1 : 0;
+        most = std::max(most, threadsOf(engine->pid()));
+    }
+    EXPECT_GT(posted, 1000);
+    // The engine's own thread, two samplers measuring, and at most one more that
+    // has stored its figure and is on its way out.
+    EXPECT_GE(most, 1);
+    EXPECT_LE(most, 4) << posted << " updates posted";
+    // The flood may still fill the queue: the close waits for room.
+    bool closed = false;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!closed && std::chrono::steady_clock::now() < giveUp) {
+        closed = os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage);
+        if (!closed)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(engine->waitExit(), 0) << engine->error();
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "common/os/memory.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
+#include "engine/tray.h"
 #include "common/text.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
@@ -174,7 +175,7 @@ void PosixEngineHost::killTimer(TimerId id)
 bool PosixEngineHost::startCpuSampler()
 {
     try {
-        std::thread([] { engineState().cpuUsage = measureCpuUsage(); }).detach();
+        std::thread(runCpuSampler).detach();
         return true;
     } catch (const std::system_error&) {
         return false;

@@ -10,6 +10,7 @@
 #include "common/os/win32/handles.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
+#include "engine/tray.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
 
@@ -88,7 +89,7 @@ void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD)
 
 DWORD WINAPI cpuSampler(LPVOID)
 {
-    engineState().cpuUsage = measureCpuUsage();
+    runCpuSampler();
     return 1;
 }
 
