@@ -3,9 +3,11 @@
 // the engine posts to it.
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -208,6 +210,48 @@ TEST_F(EngineUnderWine, ARequestAboveTheCeilingAllocatesNothing)
         GTEST_SKIP() << "this Wine reports no working set for other processes";
     EXPECT_LT(counters.PeakWorkingSetSize, 64u << 20);
     EXPECT_TRUE(engine.running());
+    closeEngine(engine);
+}
+
+// The threads of a process now.
+int threadsOf(DWORD pid)
+{
+    const test::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot || snapshot.get() == INVALID_HANDLE_VALUE)
+        return -1;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry))
+        count += entry.th32OwnerProcessID == pid;
+    return count;
+}
+
+TEST_F(EngineUnderWine, AFloodOfThemeChangesDoesNotPileUpSamplerThreads)
+{
+    ChildProcess engine(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(waitForEngineWindow(engine));
+    const DWORD pid = GetProcessId(engine.handle());
+    // What the process has besides samplers: its least over two idle seconds,
+    // when at most one sampler is measuring now and then.
+    int idle = threadsOf(pid);
+    for (int i = 0; i < 20; ++i, Sleep(100))
+        idle = std::min(idle, threadsOf(pid));
+    ASSERT_GT(idle, 0);
+
+    // Any program of the desktop may post WM_THEMECHANGED; each forces an update.
+    HWND window = FindWindowW(wide(kEngineWindowClass).c_str(), wide(kEngineWindowTitle).c_str());
+    int most = 0;
+    long posted = 0;
+    const ULONGLONG end = GetTickCount64() + 3000;
+    while (GetTickCount64() < end) {
+        for (int i = 0; i < 50; ++i)
+            posted += PostMessageW(window, WM_THEMECHANGED, 0, 0) ? 1 : 0;
+        most = std::max(most, threadsOf(pid));
+    }
+    EXPECT_GT(posted, 1000);
+    // Two samplers measuring, and at most one more on its way out.
+    EXPECT_LE(most, idle + 3) << posted << " posted, " << idle << " threads when idle";
     closeEngine(engine);
 }
 
