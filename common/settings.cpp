@@ -50,16 +50,16 @@ void logLine(const DiagnosticLog& log, const std::string& line)
         log(line);
 }
 
-void writeNumber(os::RegistryKey& key, std::u16string_view name, std::uint32_t value)
+RegStatus writeNumber(os::RegistryKey& key, std::u16string_view name, std::uint32_t value)
 {
     const std::array<unsigned char, 4> data = {
         static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
         static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-    key.setValue(name, RegType::dword, data.data(), 4);
+    return key.setValue(name, RegType::dword, data.data(), 4);
 }
 
 // REG_SZ data: the text and its terminator, (length + 1) x 2 bytes.
-void writeText(os::RegistryKey& key, std::u16string_view name, std::u16string_view text)
+RegStatus writeText(os::RegistryKey& key, std::u16string_view name, std::u16string_view text)
 {
     std::basic_string<unsigned char> data;
     data.reserve((text.size() + 1) * 2);
@@ -69,7 +69,7 @@ void writeText(os::RegistryKey& key, std::u16string_view name, std::u16string_vi
     }
     data.push_back(0);
     data.push_back(0);
-    key.setValue(name, RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
+    return key.setValue(name, RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
 }
 
 void setDefaults(Settings& settings, std::uint32_t totalMB)
@@ -150,7 +150,7 @@ bool readSystemTheme(os::Registry& registry, Settings& settings)
     return settings.darkTheme;
 }
 
-void writeSettings(os::Registry& registry, const Settings& settings)
+bool writeSettings(os::Registry& registry, const Settings& settings)
 {
     if (auto run = registry.openKey(kRunKey, RegAccess::write)) {
         if (settings.startWithWindows)
@@ -159,23 +159,31 @@ void writeSettings(os::Registry& registry, const Settings& settings)
             run->deleteValue(kRunValue);
     }
 
-    auto key = registry.createKey(kSettingsKey);
-    if (!key)
-        return;
-    for (const auto& field : kSettingsSchema) {
-        if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field))
-            writeText(*key, field.name, settings.*(*text));
-        else
-            writeNumber(*key, field.name, numericValue(settings, field));
-    }
+    return writeSettingsValues(registry, settings);
 }
 
-void writeState(os::Registry& registry, std::uint32_t state)
+bool writeSettingsValues(os::Registry& registry, const Settings& settings)
+{
+    auto key = registry.createKey(kSettingsKey);
+    if (!key)
+        return false;
+    bool all = true;
+    for (const auto& field : kSettingsSchema) {
+        const RegStatus status =
+            std::holds_alternative<std::u16string Settings::*>(field.field)
+                ? writeText(*key, field.name, settings.*std::get<std::u16string Settings::*>(field.field))
+                : writeNumber(*key, field.name, numericValue(settings, field));
+        all = all && status == RegStatus::ok;
+    }
+    return all;
+}
+
+bool writeState(os::Registry& registry, std::uint32_t state)
 {
     auto key = registry.openKey(kSettingsKey, RegAccess::write);
     if (!key)
-        return;
-    writeNumber(*key, u"Quenby_Stat", state);
+        return false;
+    return writeNumber(*key, u"Quenby_Stat", state) == RegStatus::ok;
 }
 
 bool readRegistryString(os::Registry& registry, std::u16string_view keyPath,

@@ -30,12 +30,20 @@ void readSettings(os::Registry& registry, Settings& settings, std::uint32_t tota
 // counts as a dark taskbar.
 bool readSystemTheme(os::Registry& registry, Settings& settings);
 
-// Panel: the full write of every value and of the start-with-Windows entry.
-void writeSettings(os::Registry& registry, const Settings& settings);
+// Panel: the full write of every value and of the start-with-Windows entry. True
+// when every value of the settings key was stored (the programs themselves go on
+// whatever happened; a client that reports to a user can tell).
+bool writeSettings(os::Registry& registry, const Settings& settings);
+
+// Every value of the settings key, creating it, but not the start-with-Windows
+// entry: what storing the state alone needs before the key exists. True when
+// every value was stored.
+bool writeSettingsValues(os::Registry& registry, const Settings& settings);
 
 // Both: stores `Quenby_Stat` alone. The key is never created here: before the
-// first full write there is nowhere to write, and nothing is stored.
-void writeState(os::Registry& registry, std::uint32_t state);
+// first full write there is nowhere to write, and nothing is stored. True when
+// the value was stored.
+bool writeState(os::Registry& registry, std::uint32_t state);
 
 // Panel: a REG_SZ value under HKEY_CURRENT_USER, without its terminating nulls.
 // False (and an empty output, and the diagnostic line "error" when the key

@@ -21,11 +21,13 @@
 //      the message (any command that posts one)
 //   4  the engine could not be started (enable)
 //   5  the setting could not be stored (enable, disable)
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <variant>
 
 #include "common/identity.h"
@@ -113,17 +115,34 @@ Settings panelSettings(os::Registry& registry)
 // Stores the optimizer's state. writeState alone would store nothing before the
 // panel's first save, since it never creates the settings key; an engine started
 // right after would then read the default (off) and ignore what was asked. So
-// the first time, every setting is written, as the panel's save does.
+// the first time, every settings value is written (the start-with-Windows entry
+// stays as it is). What counts is this write's own result: reading the value
+// back could find what another writer stored since, or a default that happens
+// to match when nothing could be stored at all.
 bool storeState(os::Registry& registry, std::uint32_t state)
 {
-    if (registry.openKey(kSettingsKey, os::RegAccess::read)) {
-        writeState(registry, state);
-    } else {
-        Settings settings = panelSettings(registry);
-        settings.Quenby_Stat = state;
-        writeSettings(registry, settings);
+    if (registry.openKey(kSettingsKey, os::RegAccess::read))
+        return writeState(registry, state);
+    Settings settings = panelSettings(registry);
+    settings.Quenby_Stat = state;
+    return writeSettingsValues(registry, settings);
+}
+
+// Posts to the engine. A full queue (the engine busy with a recovery, say)
+// empties soon: retry for a short, bounded time before giving up. A window that
+// is gone does not come back.
+bool postToEngine(std::uint32_t message, std::uint64_t wParam)
+{
+    constexpr int kAttempts = 100; // 100 x 20 ms: two seconds at most
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const os::WindowRef engine = engineWindow();
+        if (!engine)
+            return false;
+        if (os::postMessage(engine, message, wParam, 0))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return panelSettings(registry).Quenby_Stat == state;
+    return false;
 }
 
 int recover(std::string_view amount)
@@ -132,10 +151,9 @@ int recover(std::string_view amount)
     if (!parseWhole(amount, UINT32_MAX, megabytes))
         return badUsage("recover takes a whole number of MB from 1 to 4294967295, not '" +
                         std::string(amount) + "'");
-    const os::WindowRef engine = engineWindow();
-    if (!engine)
+    if (!engineWindow())
         return notRunning();
-    if (!os::postMessage(engine, messageNumber(Message::StartDefragRAM), megabytes, 0)) {
+    if (!postToEngine(messageNumber(Message::StartDefragRAM), megabytes)) {
         std::fprintf(stderr, "quenbyctl: the engine did not take the request\n");
         return kNotRunning;
     }
@@ -150,8 +168,8 @@ int setState(bool enable)
         std::fprintf(stderr, "quenbyctl: the setting could not be stored\n");
         return kCannotStore;
     }
-    if (const os::WindowRef engine = engineWindow()) {
-        if (!os::postMessage(engine, messageNumber(Message::UpdateData), 0, 0)) {
+    if (engineWindow()) {
+        if (!postToEngine(messageNumber(Message::UpdateData), 0)) {
             std::fprintf(stderr, "quenbyctl: stored, but the engine did not take the message\n");
             return kNotRunning;
         }
@@ -175,10 +193,9 @@ int setState(bool enable)
 
 int closeEngine()
 {
-    const os::WindowRef engine = engineWindow();
-    if (!engine)
+    if (!engineWindow())
         return notRunning();
-    if (!os::postMessage(engine, kCloseMessage, 0, 0)) {
+    if (!postToEngine(kCloseMessage, 0)) {
         std::fprintf(stderr, "quenbyctl: the engine did not take the request\n");
         return kNotRunning;
     }

@@ -46,10 +46,12 @@ void writeState(std::uint32_t state)
 {
     Settings& current = settings();
     current.Quenby_Stat = state;
+    // The start-with-Windows entry is the options dialog's to set: storing the
+    // state leaves it as it is, also when every value has to be written.
     if (registry().openKey(kSettingsKey, quenby::os::RegAccess::read))
         quenby::writeState(registry(), state);
     else
-        quenby::writeSettings(registry(), current);
+        quenby::writeSettingsValues(registry(), current);
 }
 
 const MessageNumbers& messages()

@@ -36,7 +36,8 @@ public:
 // Stores the engine state. Before the first full write the settings key does not
 // exist, and storing `Quenby_Stat` alone would store nothing: an engine started
 // right after would read "disabled" and ignore the user. So when the key is
-// missing, the whole record is written with the new state.
+// missing, every settings value is written with the new state (the
+// start-with-Windows entry is left alone).
 void writeState(std::uint32_t state);
 
 // The six registered message numbers, registered on first use (the main window

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
@@ -163,6 +164,86 @@ TEST_F(Quenbyctl, WithoutAnEngineItSaysSoAndStillStores)
     const Outcome status = runCtl({"status"});
     EXPECT_EQ(status.exitCode, 0) << describe(status);
     EXPECT_EQ(status.out.rfind("Engine: not running\n", 0), 0u) << status.out;
+}
+
+// What quenbyctl reports is what happened to its own write, whatever else is
+// going on: a store that can't be written, another writer at the same time, an
+// engine whose queue is full for a moment.
+TEST_F(Quenbyctl, SaysExactlyWhatHappened)
+{
+    // The first store writes every settings value but leaves the start-with-
+    // Windows entry as it found it.
+    {
+        auto run = registry().createKey(kRunKey);
+        ASSERT_TRUE(run);
+        const unsigned char entry[] = {'x', 0, 0, 0};
+        ASSERT_EQ(run->setValue(kRunValue, os::RegType::sz, entry, 4), os::RegStatus::ok);
+    }
+    const Outcome first = runCtl({"disable"});
+    EXPECT_EQ(first.exitCode, 0) << describe(first);
+    expectEverySettingStored();
+    {
+        auto run = registry().openKey(kRunKey, os::RegAccess::read);
+        ASSERT_TRUE(run);
+        unsigned char entry[16] = {};
+        std::uint32_t size = sizeof entry;
+        ASSERT_EQ(run->queryValue(kRunValue, entry, size, nullptr), os::RegStatus::ok);
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(entry), size), std::string("x\0\0\0", 4));
+    }
+
+    // Two writers racing: each store is its own, and each is reported stored.
+    std::vector<int> codes[2];
+    const auto writer = [&](int which, const char* command) {
+        for (int i = 0; i < 25; ++i)
+            codes[which].push_back(runCtl({command}).exitCode);
+    };
+    std::thread enabling(writer, 0, "enable");
+    std::thread disabling(writer, 1, "disable");
+    enabling.join();
+    disabling.join();
+    for (const auto& list : codes)
+        EXPECT_EQ(std::count(list.begin(), list.end(), 0), 25);
+    // The enables found no engine and started one: it goes before the next part.
+    if (engineWindow()) {
+        runCtl({"close"});
+        EXPECT_TRUE(eventually([] { return !engineWindow(); }));
+    }
+
+    // A queue that is full for a moment: quenbyctl waits for room.
+    {
+        Endpoint engine(kEngineWindowClass, kEngineWindowTitle);
+        ASSERT_TRUE(engine.isOpen());
+        int queued = 0;
+        while (os::postToWindow(kEngineWindowClass, kEngineWindowTitle, 0xC000) && queued < 100000)
+            ++queued;
+        Outcome close;
+        std::thread closing([&] { close = runCtl({"close"}); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        bool closeArrived = false;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!closeArrived && std::chrono::steady_clock::now() < end) {
+            if (const auto got = engine.receive())
+                closeArrived = got->message == kCloseMessage;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        closing.join();
+        EXPECT_EQ(close.exitCode, 0) << describe(close);
+        EXPECT_TRUE(closeArrived);
+    }
+
+    // A store that can't be written is reported, even where the default would
+    // read back as the very value asked for.
+    const fs::path file = config_ / "quenby" / "registry.reg";
+    fs::remove(file);
+    fs::create_directory(file);
+    const Outcome refused = runCtl({"disable"});
+    EXPECT_EQ(refused.exitCode, 5) << describe(refused);
+    const std::string said = "quenbyctl: the setting could not be stored\n";
+    EXPECT_TRUE(refused.err.size() >= said.size() &&
+                refused.err.compare(refused.err.size() - said.size(), said.size(), said) == 0)
+        << refused.err;
+    EXPECT_EQ(refused.out, "");
 }
 
 TEST_F(Quenbyctl, PostsTheMessagesThePanelWould)
