@@ -156,9 +156,12 @@ void launchControlPanel()
 {
     EngineState& s = engineState();
     // Read with room to spare, so that a folder too long for the command line is
-    // refused below instead of being taken for a missing one.
-    const std::u16string folder =
-        readEngineInstallPath(*s.registry, kLongPathChars).value_or(os::executableDirectory());
+    // refused below instead of being taken for a missing one. An empty folder is
+    // no install folder either: it would start "\Quenby.exe" from the root of
+    // the drive, so it falls back to this program's own folder as a missing one does.
+    std::u16string folder = readEngineInstallPath(*s.registry, kLongPathChars).value_or(u"");
+    if (folder.empty())
+        folder = os::executableDirectory();
     const auto request = controlPanelLaunch(folder);
     const std::uint32_t error = request ? s.host->startProcess(*request) : kErrorFilenameTooLong;
     if (error != 0) {

@@ -228,9 +228,19 @@ TEST_F(Commands, ThePanelIsStartedQuotedWithItsFolderAsWorkingDirectory)
 
 TEST_F(Commands, WithoutAnInstallFolderThePanelBesideTheEngineIsStarted)
 {
+    // No key, then a key without "Path", then an empty "Path": never the root of
+    // the drive, always the folder of the engine itself.
     handleCommand(IDM_CONFIGURATION);
-    ASSERT_EQ(host.launches.size(), 1u);
-    EXPECT_EQ(host.launches[0].workingDirectory, os::executableDirectory());
+    registry.createKey(kSettingsKey);
+    handleCommand(IDM_CONFIGURATION);
+    storePath(u"");
+    handleCommand(IDM_CONFIGURATION);
+    ASSERT_EQ(host.launches.size(), 3u);
+    const std::u16string beside = os::executableDirectory() + os::pathSeparator() + os::panelFileName();
+    for (const LaunchRequest& launch : host.launches) {
+        EXPECT_EQ(launch.workingDirectory, os::executableDirectory());
+        EXPECT_EQ(launch.program, beside);
+    }
 }
 
 TEST_F(Commands, ALaunchFailureOrATooLongPathShowsTheErrorBox)

@@ -507,3 +507,32 @@ TEST_F(ControlPanelLaunch, AMissingPanelShowsTheSystemsErrorCode)
 }
 
 } // namespace
+
+// GetMessageW failing ends the loop with a code of its own, not with the wParam
+// of whatever message came before.
+TEST(EngineMessageLoop, AFailedGetMessageEndsTheLoopWithItsOwnCode)
+{
+    static int calls = 0;
+    calls = 0;
+    const auto failingAfterOne = [](MSG* message) -> BOOL {
+        if (++calls == 1) {
+            *message = MSG{};
+            message->message = WM_NULL;
+            message->wParam = 7;
+            return TRUE;
+        }
+        return -1;
+    };
+    EXPECT_EQ(engine::runMessageLoopWith(failingAfterOne), engine::kMessageLoopFailed);
+    EXPECT_EQ(calls, 2);
+
+    // The usual end: WM_QUIT's own code.
+    calls = 0;
+    const auto quitting = [](MSG* message) -> BOOL {
+        *message = MSG{};
+        message->message = ++calls == 1 ? WM_NULL : WM_QUIT;
+        message->wParam = calls == 1 ? 7 : 3;
+        return calls == 1 ? TRUE : FALSE;
+    };
+    EXPECT_EQ(engine::runMessageLoopWith(quitting), 3);
+}

@@ -195,15 +195,21 @@ void Win32EngineHost::outputDebugString(std::u16string_view text)
     OutputDebugStringW(os::win32::wide(text).c_str());
 }
 
-int Win32EngineHost::runMessageLoop()
+int runMessageLoopWith(BOOL (*getMessage)(MSG* message))
 {
     MSG message{};
+    BOOL got = 0;
     // GetMessageW gives -1 on an error, which would otherwise spin for ever.
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while ((got = getMessage(&message)) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    return got == 0 ? static_cast<int>(message.wParam) : kMessageLoopFailed;
+}
+
+int Win32EngineHost::runMessageLoop()
+{
+    return runMessageLoopWith([](MSG* message) { return GetMessageW(message, nullptr, 0, 0); });
 }
 
 void Win32EngineHost::postQuit(int code)

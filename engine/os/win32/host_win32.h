@@ -24,6 +24,14 @@ HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture);
 // The WIWIED icon of `resources` at the small-icon size; the caller owns it.
 HICON loadDisabledIcon(HINSTANCE resources);
 
+// The exit code of a message loop whose GetMessageW failed (-1): the wParam of
+// the last message it got says nothing about how it ended.
+inline constexpr int kMessageLoopFailed = -1;
+
+// Gets and dispatches messages with `getMessage` (GetMessageW's contract) until
+// it returns 0, giving WM_QUIT's code, or -1, giving kMessageLoopFailed.
+int runMessageLoopWith(BOOL (*getMessage)(MSG* message));
+
 // A monochrome mask of the bitmap: 1 (transparent) where a pixel has the key
 // colour, 0 elsewhere. Those pixels of the bitmap itself are turned black, as an
 // icon's colour bitmap needs them under a set mask bit. Null when a step fails.
