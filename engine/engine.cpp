@@ -40,7 +40,7 @@ int runEngine(EngineHost& host, os::Registry& registry)
     if (host.engineWindowExists())
         return 0; // one engine per session; the running one is not told
     if (!host.createEngineWindow())
-        return 0;
+        return host.windowFailureExitCode();
     s.messages = registerMessages();
     s.taskbarCreated = os::registerMessage(u"TaskbarCreated");
     // Before the settings are read: a running panel learns of the start at once.

@@ -57,6 +57,10 @@ public:
     virtual bool engineWindowExists() = 0;
     // Creates the hidden engine window; false when that fails.
     virtual bool createEngineWindow() = 0;
+    // The exit code of an engine whose window could not be created. Windows
+    // ends such an engine with 0, as it does a second engine; a Linux service
+    // supervisor must be able to tell a refused runtime folder from a normal end.
+    virtual int windowFailureExitCode() const { return 0; }
     virtual void outputDebugString(std::u16string_view text) = 0;
     // Runs the message loop until a quit; returns the quit's code.
     virtual int runMessageLoop() = 0;

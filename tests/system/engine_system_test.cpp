@@ -148,6 +148,19 @@ TEST_F(EngineProcess, ChangedSettingsTakeEffectOnTheUpdateMessage)
     EXPECT_EQ(engine->waitExit(), 0);
 }
 
+TEST_F(EngineProcess, ARefusedRuntimeFolderEndsItWithAFailureAndAReason)
+{
+    // A folder that others could write to: anyone could plant a window there.
+    const fs::path folder = runtime_ / "quenby";
+    fs::create_directories(folder);
+    fs::permissions(folder, fs::perms::all);
+    Process engine({enginePath()});
+    ASSERT_TRUE(engine.started());
+    EXPECT_EQ(engine.waitExit(), 1) << engine.error();
+    EXPECT_NE(engine.error().find("cannot open the engine window"), std::string::npos) << engine.error();
+    EXPECT_FALSE(engineWindow());
+}
+
 // The threads of a process now, from its status.
 int threadsOf(pid_t pid)
 {

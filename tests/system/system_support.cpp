@@ -526,12 +526,21 @@ void SystemTest::TearDown()
             continue;
         const pid_t child = static_cast<pid_t>(std::stol(name));
         // An ended orphan (the half-started program of a failed start) only
-        // needs reaping; a live one is a fault of the test.
-        if (state != "Z") {
-            ADD_FAILURE() << "a child process was left running: " << stat.substr(0, close + 1);
-            ::kill(child, SIGKILL);
-        }
+        // needs reaping; one that has just reported its failed exec may still be
+        // on its way out, so it gets a moment. One that lives on is a fault.
         int status = 0;
+        bool ended = state == "Z";
+        for (int i = 0; i < 200 && !ended; ++i) {
+            ended = ::waitpid(child, &status, WNOHANG) == child;
+            if (!ended)
+                ::usleep(10000);
+        }
+        if (ended) {
+            ::waitpid(child, &status, WNOHANG);
+            continue;
+        }
+        ADD_FAILURE() << "a child process was left running: " << stat.substr(0, close + 1);
+        ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
     }
 }

@@ -24,6 +24,7 @@ public:
     bool createEngineWindow() override;
     void outputDebugString(std::u16string_view text) override;
     int runMessageLoop() override;
+    int windowFailureExitCode() const override { return 1; }
     void postQuit(int code) override;
     std::u16string loadString(unsigned id) override;
 
