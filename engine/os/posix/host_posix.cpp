@@ -27,17 +27,6 @@ namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
 
-// Recovery must never wake the out-of-memory killer: blocks are refused while
-// less than this would stay available.
-std::uint64_t safetyReserve(std::uint64_t totalBytes)
-{
-    return std::max<std::uint64_t>(std::uint64_t{256} << 20, totalBytes / 20);
-}
-
-// Available memory is read again after this many blocks: often enough that a
-// pass stops well before the reserve, seldom enough to cost nothing.
-constexpr unsigned kBlocksPerCheck = 16;
-
 void note(const std::string& line)
 {
     std::fprintf(stderr, "Quenbytray: %s\n", line.c_str());
@@ -184,14 +173,9 @@ bool PosixEngineHost::startCpuSampler()
 
 void* PosixEngineHost::obtainBlock()
 {
-    if (blocksUntilCheck_ == 0) {
-        os::MemoryStatus status;
-        if (!os::queryMemoryStatus(status) ||
-            status.availPhys < safetyReserve(status.totalPhys) + kBlocksPerCheck * kBlockSize)
-            return nullptr; // checked again at the next request
-        blocksUntilCheck_ = kBlocksPerCheck;
-    }
-    --blocksUntilCheck_;
+    // Recovery must never wake the out-of-memory killer.
+    if (!reserve_.mayObtain())
+        return nullptr;
     // Our own mapping, committed by the kernel in one call: faster than touching
     // each page, and never served from heap memory that is already resident.
     void* block = mmap(nullptr, kBlockSize, PROT_READ | PROT_WRITE,
@@ -202,6 +186,7 @@ void* PosixEngineHost::obtainBlock()
 void PosixEngineHost::releaseBlock(void* block)
 {
     munmap(block, kBlockSize);
+    reserve_.released();
 }
 
 void PosixEngineHost::playSound(const std::u16string& sound)

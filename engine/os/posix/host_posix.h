@@ -10,6 +10,7 @@
 
 #include "common/os/posix/endpoint.h"
 #include "engine/host.h"
+#include "engine/os/posix/reserve_gate.h"
 #include "engine/system_host.h"
 #include "engine/tray_picture.h"
 
@@ -76,8 +77,7 @@ private:
     std::map<TimerId, Timer> timers_;
     bool quit_ = false;
     int quitCode_ = 0;
-    // Blocks handed out since available memory was last checked.
-    unsigned blocksUntilCheck_ = 0;
+    ReserveGate reserve_;
     TrayImage image_;
     bool trayShown_ = false;
     std::vector<MenuItem> menu_;
