@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # One entry point for a newcomer on a fresh Debian machine.
 #   ./dev.sh run            build the Linux face and run it
-#   ./dev.sh test [FACE]    build both faces (or FACE: linux | windows-cross) and run
-#                           every suite; prints a count per suite and "N passed, M failed"
+#   ./dev.sh test [FACE]    build both faces, the Linux one also with AddressSanitizer and
+#                           UndefinedBehaviorSanitizer (or one FACE: linux | linux-asan |
+#                           windows-cross), and run every suite; prints a count per suite
+#                           and "N passed, M failed"
 #   ./dev.sh package        build the Windows face and make its installer and portable
 #                           zip in build/windows-cross/packages/
 set -euo pipefail
@@ -114,13 +116,11 @@ run_suites() {
 }
 
 cmd_test() {
-    local faces=("${@:-linux windows-cross}")
+    local faces=("${@:-linux linux-asan windows-cross}")
     # shellcheck disable=SC2206
     faces=(${faces[*]})
     local started=$SECONDS
     install_packages "${linux_packages[@]}"
-    # Before any configure: the Linux build checks the panel's Windows sources
-    # with MinGW when it finds it.
     for face in "${faces[@]}"; do
         if [ "$face" = windows-cross ]; then install_packages "${windows_packages[@]}"; fi
     done
@@ -174,7 +174,7 @@ test) shift; cmd_test "$@" ;;
 run) cmd_run ;;
 package) cmd_package ;;
 *)
-    echo "usage: ./dev.sh run | ./dev.sh test [linux|windows-cross] | ./dev.sh package" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package" >&2
     exit 2
     ;;
 esac

@@ -9,6 +9,7 @@ export WINEPREFIX="$2"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+version_key='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
 
 case "$action" in
 start)
@@ -22,6 +23,10 @@ start)
         # A crash must end the test, not open a debugger that waits for ever.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1
+        # The Windows build number as the prefix was made: a panel test changes it
+        # for a moment, and a test killed in that moment must not leave it changed.
+        wine reg query "$version_key" /v CurrentBuildNumber 2>/dev/null |
+            sed -n 's/.*REG_SZ[[:space:]]*\([0-9]*\).*/\1/p' >"$WINEPREFIX/.quenby-build-number"
         wineserver -k || true
         wineserver -w || true
         touch "$WINEPREFIX/.quenby-ready"
@@ -32,6 +37,10 @@ start)
     # A persistent server saves every test program a three-second wait for it.
     wineserver -p 3600 </dev/null >/dev/null 2>&1
     wine cmd /c exit >"$WINEPREFIX.warm.log" 2>&1 </dev/null || true
+    build=$(cat "$WINEPREFIX/.quenby-build-number" 2>/dev/null || true)
+    if [ -n "$build" ]; then
+        wine reg add "$version_key" /v CurrentBuildNumber /t REG_SZ /d "$build" /f >/dev/null 2>&1 || true
+    fi
     ;;
 stop)
     wineserver -k 2>/dev/null || true

@@ -5,9 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QToolButton>
 #include <QtGlobal>
 
+#include "common/os/process.h"
 #include "common/settings_schema.h"
+#include "panel/mainwindow.h"
 #include "panel/panel_state.h"
 
 void initPanelResources()
@@ -33,36 +36,49 @@ void captureMessage(QtMsgType type, const QMessageLogContext& context, const QSt
         previousHandler(type, context, text);
 }
 
+// REG_SZ data: UTF-16 with its terminator.
+void setText(os::RegistryKey& key, std::u16string_view name, const QString& text)
+{
+    std::basic_string<unsigned char> data;
+    for (const QChar c : text) {
+        data.push_back(static_cast<unsigned char>(c.unicode() & 0xFF));
+        data.push_back(static_cast<unsigned char>(c.unicode() >> 8));
+    }
+    data.push_back(0);
+    data.push_back(0);
+    key.setValue(name, os::RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
+}
+
 } // namespace
 
-PrivateFolders::PrivateFolders()
+QString checkMarks(MainWindow& window)
 {
-    if (!root_.isValid())
-        return;
-    QDir root(root_.path());
-    if (!root.mkdir(QStringLiteral("config")) || !root.mkdir(QStringLiteral("run")))
-        return;
-    // The window link refuses a runtime folder that others could write to.
-    if (!QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return;
-    qputenv("XDG_CONFIG_HOME", config().toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", runtime().toLocal8Bit());
-    ok_ = true;
+    QString marks;
+    const char* const buttons[] = {"EnableButton", "DisableButton", "CloseButton"};
+    const char letters[] = {'E', 'D', 'C'};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = window.findChild<QToolButton*>(QString::fromLatin1(buttons[i]));
+        marks += button && button->isChecked() ? QLatin1Char(letters[i]) : QLatin1Char('-');
+    }
+    return marks;
 }
 
-QString PrivateFolders::config() const
+QString StandInEngine::folder() const
 {
-    return root_.path() + QStringLiteral("/config");
+    return QDir::toNativeSeparators(dir_.path());
 }
 
-QString PrivateFolders::runtime() const
+QString StandInEngine::program() const
 {
-    return root_.path() + QStringLiteral("/run");
+    return folder() + QChar(os::pathSeparator()) + QString::fromStdU16String(os::engineFileName());
 }
 
-void PrivateFolders::clearRegistry() const
+QStringList StandInEngine::starts() const
 {
-    QDir(config() + QStringLiteral("/quenby")).removeRecursively();
+    QFile record(dir_.filePath(QStringLiteral("started")));
+    if (!record.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromLatin1(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 LogCapture::LogCapture()
@@ -182,17 +198,28 @@ void storeNumber(std::u16string_view name, std::uint32_t value)
 
 void storeText(std::u16string_view name, const QString& text)
 {
-    auto key = os::currentUserRegistry().createKey(kSettingsKey);
+    if (auto key = os::currentUserRegistry().createKey(kSettingsKey))
+        setText(*key, name, text);
+}
+
+std::optional<QString> storedRunEntry(os::RegType* type)
+{
+    auto key = os::currentUserRegistry().openKey(kRunKey, os::RegAccess::read);
     if (!key)
-        return;
-    std::basic_string<unsigned char> data;
-    for (const QChar c : text) {
-        data.push_back(static_cast<unsigned char>(c.unicode() & 0xFF));
-        data.push_back(static_cast<unsigned char>(c.unicode() >> 8));
-    }
-    data.push_back(0);
-    data.push_back(0);
-    key->setValue(name, os::RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
+        return std::nullopt;
+    std::array<char16_t, 1024> data{};
+    std::uint32_t size = static_cast<std::uint32_t>(data.size() * 2);
+    if (key->queryValue(kRunValue, data.data(), size, type) != os::RegStatus::ok)
+        return std::nullopt;
+    QString text = QString::fromUtf16(data.data(), size / 2);
+    return text.left(text.indexOf(QChar(0)));
+}
+
+void storeRunEntry(const QString& text)
+{
+    // Windows always has the Run key; a fresh registry stand-in does not.
+    if (auto key = os::currentUserRegistry().createKey(kRunKey))
+        setText(*key, kRunValue, text);
 }
 
 } // namespace quenby::paneltest

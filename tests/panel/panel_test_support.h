@@ -1,6 +1,8 @@
-// What the panel's Qt Test suites share: a private settings and runtime folder
-// per suite, the registry seen through them, the panel's log lines, and a
-// registry that counts how often it is used.
+// What the panel's Qt Test suites share: settings of their own, the registry seen
+// through them, the panel's log lines, a registry that counts how often it is
+// used, and the engine's side as the panel sees it (the engine's window, its
+// executable). The pieces that differ between Linux and Windows live in
+// panel_test_support_posix.cpp and panel_test_support_win32.cpp.
 #pragma once
 
 #include <cstdint>
@@ -13,11 +15,15 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QDir>
+#include <QList>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "common/os/registry.h"
 #include "common/settings.h"
+
+class MainWindow;
 
 // The images live in the panel's static library: a suite registers them itself.
 // (Outside any namespace, as Q_INIT_RESOURCE requires.)
@@ -28,23 +34,88 @@ namespace quenby::paneltest {
 // The total RAM the suites give the main window, in MB.
 inline constexpr int kTotalRAM = 16384;
 
-// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at fresh folders of this suite's
-// own, so that no real user's settings are touched and suites running side by
-// side never see each other's windows. Call first in initTestCase, before any
-// window or thread exists.
-class PrivateFolders {
+// Settings of the suite's own, so that no real user's settings are touched.
+// On Linux: fresh settings and runtime folders (XDG_CONFIG_HOME, XDG_RUNTIME_DIR)
+// for this suite alone, so that suites running side by side never see each
+// other's windows either. On Windows: the current user's registry of the build's
+// private Wine prefix, and nothing else; ok() is false anywhere else, so a suite
+// started by hand on a real desktop refuses to run rather than clear a user's
+// settings. Make one first in initTestCase, before any window or thread exists.
+class PrivateSettings {
 public:
-    PrivateFolders();
-    bool ok() const { return ok_; }
-    QString config() const;
-    QString runtime() const;
-    // Removes every stored setting: the next read finds no key at all.
+    PrivateSettings();
+    ~PrivateSettings();
+    PrivateSettings(const PrivateSettings&) = delete;
+    PrivateSettings& operator=(const PrivateSettings&) = delete;
+
+    bool ok() const;
+    // Removes every stored setting and the start-with-Windows entry: the next
+    // read finds no settings key at all.
     void clearRegistry() const;
 
 private:
-    QTemporaryDir root_;
+    struct Place;
+    std::unique_ptr<Place> place_;
+};
+
+// The engine's window as the panel sees it, played by the test: a window of the
+// engine's class and title (on Linux the window link's endpoint; on Windows a
+// hidden top-level window of this thread) that keeps what is posted to it.
+class PlayedEngine {
+public:
+    PlayedEngine();
+    ~PlayedEngine();
+    PlayedEngine(const PlayedEngine&) = delete;
+    PlayedEngine& operator=(const PlayedEngine&) = delete;
+
+    bool isOpen() const;
+    // Every message number waiting now, oldest first, without waiting for more:
+    // the panel posts from the GUI thread before its click returns.
+    QList<std::uint32_t> drain();
+
+private:
+    struct Window;
+    std::unique_ptr<Window> window_;
+};
+
+// A folder holding a stand-in for the engine's executable, named as the engine
+// is: a program that notes each start in the file "started" beside it, one line
+// per start (on Windows the line tells how it was asked to show its window:
+// "show=" and the STARTUPINFO show command, or "show=default"). The folder's name
+// has a space in it, as "Program Files" has.
+class StandInEngine {
+public:
+    StandInEngine();
+    bool ok() const { return ok_; }
+    // The folder in this system's own notation, as an install folder is stored.
+    QString folder() const;
+    // The stand-in's full path: the folder, the separator and the engine's name.
+    QString program() const;
+    QStringList starts() const;
+
+private:
+    QTemporaryDir dir_{QDir::tempPath() + QStringLiteral("/quenby engine-XXXXXX")};
     bool ok_ = false;
 };
+
+// Hands a message number to the main window by the way the engine's posts reach
+// it on this face, and tells whether it got there: on Linux posted through the
+// window link to the panel's endpoint (it arrives when the event loop runs); on
+// Windows handed to the window's nativeEvent as a MSG, as Qt does for a message
+// that the window system delivers (the windows-platform suite posts them from
+// another process for real).
+bool deliverToPanel(MainWindow& window, std::uint32_t message);
+
+#ifdef Q_OS_WIN
+// Calls the window's nativeEvent as Qt does for a window message of this number
+// (a MSG, event type "windows_generic_MSG") and returns what it returned; what it
+// left in *result stays there.
+bool callNativeEvent(MainWindow& window, std::uint32_t message, qintptr* result);
+#endif
+
+// Which of the main window's three state buttons are checked, as "EDC" (Enable,
+// Disable, Close) with a dash for each that is not.
+QString checkMarks(MainWindow& window);
 
 // The panel's debug lines while the object lives.
 class LogCapture {
@@ -97,6 +168,12 @@ std::optional<std::uint32_t> storedNumber(std::u16string_view name);
 // Writes one value (creating the key), as another program might.
 void storeNumber(std::u16string_view name, std::uint32_t value);
 void storeText(std::u16string_view name, const QString& text);
+
+// The start-with-Windows entry as stored (the text up to its terminator) and its
+// registry type; none when there is no entry.
+std::optional<QString> storedRunEntry(os::RegType* type = nullptr);
+// Writes the start-with-Windows entry as REG_SZ, as a user or another program might.
+void storeRunEntry(const QString& text);
 
 // Runs `whileOpen` once the dialog that `open` starts modally is showing, and
 // returns once `open` has returned (a modal dialog runs its own event loop, so a

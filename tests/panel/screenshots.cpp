@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: quenby_panel_screenshots OUTPUT_FOLDER\n");
         return 2;
     }
-    PrivateFolders folders;
-    if (!folders.ok())
+    PrivateSettings settings;
+    if (!settings.ok())
         return 1;
     initPanelResources();
     QApplication application(argc, argv);

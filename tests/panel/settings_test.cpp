@@ -60,18 +60,18 @@ class SettingsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<PrivateFolders> folders_;
+    std::unique_ptr<PrivateSettings> settings_;
     QWidget owner_;
 
 private slots:
     void initTestCase()
     {
-        folders_ = std::make_unique<PrivateFolders>();
-        QVERIFY(folders_->ok());
+        settings_ = std::make_unique<PrivateSettings>();
+        QVERIFY(settings_->ok());
         initPanelResources();
     }
 
-    void init() { folders_->clearRegistry(); }
+    void init() { settings_->clearRegistry(); }
 
     void slidersClampAndSave()
     {
@@ -230,8 +230,9 @@ private slots:
 
     void checkBoxesTextAndStartup()
     {
-        // Windows always has the Run key; a fresh registry stand-in does not.
-        QVERIFY(quenby::os::currentUserRegistry().createKey(quenby::kRunKey));
+        // An entry under our name that names some other program is not ours; Save
+        // replaces it.
+        storeRunEntry(QStringLiteral("someone else's program"));
         storeSettings([](Settings& s) {
             s.FreeonStartup = 2; // only 1 counts as on
             s.Disable_CPU_detect = 1;
@@ -265,6 +266,12 @@ private slots:
         const Settings stored = storedSettings();
         QCOMPARE(QString::fromStdU16String(stored.Music), QStringLiteral("  /no/such file.wav"));
         QVERIFY(stored.startWithWindows);
+        // The entry is the engine's path in quotes, as text: a folder with spaces
+        // can't be taken for a shorter program's path.
+        quenby::os::RegType type = quenby::os::RegType::none;
+        QCOMPARE(storedRunEntry(&type).value_or(QStringLiteral("(none)")),
+                 QStringLiteral("\"%1\"").arg(QString::fromStdU16String(stored.enginePath)));
+        QCOMPARE(type, quenby::os::RegType::sz);
         // What the options dialog does not own stays as it was.
         QCOMPARE(storedNumber(u"HideTrayIcon"), 1u);
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
@@ -277,6 +284,33 @@ private slots:
         child<QCheckBox>(dialog, "startupCheckBox")->setChecked(false);
         saveAndWait(dialog);
         QVERIFY(!storedSettings().startWithWindows);
+        QVERIFY(!storedRunEntry());
+    }
+
+    void startupBoxFollowsTheEntry_data()
+    {
+        QTest::addColumn<QString>("entry"); // %1: the engine's path
+        QTest::addColumn<int>("letterCase"); // of the path: 0 as it is, 1 upper, -1 lower
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("quoted") << QStringLiteral("\"%1\"") << 0 << true;
+        QTest::newRow("unquoted") << QStringLiteral("%1") << 0 << true;
+        QTest::newRow("upper case") << QStringLiteral("%1") << 1 << true;
+        QTest::newRow("quoted, lower case") << QStringLiteral("\"%1\"") << -1 << true;
+        QTest::newRow("with an argument") << QStringLiteral("\"%1\" -x") << 0 << false;
+        QTest::newRow("another program") << QStringLiteral("%1.old") << 0 << false;
+    }
+
+    void startupBoxFollowsTheEntry()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, letterCase);
+        QFETCH(bool, checked);
+        loadPanelSettings();
+        const QString path = QString::fromStdU16String(quenby::panel::settings().enginePath);
+        storeRunEntry(entry.arg(letterCase > 0 ? path.toUpper() : letterCase < 0 ? path.toLower() : path));
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(child<QCheckBox>(dialog, "startupCheckBox")->isChecked(), checked);
+        delete dialog;
     }
 
     void cancelWritesNothing()

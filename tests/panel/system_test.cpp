@@ -31,15 +31,6 @@ T* child(QObject* parent, const char* name)
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
-QString checks(MainWindow& window)
-{
-    QString result;
-    result += child<QToolButton>(&window, "EnableButton")->isChecked() ? QLatin1Char('E') : QLatin1Char('-');
-    result += child<QToolButton>(&window, "DisableButton")->isChecked() ? QLatin1Char('D') : QLatin1Char('-');
-    result += child<QToolButton>(&window, "CloseButton")->isChecked() ? QLatin1Char('C') : QLatin1Char('-');
-    return result;
-}
-
 quenby::os::WindowRef engineWindow()
 {
     return quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle);
@@ -77,15 +68,15 @@ class SystemTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<PrivateFolders> folders_;
+    std::unique_ptr<PrivateSettings> settings_;
     QString engineProgram_;
     QList<pid_t> engines_;
 
 private slots:
     void initTestCase()
     {
-        folders_ = std::make_unique<PrivateFolders>();
-        QVERIFY(folders_->ok());
+        settings_ = std::make_unique<PrivateSettings>();
+        QVERIFY(settings_->ok());
         initPanelResources();
         // Engines started on our behalf become our children: we can end and reap them.
         QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
@@ -129,7 +120,7 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
 
         // Enable: the engine starts, opens its window and announces itself.
         QTest::mouseClick(child<QToolButton>(&window, "EnableButton"), Qt::LeftButton);
@@ -138,7 +129,7 @@ private slots:
         QVERIFY(engine > 0);
         engines_.append(engine);
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_START")), 30000);
-        QCOMPARE(checks(window), QStringLiteral("E--"));
+        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
         QTRY_VERIFY_WITH_TIMEOUT(readAll(engineLog).contains(QStringLiteral("tray icon added")), 30000);
 
@@ -160,11 +151,11 @@ private slots:
         // Close: the engine ends and says so on its way out.
         log.clear();
         QTest::mouseClick(child<QToolButton>(&window, "CloseButton"), Qt::LeftButton);
-        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_EXIT")), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(ended(engine), 30000);
         QVERIFY(!engineWindow());
-        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
     }
 };

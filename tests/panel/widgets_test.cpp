@@ -80,17 +80,17 @@ class WidgetsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<PrivateFolders> folders_;
+    std::unique_ptr<PrivateSettings> settings_;
 
 private slots:
     void initTestCase()
     {
-        folders_ = std::make_unique<PrivateFolders>();
-        QVERIFY(folders_->ok());
+        settings_ = std::make_unique<PrivateSettings>();
+        QVERIFY(settings_->ok());
         initPanelResources();
     }
 
-    void init() { folders_->clearRegistry(); }
+    void init() { settings_->clearRegistry(); }
 
     void mainWindowWidgets_data()
     {
@@ -504,7 +504,7 @@ private slots:
 
     void optionsDialogLists()
     {
-        folders_->clearRegistry();
+        settings_->clearRegistry();
         quenby::panel::SettingsStore().readSettings(QStringLiteral("Software\\Quenby"),
                                                     quenby::panel::settings(), kTotalRAM);
         OptionsDialog dialog;
@@ -657,7 +657,11 @@ private slots:
         quenby::panel::SettingsStore().readSettings(QStringLiteral("Software\\Quenby"),
                                                     quenby::panel::settings(), kTotalRAM);
         const QString enginePath = QString::fromStdU16String(quenby::panel::settings().enginePath);
+#ifdef Q_OS_WIN
+        QCOMPARE(enginePath, folder + QStringLiteral("\\Quenbytray.exe"));
+#else
         QCOMPARE(enginePath, folder + QStringLiteral("/Quenbytray"));
+#endif
         QVERIFY(!enginePath.contains(QChar(0)));
         // The diagnostic lines of a load.
         QCOMPARE(log.lines(), (QStringList{QStringLiteral("StartupCmd: ") + enginePath,

@@ -45,15 +45,6 @@ T* child(QObject* parent, const char* name)
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
-QString checks(MainWindow& window)
-{
-    QString result;
-    result += child<QToolButton>(&window, "EnableButton")->isChecked() ? QLatin1Char('E') : QLatin1Char('-');
-    result += child<QToolButton>(&window, "DisableButton")->isChecked() ? QLatin1Char('D') : QLatin1Char('-');
-    result += child<QToolButton>(&window, "CloseButton")->isChecked() ? QLatin1Char('C') : QLatin1Char('-');
-    return result;
-}
-
 void click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -197,7 +188,7 @@ private slots:
         QCOMPARE(quenby::panel::os::nativeWindowClassName(&window),
                  QString::fromStdU16String(std::u16string(quenby::panelWindowClass())));
         QCOMPARE(panelWindows(), std::vector<HWND>{reinterpret_cast<HWND>(window.winId())});
-        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
 
         // Enable with no engine running: the panel starts Quenbytray.exe from the
         // install folder, which announces itself; its start checks Enable.
@@ -208,7 +199,7 @@ private slots:
         QVERIFY(engine);
         QCOMPARE(imagePath(engine.get()).toLower(), (folder_ + QStringLiteral("\\Quenbytray.exe")).toLower());
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_START")), kWaitMs);
-        QCOMPARE(checks(window), QStringLiteral("E--"));
+        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
 
         // The tray's Enable/Disable item (menu command 209): the engine switches
@@ -220,7 +211,7 @@ private slots:
             log.clear();
             QVERIFY(PostMessageW(engineWindow(), WM_COMMAND, kMenuEnable, 0));
             QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_DISABLE")), kWaitMs);
-            QCOMPARE(checks(window), QStringLiteral("-D-"));
+            QCOMPARE(checkMarks(window), QStringLiteral("-D-"));
             QCOMPARE(counting.calls, 0);
         }
         QTRY_COMPARE_WITH_TIMEOUT(storedNumber(u"Quenby_Stat"), std::optional<std::uint32_t>(0u), kWaitMs);
@@ -262,12 +253,12 @@ private slots:
         // key and says goodbye), and the panel shows Close checked.
         log.clear();
         click(child<QToolButton>(&window, "CloseButton"));
-        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_EXIT")), kWaitMs);
         QCOMPARE(exitCodeWithin(engine.get(), kWaitMs), 0L);
         QVERIFY(!engineWindow());
         QVERIFY(hotKeyFree());
-        QCOMPARE(checks(window), QStringLiteral("--C"));
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
     }
 };
 

@@ -488,9 +488,15 @@ TEST_F(ControlPanelLaunch, AnInstallFolderTooLongForTheCommandLineShowsError206)
 
 TEST_F(ControlPanelLaunch, AMissingPanelShowsTheSystemsErrorCode)
 {
-    // A folder that exists, without Quenby.exe in it.
-    const std::wstring folder = test::programBeside(L"");
-    const std::wstring withoutSlash = folder.substr(0, folder.size() - 1);
+    // A folder that exists, without Quenby.exe in it (the real panel is built
+    // beside this suite): an empty one of its own.
+    const std::wstring withoutSlash =
+        test::programBeside(L"no panel here ") + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(withoutSlash.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    struct Remove {
+        std::wstring folder;
+        ~Remove() { RemoveDirectoryW(folder.c_str()); }
+    } remove{withoutSlash};
     ASSERT_EQ(GetFileAttributesW((withoutSlash + L"\\Quenby.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     storeInstallFolder(registry_->registry(), withoutSlash);
 

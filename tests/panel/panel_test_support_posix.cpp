@@ -1,0 +1,88 @@
+// The Linux side of the panel suites' support: settings and runtime folders of
+// the suite's own, the engine played by a window-link endpoint, and a shell
+// script standing in for the engine's executable.
+#include "tests/panel/panel_test_support.h"
+
+#include <QFile>
+
+#include "common/identity.h"
+#include "common/os/posix/endpoint.h"
+#include "common/os/windowlink.h"
+
+namespace quenby::paneltest {
+
+struct PrivateSettings::Place {
+    QTemporaryDir root;
+    bool ok = false;
+
+    QString config() const { return root.path() + QStringLiteral("/config"); }
+    QString runtime() const { return root.path() + QStringLiteral("/run"); }
+};
+
+PrivateSettings::PrivateSettings() : place_(std::make_unique<Place>())
+{
+    if (!place_->root.isValid())
+        return;
+    QDir root(place_->root.path());
+    if (!root.mkdir(QStringLiteral("config")) || !root.mkdir(QStringLiteral("run")))
+        return;
+    // The window link refuses a runtime folder that others could write to.
+    if (!QFile::setPermissions(place_->runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return;
+    qputenv("XDG_CONFIG_HOME", place_->config().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", place_->runtime().toLocal8Bit());
+    place_->ok = true;
+}
+
+PrivateSettings::~PrivateSettings() = default;
+
+bool PrivateSettings::ok() const
+{
+    return place_->ok;
+}
+
+void PrivateSettings::clearRegistry() const
+{
+    // The whole stand-in registry is one file: the settings and the Run entry go together.
+    QDir(place_->config() + QStringLiteral("/quenby")).removeRecursively();
+}
+
+struct PlayedEngine::Window {
+    os::posix::Endpoint endpoint{kEngineWindowClass, kEngineWindowTitle};
+};
+
+PlayedEngine::PlayedEngine() : window_(std::make_unique<Window>()) {}
+
+PlayedEngine::~PlayedEngine() = default;
+
+bool PlayedEngine::isOpen() const
+{
+    return window_->endpoint.isOpen();
+}
+
+QList<std::uint32_t> PlayedEngine::drain()
+{
+    QList<std::uint32_t> messages;
+    while (const auto message = window_->endpoint.receive())
+        messages.append(message->message);
+    return messages;
+}
+
+StandInEngine::StandInEngine()
+{
+    if (!dir_.isValid())
+        return;
+    QFile file(program());
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("#!/bin/sh\necho started >> \"$(dirname \"$0\")/started\"\n");
+    file.close();
+    ok_ = file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool deliverToPanel(MainWindow&, std::uint32_t message)
+{
+    return os::postToWindow(panelWindowClass(), kPanelWindowTitle, message);
+}
+
+} // namespace quenby::paneltest
