@@ -166,6 +166,7 @@ cmd_run() {
 cmd_package() {
     install_packages "${linux_packages[@]}" "${windows_packages[@]}"
     build windows-cross
+    log "making the Windows packages"
     "$root/packaging/package.sh" "$root/build/windows-cross"
 }
 

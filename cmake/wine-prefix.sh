@@ -8,7 +8,9 @@ action=$1
 export WINEPREFIX="$2"
 export WINEARCH=win64
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No .NET or Gecko installer, and no copying of Start-menu shortcuts into the
+# real user's desktop menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 version_key='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
 
 case "$action" in

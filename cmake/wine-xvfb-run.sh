@@ -11,7 +11,9 @@ shift
 export WINEPREFIX="$prefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No .NET or Gecko installer, and no copying of Start-menu shortcuts into the
+# real user's desktop menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 stop_server() {
     wineserver -k 2>/dev/null || true

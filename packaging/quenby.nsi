@@ -1,0 +1,429 @@
+; Quenby's per-user installer. Made by packaging/package.sh, which passes:
+;   VERSION      X.Y.Z, the CMake project's version
+;   STAGE        folder with the stripped programs, README.txt and LICENSE.txt
+;   ICON         the control panel's icon
+;   OUTFILE      the installer to write
+;
+; It needs no administrator rights: everything goes to the current user's
+; folders and registry. The settings in HKCU\Software\Quenby belong to the user;
+; setup writes only the install folder "Path" there, and the uninstaller removes
+; only that, so an upgrade or an uninstall never loses a setting.
+;
+; Command line, besides NSIS's own /S and /D=FOLDER:
+;   /AUTOSTART=1   start the engine with Windows (the "Start with Windows" section)
+;   /AUTOSTART=0   do not
+; Without it a new install starts with Windows, and an upgrade keeps what the
+; install it replaces did.
+
+Unicode true
+; Debian's Wine and today's Windows run 64-bit programs; the 32-bit stub would
+; also work on Windows, but a 64-bit one matches the programs it installs.
+Target amd64-unicode
+
+!ifndef VERSION | STAGE | ICON | OUTFILE
+    !error "packaging/package.sh passes VERSION, STAGE, ICON and OUTFILE"
+!endif
+
+; The programs' version blocks must carry the version this package is named after.
+!getdllversion "${STAGE}/Quenbytray.exe" QUENBY_TRAY_V_
+!if "${QUENBY_TRAY_V_1}.${QUENBY_TRAY_V_2}.${QUENBY_TRAY_V_3}" != "${VERSION}"
+    !error "Quenbytray.exe is version ${QUENBY_TRAY_V_1}.${QUENBY_TRAY_V_2}.${QUENBY_TRAY_V_3}, the package ${VERSION}"
+!endif
+!getdllversion "${STAGE}/Quenby.exe" QUENBY_PANEL_V_
+!if "${QUENBY_PANEL_V_1}.${QUENBY_PANEL_V_2}.${QUENBY_PANEL_V_3}" != "${VERSION}"
+    !error "Quenby.exe is version ${QUENBY_PANEL_V_1}.${QUENBY_PANEL_V_2}.${QUENBY_PANEL_V_3}, the package ${VERSION}"
+!endif
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include Sections.nsh
+!include WinMessages.nsh
+
+!define PRODUCT "Quenby"
+!define SETTINGS_KEY "Software\Quenby"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby"
+!define RUN_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Run"
+!define RUN_VALUE "Quenby"
+!define ENGINE_CLASS "TQuenbyEngine"
+!define ENGINE_TITLE "Harlowe Quenby Pro"
+; The control panel is found by its title alone: its window class comes from the
+; Qt version it is built with.
+!define PANEL_TITLE "Quenby for Windows 11/10"
+!define MENU_FOLDER "$SMPROGRAMS\Quenby"
+!define PANEL_LINK "Quenby.lnk"
+!define ENGINE_LINK "Quenby tray engine.lnk"
+; How long a running engine or control panel gets to end, in milliseconds. The
+; engine answers WM_CLOSE between two ticks, but a recovery in progress holds up
+; its message loop for a while.
+!define STOP_WAIT 20000
+; How long a program file may stay locked once its window is gone, in milliseconds:
+; long enough for a process to be torn down, short enough not to keep a user
+; waiting for a program that never ends (quenbyctl watch in a console, say).
+!define LOCK_WAIT 5000
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+RequestExecutionLevel user
+InstallDir "$LOCALAPPDATA\Programs\Quenby"
+; An upgrade goes where the last install went.
+InstallDirRegKey HKCU "${SETTINGS_KEY}" "Path"
+SetCompressor /SOLID lzma
+ManifestDPIAware true
+ManifestSupportedOS all
+ShowInstDetails show
+ShowUninstDetails show
+BrandingText "${PRODUCT} ${VERSION}"
+; A file that cannot be replaced must stop the install, never be skipped: a
+; mixture of two versions would be a broken install.
+AllowSkipFiles off
+
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "Quenby"
+VIAddVersionKey /LANG=1033 "FileDescription" "Quenby setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights reserved."
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_SMALLDESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quenby.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Open the Quenby control panel"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Var engineWasRunning
+
+; ---------------------------------------------------------------------------------
+; Shared by setup and uninstaller (NSIS wants the uninstaller's own copies, named un.)
+
+!macro QUENBY_SHARED_FUNCTIONS un
+
+; Asks every top-level window of class $R0 ("": any) and title $R1 to close (WM_CLOSE, as the
+; control panel's Close button does for the engine) and waits, bounded, until
+; each one's process has ended, so that its program file is free to replace.
+; Out: $R2 = number of windows found; $R3 = 1 when one is still there.
+Function ${un}closeWindows
+    Push $0
+    Push $1
+    Push $2
+    Push $3
+    StrCpy $R2 0
+    StrCpy $R3 0
+    ; The engine runs once, but every double click on the tray icon opens one
+    ; more control panel: close them one after the other, at most 20.
+    ${Do}
+        ${If} $R0 == ""
+            System::Call 'user32::FindWindowW(p 0, w R1) p .r0'
+        ${Else}
+            System::Call 'user32::FindWindowW(w R0, w R1) p .r0'
+        ${EndIf}
+        ${If} $0 P= 0
+        ${OrIf} $R2 >= 20
+            ${Break}
+        ${EndIf}
+        IntOp $R2 $R2 + 1
+        StrCpy $1 0
+        System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
+        ; SYNCHRONIZE (0x00100000): enough to wait for the end of the process.
+        System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2'
+        System::Call 'user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0) i'
+        ${If} $2 P<> 0
+            System::Call 'kernel32::WaitForSingleObject(p r2, i ${STOP_WAIT}) i'
+            System::Call 'kernel32::CloseHandle(p r2)'
+        ${Else}
+            ; No handle to wait on: watch the window instead.
+            StrCpy $3 0
+            ${Do}
+                Sleep 100
+                IntOp $3 $3 + 100
+                System::Call 'user32::IsWindow(p r0) i .r1'
+                ${If} $3 >= ${STOP_WAIT}
+                    ${Break}
+                ${EndIf}
+            ${LoopUntil} $1 = 0
+        ${EndIf}
+        System::Call 'user32::IsWindow(p r0) i .r1'
+        ${If} $1 <> 0
+            StrCpy $R3 1
+            ${Break}
+        ${EndIf}
+    ${Loop}
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
+; Stops the engine and every control panel before their files are touched.
+; Out: $R2 = 1 when an engine was running. When one of them does not end (or a
+; program file stays in use), asks to retry, and otherwise aborts with nothing
+; changed: an engine it stopped is started again.
+Function ${un}stopQuenby
+    Push $R4
+    StrCpy $R4 0
+    ${Do}
+        StrCpy $R0 "${ENGINE_CLASS}"
+        StrCpy $R1 "${ENGINE_TITLE}"
+        Call ${un}closeWindows
+        ${If} $R2 > 0
+            StrCpy $R4 1
+        ${EndIf}
+        ${If} $R3 = 0
+            StrCpy $R0 ""
+            StrCpy $R1 "${PANEL_TITLE}"
+            Call ${un}closeWindows
+        ${EndIf}
+        ${If} $R3 = 0
+            ; The windows are gone; the program files may stay locked a moment
+            ; longer, until their processes are torn down.
+            StrCpy $R0 "$INSTDIR\Quenbytray.exe"
+            Call ${un}waitWritable
+            ${If} $R3 = 0
+                StrCpy $R0 "$INSTDIR\Quenby.exe"
+                Call ${un}waitWritable
+            ${EndIf}
+            ${If} $R3 = 0
+                StrCpy $R0 "$INSTDIR\quenbyctl.exe"
+                Call ${un}waitWritable
+            ${EndIf}
+        ${EndIf}
+        ${If} $R3 = 0
+            ${Break}
+        ${EndIf}
+        DetailPrint "Quenby is still running and could not be closed."
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "Quenby is still running and could not be closed.$\r$\n$\r$\nClose it (tray menu: Close RAM Optimizer; and the control panel's window), then choose Retry." \
+            /SD IDCANCEL IDRETRY retry
+        ; Nothing was changed: an engine that was stopped for the update runs
+        ; on as before.
+        ${If} $R4 = 1
+        ${AndIf} ${FileExists} "$INSTDIR\Quenbytray.exe"
+            Exec '"$INSTDIR\Quenbytray.exe"'
+        ${EndIf}
+        Abort "Quenby is still running; nothing was changed."
+        retry:
+    ${Loop}
+    StrCpy $R2 $R4
+    Pop $R4
+FunctionEnd
+
+; Waits, bounded, until file $R0 is missing or can be opened for writing.
+; Out: $R3 = 1 when it stays locked.
+Function ${un}waitWritable
+    Push $0
+    Push $1
+    StrCpy $R3 0
+    StrCpy $1 0
+    ${Do}
+        ${IfNot} ${FileExists} "$R0"
+            ${Break}
+        ${EndIf}
+        ClearErrors
+        FileOpen $0 "$R0" a
+        ${IfNot} ${Errors}
+            FileClose $0
+            ${Break}
+        ${EndIf}
+        ${If} $1 >= ${LOCK_WAIT}
+            StrCpy $R3 1
+            ${Break}
+        ${EndIf}
+        Sleep 100
+        IntOp $1 $1 + 100
+    ${Loop}
+    Pop $1
+    Pop $0
+FunctionEnd
+
+; One setup or uninstaller at a time: two of them interleaving their file copies
+; and deletions would leave a broken install.
+Function ${un}singleInstance
+    System::Call 'kernel32::CreateMutexW(p 0, i 0, w "Local\QuenbySetup") p .r0 ?e'
+    Pop $1
+    ${If} $1 = 183 ; ERROR_ALREADY_EXISTS
+        MessageBox MB_OK|MB_ICONEXCLAMATION "Quenby's setup or uninstaller is already running." /SD IDOK
+        SetErrorLevel 3
+        Quit
+    ${EndIf}
+FunctionEnd
+
+; $R0 = the start-with-Windows entry when it names the engine of $INSTDIR
+; (quoted or not, in any letter case: StrCmp ignores case), else "".
+Function ${un}runEntryOfThisInstall
+    ClearErrors
+    ReadRegStr $R0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
+    ${If} ${Errors}
+        StrCpy $R0 ""
+    ${ElseIf} $R0 != '"$INSTDIR\Quenbytray.exe"'
+    ${AndIf} $R0 != "$INSTDIR\Quenbytray.exe"
+        StrCpy $R0 ""
+    ${EndIf}
+FunctionEnd
+
+!macroend
+
+!insertmacro QUENBY_SHARED_FUNCTIONS ""
+!insertmacro QUENBY_SHARED_FUNCTIONS "un."
+
+; ---------------------------------------------------------------------------------
+; Setup
+
+Section "Quenby (required)" SecProgram
+    SectionIn RO
+    SetShellVarContext current
+
+    ; "C:\" would otherwise be stored with its backslash.
+    StrCpy $0 "$INSTDIR" "" -1
+    ${If} $0 == "\"
+        StrCpy $INSTDIR "$INSTDIR" -1
+    ${EndIf}
+
+    DetailPrint "Closing Quenby if it runs..."
+    Call stopQuenby
+    StrCpy $engineWasRunning $R2
+
+    SetOutPath "$INSTDIR"
+    SetOverwrite on
+    File "${STAGE}/Quenby.exe"
+    File "${STAGE}/Quenbytray.exe"
+    File "${STAGE}/quenbyctl.exe"
+    File "${STAGE}/README.txt"
+    File "${STAGE}/LICENSE.txt"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    ; The one value of the settings key that setup owns: where the programs are.
+    WriteRegStr HKCU "${SETTINGS_KEY}" "Path" "$INSTDIR"
+
+    CreateDirectory "${MENU_FOLDER}"
+    CreateShortcut "${MENU_FOLDER}\${PANEL_LINK}" "$INSTDIR\Quenby.exe" "" "$INSTDIR\Quenby.exe" 0 \
+        SW_SHOWNORMAL "" "Quenby control panel: RAM and CPU figures and the options"
+    CreateShortcut "${MENU_FOLDER}\${ENGINE_LINK}" "$INSTDIR\Quenbytray.exe" "" "$INSTDIR\Quenby.exe" 0 \
+        SW_SHOWNORMAL "" "Start Quenby's tray engine, which recovers RAM"
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quenby"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quenby.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Start with Windows" SecAutostart
+    SetShellVarContext current
+    ; Quoted: the folder may hold spaces (a user name, say).
+    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Quenbytray.exe"'
+SectionEnd
+
+; Last: runs whatever was chosen above.
+Section "-finish"
+    ${IfNot} ${SectionIsSelected} ${SecAutostart}
+        ; Unticked: this install no longer starts with Windows. An entry that
+        ; names another copy of the engine is the user's and stays.
+        Call runEntryOfThisInstall
+        ${If} $R0 != ""
+            DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+        ${EndIf}
+    ${EndIf}
+    ${If} $engineWasRunning = 1
+        DetailPrint "Starting the tray engine again..."
+        Exec '"$INSTDIR\Quenbytray.exe"'
+    ${EndIf}
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} "Start the tray engine when you log on to Windows."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+Function .onInit
+    SetShellVarContext current
+    Call singleInstance
+
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/AUTOSTART=" $1
+    ${IfNot} ${Errors}
+        ${If} $1 == "0"
+            !insertmacro UnselectSection ${SecAutostart}
+        ${ElseIf} $1 == "1"
+            !insertmacro SelectSection ${SecAutostart}
+        ${Else}
+            MessageBox MB_OK|MB_ICONSTOP "Unknown value /AUTOSTART=$1: use /AUTOSTART=1 or /AUTOSTART=0." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+    ${ElseIf} ${FileExists} "$INSTDIR\Quenbytray.exe"
+        ; An upgrade keeps the choice of the install it replaces, which the user
+        ; may have changed since in the control panel's options.
+        Call runEntryOfThisInstall
+        ${If} $R0 == ""
+            !insertmacro UnselectSection ${SecAutostart}
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
+; ---------------------------------------------------------------------------------
+; Uninstaller
+
+Function un.onInit
+    SetShellVarContext current
+    Call un.singleInstance
+FunctionEnd
+
+Section "Uninstall"
+    SetShellVarContext current
+
+    DetailPrint "Closing Quenby if it runs..."
+    Call un.stopQuenby
+
+    Delete "${MENU_FOLDER}\${PANEL_LINK}"
+    Delete "${MENU_FOLDER}\${ENGINE_LINK}"
+    RMDir "${MENU_FOLDER}"
+
+    Call un.runEntryOfThisInstall
+    ${If} $R0 != ""
+        DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+    ${EndIf}
+
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == "$INSTDIR"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
+
+    ; Every setting stays for a later install; only the install folder goes, and
+    ; the key itself only if nothing else was ever stored in it.
+    ReadRegStr $0 HKCU "${SETTINGS_KEY}" "Path"
+    ${If} $0 == "$INSTDIR"
+        DeleteRegValue HKCU "${SETTINGS_KEY}" "Path"
+    ${EndIf}
+    DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
+
+    ; Only what setup put there: files of the user's own in the folder stay.
+    Delete "$INSTDIR\Quenby.exe"
+    Delete "$INSTDIR\Quenbytray.exe"
+    Delete "$INSTDIR\quenbyctl.exe"
+    Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+SectionEnd

@@ -1,0 +1,587 @@
+#!/usr/bin/env bash
+# The release packages as a Windows user meets them, under Wine:
+#   installer_test.sh BUILD_DIR RESULTS_XML
+#
+# Makes both packages from BUILD_DIR/bin with packaging/package.sh, then in a
+# private Wine prefix (BUILD_DIR/wineprefix-install, or QUENBY_INSTALL_PREFIX):
+# silent install, the installed files, "Path", shortcuts, uninstall entry and
+# start-with-Windows entry; the installed engine and panel finding each other;
+# reinstalling over running programs without losing a setting; a locked program
+# file stopping setup before it changes anything; silent uninstall leaving
+# nothing but the settings; the portable zip running from its own folder.
+#
+# Each case is one <testcase> of a JUnit-style RESULTS_XML; the exit code is 0
+# only when every case passed. Whatever happens, the prefix's wineserver and
+# every program started in it are stopped before the script ends.
+set -uo pipefail
+
+[ $# -eq 2 ] || { echo "usage: installer_test.sh BUILD_DIR RESULTS_XML" >&2; exit 2; }
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(cd "$here/../.." && pwd)
+build_dir=$(cd "$1" && pwd) || exit 2
+results=$2
+work=$build_dir/package-test
+prefix=${QUENBY_INSTALL_PREFIX:-$build_dir/wineprefix-install}
+
+export WINEPREFIX=$prefix
+export WINEARCH=win64
+export WINEDEBUG=-all
+# winemenubuilder would copy every Start-menu shortcut the installer makes into
+# the desktop menus of the Linux user running the test: off.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The null graphics driver of the prefix serves; a display of the caller must
+# not change what the programs do.
+unset DISPLAY WAYLAND_DISPLAY
+
+# --- Running things, bounded ---------------------------------------------------------
+
+background=()
+
+stop_everything() {
+    local pid
+    for pid in "${background[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    # A Wine process that was just starting when the server went (one that setup
+    # launched, say) starts a new server: stop servers until none is left.
+    for _ in 1 2 3 4 5; do
+        wineserver -k 2>/dev/null || break
+        wineserver -w 2>/dev/null || true
+        sleep 0.5
+    done
+}
+trap stop_everything EXIT
+trap 'exit 130' INT TERM
+
+# wine with a time limit, Windows line ends removed from what it prints. The
+# output goes through a file, not a pipe: a program that the one run here starts
+# (setup starting the engine again) inherits the output and would hold a pipe
+# open for as long as it runs.
+win() {
+    local status=0 out
+    out=$(mktemp "$work/wine-out.XXXXXX")
+    timeout 120 wine "$@" </dev/null >"$out" 2>/dev/null || status=$?
+    tr -d '\r' <"$out"
+    rm -f "$out"
+    return "$status"
+}
+
+# Starts a Windows program in the background, what it prints into a file.
+start_program() { # PROGRAM LOG [ARGUMENTS...]
+    local program=$1 log=$2
+    shift 2
+    WINEQT_FORCE_STDERR_LOGGING=1 timeout 600 wine "$program" "$@" </dev/null >"$log" 2>&1 &
+    background+=($!)
+}
+
+# Polls COMMAND every 0.2 s until it succeeds or SECONDS have passed.
+wait_for() { # SECONDS COMMAND...
+    local deadline=$((SECONDS + $1))
+    shift
+    while ! "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+
+# --- Reading the prefix --------------------------------------------------------------
+
+# "TYPE DATA" of a registry value; fails when it is missing.
+reg_value() { # KEY NAME
+    local out
+    out=$(win reg query "$1" /v "$2") || return 1
+    sed -n "s/^    $2    \(REG_[A-Z_]*\)    \(.*\)$/\1 \2/p; s/^    $2    \(REG_[A-Z_]*\)$/\1 /p" <<<"$out" |
+        head -n1 | grep . || return 1
+}
+has_value() { reg_value "$1" "$2" >/dev/null; }
+has_no_value() { ! reg_value "$1" "$2" >/dev/null; }
+
+engine_running() { win "$tool_ctl" status | head -n1 | grep -qx 'Engine: running'; }
+engine_stopped() { ! engine_running; }
+# A Windows program runs from PATH (Wine shows it as the process's first
+# argument), compared in any letter case. Read with the shell's own `read`: a
+# grep for it would find its own command line.
+process_of() { # PATH
+    local file first
+    for file in /proc/[0-9]*/cmdline; do
+        IFS= read -r -d "" first 2>/dev/null <"$file" || continue
+        [[ ${first,,} == "${1,,}" ]] && return 0
+    done
+    return 1
+}
+no_process_of() { ! process_of "$1"; }
+# The uninstaller's second half: the copy of itself it runs from a temporary
+# folder (%TEMP%\~nsuN.tmp\Un.exe).
+uninstaller_done() {
+    local file first
+    for file in /proc/[0-9]*/cmdline; do
+        IFS= read -r -d "" first 2>/dev/null <"$file" || continue
+        [[ ${first,,} == *'\~nsu'*'.tmp\un.exe' ]] && return 1
+    done
+    return 0
+}
+# LOG holds LINE (Windows programs end their lines with CRLF).
+log_has() { # LOG LINE
+    [ -f "$1" ] && tr -d '\r' <"$1" | grep -q -x -F -- "$2"
+}
+# The panel names its window class in its log once its native window exists:
+# from then on the engine can find it.
+panel_up() { # LOG
+    [ -f "$1" ] && tr -d '\r' <"$1" | grep -q -x -E -- 'Test: Qt[0-9]+QWindowIcon'
+}
+
+# --- Cases and their results ---------------------------------------------------------
+
+case_names=()
+case_times=()
+case_messages=()
+failures=()
+
+# One expectation: COMMAND must succeed, else MESSAGE is a failure of this case.
+expect() { # MESSAGE COMMAND...
+    local message=$1
+    shift
+    "$@" || failures+=("$message")
+}
+
+run_case() { # NAME FUNCTION
+    local name=$1 started
+    started=$(date +%s.%N)
+    failures=()
+    "$2"
+    case_names+=("$name")
+    case_times+=("$(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')")
+    local joined=""
+    if [ ${#failures[@]} -gt 0 ]; then
+        joined=$(printf '%s; ' "${failures[@]}")
+        joined=${joined%; }
+        printf 'FAIL %s: %s\n' "$name" "$joined"
+    else
+        printf 'ok   %s\n' "$name"
+    fi
+    case_messages+=("$joined")
+}
+
+xml_escape() { sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/"/\&quot;/g' <<<"$1"; }
+
+write_results() {
+    local total=${#case_names[@]} failed=0 i
+    for i in "${!case_names[@]}"; do
+        [ -z "${case_messages[$i]}" ] || failed=$((failed + 1))
+    done
+    mkdir -p "$(dirname "$results")"
+    {
+        echo '<?xml version="1.0" encoding="UTF-8"?>'
+        echo "<testsuites tests=\"$total\" failures=\"$failed\" errors=\"0\" skipped=\"0\" name=\"quenby_installer_tests\">"
+        echo "  <testsuite name=\"installer\" tests=\"$total\" failures=\"$failed\" errors=\"0\" skipped=\"0\">"
+        for i in "${!case_names[@]}"; do
+            if [ -z "${case_messages[$i]}" ]; then
+                echo "    <testcase classname=\"installer\" name=\"${case_names[$i]}\" time=\"${case_times[$i]}\"/>"
+            else
+                echo "    <testcase classname=\"installer\" name=\"${case_names[$i]}\" time=\"${case_times[$i]}\">"
+                echo "      <failure message=\"$(xml_escape "${case_messages[$i]}")\"/>"
+                echo "    </testcase>"
+            fi
+        done
+        echo "  </testsuite>"
+        echo "</testsuites>"
+    } >"$results"
+    echo "$((total - failed)) of $total installer cases passed"
+    [ "$failed" -eq 0 ]
+}
+
+# A case that cannot even start (no packages, no prefix) still gives a result file.
+give_up() { # NAME MESSAGE
+    failures=("$2")
+    case_names+=("$1")
+    case_times+=(0)
+    case_messages+=("$2")
+    printf 'FAIL %s: %s\n' "$1" "$2"
+    write_results
+    exit 1
+}
+
+# --- Set-up --------------------------------------------------------------------------
+
+rm -rf "$work"
+mkdir -p "$work"
+version=$(sed -n 's/^#define QUENBY_VERSION_TEXT "\(.*\)"$/\1/p' "$build_dir/generated/quenby_version.h" 2>/dev/null)
+[ -n "$version" ] || give_up package_makes_both_packages "no version in $build_dir/generated/quenby_version.h"
+packages=$work/packages
+setup=$packages/Quenby-$version-setup.exe
+zip=$packages/Quenby-$version-portable.zip
+package_files="LICENSE.txt Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
+
+# --- Cases: making the packages ------------------------------------------------------
+
+case_package_makes_both_packages() {
+    local status=0
+    "$source_dir/packaging/package.sh" "$build_dir" "$packages" >"$work/package.out" 2>"$work/package.err" ||
+        status=$?
+    expect "package.sh failed ($status): $(head -c 300 "$work/package.err")" [ "$status" -eq 0 ]
+    expect "no $setup" [ -s "$setup" ]
+    expect "no $zip" [ -s "$zip" ]
+    expect "setup is not a 64-bit Windows program" \
+        sh -c "x86_64-w64-mingw32-objdump -f '$setup' | grep -q 'file format pei-x86-64'"
+    rm -rf "$work/zip"
+    mkdir -p "$work/zip"
+    (cd "$work/zip" && cmake -E tar xf "$zip" >/dev/null 2>&1) || failures+=("the zip does not unpack")
+    local listed
+    listed=$(cd "$work/zip" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')
+    local wanted
+    wanted=$(for f in $package_files; do echo "Quenby-$version/$f"; done | sort | tr '\n' ' ')
+    expect "zip holds [$listed], not [$wanted]" [ "$listed" = "$wanted" ]
+    expect "README.txt in the zip has no CRLF line ends" grep -q $'\r$' "$work/zip/Quenby-$version/README.txt"
+    for program in Quenby.exe Quenbytray.exe quenbyctl.exe; do
+        local packed
+        packed=$(stat -c %s "$work/zip/Quenby-$version/$program" 2>/dev/null || echo missing)
+        expect "$program in the zip is not stripped ($packed bytes)" \
+            [ "$packed" != missing -a "$packed" -lt "$(stat -c %s "$build_dir/bin/$program")" ]
+    done
+    zip_dir=$work/zip/Quenby-$version
+    tool_ctl=$zip_dir/quenbyctl.exe
+}
+
+# Runs package.sh with the given environment into a fresh folder; checks that it
+# failed with one line on stderr that names WORD and left no package behind.
+expect_clean_failure() { # WORD OUT_DIR BUILD_DIR [VAR=VALUE...]
+    local word=$1 out=$2 from=$3 status=0
+    shift 3
+    rm -rf "$out"
+    env "$@" "$source_dir/packaging/package.sh" "$from" "$out" >"$out.stdout" 2>"$out.stderr" || status=$?
+    expect "package.sh succeeded where it must fail" [ "$status" -ne 0 ]
+    expect "stderr is not one line: $(tr '\n' '|' <"$out.stderr")" [ "$(wc -l <"$out.stderr")" -eq 1 ]
+    expect "the reason does not mention $word: $(cat "$out.stderr")" grep -q -F -- "$word" "$out.stderr"
+    expect "a package or temporary file was left: $(ls -A "$out" 2>/dev/null | tr '\n' ' ')" \
+        sh -c "[ -z \"\$(ls -A '$out' 2>/dev/null)\" ]"
+}
+
+case_package_without_makensis_fails_cleanly() {
+    expect_clean_failure makensis "$work/no-makensis" "$build_dir" MAKENSIS=/nonexistent/makensis
+}
+
+case_package_with_failing_makensis_leaves_no_half_package() {
+    # A makensis that writes half an installer and then fails.
+    local fake=$work/fake-makensis
+    cat >"$fake" <<'EOF'
+#!/bin/sh
+for argument in "$@"; do
+    case $argument in -DOUTFILE=*) printf 'MZ half' >"${argument#-DOUTFILE=}" ;; esac
+done
+echo "Error: disk full"
+echo 'Error in script "quenby.nsi" on line 1 -- aborting creation process'
+exit 1
+EOF
+    chmod +x "$fake"
+    expect_clean_failure "disk full" "$work/failing-makensis" "$build_dir" MAKENSIS="$fake"
+}
+
+case_package_refuses_a_missing_program() {
+    local fake_build=$work/incomplete-build
+    mkdir -p "$fake_build/bin" "$fake_build/generated"
+    cp "$build_dir/generated/quenby_version.h" "$fake_build/generated/"
+    cp "$build_dir/bin/Quenbytray.exe" "$build_dir/bin/quenbyctl.exe" "$fake_build/bin/"
+    expect_clean_failure Quenby.exe "$work/incomplete-out" "$fake_build"
+}
+
+case_package_refuses_programs_of_another_version() {
+    # The project's version moved on, the programs were not rebuilt: their
+    # version blocks no longer match the name the packages would carry.
+    local fake_build=$work/stale-build
+    mkdir -p "$fake_build/generated"
+    ln -s "$build_dir/bin" "$fake_build/bin"
+    sed 's/^#define QUENBY_VERSION_TEXT ".*"$/#define QUENBY_VERSION_TEXT "98.76.54"/' \
+        "$build_dir/generated/quenby_version.h" >"$fake_build/generated/quenby_version.h"
+    expect_clean_failure "the package 98.76.54" "$work/stale-out" "$fake_build"
+}
+
+# --- Cases: the installer ------------------------------------------------------------
+
+case_silent_install() {
+    local status=0
+    win "$setup" /S >/dev/null || status=$?
+    expect "setup /S ended with $status" [ "$status" -eq 0 ]
+    for f in $package_files uninstall.exe; do
+        expect "missing $install_dir/$f" [ -f "$install_dir/$f" ]
+    done
+    for f in $package_files; do
+        expect "installed $f differs from the zip's" cmp -s "$install_dir/$f" "$zip_dir/$f"
+    done
+}
+
+case_path_value() {
+    expect "Path is '$(reg_value 'HKCU\Software\Quenby' Path)', not 'REG_SZ $install_win'" \
+        [ "$(reg_value 'HKCU\Software\Quenby' Path)" = "REG_SZ $install_win" ]
+}
+
+case_start_menu_shortcuts() {
+    local folder=$start_menu/Quenby
+    expect "no shortcut Quenby.lnk" [ -f "$folder/Quenby.lnk" ]
+    expect "no shortcut 'Quenby tray engine.lnk'" [ -f "$folder/Quenby tray engine.lnk" ]
+    # A shell link keeps its target's full path as a plain string.
+    expect "Quenby.lnk does not point at the installed panel" \
+        sh -c "tr '\\0' '\\n' <'$folder/Quenby.lnk' | grep -q -x -F '$install_win\\Quenby.exe'"
+    expect "the engine shortcut does not point at the installed engine" \
+        sh -c "tr '\\0' '\\n' <'$folder/Quenby tray engine.lnk' | grep -q -x -F '$install_win\\Quenbytray.exe'"
+}
+
+case_uninstall_entry() {
+    local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby'
+    local -A wanted=(
+        [DisplayName]="REG_SZ Quenby"
+        [DisplayVersion]="REG_SZ $version"
+        [Publisher]="REG_SZ Quenby"
+        [InstallLocation]="REG_SZ $install_win"
+        [UninstallString]="REG_SZ \"$install_win\\uninstall.exe\""
+        [QuietUninstallString]="REG_SZ \"$install_win\\uninstall.exe\" /S"
+        [DisplayIcon]="REG_SZ $install_win\\Quenby.exe,0"
+        [NoModify]="REG_DWORD 0x1"
+        [NoRepair]="REG_DWORD 0x1"
+    )
+    local name
+    for name in "${!wanted[@]}"; do
+        local actual
+        actual=$(reg_value "$key" "$name")
+        expect "$name is '$actual', not '${wanted[$name]}'" [ "$actual" = "${wanted[$name]}" ]
+    done
+}
+
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+case_start_with_windows_by_default() {
+    expect "Run\\Quenby is '$(reg_value "$run_key" Quenby)'" \
+        [ "$(reg_value "$run_key" Quenby)" = "REG_SZ \"$install_win\\Quenbytray.exe\"" ]
+}
+
+case_installed_engine_and_panel_find_each_other() {
+    local log=$work/panel-installed.log
+    start_program "$install_win\\Quenby.exe" "$log"
+    expect "the panel did not come up: $(head -c 300 "$log")" wait_for 60 panel_up "$log"
+    expect "the panel did not take the installed engine from Path" \
+        log_has "$log" "StartupCmd: $install_win\\Quenbytray.exe"
+    start_program "$install_win\\Quenbytray.exe" "$work/engine-installed.log"
+    expect "the panel never heard WM_QUENBY_START" wait_for 30 log_has "$log" WM_QUENBY_START
+    expect "the engine is not running" engine_running
+    win "$tool_ctl" close >/dev/null
+    expect "the panel never heard WM_QUENBY_EXIT" wait_for 30 log_has "$log" WM_QUENBY_EXIT
+    expect "the engine did not end" wait_for 20 engine_stopped
+    # The panel stays open for the next case.
+}
+
+case_reinstall_over_running_programs_keeps_settings() {
+    # A user's settings, one of them a text.
+    win reg add 'HKCU\Software\Quenby' /v TargetFreeRAM /t REG_DWORD /d 3333 /f >/dev/null
+    win reg add 'HKCU\Software\Quenby' /v Music /t REG_SZ /d 'C:\Windows\Media\ding.wav' /f >/dev/null
+    start_program "$install_win\\Quenbytray.exe" "$work/engine-before-reinstall.log"
+    expect "the engine did not start" wait_for 30 engine_running
+    expect "no panel runs before the reinstall" process_of "$install_win\\Quenby.exe"
+    local status=0
+    win "$setup" /S >/dev/null || status=$?
+    expect "setup /S over running programs ended with $status" [ "$status" -eq 0 ]
+    expect "TargetFreeRAM is '$(reg_value 'HKCU\Software\Quenby' TargetFreeRAM)' after the reinstall" \
+        [ "$(reg_value 'HKCU\Software\Quenby' TargetFreeRAM)" = "REG_DWORD 0xd05" ]
+    expect "Music is '$(reg_value 'HKCU\Software\Quenby' Music)' after the reinstall" \
+        [ "$(reg_value 'HKCU\Software\Quenby' Music)" = 'REG_SZ C:\Windows\Media\ding.wav' ]
+    expect "Path is '$(reg_value 'HKCU\Software\Quenby' Path)' after the reinstall" \
+        [ "$(reg_value 'HKCU\Software\Quenby' Path)" = "REG_SZ $install_win" ]
+    for f in $package_files; do
+        expect "installed $f differs from the zip's after the reinstall" cmp -s "$install_dir/$f" "$zip_dir/$f"
+    done
+    expect "the panel was not closed for the update" wait_for 10 no_process_of "$install_win\\Quenby.exe"
+    expect "the engine that ran was not started again" wait_for 30 engine_running
+    expect "the running engine is not the installed one" process_of "$install_win\\Quenbytray.exe"
+    expect "the start-with-Windows entry was lost" \
+        [ "$(reg_value "$run_key" Quenby)" = "REG_SZ \"$install_win\\Quenbytray.exe\"" ]
+    win "$tool_ctl" close >/dev/null
+    expect "the engine did not end" wait_for 20 engine_stopped
+}
+
+case_start_with_windows_is_a_choice_kept_on_upgrade() {
+    win "$setup" /S /AUTOSTART=0 >/dev/null
+    expect "/AUTOSTART=0 left the Run entry" has_no_value "$run_key" Quenby
+    win "$setup" /S >/dev/null
+    expect "an upgrade without /AUTOSTART turned start with Windows back on" has_no_value "$run_key" Quenby
+    # An entry for another copy of the engine belongs to the user.
+    win reg add "$run_key" /v Quenby /t REG_SZ /d '"D:\Tools\Quenby\Quenbytray.exe"' /f >/dev/null
+    win "$setup" /S /AUTOSTART=0 >/dev/null
+    expect "setup removed a Run entry of another copy" \
+        [ "$(reg_value "$run_key" Quenby)" = 'REG_SZ "D:\Tools\Quenby\Quenbytray.exe"' ]
+    win "$setup" /S /AUTOSTART=1 >/dev/null
+    expect "/AUTOSTART=1 did not write the entry" \
+        [ "$(reg_value "$run_key" Quenby)" = "REG_SZ \"$install_win\\Quenbytray.exe\"" ]
+    local status=0
+    win "$setup" /S /AUTOSTART=maybe >/dev/null || status=$?
+    expect "/AUTOSTART=maybe was accepted" [ "$status" -ne 0 ]
+}
+
+case_locked_program_file_stops_setup_before_any_change() {
+    # quenbyctl watch has no window to close: its file stays in use. Marks on
+    # the files that setup copies before it show whether it touched any of them
+    # (bytes after the end of a program do not stop it from running).
+    local f
+    for f in Quenby.exe Quenbytray.exe README.txt; do
+        printf 'left by the test\r\n' >>"$install_dir/$f"
+    done
+    start_program "$install_win\\Quenbytray.exe" "$work/engine-before-locked.log"
+    expect "the engine did not start" wait_for 30 engine_running
+    start_program "$install_win\\quenbyctl.exe" "$work/watch.log" watch 120
+    local watcher=${background[-1]}
+    expect "quenbyctl watch did not start" wait_for 30 grep -q -s 'Total RAM' "$work/watch.log"
+    local status=0
+    win "$setup" /S >/dev/null || status=$?
+    expect "setup went on with a program file in use (exit $status)" [ "$status" -ne 0 ]
+    for f in Quenby.exe Quenbytray.exe README.txt; do
+        expect "setup replaced $f although it gave up" grep -q -a 'left by the test' "$install_dir/$f"
+    done
+    expect "the engine it stopped was not started again" wait_for 30 engine_running
+    kill "$watcher" 2>/dev/null
+    wait "$watcher" 2>/dev/null
+    status=0
+    win "$setup" /S >/dev/null || status=$?
+    expect "setup failed once the file was free (exit $status)" [ "$status" -eq 0 ]
+    for f in $package_files; do
+        expect "$f not replaced once the file was free" cmp -s "$install_dir/$f" "$zip_dir/$f"
+    done
+    # Setup starts the engine it stopped again; close it once it is up.
+    expect "the engine was not started again after the update" wait_for 30 engine_running
+    win "$tool_ctl" close >/dev/null
+    expect "the engine did not end" wait_for 20 engine_stopped
+}
+
+case_two_setups_at_once_leave_a_working_install() {
+    local first second status1=0 status2=0
+    timeout 120 wine "$setup" /S </dev/null >/dev/null 2>&1 &
+    first=$!
+    timeout 120 wine "$setup" /S </dev/null >/dev/null 2>&1 &
+    second=$!
+    wait "$first" || status1=$?
+    wait "$second" || status2=$?
+    expect "neither setup succeeded ($status1, $status2)" [ "$status1" -eq 0 -o "$status2" -eq 0 ]
+    for f in $package_files uninstall.exe; do
+        expect "missing $f after two setups at once" [ -f "$install_dir/$f" ]
+    done
+    for f in $package_files; do
+        expect "$f differs from the zip's after two setups at once" cmp -s "$install_dir/$f" "$zip_dir/$f"
+    done
+    expect "Path is wrong after two setups at once" \
+        [ "$(reg_value 'HKCU\Software\Quenby' Path)" = "REG_SZ $install_win" ]
+}
+
+# The uninstaller copies itself away and returns at once: wait for its work.
+uninstall_and_wait() {
+    local status=0
+    win "$install_win\\uninstall.exe" /S >/dev/null || status=$?
+    expect "uninstall.exe /S ended with $status" [ "$status" -eq 0 ]
+    expect "the install folder is still there after 60 s" wait_for 60 test ! -e "$install_dir"
+    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+}
+
+case_silent_uninstall_leaves_only_the_settings() {
+    local log=$work/panel-before-uninstall.log
+    start_program "$install_win\\Quenby.exe" "$log"
+    expect "the panel did not come up" wait_for 60 panel_up "$log"
+    start_program "$install_win\\Quenbytray.exe" "$work/engine-before-uninstall.log"
+    expect "the engine did not start" wait_for 30 engine_running
+    uninstall_and_wait
+    expect "the engine still runs" engine_stopped
+    expect "the panel still runs" wait_for 10 no_process_of "$install_win\\Quenby.exe"
+    expect "the Start-menu folder is still there" test ! -e "$start_menu/Quenby"
+    expect "the uninstall entry is still there" \
+        sh -c "! timeout 60 wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quenby' >/dev/null 2>&1"
+    expect "the Run entry is still there" has_no_value "$run_key" Quenby
+    expect "Path is still there" has_no_value 'HKCU\Software\Quenby' Path
+    expect "TargetFreeRAM was lost" [ "$(reg_value 'HKCU\Software\Quenby' TargetFreeRAM)" = "REG_DWORD 0xd05" ]
+    expect "Music was lost" [ "$(reg_value 'HKCU\Software\Quenby' Music)" = 'REG_SZ C:\Windows\Media\ding.wav' ]
+}
+
+case_uninstall_keeps_what_is_not_its_own() {
+    win "$setup" /S /AUTOSTART=0 >/dev/null
+    win reg add "$run_key" /v Quenby /t REG_SZ /d '"D:\Tools\Quenby\Quenbytray.exe"' /f >/dev/null
+    printf 'notes\r\n' >"$install_dir/my notes.txt"
+    local status=0
+    win "$install_win\\uninstall.exe" /S >/dev/null || status=$?
+    expect "uninstall.exe /S ended with $status" [ "$status" -eq 0 ]
+    expect "the programs are still there after 60 s" wait_for 60 test ! -e "$install_dir/Quenbytray.exe"
+    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+    expect "a file of the user in the install folder was deleted" test -f "$install_dir/my notes.txt"
+    expect "uninstall.exe is still there" test ! -e "$install_dir/uninstall.exe"
+    expect "the Run entry of another copy was removed" \
+        [ "$(reg_value "$run_key" Quenby)" = 'REG_SZ "D:\Tools\Quenby\Quenbytray.exe"' ]
+    expect "TargetFreeRAM was lost" [ "$(reg_value 'HKCU\Software\Quenby' TargetFreeRAM)" = "REG_DWORD 0xd05" ]
+    rm -rf "$install_dir"
+    win reg delete "$run_key" /v Quenby /f >/dev/null
+}
+
+case_portable_zip_runs_from_its_own_folder() {
+    expect "Path is stored before the portable test" has_no_value 'HKCU\Software\Quenby' Path
+    local folder="$drive_c/Portable Quenby"
+    local folder_win="C:\\Portable Quenby\\Quenby-$version"
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    (cd "$folder" && cmake -E tar xf "$zip" >/dev/null 2>&1) || failures+=("the zip does not unpack")
+    local log=$work/panel-portable.log
+    start_program "$folder_win\\Quenby.exe" "$log"
+    expect "the portable panel did not come up" wait_for 60 panel_up "$log"
+    expect "the portable panel does not take the engine beside it" \
+        log_has "$log" "StartupCmd: $folder_win\\Quenbytray.exe"
+    start_program "$folder_win\\Quenbytray.exe" "$work/engine-portable.log"
+    expect "the portable panel never heard WM_QUENBY_START" wait_for 30 log_has "$log" WM_QUENBY_START
+    local status
+    status=$(win "$folder_win\\quenbyctl.exe" status)
+    expect "the portable engine is not running" grep -q -x 'Engine: running' <<<"$status"
+    expect "the portable copy does not find its engine beside it" \
+        grep -q -x -F "enginePath: $folder_win\\Quenbytray.exe" <<<"$status"
+    expect "the running engine is not the portable one" process_of "$folder_win\\Quenbytray.exe"
+    win "$folder_win\\quenbyctl.exe" close >/dev/null
+    expect "the portable panel never heard WM_QUENBY_EXIT" wait_for 30 log_has "$log" WM_QUENBY_EXIT
+    expect "running the portable copy stored a Path" has_no_value 'HKCU\Software\Quenby' Path
+}
+
+# --- Run -----------------------------------------------------------------------------
+
+started=$SECONDS
+run_case package_makes_both_packages case_package_makes_both_packages
+# Without both packages nothing further can be tried.
+if ! [ -s "$setup" ] || ! [ -s "$zip" ] || ! [ -f "${tool_ctl:-}" ]; then
+    write_results
+    exit 1
+fi
+run_case package_without_makensis_fails_cleanly case_package_without_makensis_fails_cleanly
+run_case package_with_failing_makensis_leaves_no_half_package case_package_with_failing_makensis_leaves_no_half_package
+run_case package_refuses_a_missing_program case_package_refuses_a_missing_program
+run_case package_refuses_programs_of_another_version case_package_refuses_programs_of_another_version
+
+# A prefix of this test's own, made once; every run starts from no installation.
+# Shortcuts a killed run left go first: the prefix's desktop, started with the
+# server, would copy them into the Linux user's menus.
+rm -rf "$prefix"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Quenby
+"$source_dir/cmake/wine-prefix.sh" start "$prefix" >/dev/null 2>&1 ||
+    give_up wine_prefix "could not prepare the Wine prefix $prefix"
+local_appdata=$(win cmd /c 'echo %LOCALAPPDATA%')
+appdata=$(win cmd /c 'echo %APPDATA%')
+case $local_appdata in [A-Z]:\\*) ;; *) give_up wine_prefix "no %LOCALAPPDATA% in the prefix ('$local_appdata')" ;; esac
+install_win=$local_appdata'\Programs\Quenby'
+install_dir=$(realpath -m "$(winepath -u "$install_win")")
+start_menu=$(realpath -m "$(winepath -u "$appdata")")'/Microsoft/Windows/Start Menu/Programs'
+drive_c=$(realpath -m "$(winepath -u 'C:\')")
+win reg delete 'HKCU\Software\Quenby' /f >/dev/null
+win reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby' /f >/dev/null
+win reg delete "$run_key" /v Quenby /f >/dev/null
+rm -rf "$install_dir" "$start_menu/Quenby" "$drive_c/Portable Quenby"
+
+run_case silent_install case_silent_install
+run_case path_value case_path_value
+run_case start_menu_shortcuts case_start_menu_shortcuts
+run_case uninstall_entry case_uninstall_entry
+run_case start_with_windows_by_default case_start_with_windows_by_default
+run_case installed_engine_and_panel_find_each_other case_installed_engine_and_panel_find_each_other
+run_case reinstall_over_running_programs_keeps_settings case_reinstall_over_running_programs_keeps_settings
+run_case start_with_windows_is_a_choice_kept_on_upgrade case_start_with_windows_is_a_choice_kept_on_upgrade
+run_case locked_program_file_stops_setup_before_any_change case_locked_program_file_stops_setup_before_any_change
+run_case two_setups_at_once_leave_a_working_install case_two_setups_at_once_leave_a_working_install
+run_case silent_uninstall_leaves_only_the_settings case_silent_uninstall_leaves_only_the_settings
+run_case uninstall_keeps_what_is_not_its_own case_uninstall_keeps_what_is_not_its_own
+run_case portable_zip_runs_from_its_own_folder case_portable_zip_runs_from_its_own_folder
+
+echo "(installer test took $((SECONDS - started)) s; packages: $(cd "$packages" && stat -c '%n %s bytes' -- * | tr '\n' ' '))"
+write_results
