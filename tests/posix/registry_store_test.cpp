@@ -4,6 +4,7 @@
 #include "common/os/posix/regfile.h"
 #include "common/os/registry.h"
 #include "common/text.h"
+#include "tests/posix/heap_meter.h"
 #include "tests/support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -129,14 +130,21 @@ std::vector<RegValue> everyKindOfValue()
 // instead of crashing it.
 std::optional<RegValue> valueIn(const RegDocument& doc, std::u16string_view path, std::u16string_view name)
 {
-    const RegValue* found = findValue(doc, path, name);
-    return found ? std::optional<RegValue>(*found) : std::nullopt;
+    return findValue(doc, path, name);
 }
 
 std::optional<Bytes> dataIn(const RegDocument& doc, std::u16string_view path, std::u16string_view name)
 {
-    const RegValue* found = findValue(doc, path, name);
+    const auto found = findValue(doc, path, name);
     return found ? std::optional<Bytes>(found->data) : std::nullopt;
+}
+
+// Two documents that hold the same: the same values under the same keys, and
+// the same text when written.
+void expectSameDocument(const RegDocument& a, const RegDocument& b)
+{
+    EXPECT_EQ(allValues(a), allValues(b));
+    EXPECT_EQ(serializeRegFile(a), serializeRegFile(b));
 }
 
 std::string fileText(const fs::path& path)
@@ -164,13 +172,10 @@ TEST(RegFileText, EveryValueTypeRoundTripsThroughTheText)
     const std::string text = serializeRegFile(doc);
     const RegDocument back = parseRegFile(text);
     EXPECT_TRUE(back.malformedLines.empty());
-    EXPECT_EQ(back.blocks, doc.blocks);
+    expectSameDocument(back, doc);
     EXPECT_EQ(serializeRegFile(back), text);
-    for (const RegValue& v : everyKindOfValue()) {
-        const RegValue* found = findValue(back, quenbyKey, v.name);
-        ASSERT_NE(found, nullptr) << toUtf8(v.name);
-        EXPECT_EQ(*found, v) << toUtf8(v.name);
-    }
+    for (const RegValue& v : everyKindOfValue())
+        EXPECT_EQ(findValue(back, quenbyKey, v.name), v) << toUtf8(v.name);
 
     // The forms that people read and that other tools import.
     EXPECT_TRUE(text.starts_with("REGEDIT4\n\n[Software]\n\n[Software\\Quenby]\n")) << text;
@@ -228,7 +233,7 @@ TEST(RegFileText, ReadsWhatPeopleAndOtherToolsWrite)
                            "; a comment between values\n\"Long\"=hex:01,02,03,04,05,ff\n"),
               std::string::npos)
         << written;
-    EXPECT_EQ(parseRegFile(written).blocks, doc.blocks);
+    expectSameDocument(parseRegFile(written), doc);
 }
 
 TEST(RegFileText, NamesIgnoreLetterCaseButKeepTheirOwn)
@@ -237,7 +242,7 @@ TEST(RegFileText, NamesIgnoreLetterCaseButKeepTheirOwn)
     EXPECT_TRUE(keyExists(doc, u"SOFTWARE\\quenby"));
     EXPECT_TRUE(keyExists(doc, u"software")); // a parent exists through its sub-key
     EXPECT_FALSE(keyExists(doc, u"Software\\Quen"));
-    ASSERT_NE(findValue(doc, u"software\\QUENBY", u"targetfreeram"), nullptr);
+    ASSERT_TRUE(findValue(doc, u"software\\QUENBY", u"targetfreeram"));
 
     ASSERT_TRUE(setValue(doc, u"SOFTWARE\\QUENBY", value(u"TARGETFREERAM", RegType::dword, dword(2))));
     ASSERT_TRUE(createKey(doc, u"software\\quenby\\Sub"));
@@ -269,7 +274,7 @@ TEST(RegFileText, DuplicatesReadAsTheLastAndAWriteReplacesThemAll)
 
     const DeleteOutcome gone = deleteValue(doc, quenbyKey, u"A");
     EXPECT_TRUE(gone.found);
-    EXPECT_EQ(findValue(doc, quenbyKey, u"A"), nullptr);
+    EXPECT_FALSE(findValue(doc, quenbyKey, u"A"));
     const DeleteOutcome again = deleteValue(doc, quenbyKey, u"A");
     EXPECT_FALSE(again.found);
     EXPECT_FALSE(again.changed);
@@ -293,8 +298,8 @@ TEST(RegFileText, UnreadableLinesAreKeptVerbatimInPlace)
     EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(1));
     EXPECT_EQ(dataIn(doc, quenbyKey, u"B"), utf16(u"b"));
-    EXPECT_EQ(findValue(doc, quenbyKey, u"BadDword"), nullptr);
-    EXPECT_EQ(findValue(doc, quenbyKey, u"Latin1"), nullptr);
+    EXPECT_FALSE(findValue(doc, quenbyKey, u"BadDword"));
+    EXPECT_FALSE(findValue(doc, quenbyKey, u"Latin1"));
 
     ASSERT_TRUE(setValue(doc, quenbyKey, value(u"C", RegType::dword, dword(3))));
     const std::string written = serializeRegFile(doc);
@@ -302,7 +307,7 @@ TEST(RegFileText, UnreadableLinesAreKeptVerbatimInPlace)
                            "\n\"Escape\"=\"tab\\t\"\n\"Latin1\"=\"caf\xE9\"\n\"Deleted\"=-\n\"B\"=\"b\"\n"
                            "\"C\"=dword:00000003\n"),
               std::string::npos);
-    EXPECT_EQ(parseRegFile(written).blocks, doc.blocks);
+    expectSameDocument(parseRegFile(written), doc);
 
     // A value written under the name of an unreadable line takes its place.
     ASSERT_TRUE(setValue(doc, quenbyKey, value(u"baddword", RegType::dword, dword(4))));
@@ -312,6 +317,16 @@ TEST(RegFileText, UnreadableLinesAreKeptVerbatimInPlace)
     EXPECT_EQ(rewritten.find("caf\xE9"), std::string::npos);
     EXPECT_NE(rewritten.find("\"baddword\"=dword:00000004\n"), std::string::npos);
     EXPECT_NE(rewritten.find(garbage), std::string::npos);
+
+    // Past the first few, unreadable lines are counted, not listed.
+    std::string many = "REGEDIT4\n\n[Software\\Quenby]\n";
+    for (int i = 0; i < 40; ++i)
+        many += "junk\n";
+    const RegDocument lots = parseRegFile(many);
+    EXPECT_EQ(lots.malformedCount, 40u);
+    ASSERT_EQ(lots.malformedLines.size(), kListedMalformedLines);
+    EXPECT_EQ(lots.malformedLines.front(), 4u);
+    EXPECT_EQ(lots.malformedLines.back(), 4 + kListedMalformedLines - 1);
 }
 
 TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
@@ -329,7 +344,7 @@ TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
     RegDocument doc = parseRegFile(text);
     EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{3, 6, 8, 9}));
     EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(1));
-    EXPECT_EQ(findValue(doc, quenbyKey, u"B"), nullptr) << "B belongs to no key anyone can name";
+    EXPECT_FALSE(findValue(doc, quenbyKey, u"B")) << "B belongs to no key anyone can name";
     EXPECT_FALSE(keyExists(doc, u"Software\\Quenby\\Broken"));
     EXPECT_EQ(dataIn(doc, u"Software\\Other", u"D"), utf16(u"d"));
 
@@ -341,7 +356,7 @@ TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
                        "[Software\\\\Twice]\n\n"
                        "[Software\\Other]\n\"D\"=\"d\"\n\n");
     const RegDocument back = parseRegFile(written);
-    EXPECT_EQ(back.blocks, doc.blocks);
+    expectSameDocument(back, doc);
 
     // Deleting a tree takes its sub-keys, not a sibling whose name merely starts alike.
     RegDocument tree = parseRegFile("REGEDIT4\n\n[A\\B]\n\"x\"=dword:00000001\n[a\\b\\C]\n\"y\"=hex:02\n"
@@ -366,7 +381,7 @@ TEST(RegFileText, TruncatedAndContinuedLinesStayAsTheyWere)
     EXPECT_NE(written.find("\"H\"=hex:01,02,\\\n"), std::string::npos);
     EXPECT_NE(written.find("  ; indented note\n"), std::string::npos);
     const RegDocument back = parseRegFile(written);
-    EXPECT_EQ(back.blocks, doc.blocks) << written;
+    expectSameDocument(back, doc);
     EXPECT_EQ(serializeRegFile(back), written);
 
     // Long data is wrapped the way regedit does, within 80 columns.
@@ -613,22 +628,6 @@ TEST_F(RegistryStore, TheLocationIsLookedUpOnEveryCall)
     EXPECT_EQ(query(*key, u"Where").data, utf16(u"first"));
 }
 
-TEST_F(RegistryStore, ALinkedFileStaysALink)
-{
-    // Settings kept elsewhere (a dotfiles folder) and linked in.
-    const fs::path elsewhere = dir.path() / "dotfiles" / "quenby.reg";
-    writeText(elsewhere, "REGEDIT4\n\n[Software\\Quenby]\n\"Old\"=dword:00000001\n");
-    fs::create_directories(folder());
-    fs::create_symlink(elsewhere, file());
-
-    auto key = registry.openKey(quenbyKey, RegAccess::write);
-    ASSERT_NE(key, nullptr);
-    ASSERT_EQ(set(*key, value(u"New", RegType::dword, dword(2))), RegStatus::ok);
-    EXPECT_TRUE(fs::is_symlink(file()));
-    EXPECT_NE(fileText(elsewhere).find("\"Old\"=dword:00000001\n\"New\"=dword:00000002\n"), std::string::npos);
-    EXPECT_FALSE(fs::exists(elsewhere.string() + ".tmp"));
-}
-
 TEST_F(RegistryStore, ATemporaryFileLeftByACrashedWriterIsNoObstacle)
 {
     auto key = create();
@@ -780,8 +779,8 @@ TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing)
     int reported = 0;
     for (const std::string& tag : {std::string("first"), std::string("second")}) {
         for (int i = 0; i < writesPerChild; ++i) {
-            const RegValue* v = findValue(doc, quenbyKey, childValueName(tag, i));
-            if (v != nullptr && v->data == dword(childValueData(tag, i)))
+            const auto v = findValue(doc, quenbyKey, childValueName(tag, i));
+            if (v && v->data == dword(childValueData(tag, i)))
                 ++present;
             else if (++reported <= 5)
                 ADD_FAILURE() << tag << " value " << i << (v ? " has old data" : " is missing");
@@ -893,10 +892,10 @@ TEST_F(DamagedFile, BinaryGarbageWithNulBytes)
     check({noise, {}, {noise}, {}});
 }
 
-TEST_F(DamagedFile, ALineOfSeveralMegabytes)
+TEST_F(DamagedFile, LinesNearlyAsLongAsTheWholeFileMayBe)
 {
-    const std::string hugeGarbage = "\"Huge\"=\"" + std::string(4 << 20, 'x'); // never closed
-    Bytes bigData(1 << 20);
+    const std::string hugeGarbage = "\"Huge\"=\"" + std::string(600 << 10, 'x'); // never closed
+    Bytes bigData(100 << 10);
     std::string bigHex = "\"Big\"=hex:";
     for (std::size_t i = 0; i < bigData.size(); ++i) {
         bigData[i] = static_cast<std::uint8_t>(i % 251);
@@ -956,6 +955,56 @@ TEST_F(DamagedFile, IsReportedOncePerProcess)
         << text;
 }
 
+// Reading or writing costs memory in proportion to the file, whatever its lines
+// look like: a file of many tiny lines once took 165 times its size.
+TEST_F(RegistryStore, MemoryStaysWithinFourTimesTheFileWhateverItsShape)
+{
+    constexpr std::size_t size = 256 << 10;
+    const struct {
+        const char* shape;
+        std::string line;
+    } shapes[] = {
+        {"comment lines", ";\n"},
+        {"unreadable lines", "x\n"},
+        {"blank lines between comments", ";\n\n"},
+        {"section lines", "[a]\n"},
+        {"shortest values", "@=\"\"\n"},
+        {"unreadable named values", "@=\n"},
+        {"numbers", "\"TargetFreeRAM\"=dword:00000400\n"},
+        {"continued hex", "\"B\"=hex:01,\\\n  02\n"},
+    };
+    for (const auto& [shape, line] : shapes) {
+        SCOPED_TRACE(shape);
+        std::string text = "REGEDIT4\n\n[Software\\Quenby]\n\"TargetFreeRAM\"=dword:00001000\n";
+        while (text.size() + line.size() <= size)
+            text += line;
+        writeText(file(), text);
+
+        std::size_t readPeak = 0;
+        std::uint32_t number = 0;
+        {
+            const quenby::test::HeapMeter meter;
+            std::uint32_t length = sizeof number;
+            EXPECT_EQ(registry.getValue(quenbyKey, u"TargetFreeRAM", RegRestrict::dword, &number, &length),
+                      RegStatus::ok);
+            readPeak = meter.peakAbove();
+        }
+        EXPECT_EQ(number, line.starts_with("\"TargetFreeRAM\"") ? 0x400u : 0x1000u);
+        EXPECT_LE(readPeak, 4 * text.size()) << "a read of a " << text.size() << "-byte file";
+
+        auto key = registry.openKey(quenbyKey, RegAccess::write);
+        ASSERT_NE(key, nullptr);
+        std::size_t writePeak = 0;
+        {
+            const quenby::test::HeapMeter meter;
+            const std::uint32_t state = 1;
+            EXPECT_EQ(key->setValue(u"Quenby_Stat", RegType::dword, &state, sizeof state), RegStatus::ok);
+            writePeak = meter.peakAbove();
+        }
+        EXPECT_LE(writePeak, 4 * text.size()) << "a write to a " << text.size() << "-byte file";
+    }
+}
+
 TEST_F(DamagedFile, AFileThatCannotBeReadIsNeverReplaced)
 {
     // A folder where the file should be: nothing reads, nothing is written over it.
@@ -966,14 +1015,19 @@ TEST_F(DamagedFile, AFileThatCannotBeReadIsNeverReplaced)
     EXPECT_TRUE(fs::is_directory(file() / "inside"));
     fs::remove_all(file());
 
-    // A file too large to be settings is left alone (sparse: it takes no disk).
+    // A file too large to be settings is left alone; one of the largest size
+    // taken is read.
     writeText(file(), "REGEDIT4\n\n[Software\\Quenby]\n\"A\"=dword:00000001\n");
-    fs::resize_file(file(), std::uintmax_t{65} << 20);
+    fs::resize_file(file(), kMaxRegistryFileSize + 1);
     EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read), nullptr);
     EXPECT_EQ(registry.createKey(quenbyKey, &status), nullptr);
     EXPECT_EQ(status, RegStatus::invalidData);
-    EXPECT_EQ(fs::file_size(file()), std::uintmax_t{65} << 20);
+    EXPECT_EQ(fs::file_size(file()), kMaxRegistryFileSize + 1);
     EXPECT_FALSE(fs::exists(file().string() + ".tmp"));
+    fs::resize_file(file(), kMaxRegistryFileSize);
+    auto key = registry.openKey(quenbyKey, RegAccess::read);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(query(*key, u"A").data, dword(1));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // The window link on Linux, tested with real sockets and real processes: a child
 // copy of this suite opens a window endpoint, the test finds it by class and title
 // and posts to it, and the child reports what arrived.
+#include "common/identity.h"
 #include "common/os/posix/endpoint.h"
 #include "common/os/windowlink.h"
 #include "common/text.h"
+#include "tests/posix/other_user.h"
 #include "tests/support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -650,6 +652,13 @@ TEST_F(WindowLink, UnsafeRuntimeFolderIsRefused)
     reset();
     fs::permissions(quenby, static_cast<fs::perms>(0702));
     expectRefused("writable by others only (0702)", "writable");
+    // Search alone lets anyone who can guess a socket's name post to it.
+    reset();
+    fs::permissions(quenby, static_cast<fs::perms>(0711));
+    expectRefused("searchable by others (0711)", "open to group or others");
+    reset();
+    fs::permissions(quenby, static_cast<fs::perms>(0750));
+    expectRefused("readable by its group (0750)", "open to group or others");
 
     reset();
     fs::remove(quenby);
@@ -686,6 +695,70 @@ TEST_F(WindowLink, UnsafeRuntimeFolderIsRefused)
     EXPECT_EQ(runtimeFolder(), quenby.string());
     Endpoint endpoint(kClass, kTitle);
     EXPECT_TRUE(endpoint.isOpen());
+}
+
+TEST_F(WindowLink, TheSocketIsPrivateWhateverTheUmask)
+{
+    const mode_t old = ::umask(0);
+    Endpoint endpoint(kClass, kTitle);
+    ::umask(old);
+    ASSERT_TRUE(endpoint.isOpen());
+    EXPECT_EQ(modeOf(endpoint.path()), 0600u);
+    EXPECT_EQ(modeOf(runtime_ / "quenby"), 0700u);
+}
+
+// The 24-byte record that postMessage sends: "QNBY", the message, wParam, lParam.
+std::vector<unsigned char> record(std::uint32_t message, std::uint64_t wParam)
+{
+    std::vector<unsigned char> bytes = {'Q', 'N', 'B', 'Y'};
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<unsigned char>(message >> (8 * i)));
+    for (int i = 0; i < 8; ++i)
+        bytes.push_back(static_cast<unsigned char>(wParam >> (8 * i)));
+    bytes.resize(24, 0);
+    return bytes;
+}
+
+TEST_F(WindowLink, MessagesFromAnotherUserAreDroppedAndOursStillArrive)
+{
+    if (!quenby::test::canActAsOtherUser())
+        GTEST_SKIP() << "only root can act as another user";
+    Endpoint engine(quenby::kEngineWindowClass, quenby::kEngineWindowTitle);
+    ASSERT_TRUE(engine.isOpen());
+
+    // The private folder keeps another user from reaching the socket by its name.
+    const std::string path = engine.path();
+    const auto close = record(quenby::kCloseMessage, 1);
+    EXPECT_EQ(quenby::test::runAsOtherUser([&] {
+                  RawSocket sender;
+                  return !sender.sendTo(path, close) && errno == EACCES ? 0 : 1;
+              }),
+              0);
+
+    // A socket that reached it before its owner became another user (inherited,
+    // passed over, or connected while the folder was open) still carries that
+    // user's credentials with each datagram: WM_CLOSE and the rest are dropped.
+    const int connected = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(connected, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::connect(connected, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const int sent = quenby::test::runAsOtherUser([&] {
+        const auto defrag = record(registerMessage(u"WM_StartDefragRAM"), 4096);
+        const bool both = ::send(connected, close.data(), close.size(), 0) == 24 &&
+                          ::send(connected, defrag.data(), defrag.size(), 0) == 24;
+        return both ? 0 : 1;
+    });
+    ::close(connected);
+    ASSERT_EQ(sent, 0) << "the other user could not send at all";
+
+    ASSERT_TRUE(postToWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle, 0xC0DE, 2, 3));
+    const auto message = engine.wait(5000);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->message, 0xC0DEu) << "a message of another user was taken";
+    EXPECT_EQ(message->wParam, 2u);
+    EXPECT_FALSE(engine.receive());
 }
 
 TEST_F(WindowLink, FolderTooDeepForASocketAddressFailsCleanly)

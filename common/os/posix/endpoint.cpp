@@ -3,8 +3,12 @@
 //
 // A window is a Unix datagram socket in the per-user runtime folder, named
 // "<identity hash>.<pid>.sock". The folder is private to the user (0700, owned by
-// them), so only the user's own processes can find or post to a window, the same
-// reach a window has within one Windows session.
+// them, nothing for group or others) and the socket is 0600 whatever the umask,
+// so only the user's own processes can find or post to a window, the same reach
+// a window has within one Windows session. Each datagram also carries its
+// sender's credentials, and one from another user is dropped: a socket that
+// another user got hold of some other way (inherited, passed over, connected
+// before it changed its user) still cannot post.
 #include "common/os/posix/endpoint.h"
 #include "common/os/posix/wire.h"
 
@@ -90,6 +94,27 @@ std::uint64_t getLittleEndian(const unsigned char* in, int bytes)
     for (int i = bytes - 1; i >= 0; --i)
         value = (value << 8) | in[i];
     return value;
+}
+
+// Whether the datagram's credentials name this user. One without credentials
+// (which the kernel attaches to every datagram once SO_PASSCRED is on) or with
+// any other control data is not trusted.
+bool fromThisUser(msghdr& header)
+{
+    if ((header.msg_flags & MSG_CTRUNC) != 0)
+        return false;
+    bool ours = false;
+    for (cmsghdr* item = CMSG_FIRSTHDR(&header); item != nullptr; item = CMSG_NXTHDR(&header, item)) {
+        if (item->cmsg_level == SOL_SOCKET && item->cmsg_type == SCM_CREDENTIALS &&
+            item->cmsg_len == CMSG_LEN(sizeof(ucred))) {
+            ucred sender {};
+            std::memcpy(&sender, CMSG_DATA(item), sizeof sender);
+            ours = sender.uid == ::geteuid();
+        } else {
+            return false;
+        }
+    }
+    return ours;
 }
 
 void encode(const PostedMessage& message, unsigned char (&record)[kRecordSize])
@@ -180,10 +205,15 @@ bool privateFolder(const std::string& path, std::string& why)
         why = path + " is owned by another user (uid " + std::to_string(info.st_uid) + ")";
         return false;
     }
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        char mode[8];
-        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
         why = path + " is writable by group or others (mode " + mode + ")";
+        return false;
+    }
+    // Search alone would let anyone who can guess a socket's name post to it.
+    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        why = path + " is open to group or others (mode " + mode + ")";
         return false;
     }
     return true;
@@ -309,6 +339,11 @@ Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
     Fd socket(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0)
         return;
+    // Before anything can be queued: every datagram then comes with its sender's
+    // credentials, which receive() checks.
+    const int on = 1;
+    if (::setsockopt(socket.get(), SOL_SOCKET, SO_PASSCRED, &on, sizeof on) != 0)
+        return;
 
     const std::string stem = folder + "/" + detail::windowFilePrefix(windowClass, title) +
                              std::to_string(::getpid());
@@ -324,6 +359,12 @@ Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
         if (!makeAddress(path, address, length))
             return;
         if (::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+            // bind() gave the file the umask's mode; until this chmod only the
+            // private folder guards it.
+            if (::chmod(path.c_str(), 0600) != 0) {
+                ::unlink(path.c_str());
+                return;
+            }
             stampNow(path);
             path_ = path;
             fd_ = socket.release();
@@ -363,13 +404,21 @@ std::optional<PostedMessage> Endpoint::receive()
     // a record.
     unsigned char buffer[kRecordSize + 1];
     for (int dropped = 0; dropped < kMaxDroppedPerCall;) {
-        const ssize_t got = ::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT | MSG_TRUNC);
+        iovec part {buffer, sizeof buffer};
+        alignas(cmsghdr) unsigned char control[CMSG_SPACE(sizeof(ucred))];
+        msghdr header {};
+        header.msg_iov = &part;
+        header.msg_iovlen = 1;
+        header.msg_control = control;
+        header.msg_controllen = sizeof control;
+        const ssize_t got = ::recvmsg(fd_, &header, MSG_DONTWAIT | MSG_TRUNC | MSG_CMSG_CLOEXEC);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             return std::nullopt; // EAGAIN: nothing waits
         }
-        if (got != static_cast<ssize_t>(kRecordSize) || getLittleEndian(buffer, 4) != kMagic) {
+        if (!fromThisUser(header) || got != static_cast<ssize_t>(kRecordSize) ||
+            getLittleEndian(buffer, 4) != kMagic) {
             ++dropped;
             continue;
         }

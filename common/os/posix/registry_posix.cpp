@@ -2,12 +2,21 @@
 // $XDG_CONFIG_HOME/quenby/registry.reg ($HOME/.config when XDG_CONFIG_HOME is
 // unset), shared by every Quenby process of that user.
 //
+// The settings decide which program the engine and quenbyctl start (the install
+// folder `Path`), so the store trusts only a folder and a file that no one else
+// can have written: the folder and the file must belong to this user and must not
+// be writable by group or others, the folder's parent must not let others swap
+// the folder, and the file is opened through the checked folder's descriptor
+// without following a symbolic link. A store that fails these checks is refused
+// as a whole, with one line on stderr saying why: it reads as no settings at all
+// (every value at its default, no `Path`) and takes no writes.
+//
 // Readers take no lock and read the whole file on every call: a writer never
 // changes the file in place but renames a finished copy over it, so a reader
 // sees either the old file or the new one, never half of one. Reading on every
 // call also means an open key sees what other processes did since it was opened,
-// as on Windows: a key deleted elsewhere answers notFound. The file is small, so
-// the cost is a few microseconds per value.
+// as on Windows: a key deleted elsewhere answers notFound. A read walks the text
+// once and keeps nothing of it but the value asked for.
 //
 // Writers hold an exclusive flock on registry.lock next to the file, read the
 // current file under it, apply their one change and write the result to
@@ -26,7 +35,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -43,9 +51,9 @@ namespace {
 
 namespace reg = quenby::os::posix;
 
-// A file far larger than any set of settings is not read at all, so that a
-// stray huge file cannot eat the machine's memory; it is left alone, not replaced.
-constexpr std::size_t maxFileSize = std::size_t{64} << 20;
+constexpr const char* fileName = "registry.reg";
+constexpr const char* lockName = "registry.lock";
+constexpr const char* temporaryName = "registry.reg.tmp";
 
 class FileDescriptor {
 public:
@@ -53,6 +61,15 @@ public:
     ~FileDescriptor() { reset(); }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            fd_ = std::exchange(other.fd_, -1);
+        }
+        return *this;
+    }
 
     bool valid() const { return fd_ >= 0; }
     int get() const { return fd_; }
@@ -68,8 +85,7 @@ public:
     // written file is the last chance to hear of a failed write.
     bool close()
     {
-        const int fd = fd_;
-        fd_ = -1;
+        const int fd = std::exchange(fd_, -1);
         return fd < 0 || ::close(fd) == 0;
     }
 
@@ -77,15 +93,249 @@ private:
     int fd_;
 };
 
+std::string errorText(int error)
+{
+    return std::system_category().message(error);
+}
+
+std::string modeText(mode_t mode)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+// Why something the store would use is not safe for it, or empty when it is:
+// it must be this user's, and no one else may write to it.
+std::string ownershipProblem(const struct stat& info)
+{
+    if (info.st_uid != ::geteuid())
+        return "is owned by another user (uid " + std::to_string(info.st_uid) + ")";
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return "is writable by group or others (mode " + modeText(info.st_mode) + ")";
+    return {};
+}
+
+struct StorePaths {
+    std::string configHome; // $XDG_CONFIG_HOME or $HOME/.config
+    std::string folder;     // <configHome>/quenby
+    std::string file;       // <folder>/registry.reg
+};
+
+std::optional<StorePaths> storePaths()
+{
+    StorePaths paths;
+    // Relative values are not valid for XDG_CONFIG_HOME and are ignored.
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/') {
+        paths.configHome = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || home[0] != '/')
+            return std::nullopt;
+        paths.configHome = std::string(home) + "/.config";
+    }
+    while (paths.configHome.size() > 1 && paths.configHome.back() == '/')
+        paths.configHome.pop_back();
+    paths.folder = (paths.configHome == "/" ? std::string() : paths.configHome) + "/quenby";
+    paths.file = paths.folder + "/" + fileName;
+    return paths;
+}
+
+// One line on stderr, once per process, however many calls meet the same problem.
+void reportOnce(const std::string& message)
+{
+    static std::atomic<bool> reported{false};
+    if (reported.exchange(true))
+        return;
+    std::fprintf(stderr, "quenby: %s\n", message.c_str());
+    std::fflush(stderr);
+}
+
+// A folder made on the user's behalf: 0700 whatever the umask.
+bool makeFolder(const std::string& path)
+{
+    if (::mkdir(path.c_str(), 0700) == 0)
+        return ::chmod(path.c_str(), 0700) == 0;
+    if (errno != EEXIST)
+        return false;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+enum class Outcome {
+    ok,
+    missing,  // nothing there yet: no settings
+    refused,  // there, but not safe or not settings: no settings, no writes
+    tooLarge, // refused for its size alone
+};
+
+struct Opened {
+    Outcome outcome = Outcome::missing;
+    std::string why; // for refused and tooLarge: the line to report
+};
+
+// The store's folder, checked through a descriptor on it so that what was checked
+// is what gets used, even if a name is swapped meanwhile. With `create`, the
+// config folder and ours are made when missing.
+Opened openFolder(const StorePaths& paths, bool create, FileDescriptor& folder)
+{
+    Opened result;
+    const auto refuse = [&](const std::string& why) {
+        result.outcome = Outcome::refused;
+        result.why = why;
+        return result;
+    };
+
+    if (create) {
+        std::size_t slash = 0;
+        while ((slash = paths.configHome.find('/', slash + 1)) != std::string::npos) {
+            const std::string parent = paths.configHome.substr(0, slash);
+            struct stat info {};
+            if (::stat(parent.c_str(), &info) != 0 && !makeFolder(parent))
+                return refuse("cannot create " + parent + ": " + errorText(errno));
+        }
+        if (!makeFolder(paths.configHome))
+            return refuse("cannot create " + paths.configHome + ": " + errorText(errno));
+    }
+
+    // The folder that holds ours must not let just anyone rename or replace ours:
+    // owned by us or by root, and not writable by all unless the sticky bit
+    // protects each entry (as on /tmp). Write for the group is common there (a
+    // user's private group under umask 002) and harmless: whatever a member put
+    // in our folder's place would be theirs, and the check of our folder below
+    // refuses it.
+    struct stat parent {};
+    if (::stat(paths.configHome.c_str(), &parent) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return result; // missing
+        return refuse("config folder " + paths.configHome + " cannot be read (" + errorText(errno) + ")");
+    }
+    if (parent.st_uid != ::geteuid() && parent.st_uid != 0)
+        return refuse("config folder " + paths.configHome + " is owned by another user (uid " +
+                      std::to_string(parent.st_uid) + "); settings are not read or written");
+    if ((parent.st_mode & S_IWOTH) != 0 && (parent.st_mode & S_ISVTX) == 0)
+        return refuse("config folder " + paths.configHome + " is writable by others (mode " +
+                      modeText(parent.st_mode) + "); settings are not read or written");
+
+    bool created = false;
+    if (create) {
+        if (::mkdir(paths.folder.c_str(), 0700) == 0)
+            created = true;
+        else if (errno != EEXIST)
+            return refuse("cannot create " + paths.folder + ": " + errorText(errno));
+    }
+    // A link to a folder is followed: the folder it leads to is checked below, and
+    // no one else can change what is inside a folder that passes.
+    folder = FileDescriptor(::open(paths.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
+        if (errno == ENOENT)
+            return result; // missing
+        return refuse("registry folder " + paths.folder + " cannot be opened (" + errorText(errno) +
+                      "); settings are not read or written");
+    }
+    if (created)
+        (void)::fchmod(folder.get(), 0700); // mkdir's mode went through the umask
+    struct stat info {};
+    if (::fstat(folder.get(), &info) != 0)
+        return refuse("registry folder " + paths.folder + " cannot be read (" + errorText(errno) + ")");
+    if (const std::string problem = ownershipProblem(info); !problem.empty())
+        return refuse("registry folder " + paths.folder + " " + problem + "; settings are not read or written");
+    result.outcome = Outcome::ok;
+    return result;
+}
+
+// The settings file in the checked folder: a regular file of ours that no one
+// else can write, opened without following a link, not larger than the cap.
+Opened openFile(int folder, const std::string& path, FileDescriptor& file, struct stat& info)
+{
+    Opened result;
+    const auto refuse = [&](const std::string& why, Outcome outcome = Outcome::refused) {
+        result.outcome = outcome;
+        result.why = "registry file " + path + " " + why;
+        return result;
+    };
+    // Non-blocking, so that a FIFO in its place cannot hold the caller.
+    file = FileDescriptor(::openat(folder, fileName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    if (!file.valid()) {
+        if (errno == ENOENT)
+            return result; // missing
+        if (errno == ELOOP)
+            return refuse("is a symbolic link; settings are not read or written");
+        return refuse("cannot be opened (" + errorText(errno) + "); settings are not read or written");
+    }
+    if (::fstat(file.get(), &info) != 0)
+        return refuse("cannot be read (" + errorText(errno) + "); left alone");
+    if (!S_ISREG(info.st_mode))
+        return refuse("is not a regular file; settings are not read or written");
+    if (const std::string problem = ownershipProblem(info); !problem.empty())
+        return refuse(problem + "; settings are not read or written");
+    if (static_cast<std::uintmax_t>(info.st_size) > reg::kMaxRegistryFileSize)
+        return refuse("is larger than " + std::to_string(reg::kMaxRegistryFileSize >> 10) +
+                          " KiB; not read and left alone",
+                      Outcome::tooLarge);
+    result.outcome = Outcome::ok;
+    return result;
+}
+
+// Reads the opened file whole, refusing it if it grew past the cap since it was
+// checked.
+Opened readText(int fd, const std::string& path, const struct stat& info, std::string& text)
+{
+    Opened result;
+    text.clear();
+    text.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            result.outcome = Outcome::refused;
+            result.why = "registry file " + path + " cannot be read (" + errorText(errno) + "); left alone";
+            return result;
+        }
+        if (n == 0)
+            break;
+        if (text.size() + static_cast<std::size_t>(n) > reg::kMaxRegistryFileSize) {
+            result.outcome = Outcome::tooLarge;
+            result.why = "registry file " + path + " is larger than " +
+                         std::to_string(reg::kMaxRegistryFileSize >> 10) + " KiB; not read and left alone";
+            return result;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    result.outcome = Outcome::ok;
+    return result;
+}
+
+// The text of the store's file: ok with the text, missing (no settings yet), or
+// refused with the reason already reported. With a folder descriptor given, the
+// folder is not opened again.
+Opened loadText(const StorePaths& paths, int folder, std::string& text)
+{
+    FileDescriptor file;
+    struct stat info {};
+    Opened opened = openFile(folder, paths.file, file, info);
+    if (opened.outcome == Outcome::ok)
+        opened = readText(file.get(), paths.file, info, text);
+    if (opened.outcome == Outcome::refused || opened.outcome == Outcome::tooLarge)
+        reportOnce(opened.why);
+    if (opened.outcome != Outcome::ok)
+        text.clear();
+    return opened;
+}
+
 // Exclusive among writers for as long as it lives. The lock belongs to the open
 // lock file, so it goes when the descriptor closes, even if the process dies.
 class WriterLock {
 public:
-    explicit WriterLock(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
+    explicit WriterLock(int folder)
+        : fd_(::openat(folder, lockName, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
     {
         if (!fd_.valid())
             return;
+        (void)::fchmod(fd_.get(), 0600); // whatever the umask took away or left
         while (::flock(fd_.get(), LOCK_EX) != 0) {
             if (errno != EINTR) {
                 fd_.reset();
@@ -102,109 +352,6 @@ private:
     bool locked_ = false;
 };
 
-struct StorePaths {
-    std::string configHome; // $XDG_CONFIG_HOME or $HOME/.config
-    std::string folder;     // <configHome>/quenby
-    std::string file;       // <folder>/registry.reg
-    std::string lock;       // <folder>/registry.lock
-};
-
-std::optional<StorePaths> storePaths()
-{
-    StorePaths paths;
-    // Relative values are not valid for XDG_CONFIG_HOME and are ignored.
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        paths.configHome = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || home[0] != '/')
-            return std::nullopt;
-        paths.configHome = std::string(home) + "/.config";
-    }
-    paths.folder = paths.configHome + "/quenby";
-    paths.file = paths.folder + "/registry.reg";
-    paths.lock = paths.folder + "/registry.lock";
-    return paths;
-}
-
-bool makeFolder(const std::string& path)
-{
-    if (::mkdir(path.c_str(), 0700) == 0)
-        return true;
-    if (errno != EEXIST)
-        return false;
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Creates the config folder (with any missing parents) and our folder in it, 0700
-// as for every folder made on the user's behalf.
-bool ensureFolders(const StorePaths& paths)
-{
-    std::size_t slash = 0;
-    while ((slash = paths.configHome.find('/', slash + 1)) != std::string::npos) {
-        const std::string parent = paths.configHome.substr(0, slash);
-        struct stat info {};
-        if (::stat(parent.c_str(), &info) != 0 && !makeFolder(parent))
-            return false;
-    }
-    return makeFolder(paths.configHome) && makeFolder(paths.folder);
-}
-
-enum class ReadResult { ok, missing, failed, tooLarge };
-
-struct FileText {
-    ReadResult result = ReadResult::missing;
-    int error = 0; // the errno of a failed read
-    std::string text;
-};
-
-ReadResult readInto(const std::string& path, std::string& text, int& error)
-{
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) {
-        error = errno;
-        return error == ENOENT || error == ENOTDIR ? ReadResult::missing : ReadResult::failed;
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        error = errno;
-        return ReadResult::failed;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = EISDIR;
-        return ReadResult::failed;
-    }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxFileSize)
-        return ReadResult::tooLarge;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            return ReadResult::failed;
-        }
-        if (n == 0)
-            return ReadResult::ok;
-        if (text.size() + static_cast<std::size_t>(n) > maxFileSize)
-            return ReadResult::tooLarge; // it grew since fstat
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
-FileText readWholeFile(const std::string& path)
-{
-    FileText file;
-    file.result = readInto(path, file.text, file.error);
-    if (file.result != ReadResult::ok)
-        file.text.clear();
-    return file;
-}
-
 bool writeAll(int fd, std::string_view text)
 {
     while (!text.empty()) {
@@ -219,75 +366,37 @@ bool writeAll(int fd, std::string_view text)
     return true;
 }
 
-// Where the new file goes: the file itself, or what it links to when it is a
-// symbolic link (kept settings in a dotfiles repository), so the link survives.
-std::string writeTarget(const std::string& file)
+// Writes the document to a temporary file in the folder, 0600 whatever the umask,
+// flushes it to disk and renames it over the file, so that the file holds either
+// all of the old text or all of the new one, even across a crash.
+bool replaceFile(int folder, const reg::RegDocument& document)
 {
-    struct stat info {};
-    if (::lstat(file.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        std::error_code error;
-        auto resolved = std::filesystem::canonical(file, error);
-        if (!error)
-            return resolved.string();
-    }
-    return file;
-}
-
-// Writes the text to a temporary file in the target's folder, flushes it to disk
-// and renames it over the target, so that the target holds either all of the old
-// text or all of the new one, even across a crash.
-bool replaceFile(const std::string& target, std::string_view text)
-{
-    const std::string temporary = target + ".tmp";
     // A crashed writer may have left one behind; under the lock it is ours to remove.
-    ::unlink(temporary.c_str());
-    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    ::unlinkat(folder, temporaryName, 0);
+    FileDescriptor fd(::openat(folder, temporaryName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (!fd.valid())
         return false;
-    const bool written = writeAll(fd.get(), text) && ::fsync(fd.get()) == 0 && fd.close();
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    const bool written = ::fchmod(fd.get(), 0600) == 0 &&
+                         reg::serializeRegFile(document, [&](std::string_view text) { return writeAll(fd.get(), text); }) &&
+                         ::fsync(fd.get()) == 0 && fd.close();
+    if (!written || ::renameat(folder, temporaryName, folder, fileName) != 0) {
+        ::unlinkat(folder, temporaryName, 0);
         return false;
     }
-    const std::string folder = std::filesystem::path(target).parent_path().string();
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid())
-        ::fsync(dir.get()); // makes the rename itself durable; the data is safe either way
+    ::fsync(folder); // makes the rename itself durable; the data is safe either way
     return true;
 }
 
-// One line on stderr, once per process, however many calls meet the same file.
-void reportOnce(const std::string& message)
+void reportMalformed(const std::string& path, std::size_t count, std::size_t first)
 {
-    static std::atomic<bool> reported{false};
-    if (reported.exchange(true))
+    if (count == 0)
         return;
-    std::fprintf(stderr, "quenby: %s\n", message.c_str());
-    std::fflush(stderr);
-}
-
-void reportMalformed(const std::string& path, const reg::RegDocument& document)
-{
-    const auto& lines = document.malformedLines;
-    if (lines.empty())
-        return;
-    if (lines.size() == 1) {
-        reportOnce("registry file " + path + " line " + std::to_string(lines.front()) +
-                   " is malformed; kept as it is");
+    if (count == 1) {
+        reportOnce("registry file " + path + " line " + std::to_string(first) + " is malformed; kept as it is");
     } else {
-        reportOnce("registry file " + path + " lines " + std::to_string(lines.front()) + " and " +
-                   std::to_string(lines.size() - 1) + " more are malformed; kept as they are");
+        reportOnce("registry file " + path + " lines " + std::to_string(first) + " and " +
+                   std::to_string(count - 1) + " more are malformed; kept as they are");
     }
-}
-
-void reportUnreadable(const std::string& path, const FileText& file)
-{
-    if (file.result == ReadResult::tooLarge)
-        reportOnce("registry file " + path + " is larger than " + std::to_string(maxFileSize >> 20) +
-                   " MiB; not read and left alone");
-    else
-        reportOnce("registry file " + path + " cannot be read (" +
-                   std::system_category().message(file.error) + "); left alone");
 }
 
 struct Change {
@@ -316,49 +425,57 @@ private:
 
 class PosixRegistry final : public Registry {
 public:
-    // The file as it is now; an absent or unreadable file reads as empty.
-    reg::RegDocument load()
+    // What the file says of a key and one of its values. A missing or refused
+    // store, or an unreadable file, says nothing: no key, no value.
+    reg::RegLookup lookUp(std::u16string_view path, std::optional<std::u16string_view> name = std::nullopt)
     {
         const auto paths = storePaths();
         if (!paths)
             return {};
-        const FileText file = readWholeFile(paths->file);
-        if (file.result == ReadResult::missing)
-            return {};
-        if (file.result != ReadResult::ok) {
-            reportUnreadable(paths->file, file);
+        FileDescriptor folder;
+        const Opened opened = openFolder(*paths, false, folder);
+        if (opened.outcome != Outcome::ok) {
+            if (opened.outcome == Outcome::refused)
+                reportOnce(opened.why);
             return {};
         }
-        reg::RegDocument document = reg::parseRegFile(file.text);
-        reportMalformed(paths->file, document);
-        return document;
+        std::string text;
+        if (loadText(*paths, folder.get(), text).outcome != Outcome::ok)
+            return {};
+        reg::RegLookup found = reg::lookUp(text, path, name);
+        reportMalformed(paths->file, found.malformedCount, found.firstMalformedLine);
+        return found;
     }
 
     // Applies one change to the file under the writers' lock. A file that exists
-    // but cannot be read is never replaced: that would lose what it holds.
+    // but is refused is never replaced: that would lose what it holds.
     template <typename Apply>
     RegStatus modify(Apply apply)
     {
         const auto paths = storePaths();
-        if (!paths || !ensureFolders(*paths))
+        if (!paths)
             return RegStatus::accessDenied;
-        WriterLock lock(paths->lock);
+        FileDescriptor folder;
+        const Opened opened = openFolder(*paths, true, folder);
+        if (opened.outcome != Outcome::ok) {
+            reportOnce(opened.why.empty() ? "registry folder " + paths->folder + " cannot be created" : opened.why);
+            return RegStatus::accessDenied;
+        }
+        WriterLock lock(folder.get());
         if (!lock.locked())
             return RegStatus::accessDenied;
 
-        const std::string target = writeTarget(paths->file);
-        const FileText file = readWholeFile(target);
-        if (file.result == ReadResult::failed || file.result == ReadResult::tooLarge) {
-            reportUnreadable(target, file);
-            return file.result == ReadResult::tooLarge ? RegStatus::invalidData : RegStatus::accessDenied;
-        }
-        reg::RegDocument document;
-        if (file.result == ReadResult::ok) {
-            document = reg::parseRegFile(file.text);
-            reportMalformed(target, document);
-        }
+        std::string text;
+        const Opened file = loadText(*paths, folder.get(), text);
+        if (file.outcome == Outcome::tooLarge)
+            return RegStatus::invalidData;
+        if (file.outcome == Outcome::refused)
+            return RegStatus::accessDenied;
+        reg::RegDocument document = reg::parseRegFile(std::move(text));
+        reportMalformed(paths->file, document.malformedCount,
+                        document.malformedLines.empty() ? 0 : document.malformedLines.front());
         const Change change = apply(document);
-        if (change.changed && !replaceFile(target, reg::serializeRegFile(document)))
+        if (change.changed && !replaceFile(folder.get(), document))
             return RegStatus::accessDenied;
         return change.status;
     }
@@ -368,7 +485,7 @@ public:
         RegStatus outcome = RegStatus::ok;
         if (!reg::isValidKeyPath(path))
             outcome = RegStatus::invalidData;
-        else if (!reg::keyExists(load(), path))
+        else if (!lookUp(path).keyExists)
             outcome = RegStatus::notFound;
         if (status != nullptr)
             *status = outcome;
@@ -397,12 +514,11 @@ public:
     {
         if (!reg::isValidKeyPath(path) || (buffer != nullptr && size == nullptr))
             return RegStatus::invalidData;
-        const reg::RegDocument document = load();
-        const reg::RegValue* value = reg::findValue(document, path, name);
-        if (value == nullptr)
+        std::optional<reg::RegValue> value = lookUp(path, name).value;
+        if (!value)
             return RegStatus::notFound;
 
-        std::vector<std::uint8_t> data = value->data;
+        std::vector<std::uint8_t>& data = value->data;
         if (restrict == RegRestrict::sz) {
             if (value->type != RegType::sz)
                 return RegStatus::unsupportedType;
@@ -443,9 +559,8 @@ public:
 
 RegStatus PosixKey::queryValue(std::u16string_view name, void* buffer, std::uint32_t& size, RegType* type)
 {
-    const reg::RegDocument document = owner_.load();
-    const reg::RegValue* value = reg::findValue(document, path_, name);
-    if (value == nullptr)
+    const std::optional<reg::RegValue> value = owner_.lookUp(path_, name).value;
+    if (!value)
         return RegStatus::notFound;
     if (type != nullptr)
         *type = value->type;

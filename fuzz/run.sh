@@ -1,0 +1,51 @@
+#!/bin/sh
+# Builds the fuzz harnesses with clang in BUILD_DIR and runs each for SECONDS,
+# then prints per harness the executions and the coverage that libFuzzer
+# reached (cov: edges, ft: features). Exits non-zero when a harness found a
+# crash or a broken property; the input that did it is kept in
+# BUILD_DIR/artifacts/ and named in the output.
+#
+#   fuzz/run.sh BUILD_DIR SECONDS
+#
+# The committed seeds in fuzz/corpus/<harness>/ are read, never written: what
+# the fuzzer adds goes to BUILD_DIR/corpus/<harness>/, which later runs reuse.
+set -eu
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 BUILD_DIR SECONDS" >&2
+    exit 2
+fi
+build=$1
+seconds=$2
+here=$(cd "$(dirname "$0")" && pwd)
+
+cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build.cmake.log" 2>&1 ||
+    { cat "$build.cmake.log" >&2; exit 1; }
+rm -f "$build.cmake.log"
+cmake --build "$build" -j2 >/dev/null
+
+mkdir -p "$build/artifacts"
+status=0
+for harness in regfile settings_read; do
+    corpus="$build/corpus/$harness"
+    log="$build/$harness.log"
+    mkdir -p "$corpus"
+    if "$build/fuzz/quenby_fuzz_$harness" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="$build/artifacts/$harness-" -close_fd_mask=1 \
+        "$corpus" "$here/corpus/$harness" >"$log" 2>&1; then
+        result=ok
+    else
+        result=FAILED
+        status=1
+    fi
+    executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+    done_line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true)
+    [ -n "$done_line" ] || done_line=$(grep -E '^#[0-9]+[[:space:]]' "$log" | tail -n 1 || true)
+    cov=$(printf '%s\n' "$done_line" | sed -n 's/.* cov: \([0-9]*\).*/\1/p')
+    ft=$(printf '%s\n' "$done_line" | sed -n 's/.* ft: \([0-9]*\).*/\1/p')
+    echo "fuzz $harness: $result, ${executions:-?} executions in ${seconds}s, cov: ${cov:-?} ft: ${ft:-?}"
+    if [ "$result" = FAILED ]; then
+        grep -E 'ERROR|property broken|SUMMARY|Test unit written' "$log" >&2 || tail -n 20 "$log" >&2
+    fi
+done
+exit $status
