@@ -24,7 +24,12 @@ std::uint32_t freeMemoryPercent()
 {
     os::MemoryStatus status;
     os::queryMemoryStatus(status);
-    return 100 - std::min<std::uint32_t>(status.memoryLoad, 100);
+    return freePercentFromLoad(status.memoryLoad);
+}
+
+std::uint32_t freePercentFromLoad(std::uint32_t memoryLoad)
+{
+    return 100 - std::min<std::uint32_t>(memoryLoad, 100);
 }
 
 double cpuUsageFromSamples(const os::SystemTimes& first, const os::SystemTimes& second,

@@ -21,6 +21,10 @@ std::uint32_t totalPhysicalMB();
 // 100 minus the memory load in percent.
 std::uint32_t freeMemoryPercent();
 
+// The free percentage for a memory load in percent: 100 minus the load, and 0
+// for a load beyond 100.
+std::uint32_t freePercentFromLoad(std::uint32_t memoryLoad);
+
 // The CPU usage between two samples of the system times, as a percentage with
 // 0.5 added so that truncation gives the nearest whole number:
 //   100 - (idle2 - idle1) / (now2 - now1) x 100 / processors + 0.5

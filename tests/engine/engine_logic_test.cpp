@@ -13,7 +13,6 @@
 #include "engine/recovery.h"
 #include "engine/tray.h"
 #include "tests/engine/recording_host.h"
-#include "tests/support/memory_registry.h"
 
 using namespace quenby;
 using namespace quenby::engine;
@@ -23,7 +22,7 @@ namespace {
 
 class EngineLogic : public testing::Test {
 protected:
-    void SetUp() override { resetEngineState(host, registry); }
+    void SetUp() override { resetEngineState(host, host.registry); }
 
     // The engine as setupEngine leaves it, without running start-up.
     void prepare(std::uint32_t total, std::uint32_t avail)
@@ -51,23 +50,40 @@ protected:
     std::uint64_t firstPass() const { return host.passBlocks.empty() ? 0 : host.passBlocks[0]; }
 
     RecordingHost host;
-    test::MemoryRegistry registry;
 };
 
-TEST_F(EngineLogic, LowMemoryRulePicksTargetMidpointOrMinimumPlusTwo)
+TEST_F(EngineLogic, LowMemoryRuleNeedsBothFiguresAndPicksItsTarget)
 {
     struct Case {
-        std::uint32_t avail;
-        std::uint64_t target;
+        std::uint32_t minimum, target, avail;
+        std::uint64_t recovery; // the target asked for; 0: the rule does not fire
     };
-    for (const Case c : {Case{1000, 4096}, Case{400, 3072}, Case{8, 2050}, Case{512, 3072}}) {
-        resetEngineState(host, registry);
+    const Case cases[] = {
+        {2048, 4096, 1000, 4096}, // above a quarter of the minimum: the target
+        {2048, 4096, 513, 4096},
+        {2048, 4096, 512, 3072},  // at or below a quarter: the midpoint
+        {2048, 4096, 400, 3072},
+        {2048, 4096, 10, 3072},   // 10 is no longer "below 10"
+        {2048, 4096, 9, 2050},    // below 10: the minimum plus 2
+        {2048, 4096, 8, 2050},
+        {2048, 1024, 300, 302},   // target below minimum: the midpoint wraps, recoverRAM clamps it
+        {2048, 1024, 1500, 0},    // below the minimum only
+        {1024, 4096, 2000, 0},    // below the target only
+    };
+    for (const Case& c : cases) {
+        resetEngineState(host, host.registry);
         prepare(16384, c.avail);
-        state().settings.Quenby_Stat = 1;
-        setMinimumAndTarget(2048, 4096);
+        setMinimumAndTarget(c.minimum, c.target);
         onPeriodicTimer();
-        EXPECT_EQ(firstPass(), c.target) << "available " << c.avail;
-        EXPECT_EQ(host.passBlocks.size(), 3u) << "the fake's free RAM never rises: three passes";
+        SCOPED_TRACE(testing::Message() << c.minimum << "/" << c.target << " available " << c.avail);
+        if (c.recovery == 0) {
+            EXPECT_TRUE(host.passBlocks.empty());
+            EXPECT_EQ(state().autoTicks, 1u); // the tick went on to the interval rule
+            continue;
+        }
+        // The fake's free RAM never rises: three passes, each of the target.
+        EXPECT_EQ(host.passBlocks, std::vector<std::uint64_t>(3, c.recovery));
+        EXPECT_EQ(state().autoTicks, 0u);
     }
 }
 
@@ -86,34 +102,39 @@ TEST_F(EngineLogic, PolicyOnlyRefreshesWhenDisabledOrAboveTheCeiling)
     state().settings.Quenby_Stat = 1;
     host.avail = 12288; // exactly the ceiling
     onPeriodicTimer();
-    EXPECT_TRUE(host.passBlocks.empty());
     EXPECT_EQ(state().autoTicks, 17u);
-    EXPECT_EQ(host.count("render recovering 12288"), 0u);
+    // Each tick only refreshed the icon: no recovery switched it to its recovering look.
+    EXPECT_EQ(host.count("render recovering 50"), 0u);
+    EXPECT_EQ(host.count("tray modify"), 3u);
 }
 
 TEST_F(EngineLogic, IntervalRecoveryComesOnTheCountedTickAfterTheInterval)
 {
-    prepare(16384, 6000);
-    state().settings.Quenby_Stat = 1;
-    setMinimumAndTarget(2048, 4096);
-    ASSERT_EQ(state().settings.Freeeverymin_Val2, 240u); // 4 minutes, in seconds
-    state().settings.Freeeverymin_Val1 = 7000;           // above what is free: one pass runs
+    for (const std::uint32_t interval : {240u, 0u}) {
+        resetEngineState(host, host.registry);
+        prepare(16384, 6000);
+        setMinimumAndTarget(2048, 4096);
+        // The default of 4 minutes, held in seconds; 0 switches the rule off.
+        if (interval == 0)
+            state().settings.Freeeverymin_Val2 = 0;
+        ASSERT_EQ(state().settings.Freeeverymin_Val2, interval);
+        state().settings.Freeeverymin_Val1 = 7000; // above what is free: one pass runs
 
-    std::vector<int> recoveryTicks;
-    for (int tick = 1; tick <= 482; ++tick) {
-        const std::size_t before = host.count("render recovering 50");
-        onPeriodicTimer();
-        if (host.count("render recovering 50") > before)
-            recoveryTicks.push_back(tick);
+        std::vector<int> recoveryTicks;
+        for (int tick = 1; tick <= 482; ++tick) {
+            const std::size_t before = host.count("render recovering 50");
+            onPeriodicTimer();
+            if (host.count("render recovering 50") > before)
+                recoveryTicks.push_back(tick);
+        }
+        EXPECT_EQ(recoveryTicks, (interval ? std::vector<int>{241, 482} : std::vector<int>{}));
+        EXPECT_EQ(state().autoTicks, 0u);
     }
-    EXPECT_EQ(recoveryTicks, (std::vector<int>{241, 482}));
-    EXPECT_EQ(state().autoTicks, 0u);
 }
 
 TEST_F(EngineLogic, AManualRecoveryRestartsTheInterval)
 {
     prepare(16384, 6000);
-    state().settings.Quenby_Stat = 1;
     setMinimumAndTarget(2048, 4096);
     for (int tick = 0; tick < 200; ++tick)
         onPeriodicTimer();
@@ -128,35 +149,24 @@ TEST_F(EngineLogic, AManualRecoveryRestartsTheInterval)
     EXPECT_EQ(host.count("render recovering 50"), 1u);
 }
 
-TEST_F(EngineLogic, ZeroIntervalSwitchesTheIntervalRecoveryOff)
+TEST_F(EngineLogic, RequestsAreClampedToHalfTheTotalAndToTheCeiling)
 {
-    prepare(16384, 6000);
-    state().settings.Quenby_Stat = 1;
-    setMinimumAndTarget(2048, 4096);
-    state().settings.Freeeverymin_Val2 = 0;
-    for (int tick = 0; tick < 300; ++tick)
-        onPeriodicTimer();
-    EXPECT_EQ(state().autoTicks, 0u);
-    EXPECT_EQ(host.count("render recovering 50"), 0u);
-}
-
-TEST_F(EngineLogic, TargetBelowMinimumWrapsAndIsClampedToAvailablePlusTwo)
-{
-    prepare(16384, 300);
-    state().settings.Quenby_Stat = 1;
-    setMinimumAndTarget(2048, 1024); // 300 <= 2048/4: the midpoint rule, which wraps
-    onPeriodicTimer();
-    EXPECT_EQ(firstPass(), 302u);
-}
-
-TEST_F(EngineLogic, RequestsAboveHalfTheTotalRecoverOnlyALittle)
-{
-    prepare(16384, 2000);
-    recoverRAM(8193);
-    EXPECT_EQ(firstPass(), 2002u);
-    host.passBlocks.clear();
-    recoverRAM(8192); // exactly half is allowed
-    EXPECT_EQ(firstPass(), 8192u);
+    struct Case {
+        std::uint32_t avail, request;
+        std::uint64_t target;
+    };
+    const Case cases[] = {
+        {2000, 8193, 2002},   // above half of 16384: what is free plus 2
+        {2000, 8192, 8192},   // exactly half is allowed
+        {12287, 9000, 12288}, // free plus 2 is 12289, above the ceiling of 12288
+    };
+    for (const Case& c : cases) {
+        resetEngineState(host, host.registry);
+        prepare(16384, c.avail);
+        recoverRAM(c.request);
+        EXPECT_EQ(host.passBlocks, std::vector<std::uint64_t>(3, c.target))
+            << c.avail << " + " << c.request;
+    }
 }
 
 TEST_F(EngineLogic, AtTheCeilingEverythingButTheAllocationHappens)
@@ -187,45 +197,38 @@ TEST_F(EngineLogic, NoPassRunsWhenTheTargetIsAlreadyFree)
 
 TEST_F(EngineLogic, CpuGuardThresholdsFollowTheFreeShare)
 {
-    EXPECT_EQ(cpuGuardThreshold(9, 8192), 100u);
-    EXPECT_EQ(cpuGuardThreshold(10, 8192), 85u);
-    EXPECT_EQ(cpuGuardThreshold(1024, 8192), 85u);
-    EXPECT_EQ(cpuGuardThreshold(2048, 8192), 85u); // exactly a quarter
-    EXPECT_EQ(cpuGuardThreshold(2049, 8192), 75u);
-    EXPECT_EQ(cpuGuardThreshold(4096, 8192), 75u);
-    EXPECT_EQ(cpuGuardThreshold(6000, 8192), 65u);
-    EXPECT_EQ(cpuGuardThreshold(6144, 8192), 65u);
-    EXPECT_EQ(cpuGuardThreshold(6145, 8192), 60u);
+    const std::pair<std::uint32_t, std::uint32_t> cases[] = {
+        {9, 100}, {10, 85}, {1024, 85}, {2048, 85}, // a quarter of 8192 and less
+        {2049, 75}, {4096, 75}, {6000, 65}, {6144, 65}, {6145, 60}};
+    for (const auto& [avail, threshold] : cases)
+        EXPECT_EQ(cpuGuardThreshold(avail, 8192), threshold) << avail;
 }
 
-TEST_F(EngineLogic, BusyProcessorsMakeTheRecoveryGiveWay)
+TEST_F(EngineLogic, BusyProcessorsMakeTheRecoveryGiveWayUnlessTheGuardIsOff)
 {
-    prepare(8192, 1024); // threshold 85
-    state().cpuUsage = 86.4;
-    recoverRAM(2000);
-    EXPECT_TRUE(host.passBlocks.empty());
-    EXPECT_EQ(state().autoTicks, 0u);
-
-    state().cpuUsage = 85.9; // 85 is not above 85
-    recoverRAM(2000);
-    EXPECT_EQ(firstPass(), 2000u);
-
-    host.passBlocks.clear();
-    state().settings.Disable_CPU_detect = 2; // any value but 0 switches the guard off
-    state().cpuUsage = 100.5;
-    recoverRAM(2000);
-    EXPECT_EQ(firstPass(), 2000u);
-}
-
-TEST_F(EngineLogic, NoCpuSampleBlocksUnlessTheGuardIsOff)
-{
-    prepare(16384, 5);    // threshold 100 below 10 MB
-    host.samplerStarts = false; // every sample now reads -1
-    recoverRAM(100);
-    EXPECT_TRUE(host.passBlocks.empty());
-    state().settings.Disable_CPU_detect = 1;
-    recoverRAM(100);
-    EXPECT_EQ(firstPass(), 100u);
+    struct Case {
+        std::uint32_t total, avail;
+        double cpu; // -1: no sample, the sampler could not start
+        std::uint32_t guardOff;
+        bool runs;
+    };
+    const Case cases[] = {
+        {8192, 1024, 86.4, 0, false}, // threshold 85
+        {8192, 1024, 85.9, 0, true},  // 85 is not above 85
+        {8192, 1024, 100.5, 2, true}, // any value but 0 switches the guard off
+        {16384, 5, -1.0, 0, false},   // threshold 100 below 10 MB: only "no sample" is above
+        {16384, 5, -1.0, 1, true},
+    };
+    for (const Case& c : cases) {
+        resetEngineState(host, host.registry);
+        prepare(c.total, c.avail);
+        host.samplerStarts = c.cpu >= 0;
+        state().cpuUsage = c.cpu;
+        state().settings.Disable_CPU_detect = c.guardOff;
+        recoverRAM(c.avail + 100);
+        EXPECT_EQ(firstPass(), c.runs ? c.avail + 100 : 0) << c.avail << " at " << c.cpu;
+        EXPECT_EQ(state().autoTicks, 0u);
+    }
 }
 
 TEST_F(EngineLogic, APassHoldsAtMost32768Blocks)
@@ -301,41 +304,42 @@ TEST_F(EngineLogic, TheEndStateIsRestoredWhenTheRecoveryIsLeftByUnwinding)
 
 TEST_F(EngineLogic, StartupRecoveryFiresOnceWhateverTheState)
 {
-    registry.createKey(kSettingsKey);
-    {
-        auto key = registry.createKey(kSettingsKey);
-        const unsigned char on[4] = {1, 0, 0, 0};
-        const unsigned char delay[4] = {30, 0, 0, 0};
-        key->setValue(u"FreeonStartup", os::RegType::dword, on, 4);
-        key->setValue(u"FreeonStartup_val2", os::RegType::dword, delay, 4);
-    }
+    host.seed(u"FreeonStartup", 1);
     host.total = 16384;
     host.avail = 100;
     state().messages = registerMessages();
     setupEngine();
     ASSERT_EQ(host.timers.count(TimerId::startup), 1u);
-    EXPECT_EQ(host.timers[TimerId::startup].first, 30000u);
-    EXPECT_EQ(host.timers[TimerId::periodic].first, 1000u);
     EXPECT_EQ(state().settings.Quenby_Stat, 0u); // disabled, and still it runs
 
-    host.passBlocks.clear();
+    host.events.clear();
     host.timers[TimerId::startup].second();
-    EXPECT_EQ(firstPass(), 256u); // FreeonStartup_val1 = T/64
-    EXPECT_EQ(host.timers.count(TimerId::startup), 0u);
-    EXPECT_EQ(host.timers.count(TimerId::periodic), 1u);
+    // The timer ends itself; an unforced refresh, then a recovery of T/64.
+    const std::vector<std::string> expected = {
+        "kill timer 2", "tray modify", "render disabled", "tray modify", "pass 256",
+        "pass 256",     "pass 256",    "render disabled", "tray modify"};
+    EXPECT_EQ(host.events, expected);
 }
 
 TEST_F(EngineLogic, StartupOrderAndShutdownOrder)
 {
+    host.seed(u"FreeonStartup", 1);
+    host.seed(u"FreeonStartup_val2", 30);
+    host.seed(u"Hotkey1", 'F');
+    host.seed(u"Hotkey2", 'E');
     host.loop = [&] {
         EXPECT_TRUE(state().tray.trayIconShown);
-        return 0;
+        return 7;
     };
-    EXPECT_EQ(runEngine(host, registry), 0);
+    EXPECT_EQ(runEngine(host, host.registry), 7); // the loop's quit code
+    // The labels before the first icon, the start-up timer before the hot keys,
+    // the periodic timer last.
     const std::vector<std::string> expected = {
         "register class", "find engine", "create window", "post panel",
-        "debug My output string.", "build menu", "render disabled", "tray add",
-        "hot key 0", "hot key 0", "set timer 1 1000", "loop",
+        "debug My output string.", "build menu", "menu 209 Enable RAM Optimizer",
+        "menu 205 Free-up RAM Manually\\n", "menu 206 Free-up RAM Manually\\n",
+        "menu 207 Free-up RAM Manually\\n", "render disabled", "tray add", "set timer 2 30000",
+        "hot key 70", "hot key 69", "set timer 1 1000", "loop",
         "post panel", "kill timer 1", "kill timer 2", "unregister hot keys", "destroy menu",
         "tray remove"};
     EXPECT_EQ(host.events, expected);
@@ -350,20 +354,14 @@ TEST_F(EngineLogic, StartupOrderAndShutdownOrder)
 TEST_F(EngineLogic, ASecondEngineEndsAtOnceTellingNobody)
 {
     host.existingEngine = true;
-    EXPECT_EQ(runEngine(host, registry), 0);
+    EXPECT_EQ(runEngine(host, host.registry), 0);
     EXPECT_EQ(host.events, (std::vector<std::string>{"register class", "find engine"}));
     EXPECT_TRUE(host.posted.empty());
 
     RecordingHost noWindow;
     noWindow.windowCreation = false;
-    EXPECT_EQ(runEngine(noWindow, registry), 0);
+    EXPECT_EQ(runEngine(noWindow, noWindow.registry), 0);
     EXPECT_TRUE(noWindow.posted.empty());
-}
-
-TEST_F(EngineLogic, TheLoopsQuitCodeIsTheExitCode)
-{
-    host.loop = [] { return 7; };
-    EXPECT_EQ(runEngine(host, registry), 7);
 }
 
 TEST_F(EngineLogic, RecoveryRequestMessageAddsTheLow32BitsToWhatIsFree)
@@ -391,23 +389,29 @@ TEST_F(EngineLogic, RecoveryRequestMessageAddsTheLow32BitsToWhatIsFree)
 TEST_F(EngineLogic, SettingsChangeMessageReloadsAndRefreshesEverything)
 {
     prepare(16384, 2000);
-    {
-        auto key = registry.createKey(kSettingsKey);
-        const unsigned char enabled[4] = {1, 0, 0, 0};
-        const unsigned char keyF[4] = {'F', 0, 0, 0};
-        const unsigned char amount[4] = {100, 0, 0, 0};
-        key->setValue(u"Quenby_Stat", os::RegType::dword, enabled, 4);
-        key->setValue(u"Hotkey1", os::RegType::dword, keyF, 4);
-        key->setValue(u"FreeupZMenu_Val1", os::RegType::dword, amount, 4);
-    }
+    state().settings.Quenby_Stat = 0;
+    host.seed(u"Quenby_Stat", 1);
+    host.seed(u"Hotkey1", 'F');
     EXPECT_EQ(handleEngineMessage(state().messages[Message::UpdateData], 0, 0),
               MessageResult::handledThenDefault);
-    EXPECT_EQ(state().settings.Quenby_Stat, 1u);
-    EXPECT_EQ(host.menuTexts[209], u"Disable RAM Optimizer");
-    EXPECT_EQ(host.menuTexts[207], u"Free-up RAM Manually\n");
-    const std::vector<std::string> expected = {"render normal 50", "tray modify", "tray modify",
-                                               "unregister hot keys", "hot key 70", "hot key 0"};
+    const std::vector<std::string> expected = {
+        "menu 209 Disable RAM Optimizer", "menu 205 Free-up RAM Manually\\n",
+        "menu 206 Free-up RAM Manually\\n", "menu 207 Free-up RAM Manually\\n",
+        "render normal 50", "tray modify", "tray modify",
+        "unregister hot keys", "hot key 70", "hot key 0"};
     EXPECT_EQ(host.events, expected);
+}
+
+TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
+{
+    prepare(16384, 2000);
+    state().settings.TrayIconTextColor = 2; // by the taskbar
+    ASSERT_TRUE(state().settings.darkTheme); // no theme value reads as dark
+    host.seed(kLightThemeValue, 1, kPersonalizeKey);
+    EXPECT_EQ(handleEngineMessage(WM_THEMECHANGED_MESSAGE, 0, 0), MessageResult::handled);
+    // The number is unchanged: only a forced update redraws it.
+    EXPECT_EQ(host.events, (std::vector<std::string>{"render normal 50", "tray modify", "tray modify"}));
+    EXPECT_EQ(host.lastPicture.textColour, kBlack);
 }
 
 TEST_F(EngineLogic, OtherMessagesAreLeftToDefaultProcessing)
@@ -434,7 +438,7 @@ TEST_F(EngineLogic, SampleStatusShowsWhatTheModeAsks)
     EXPECT_EQ(freeMB, 700u);
     EXPECT_EQ(percent, 42u);
 
-    resetEngineState(host, registry);
+    resetEngineState(host, host.registry);
     prepare(1023, 700);
     EXPECT_EQ(sampleStatus(1, freeMB, percent, cpu), 700);
 
@@ -463,7 +467,7 @@ TEST_F(EngineLogic, AFloodOfUpdatesKeepsAtMostTwoSamplersMeasuring)
     EXPECT_EQ(host.samplersStarted - before, 3);
 
     // A sampler that can't start is not counted as measuring.
-    resetEngineState(host, registry);
+    resetEngineState(host, host.registry);
     host.samplersFinish = true;
     prepare(16384, 8000);
     host.samplerStarts = false;
@@ -471,13 +475,13 @@ TEST_F(EngineLogic, AFloodOfUpdatesKeepsAtMostTwoSamplersMeasuring)
     EXPECT_EQ(state().samplersAlive.load(), 0);
 }
 
-TEST_F(EngineLogic, TheFirstSampleReportsNoCpuUsageYet)
+TEST_F(EngineLogic, StartingWithDefaultsReportsNoCpuUsageYetAndArmsNoStartupTimer)
 {
     host.total = 16384;
     state().messages = registerMessages();
     setupEngine();
-    EXPECT_NE(state().tray.tooltip.find(u"CPU Usage: 0%"), std::u16string::npos);
     EXPECT_EQ(state().tray.tooltip, u"RAM Optimizer\nFree RAM: 8000 MB (50%)\nCPU Usage: 0%");
+    EXPECT_EQ(host.timers.count(TimerId::startup), 0u);
 }
 
 } // namespace

@@ -1,16 +1,20 @@
 // A fake engine host that records what the engine logic asks of the platform, in
-// order, and plays a machine whose memory figures the test sets.
+// order, and plays a machine whose memory figures the test sets. Registry writes
+// made by the engine land in the same ordered list.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "common/settings_schema.h"
 #include "common/text.h"
 #include "engine/engine_state.h"
 #include "engine/host.h"
 #include "engine/strings.h"
+#include "tests/support/memory_registry.h"
 
 namespace quenby::test {
 
@@ -39,26 +43,45 @@ public:
     bool answerYes = true;
     std::uint32_t privilegeResult = 0;
     std::uint32_t launchResult = 0;
+    // The shell refuses to destroy the icon image while this is set.
+    bool destroyRefused = false;
 
     // What happened.
     std::vector<std::string> events;
+    // The engine's registry; its writes are events too ("registry set Quenby_Stat").
+    MemoryRegistry registry;
     std::vector<std::uint64_t> passBlocks; // blocks obtained in each pass
     std::map<engine::TimerId, std::pair<unsigned, engine::TimerCallback>> timers;
-    std::map<unsigned, std::u16string> menuTexts;
     std::vector<std::uint32_t> posted; // to the panel
-    std::vector<std::uint32_t> hotKeys;
     std::vector<engine::MenuItem> menu;
     std::vector<engine::LaunchRequest> launches;
     engine::TrayPicture lastPicture;
     int renders = 0;
     int samplersStarted = 0;
 
+    RecordingHost() { registry.events = &events; }
+
+    // Stores a value as an earlier writer would have, without recording it.
+    void seed(std::u16string_view name, std::uint32_t value, std::u16string_view key = kSettingsKey)
+    {
+        const unsigned char data[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                                       static_cast<unsigned char>(value >> 16),
+                                       static_cast<unsigned char>(value >> 24)};
+        seedBytes(key, name, os::RegType::dword, data, 4);
+    }
+    void seed(std::u16string_view name, std::u16string_view text, std::u16string_view key = kSettingsKey)
+    {
+        std::basic_string<unsigned char> data;
+        for (char16_t c : std::u16string(text) + u'\0') {
+            data.push_back(static_cast<unsigned char>(c));
+            data.push_back(static_cast<unsigned char>(c >> 8));
+        }
+        seedBytes(key, name, os::RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
+    }
+
     std::size_t count(const std::string& event) const
     {
-        std::size_t n = 0;
-        for (const auto& e : events)
-            n += e == event;
-        return n;
+        return static_cast<std::size_t>(std::count(events.begin(), events.end(), event));
     }
 
     void registerWindowClass() override { events.push_back("register class"); }
@@ -143,7 +166,7 @@ public:
     }
     void clearClipboard() override { events.push_back("clipboard"); }
 
-    bool destroyTrayImage() override { return true; }
+    bool destroyTrayImage() override { return !destroyRefused; }
     void renderTrayImage(const engine::TrayPicture& picture) override
     {
         ++renders;
@@ -170,17 +193,15 @@ public:
     }
     void setMenuItemText(unsigned id, const std::u16string& text) override
     {
-        menuTexts[id] = text;
-        for (auto& item : menu) {
-            if (item.id == id)
-                item.text = text;
-        }
+        std::string shown = toUtf8(text);
+        if (!shown.empty() && shown.back() == '\n')
+            shown.replace(shown.size() - 1, 1, "\\n");
+        events.push_back("menu " + std::to_string(id) + " " + shown);
     }
     void showTrayMenu() override { events.push_back("show menu"); }
     void destroyTrayMenu() override { events.push_back("destroy menu"); }
     void registerHotKey(std::uint32_t key) override
     {
-        hotKeys.push_back(key);
         events.push_back("hot key " + std::to_string(key));
     }
     void unregisterHotKeys() override { events.push_back("unregister hot keys"); }
@@ -211,6 +232,14 @@ public:
     }
 
 private:
+    void seedBytes(std::u16string_view key, std::u16string_view name, os::RegType type,
+                   const unsigned char* data, std::uint32_t size)
+    {
+        registry.events = nullptr;
+        registry.createKey(key)->setValue(name, type, data, size);
+        registry.events = &events;
+    }
+
     void closePass()
     {
         passBlocks.push_back(inPass_);

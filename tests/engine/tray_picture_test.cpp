@@ -7,7 +7,6 @@
 #include "engine/tray.h"
 #include "engine/tray_picture.h"
 #include "tests/engine/recording_host.h"
-#include "tests/support/memory_registry.h"
 
 using namespace quenby;
 using namespace quenby::engine;
@@ -18,28 +17,6 @@ TrayImage render(std::int32_t value, bool recovering = false, std::uint16_t colo
                  bool dark = false)
 {
     return renderTrayPicture(trayPictureFor(true, dark, recovering, colour, value));
-}
-
-// Opaque pixels above the bar: where the number was drawn.
-struct InkBox {
-    int left = 99, right = -1, top = 99, bottom = -1, count = 0;
-};
-
-InkBox inkAboveTheBar(const TrayImage& image)
-{
-    InkBox box;
-    for (int y = 0; y < kBarTop; ++y) {
-        for (int x = 0; x < kIconSize; ++x) {
-            if (!image.at(x, y).opaque)
-                continue;
-            ++box.count;
-            box.left = std::min(box.left, x);
-            box.right = std::max(box.right, x);
-            box.top = std::min(box.top, y);
-            box.bottom = std::max(box.bottom, y);
-        }
-    }
-    return box;
 }
 
 TEST(TrayPicture, TextOriginFollowsTheLengthOfTheNumber)
@@ -83,40 +60,33 @@ TEST(TrayImageGeometry, TheBarIsOutlinedAndFilledByState)
     }
 }
 
-TEST(TrayImageGeometry, ColumnZeroAndTheKeyColourAreTransparent)
-{
-    for (std::int32_t value : {7, 42, 100, -1, 1000}) {
-        const TrayImage image = render(value);
-        // The bar starts at x 1; only a three-character number may reach column 0.
-        const bool textAtZero = value == 100;
-        for (int y = 0; y < kIconSize; ++y) {
-            if (!textAtZero || y >= kBarTop) {
-                EXPECT_FALSE(image.at(0, y).opaque) << value << " row " << y;
-            }
-        }
-        for (const auto& pixel : image.pixels)
-            EXPECT_EQ(pixel.opaque, !(pixel.colour == kKeyColour));
-    }
-}
-
-TEST(TrayImageGeometry, TheNumberStaysInsideItsBox)
+TEST(TrayImageGeometry, InkOnlyInTheNumbersBoxInTheTextColourBesideTheBar)
 {
     struct Case {
         std::int32_t value;
-        int left;
-        int maxRight;
+        int left, right; // the columns the number may take; none when right < left
     };
-    for (const Case c : {Case{7, 5, 9}, Case{42, 2, 11}, Case{100, 0, 15}, Case{-1, 2, 11}}) {
-        const InkBox box = inkAboveTheBar(render(c.value));
-        EXPECT_GT(box.count, 0) << c.value;
-        EXPECT_GE(box.left, c.left) << c.value;
-        EXPECT_LE(box.right, c.maxRight) << c.value;
-        EXPECT_GE(box.top, 0);
-        EXPECT_LT(box.bottom, kBarTop);
+    const Case cases[] = {{7, 5, 9},   {42, 2, 11},   {100, 0, 15},
+                          {-1, 2, 11}, {1000, 0, -1}, {12345, 0, -1}};
+    for (const Case& c : cases) {
+        for (std::uint16_t colour : {std::uint16_t{0}, std::uint16_t{1}}) {
+            SCOPED_TRACE(testing::Message() << c.value << " in colour " << colour);
+            const TrayImage image = render(c.value, false, colour);
+            int ink = 0;
+            for (int y = 0; y < kIconSize; ++y) {
+                for (int x = 0; x < kIconSize; ++x) {
+                    const bool bar = y >= kBarTop && x >= kBarLeft; // its own test checks it
+                    if (bar || !image.at(x, y).opaque)
+                        continue;
+                    ++ink;
+                    EXPECT_EQ(image.at(x, y).colour, colour == 1 ? kWhite : kBlack);
+                    EXPECT_TRUE(y < kBarTop && x >= c.left && x <= c.right) << x << "," << y;
+                }
+            }
+            // Four characters and more are not drawn at all: only the bar.
+            EXPECT_EQ(ink > 0, c.right >= c.left);
+        }
     }
-    // Four characters are not drawn at all: only the bar.
-    EXPECT_EQ(inkAboveTheBar(render(1000)).count, 0);
-    EXPECT_EQ(inkAboveTheBar(render(12345)).count, 0);
 }
 
 TEST(TrayImageGeometry, TheDisabledPictureIsTheSharedMap)
@@ -141,7 +111,7 @@ class TrayUpdates : public testing::Test {
 protected:
     void SetUp() override
     {
-        resetEngineState(host, registry);
+        resetEngineState(host, host.registry);
         engineState().messages = registerMessages();
         setupEngine();
         engineState().settings.Quenby_Stat = 1;
@@ -149,7 +119,6 @@ protected:
         host.renders = 0;
     }
     test::RecordingHost host;
-    test::MemoryRegistry registry;
 };
 
 TEST_F(TrayUpdates, AnUnchangedNumberIsNotRedrawnUnlessForced)
@@ -169,6 +138,21 @@ TEST_F(TrayUpdates, AnUnchangedNumberIsNotRedrawnUnlessForced)
     EXPECT_EQ(engineState().tray.tooltip, u"RAM Optimizer\nFree RAM: 8000 MB (51%)\nCPU Usage: 0%");
 }
 
+TEST_F(TrayUpdates, AnImageThatCannotBeDestroyedStaysAndTheNextUpdateTriesAgain)
+{
+    updateTray(true);
+    host.destroyRefused = true;
+    host.freePercent = 51;
+    updateTray(false);
+    EXPECT_EQ(engineState().tray.lastDrawnValue, 50); // the old image is still the one shown
+    host.destroyRefused = false;
+    updateTray(false);
+    // The tooltip went out every time; the new number was drawn only once the old image went.
+    const std::vector<std::string> expected = {"render normal 50", "tray modify", "tray modify",
+                                               "render normal 51", "tray modify"};
+    EXPECT_EQ(host.events, expected);
+}
+
 TEST_F(TrayUpdates, TooltipShowsTheFiguresAndAMissingCpuSample)
 {
     EXPECT_EQ(buildTooltip(3417, 42, 7), u"RAM Optimizer\nFree RAM: 3417 MB (42%)\nCPU Usage: 7%");
@@ -183,11 +167,8 @@ TEST_F(TrayUpdates, TooltipShowsTheFiguresAndAMissingCpuSample)
 TEST_F(TrayUpdates, HidingAndUnhidingThroughASettingsReload)
 {
     const auto reload = [&](std::uint32_t hide) {
-        auto key = registry.createKey(kSettingsKey);
-        const unsigned char data[4] = {static_cast<unsigned char>(hide), 0, 0, 0};
-        const unsigned char on[4] = {1, 0, 0, 0};
-        key->setValue(u"HideTrayIcon", os::RegType::dword, data, 4);
-        key->setValue(u"Quenby_Stat", os::RegType::dword, on, 4);
+        host.seed(u"HideTrayIcon", hide);
+        host.seed(u"Quenby_Stat", 1);
         handleEngineMessage(engineState().messages[Message::UpdateData], 0, 0);
     };
     reload(1);

@@ -54,7 +54,7 @@ public:
             return RegStatus::notFound;
         const auto* bytes = static_cast<const unsigned char*>(data);
         key->second.values[foldCase(name)] = {type, {bytes, bytes + size}};
-        owner_.journal.push_back("set " + toUtf8(name));
+        owner_.record("set " + toUtf8(name));
         return RegStatus::ok;
     }
 
@@ -65,7 +65,7 @@ public:
         auto key = owner_.keys.find(path_);
         if (key == owner_.keys.end() || key->second.values.erase(foldCase(name)) == 0)
             return RegStatus::notFound;
-        owner_.journal.push_back("delete " + toUtf8(name));
+        owner_.record("delete " + toUtf8(name));
         return RegStatus::ok;
     }
 

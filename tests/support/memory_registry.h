@@ -30,6 +30,16 @@ public:
 
     // Every successful setValue and deleteValue, as "set <name>" / "delete <name>".
     std::vector<std::string> journal;
+    // When set, the same entries also go here, as "registry set <name>", in order
+    // with whatever else the owner of that list records.
+    std::vector<std::string>* events = nullptr;
+
+    void record(std::string entry)
+    {
+        if (events)
+            events->push_back("registry " + entry);
+        journal.push_back(std::move(entry));
+    }
 
     // When set, opening any key for writing fails with access denied.
     bool refuseWrites = false;

@@ -55,6 +55,15 @@ TEST(CpuFormula, ImpossibleSamplesGiveNoSample)
     EXPECT_EQ(cpuUsageFromSamples(first, os::SystemTimes{10, 200}, 0), kNoCpuSample);
 }
 
+TEST(MemoryFigures, FreePercentIsOneHundredMinusTheLoadOverTheWholeScale)
+{
+    for (std::uint32_t load = 0; load <= 100; ++load)
+        EXPECT_EQ(freePercentFromLoad(load), 100 - load) << "load " << load;
+    // A load beyond the scale is all memory in use, not a wrapped-around figure.
+    EXPECT_EQ(freePercentFromLoad(101), 0u);
+    EXPECT_EQ(freePercentFromLoad(0xFFFFFFFF), 0u);
+}
+
 TEST(MemoryFigures, AreConsistentOnThisMachine)
 {
     const std::uint32_t total = totalPhysicalMB();
