@@ -5,6 +5,7 @@
 #                           UndefinedBehaviorSanitizer (or one FACE: linux | linux-asan |
 #                           windows-cross), and run every suite; prints a count per suite
 #                           and "N passed, M failed"
+#   ./dev.sh fuzz [SECONDS] fuzz the settings file's parser and reader (600 s each)
 #   ./dev.sh package        build the Windows face and make its installer and portable
 #                           zip in build/windows-cross/packages/
 set -euo pipefail
@@ -12,6 +13,7 @@ cd "$(dirname "$0")"
 root=$PWD
 
 linux_packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest qt6-base-dev)
+fuzz_packages=(clang libclang-rt-14-dev)
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth fonts-dejavu-core nsis)
 
 log() { printf '==> %s\n' "$*"; }
@@ -115,6 +117,30 @@ run_suites() {
     fi
 }
 
+# Builds the libFuzzer harnesses with clang and runs each for the given seconds;
+# a finding counts as a failed suite.
+run_fuzz() {
+    install_packages "${fuzz_packages[@]}"
+    log "fuzzing the settings file's parser and reader, $1 s each"
+    local lines status=0
+    lines=$("$root/fuzz/run.sh" "$root/build/fuzz" "$1") || status=$?
+    printf '%s\n' "$lines"
+    while read -r line; do
+        [ -n "$line" ] && summary+=("$(printf '%-14s %s' fuzz "${line#fuzz }")")
+    done <<<"$lines"
+    if [ "$status" -eq 0 ]; then
+        total_passed=$(( total_passed + 1 ))
+    else
+        total_failed=$(( total_failed + 1 ))
+    fi
+}
+
+cmd_fuzz() {
+    install_packages "${linux_packages[@]}"
+    run_fuzz "${1:-600}"
+    [ "$total_failed" -eq 0 ]
+}
+
 cmd_test() {
     local faces=("${@:-linux linux-asan windows-cross}")
     # shellcheck disable=SC2206
@@ -129,6 +155,10 @@ cmd_test() {
     done
     for face in "${faces[@]}"; do
         run_suites "$face"
+    done
+    # The Linux face's parsers get a short fuzzing run as well (longer: ./dev.sh fuzz).
+    for face in "${faces[@]}"; do
+        if [ "$face" = linux-asan ]; then run_fuzz "${QUENBY_FUZZ_SECONDS:-30}"; fi
     done
     echo
     printf '%s\n' "${summary[@]}"
@@ -174,8 +204,9 @@ case "${1:-}" in
 test) shift; cmd_test "$@" ;;
 run) cmd_run ;;
 package) cmd_package ;;
+fuzz) shift; cmd_fuzz "$@" ;;
 *)
-    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package | ./dev.sh fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac
