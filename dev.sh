@@ -6,6 +6,8 @@
 #                           windows-cross), and run every suite; prints a count per suite
 #                           and "N passed, M failed"
 #   ./dev.sh fuzz [SECONDS] fuzz the settings file's parser and reader (600 s each)
+#   ./dev.sh bench          print speed and memory figures of both faces and add them
+#                           to docs/performance.md (about 12 minutes)
 #   ./dev.sh package        build the Windows face and make its installer and portable
 #                           zip in build/windows-cross/packages/
 set -euo pipefail
@@ -193,6 +195,12 @@ cmd_run() {
     stop_engine
 }
 
+# Speed and memory figures of both faces, appended to docs/performance.md.
+cmd_bench() {
+    install_packages "${linux_packages[@]}" "${windows_packages[@]}"
+    "$root/bench/run.sh" "$root/build/bench-linux" "$root/build/bench-wx"
+}
+
 cmd_package() {
     install_packages "${linux_packages[@]}" "${windows_packages[@]}"
     build windows-cross
@@ -204,9 +212,10 @@ case "${1:-}" in
 test) shift; cmd_test "$@" ;;
 run) cmd_run ;;
 package) cmd_package ;;
+bench) cmd_bench ;;
 fuzz) shift; cmd_fuzz "$@" ;;
 *)
-    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package | ./dev.sh fuzz [SECONDS]" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package | ./dev.sh fuzz [SECONDS] | ./dev.sh bench" >&2
     exit 2
     ;;
 esac
