@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "common/identity.h"
@@ -19,7 +21,6 @@
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
 #include "common/settings.h"
-#include "engine/strings.h"
 #include "tests/support/native_registry.h"
 #include "tests/win32/win32_helpers.h"
 
@@ -125,6 +126,8 @@ TEST_F(EngineUnderWine, AnnouncesItsStartAndItsExitToTheRunningPanel)
     ASSERT_TRUE(engine.started());
     EXPECT_TRUE(panel.pumpUntil([&] { return panel.receivedMessage(Message::QuenbyStart); }));
     ASSERT_TRUE(waitForEngineWindow(engine));
+    // Found by class and title, yet never shown.
+    EXPECT_FALSE(IsWindowVisible(FindWindowW(wide(kEngineWindowClass).c_str(), wide(kEngineWindowTitle).c_str())));
 
     // WM_CLOSE from another process ends it through the whole shutdown.
     os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage);
@@ -255,16 +258,39 @@ TEST_F(EngineUnderWine, AFloodOfThemeChangesDoesNotPileUpSamplerThreads)
     closeEngine(engine);
 }
 
-TEST(EngineResources, TheStringTableHoldsTheSameTextsAsTheSource)
+TEST(EngineResources, TheStringTableHoldsTheTextsTheUserSees)
 {
+    const std::pair<unsigned, std::wstring> table[] = {
+        {104, L"Restart Windows"},
+        {105, L"Suspend Windows"},
+        {106, L"Shutdown Windows"},
+        {107, L"Clear Clipboard"},
+        {108, L"Free-up RAM Manually\n"},
+        {110, L"Configuration..."},
+        {111, L"Disable RAM Optimizer"},
+        {112, L"Enable RAM Optimizer"},
+        {113, L"Close RAM Optimizer"},
+        {114, L"Do you want to restart your computer now?"},
+        {115, L"Do you want to suspend your computer now?"},
+        {116, L"Do you want to shutdown your computer now?"},
+        {117, L"Confirm"},
+        {118, L"RAM Optimizer\n"},
+        {119, L"Free RAM: %s MB (%s%%)\n"},
+        {121, L"CPU Usage: %s%%"},
+        {122, L"CreateProcess failed (%d)."},
+        {123, L"Error"},
+        // Gaps in the numbering stay empty.
+        {109, L""},
+        {120, L""},
+    };
     const std::wstring path = test::programBeside(kEngine);
     HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(module, nullptr);
-    for (const unsigned* id = engine::stringIdsBegin(); id != engine::stringIdsEnd(); ++id) {
+    for (const auto& [id, expected] : table) {
         wchar_t buffer[100] = {};
-        const int length = LoadStringW(module, *id, buffer, 100);
-        EXPECT_EQ(std::u16string(buffer, buffer + length), engine::builtInString(*id)) << *id;
+        const int length = LoadStringW(module, id, buffer, 100);
+        EXPECT_EQ(std::wstring(buffer, static_cast<std::size_t>(length)), expected) << id;
     }
     FreeLibrary(module);
 }

@@ -1,7 +1,9 @@
 // Stands in for the control panel (Quenby.exe) when the engine starts it: writes
 // how it was started - its whole command line, the arguments as the C runtime
-// splits them, and its working folder - to the file named in
-// QUENBY_STANDIN_REPORT, then ends. The report appears in one piece (written
+// splits them, its working folder, and whether it has a console of its own - to
+// the file named in QUENBY_STANDIN_REPORT, then ends. It is a console program so
+// that the console it is started with can be seen: one of its own (the only
+// process on it) or none. The report appears in one piece (written
 // aside, then renamed), so a test that waits for it never reads half of it.
 #include <windows.h>
 #include <shellapi.h>
@@ -19,7 +21,7 @@ struct LocalFreeDeleter {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int main()
 {
     wchar_t report[32768] = {};
     if (GetEnvironmentVariableW(L"QUENBY_STANDIN_REPORT", report, 32768) == 0)
@@ -41,6 +43,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     text += L"folder=";
     text += folder;
     text += L'\n';
+    DWORD attached[4] = {};
+    const bool ownConsole = GetConsoleWindow() && GetConsoleProcessList(attached, 4) == 1;
+    text += ownConsole ? L"console=own\n" : GetConsoleWindow() ? L"console=shared\n" : L"console=none\n";
 
     const std::wstring aside = std::wstring(report) + L".part";
     BOOL written = FALSE;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -100,13 +101,11 @@ bool onBarOutline(int x, int y)
            (x == kBarLeft || x == kBarRight - 1 || y == kBarTop || y == kBarBottom - 1);
 }
 
-// The width GDI gives the text in the icon's font.
+// The width GDI gives the text in the font the engine draws with.
 int textWidth(const std::u16string& text)
 {
     const UniqueDc dc(CreateCompatibleDC(nullptr));
-    const engine::win32::UniqueFont font(
-        CreateFontW(-11, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Serif"));
+    const engine::win32::UniqueFont font(createTrayFont());
     const engine::win32::Selection selected(dc.get(), font.get());
     const std::wstring wide(text.begin(), text.end());
     SIZE extent{};
@@ -149,15 +148,6 @@ TrayPicture numberPicture(std::int32_t value, bool recovering = false, std::uint
                           bool darkTheme = false)
 {
     return trayPictureFor(true, darkTheme, recovering, textColor, value);
-}
-
-TEST_F(TrayIconRendering, TheIconHasTheSmallIconSize)
-{
-    ASSERT_EQ(GetSystemMetrics(SM_CXSMICON), kIconSize);
-    ASSERT_EQ(GetSystemMetrics(SM_CYSMICON), kIconSize);
-    const IconPixels pixels = render(numberPicture(42));
-    EXPECT_EQ(pixels.width, kIconSize);
-    EXPECT_EQ(pixels.height, kIconSize);
 }
 
 TEST_F(TrayIconRendering, TheBarIsOutlinedInTheTextColourAndFilledGreenOrYellowWhileRecovering)
@@ -402,164 +392,89 @@ TEST_F(TrayImageOfTheHost, DestroyingTheImageFreesItOnceAndReportsARefusal)
     EXPECT_EQ(host_.trayIcon(), second);
 }
 
-// A PNG of RGBA pixels, stored without compression so that it needs no library.
-class PngWriter {
-public:
-    static bool write(const std::wstring& path, int width, int height, const std::vector<std::uint8_t>& rgba)
-    {
-        std::vector<std::uint8_t> raw;
-        for (int y = 0; y < height; ++y) {
-            raw.push_back(0); // no filter
-            const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y) * width * 4;
-            raw.insert(raw.end(), row, row + width * 4);
-        }
-        std::vector<std::uint8_t> zlib{0x78, 0x01};
-        for (std::size_t offset = 0; offset < raw.size() || offset == 0;) {
-            const std::size_t length = std::min<std::size_t>(65535, raw.size() - offset);
-            const bool last = offset + length == raw.size();
-            zlib.push_back(last ? 1 : 0);
-            zlib.push_back(static_cast<std::uint8_t>(length));
-            zlib.push_back(static_cast<std::uint8_t>(length >> 8));
-            zlib.push_back(static_cast<std::uint8_t>(~length));
-            zlib.push_back(static_cast<std::uint8_t>(~length >> 8));
-            zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(offset),
-                        raw.begin() + static_cast<std::ptrdiff_t>(offset + length));
-            offset += length;
-            if (last)
-                break;
-        }
-        appendBig(zlib, adler32(raw));
-
-        std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-        std::vector<std::uint8_t> header;
-        appendBig(header, static_cast<std::uint32_t>(width));
-        appendBig(header, static_cast<std::uint32_t>(height));
-        header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA
-        chunk(file, "IHDR", header);
-        chunk(file, "IDAT", zlib);
-        chunk(file, "IEND", {});
-
-        const test::UniqueHandle out(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        return out && WriteFile(out.get(), file.data(), static_cast<DWORD>(file.size()), &written, nullptr) &&
-               written == file.size();
-    }
-
-private:
-    static void appendBig(std::vector<std::uint8_t>& out, std::uint32_t value)
-    {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            out.push_back(static_cast<std::uint8_t>(value >> shift));
-    }
-    static std::uint32_t adler32(const std::vector<std::uint8_t>& data)
-    {
-        std::uint32_t a = 1, b = 0;
-        for (const std::uint8_t byte : data) {
-            a = (a + byte) % 65521;
-            b = (b + a) % 65521;
-        }
-        return (b << 16) | a;
-    }
-    static std::uint32_t crc32(const std::vector<std::uint8_t>& data)
-    {
-        std::uint32_t crc = 0xFFFFFFFF;
-        for (const std::uint8_t byte : data) {
-            crc ^= byte;
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xEDB88320 & (0u - (crc & 1)));
-        }
-        return ~crc;
-    }
-    static void chunk(std::vector<std::uint8_t>& file, const char* type, const std::vector<std::uint8_t>& data)
-    {
-        appendBig(file, static_cast<std::uint32_t>(data.size()));
-        std::vector<std::uint8_t> typed(type, type + 4);
-        typed.insert(typed.end(), data.begin(), data.end());
-        file.insert(file.end(), typed.begin(), typed.end());
-        appendBig(file, crc32(typed));
-    }
-};
-
-// The rendered icons as pictures for people: one PNG per icon at its real size,
-// and a sheet of all of them eight times enlarged on a chequered background.
-TEST_F(TrayIconRendering, WritesTheRenderedIconsForALookAtThem)
+// The font as the engine makes it, and what GDI made of it: a negative height
+// asks for characters 11 pixels high, whatever face stands in for "MS Serif".
+TEST(TrayIconFont, TheNumberIsSetInElevenPixelMsSerifAtProofQuality)
 {
-    const std::string folder = QUENBY_TRAY_ICON_DIR;
-    const std::wstring windowsFolder = L"Z:" + std::wstring(folder.begin(), folder.end());
-    CreateDirectoryW(windowsFolder.c_str(), nullptr);
+    const engine::win32::UniqueFont font(createTrayFont());
+    ASSERT_TRUE(font);
+    LOGFONTW asked{};
+    ASSERT_EQ(GetObjectW(font.get(), sizeof asked, &asked), static_cast<int>(sizeof asked));
+    EXPECT_EQ(std::wstring(asked.lfFaceName), L"MS Serif");
+    EXPECT_EQ(asked.lfHeight, -11);
+    EXPECT_EQ(asked.lfWidth, 0);
+    EXPECT_EQ(asked.lfWeight, 0);
+    EXPECT_EQ(asked.lfItalic + asked.lfUnderline + asked.lfStrikeOut, 0);
+    EXPECT_EQ(asked.lfCharSet, 1);        // DEFAULT_CHARSET
+    EXPECT_EQ(asked.lfOutPrecision, 0);   // OUT_DEFAULT_PRECIS
+    EXPECT_EQ(asked.lfClipPrecision, 0);  // CLIP_DEFAULT_PRECIS
+    EXPECT_EQ(asked.lfQuality, 2);        // PROOF_QUALITY
+    EXPECT_EQ(asked.lfPitchAndFamily, 0); // DEFAULT_PITCH, FF_DONTCARE
 
-    struct Entry {
-        std::string name;
-        IconPixels pixels;
-    };
-    std::vector<Entry> entries;
+    const UniqueDc dc(CreateCompatibleDC(nullptr));
+    const engine::win32::Selection selected(dc.get(), font.get());
+    TEXTMETRICW made{};
+    ASSERT_TRUE(GetTextMetricsW(dc.get(), &made));
+    EXPECT_EQ(made.tmHeight - made.tmInternalLeading, 11);
+}
+
+// Only on request (QUENBY_TRAY_ICON_PICTURES names a folder): the rendered icons,
+// eight times enlarged on a chequered background, as one BMP for people to look
+// at. The other cases check these very pixels; a picture checks nothing more.
+TEST_F(TrayIconRendering, WritesTheRenderedIconsForALookAtThemOnRequest)
+{
+    const char* folder = std::getenv("QUENBY_TRAY_ICON_PICTURES");
+    if (!folder || !*folder)
+        GTEST_SKIP() << "set QUENBY_TRAY_ICON_PICTURES to a folder to get the pictures";
+    std::vector<IconPixels> icons;
     for (const bool recovering : {false, true}) {
-        for (const std::int32_t value : {7, 42, 100, -1}) {
-            const std::string name = std::string(recovering ? "recovering" : "normal") + "_" +
-                                     (value < 0 ? "minus" + std::to_string(-value) : std::to_string(value));
-            entries.push_back({name, render(numberPicture(value, recovering))});
-        }
+        for (const std::int32_t value : {7, 42, 100, -1})
+            icons.push_back(render(numberPicture(value, recovering)));
     }
-    entries.push_back({"white_dark_taskbar_42", render(numberPicture(42, false, 2, true))});
-    {
-        const UniqueIcon disabled(loadDisabledIcon(resources_));
-        IconPixels pixels;
-        ASSERT_TRUE(readIcon(disabled.get(), pixels));
-        entries.push_back({"disabled", pixels});
-    }
+    icons.push_back(render(numberPicture(42, false, 2, true)));
+    const UniqueIcon disabled(loadDisabledIcon(resources_));
+    icons.emplace_back();
+    ASSERT_TRUE(readIcon(disabled.get(), icons.back()));
 
-    const auto rgbaOf = [](const IconPixels& p, int x, int y, std::uint8_t* out) {
-        const Rgb c = p.at(x, y);
-        out[0] = c.r;
-        out[1] = c.g;
-        out[2] = c.b;
-        out[3] = p.clear(x, y) ? 0 : 255;
-    };
-    for (const Entry& entry : entries) {
-        std::vector<std::uint8_t> rgba(kIconSize * kIconSize * 4);
-        for (int y = 0; y < kIconSize; ++y) {
-            for (int x = 0; x < kIconSize; ++x)
-                rgbaOf(entry.pixels, x, y, &rgba[static_cast<std::size_t>((y * kIconSize + x) * 4)]);
-        }
-        const std::string file = folder + "/" + entry.name + ".png";
-        ASSERT_TRUE(PngWriter::write(L"Z:" + std::wstring(file.begin(), file.end()), kIconSize, kIconSize, rgba))
-            << file;
-        std::printf("tray icon: %s\n", file.c_str());
-    }
-
-    constexpr int scale = 8, gap = 4;
-    const int columns = 4;
-    const int rows = (static_cast<int>(entries.size()) + columns - 1) / columns;
-    const int width = columns * (kIconSize * scale + gap) + gap;
-    const int height = rows * (kIconSize * scale + gap) + gap;
-    std::vector<std::uint8_t> sheet(static_cast<std::size_t>(width * height * 4), 255);
+    constexpr int scale = 8, cell = kIconSize * scale + 4, columns = 4;
+    const int rows = (static_cast<int>(icons.size()) + columns - 1) / columns;
+    const int width = columns * cell + 4, height = rows * cell + 4; // width * 3 is a multiple of 4
+    std::vector<std::uint8_t> bgr(static_cast<std::size_t>(width * height * 3));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
+            const int i = (x - 4) / cell + ((y - 4) / cell) * columns;
+            const int ix = (x - 4) % cell / scale, iy = (y - 4) % cell / scale;
+            const bool onIcon = x >= 4 && y >= 4 && i < static_cast<int>(icons.size()) && ix < kIconSize &&
+                                iy < kIconSize && !icons[static_cast<std::size_t>(i)].clear(ix, iy);
             const std::uint8_t shade = ((x / scale + y / scale) % 2) ? 200 : 235;
-            std::uint8_t* out = &sheet[static_cast<std::size_t>((y * width + x) * 4)];
-            out[0] = out[1] = out[2] = shade;
+            const Rgb c = onIcon ? icons[static_cast<std::size_t>(i)].at(ix, iy) : Rgb{shade, shade, shade};
+            std::uint8_t* out = &bgr[static_cast<std::size_t>(((height - 1 - y) * width + x) * 3)];
+            out[0] = c.b;
+            out[1] = c.g;
+            out[2] = c.r;
         }
     }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const int left = gap + static_cast<int>(i % columns) * (kIconSize * scale + gap);
-        const int top = gap + static_cast<int>(i / columns) * (kIconSize * scale + gap);
-        for (int y = 0; y < kIconSize * scale; ++y) {
-            for (int x = 0; x < kIconSize * scale; ++x) {
-                std::uint8_t pixel[4];
-                rgbaOf(entries[i].pixels, x / scale, y / scale, pixel);
-                if (pixel[3] == 0)
-                    continue;
-                std::uint8_t* out = &sheet[static_cast<std::size_t>(((top + y) * width + left + x) * 4)];
-                std::copy(pixel, pixel + 4, out);
-            }
-        }
-    }
-    const std::string sheetFile = folder + "/sheet_x8.png";
-    ASSERT_TRUE(PngWriter::write(L"Z:" + std::wstring(sheetFile.begin(), sheetFile.end()), width, height, sheet));
-    std::printf("tray icons, enlarged: %s (rows: 7 42 100 -1 normal, the same recovering, then white text "
-                "on a dark taskbar and the disabled picture)\n",
-                sheetFile.c_str());
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(bgr.size());
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const std::string path = std::string(folder) + "/tray_icons_x8.bmp";
+    const test::UniqueHandle out(CreateFileW((L"Z:" + std::wstring(path.begin(), path.end())).c_str(),
+                                             GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(out) << path;
+    DWORD written = 0;
+    EXPECT_TRUE(WriteFile(out.get(), &file, sizeof file, &written, nullptr) &&
+                WriteFile(out.get(), &info, sizeof info, &written, nullptr) &&
+                WriteFile(out.get(), bgr.data(), static_cast<DWORD>(bgr.size()), &written, nullptr));
+    std::printf("tray icons: %s (rows: 7 42 100 -1 normal, the same recovering, then white text on a dark "
+                "taskbar and the disabled picture)\n",
+                path.c_str());
 }
 
 } // namespace

@@ -33,6 +33,17 @@ COLORREF colourOf(Rgb colour)
     return static_cast<COLORREF>(colour.colorref());
 }
 
+} // namespace
+
+HFONT createTrayFont()
+{
+    return CreateFontW(kTextHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       L"MS Serif");
+}
+
+namespace {
+
 // The number and the bar onto the canvas. The background stays opaque in the key
 // colour, so the text's own cell keeps the key colour and turns transparent too.
 bool drawPicture(HBITMAP canvas, const TrayPicture& picture)
@@ -45,9 +56,7 @@ bool drawPicture(HBITMAP canvas, const TrayPicture& picture)
         return false;
     SetBkColor(dc.get(), colourOf(kKeyColour));
     {
-        win32::UniqueFont font(CreateFontW(kTextHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                           PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Serif"));
+        win32::UniqueFont font(createTrayFont());
         win32::Selection fontSelected(dc.get(), font.get());
         SetTextColor(dc.get(), colourOf(picture.textColour));
         if (!picture.text.empty()) {

@@ -21,6 +21,9 @@ inline constexpr UINT kTrayIconId = 1010;
 // a step fails. The caller owns the icon.
 HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture);
 
+// The font the number is drawn in; the caller owns it.
+HFONT createTrayFont();
+
 // The WIWIED icon of `resources` at the small-icon size; the caller owns it.
 HICON loadDisabledIcon(HINSTANCE resources);
 
