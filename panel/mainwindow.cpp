@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string_view>
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -10,6 +11,7 @@
 #include "common/identity.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
+#include "common/settings_schema.h"
 #include "panel/aboutdialog.h"
 #include "panel/getinfothread.h"
 #include "panel/graphform.h"
@@ -33,6 +35,15 @@ const QString kSettingsKey = QStringLiteral("Software\\Quenby");
 int widgetValue(std::uint32_t stored)
 {
     return static_cast<int>(std::min<std::uint32_t>(stored, INT_MAX));
+}
+
+// A slider's range as the settings table gives it for this machine's memory:
+// one place holds the defaults and the ranges, so they can't drift apart.
+void takeRange(QSlider* slider, std::u16string_view name, int totalMB)
+{
+    const quenby::SettingField* field = quenby::findSettingField(name);
+    const auto total = static_cast<std::uint32_t>(totalMB);
+    slider->setRange(widgetValue(field->uiMinimum.of(total)), widgetValue(field->uiMaximum.of(total)));
 }
 
 quenby::os::WindowRef engineWindow()
@@ -60,8 +71,8 @@ MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
     buildLayouts();
 
     totalRAM = totalRAMOverride ? *totalRAMOverride : static_cast<int>(quenby::totalPhysicalMB());
-    ui->minHorizontalSlider->setMaximum(totalRAM / 2);
-    ui->targetHorizontalSlider->setMaximum(totalRAM * 3 / 4);
+    takeRange(ui->minHorizontalSlider, u"MinimumFreeRAM", totalRAM);
+    takeRange(ui->targetHorizontalSlider, u"TargetFreeRAM", totalRAM);
 
     reloadSettings();
     startMeasurement();

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <string_view>
+#include <utility>
 
 #include <QBoxLayout>
 #include <QFileDialog>
 
 #include "common/identity.h"
+#include "common/settings_schema.h"
 #include "panel/panel_state.h"
 #include "panel/utilities.h"
 #include "ui_optionsdialog.h"
@@ -60,6 +63,24 @@ OptionsDialog::OptionsDialog(QWidget* parent)
 {
     ui->setupUi(this);
     buildLayouts();
+
+    // The spin box limits come from the settings table, beside the defaults
+    // and the slider ranges. Every one of them is a constant, not a share of
+    // the total memory, so no total is needed here.
+    const std::pair<QSpinBox*, std::u16string_view> ranged[] = {
+        {ui->recoverAtStartRAMSpinBox, u"FreeonStartup_val1"},
+        {ui->recoverAtStartTimeSpinBox, u"FreeonStartup_val2"},
+        {ui->AutoFreeRAMSpinBox, u"Freeeverymin_Val1"},
+        {ui->AutoFreeTimeSpinBox, u"Freeeverymin_Val2"},
+        {ui->AutoFreeRAMLoadSpinBox, u"Freeeverymin_Val3"},
+        {ui->recoverMenu1SpinBox, u"FreeupXMenu_Val1"},
+        {ui->recoverMenu2SpinBox, u"FreeupYMenu_Val1"},
+        {ui->recoverMenu3SpinBox, u"FreeupZMenu_Val1"},
+    };
+    for (const auto& [box, name] : ranged) {
+        const quenby::SettingField* field = quenby::findSettingField(name);
+        box->setRange(widgetValue(field->uiMinimum.of(0)), widgetValue(field->uiMaximum.of(0)));
+    }
 
     ui->tabWidget->setCurrentIndex(0);
     // "Popup Menu" leaves the tab bar but not the dialog: its spin boxes are

@@ -5,7 +5,16 @@
 #include <QtTest>
 
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
+
+#include <atomic>
+
+#ifdef Q_OS_LINUX
+#include <dlfcn.h>
+#include <stdio.h>
+#include <time.h>
+#endif
 
 #include "common/identity.h"
 #include "common/os/windowlink.h"
@@ -38,7 +47,45 @@ void click(MainWindow& window, const char* button)
     QTest::mouseClick(child<QToolButton>(&window, button), Qt::LeftButton);
 }
 
+// What one watched thread does, in order: the memory and CPU files it opens,
+// its sleeps (which return at once, so its CPU second takes no time) and the
+// signals it sends.
+std::atomic<QThread*> watchedThread{nullptr};
+QStringList watchedEvents; // written only by the watched thread while it runs
+
+bool noteIfWatched(const QString& event)
+{
+    QThread* watched = watchedThread.load();
+    if (!watched || QThread::currentThread() != watched)
+        return false;
+    watchedEvents.append(event);
+    return true;
+}
+
 } // namespace
+
+#ifdef Q_OS_LINUX
+// On Linux the memory figures come from /proc/meminfo and the CPU figure sleeps
+// between two reads of /proc/stat. Standing in for the C library's file opening
+// and sleeping lets a test see in what order a measurement takes its figures.
+extern "C" FILE* fopen64(const char* path, const char* mode)
+{
+    using Open = FILE* (*)(const char*, const char*);
+    static const auto real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "fopen64"));
+    if (qstrcmp(path, "/proc/meminfo") == 0 || qstrcmp(path, "/proc/stat") == 0)
+        noteIfWatched(QString::fromLatin1(path));
+    return real(path, mode);
+}
+
+extern "C" int nanosleep(const struct timespec* wait, struct timespec* left)
+{
+    using Sleep = int (*)(const struct timespec*, struct timespec*);
+    static const auto real = reinterpret_cast<Sleep>(dlsym(RTLD_NEXT, "nanosleep"));
+    if (noteIfWatched(QStringLiteral("sleep %1 ms").arg(wait->tv_sec * 1000 + wait->tv_nsec / 1000000)))
+        return 0;
+    return real(wait, left);
+}
+#endif
 
 class EngineTest : public QObject {
     Q_OBJECT
@@ -158,10 +205,16 @@ private slots:
         QCOMPARE(engine.drain(), QList<std::uint32_t>{number(Message::UpdateData)}); // start-up
         QCOMPARE(checkMarks(window), QStringLiteral("-D-"));
 
+        LogCapture log;
         click(window, "EnableButton");
         QCOMPARE(checkMarks(window), QStringLiteral("E--"));
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
         QCOMPARE(engine.drain(), QList<std::uint32_t>{number(Message::UpdateData)});
+        // The handle found is logged; with a window there is nothing to start.
+        const auto handle = quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle).id;
+        QVERIFY(handle != 0);
+        QCOMPARE(log.lines(), (QStringList{QStringLiteral("stat: 1"),
+                                           QStringLiteral("HandleRAM: %1").arg(static_cast<qulonglong>(handle))}));
 
         click(window, "DisableButton");
         QCOMPARE(checkMarks(window), QStringLiteral("-D-"));
@@ -254,14 +307,10 @@ private slots:
         };
 
         // The switch notifications move the check marks and read nothing.
-        QVERIFY(post(Message::QuenbyDisable));
-        expectLog("WM_QUENBY_DISABLE");
-        QCOMPARE(checkMarks(window), QStringLiteral("-D-"));
-        QVERIFY(post(Message::QuenbyEnable));
-        expectLog("WM_QUENBY_ENABLE");
-        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
-        QVERIFY(post(Message::QuenbyExit));
-        expectLog("WM_QUENBY_EXIT");
+        for (Message which : {Message::QuenbyDisable, Message::QuenbyEnable, Message::QuenbyExit}) {
+            QVERIFY(post(which));
+            expectLog(qPrintable(QString::fromStdU16String(std::u16string(quenby::messageName(which)))));
+        }
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         // Start shows the state this panel holds (1), whatever the registry says now.
         storeNumber(u"Quenby_Stat", 0);
@@ -287,7 +336,7 @@ private slots:
         QCOMPARE(quenby::panel::settings().Quenby_Stat, 0u); // re-read with everything else
         QCOMPARE(checkMarks(window), QStringLiteral("E--"));     // the check marks stay
 
-        // Each message is one log line, named after it.
+        // Each message, as delivered, is one log line, named after it.
         for (const char* name : {"WM_QUENBY_DISABLE", "WM_QUENBY_ENABLE", "WM_QUENBY_EXIT",
                                  "WM_QUENBY_START", "WM_StartDefragRAM", "WM_UPDATEDATAMESSAGE"})
             QVERIFY2(log.count(QString::fromLatin1(name)) == 1, name);
@@ -304,6 +353,98 @@ private slots:
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         QVERIFY(window.handleEngineMessage(number(Message::QuenbyEnable)));
         QCOMPARE(checkMarks(window), QStringLiteral("E--"));
+    }
+
+    void measurementTakesMemoryFirstAndSignalsInOrder()
+    {
+        GetInfoThread thread;
+        connect(&thread, &GetInfoThread::totalRAMInfoSignal, &thread,
+                [](int mb) { noteIfWatched(QStringLiteral("total %1").arg(mb)); }, Qt::DirectConnection);
+        connect(&thread, &GetInfoThread::availRAMInfoSignal, &thread,
+                [](int, int percent) { noteIfWatched(QStringLiteral("free %1").arg(percent <= 100)); },
+                Qt::DirectConnection);
+        connect(&thread, &GetInfoThread::cpuUsagesInfoSignal, &thread,
+                [](int) { noteIfWatched(QStringLiteral("cpu")); }, Qt::DirectConnection);
+        watchedEvents.clear();
+        watchedThread = &thread;
+        thread.start();
+        QVERIFY(thread.wait(60000));
+        watchedThread = nullptr;
+        const QStringList signalsSent{QStringLiteral("total %1").arg(quenby::totalPhysicalMB()),
+                                      "free 1", "cpu"};
+#ifdef Q_OS_LINUX
+        // Total, available and free share each read memory before the CPU
+        // second starts; the three signals follow it, in their order.
+        QCOMPARE(watchedEvents, QStringList({"/proc/meminfo", "/proc/meminfo", "/proc/meminfo",
+                                             "/proc/stat", "/proc/stat", "sleep 1000 ms", "/proc/stat"}) +
+                                    signalsSent);
+#else
+        QCOMPARE(watchedEvents, signalsSent);
+#endif
+    }
+
+    void timerStartsAMeasurementEverySecond()
+    {
+        MainWindow window(nullptr, kTotalRAM);
+        auto* timer = window.findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(timer && timer->isActive() && !timer->isSingleShot());
+        QCOMPARE(timer->interval(), 1000);
+        // Each tick starts one new measurement.
+        const int before = GetInfoThread::createdCount();
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        QCOMPARE(GetInfoThread::createdCount(), before + 1);
+    }
+
+    void messageLoggedBeforeItsReaction_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("marks"); // "--C" before; after, by the message
+        QTest::addColumn<bool>("reloads"); // the reaction reads the settings again
+        const auto row = [](Message which, const char* name, const char* marks, bool reloads) {
+            QTest::newRow(name) << static_cast<int>(which) << QString::fromLatin1(name)
+                                << QString::fromLatin1(marks) << reloads;
+        };
+        row(Message::UpdateData, "WM_UPDATEDATAMESSAGE", "--C", true);
+        row(Message::StartDefragRAM, "WM_StartDefragRAM", "--C", false);
+        row(Message::QuenbyStart, "WM_QUENBY_START", "E--", false);
+        row(Message::QuenbyExit, "WM_QUENBY_EXIT", "--C", false);
+        row(Message::QuenbyDisable, "WM_QUENBY_DISABLE", "-D-", false);
+        row(Message::QuenbyEnable, "WM_QUENBY_ENABLE", "E--", false);
+    }
+
+    void messageLoggedBeforeItsReaction()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, name);
+        QFETCH(QString, marks);
+        QFETCH(bool, reloads);
+        storeSettings([](Settings& s) { s.Quenby_Stat = 1; });
+        MainWindow window(nullptr, kTotalRAM);
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
+        if (which == static_cast<int>(Message::QuenbyExit))
+            window.showEngineState(0); // so that Exit has a mark to move
+
+        // The log as it stood when the first check mark moved.
+        LogCapture log;
+        QStringList logAtFirstMark;
+        bool marked = false;
+        for (const char* button : {"EnableButton", "DisableButton", "CloseButton"}) {
+            connect(child<QToolButton>(&window, button), &QToolButton::toggled, &window, [&] {
+                if (!std::exchange(marked, true))
+                    logAtFirstMark = log.lines();
+            });
+        }
+        QVERIFY(window.handleEngineMessage(number(static_cast<Message>(which))));
+        QCOMPARE(checkMarks(window), marks);
+        const QStringList lines = log.lines();
+        QCOMPARE(lines.value(0), name);
+        QCOMPARE(lines.count(name), 1);
+        if (marked)
+            QCOMPARE(logAtFirstMark, QStringList{name});
+        // What the reaction logs comes after the name.
+        QCOMPARE(lines.mid(1).join(QLatin1Char('\n')).contains(QLatin1String("StartupCmd: ")),
+                 reloads);
     }
 
     void measurementsArriveAndThreadsGo()

@@ -62,13 +62,22 @@ private slots:
         const QImage image = graph->picture().toImage();
         QCOMPARE(image.size(), QSize(761, 201));
 
-        // The outline frames the whole picture.
-        for (const QPoint corner : {QPoint(0, 0), QPoint(760, 0), QPoint(0, 200), QPoint(760, 200)})
-            QCOMPARE(at(image, corner.x(), corner.y()), kBlack);
-        QCOMPARE(at(image, 380, 0), kBlack);
-        QCOMPARE(at(image, 380, 200), kBlack);
-        QCOMPARE(at(image, 0, 100), kBlack);
-        QCOMPARE(at(image, 760, 100), kBlack);
+        // The outline frames the whole picture; the plot is black inside it,
+        // with teal lines at y 20, 60, 140 and 180 and a white one at 100, all
+        // from x 20 to 740.
+        const struct {
+            int x, y;
+            QRgb colour;
+        } pixels[] = {{0, 0, kBlack},    {760, 0, kBlack},   {0, 200, kBlack},   {760, 200, kBlack},
+                      {380, 0, kBlack},  {380, 200, kBlack}, {0, 100, kBlack},   {760, 100, kBlack},
+                      {30, 30, kBlack},  {730, 170, kBlack}, {20, 100, kWhite},  {21, 100, kWhite},
+                      {300, 100, kWhite}, {739, 100, kWhite}, {740, 100, kWhite}};
+        for (const auto& pixel : pixels)
+            QVERIFY2(at(image, pixel.x, pixel.y) == pixel.colour, qPrintable(QStringLiteral("%1,%2").arg(pixel.x).arg(pixel.y)));
+        for (int y : {20, 60, 140, 180}) {
+            for (int x : {20, 300, 740})
+                QCOMPARE(at(image, x, y), kTeal);
+        }
         // Between the outline and the plot nothing is drawn.
         for (const QPoint gap : {QPoint(10, 10), QPoint(750, 100), QPoint(380, 190), QPoint(10, 100)}) {
             const QRgb pixel = at(image, gap.x(), gap.y());
@@ -85,18 +94,7 @@ private slots:
         QCOMPARE(at(image, 60, 19), at(image, 10, 10)); // the lines stop at the plot
         QCOMPARE(at(image, 60, 181), at(image, 10, 10));
 
-        // Horizontal lines at 20, 60, 140 and 180 in teal, at 100 in white,
-        // from x 20 to 740; the plot is black in between.
-        for (int y : {20, 60, 140, 180}) {
-            QCOMPARE(at(image, 20, y), kTeal);
-            QCOMPARE(at(image, 300, y), kTeal);
-            QCOMPARE(at(image, 740, y), kTeal);
-        }
-        for (int x : {20, 21, 300, 739, 740})
-            QCOMPARE(at(image, x, 100), kWhite);
-        QCOMPARE(at(image, 741, 100), at(image, 10, 10));
-        QCOMPARE(at(image, 30, 30), kBlack);
-        QCOMPARE(at(image, 730, 170), kBlack);
+        QCOMPARE(at(image, 741, 100), at(image, 10, 10)); // the lines end at the plot
         // No curve without readings.
         QCOMPARE(countOf(image, kGreen), 0);
     }
@@ -119,6 +117,30 @@ private slots:
         // A resize draws a picture of the new width.
         graph.resize(500, 201);
         QTRY_COMPARE_WITH_TIMEOUT(graph.picture().size(), QSize(461, 201), 10000);
+    }
+
+    void readingsShowAtOnce()
+    {
+        // A reading, and the refresh at start-up, paint before the event loop
+        // runs again: a repaint, not an update queued for later.
+        GraphForm graph;
+        graph.resize(800, 201);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        QCoreApplication::processEvents();
+        struct : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                paints += event->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        } counter;
+        graph.installEventFilter(&counter);
+        graph.addValue(37);
+        QCOMPARE(counter.paints, 1);
+        graph.refresh();
+        QCOMPARE(counter.paints, 2);
     }
 
     void curveNeedsTwoReadings()
@@ -197,13 +219,27 @@ private slots:
         QCOMPARE(countOf(image, kGreen), 0);
         QVERIFY(at(image, 20, 50) != kTeal);
 
-        // 80 px: one column, the grid line at x 20, and still no segment
-        // (a segment needs a second column).
+        // 80 px: one column, its grid line at x 20, and one segment: from the
+        // newest reading (10 % used, y 36) at x 20 towards the older one (90 %
+        // used, y 164) at x 60, cut at the picture's right edge, x 40.
         auto one = graphOfWidth(80);
         one->addValue(10);
         one->addValue(90);
         const QImage oneImage = one->picture().toImage();
+        QCOMPARE(oneImage.size(), QSize(41, 201));
         QCOMPARE(columnsOf(oneImage, 50, kTeal), QList<int>{20});
+        QCOMPARE(at(oneImage, 20, 36), kGreen);
+        QList<int> greenRows;
+        for (int y = 0; y < oneImage.height(); ++y) {
+            const QList<int> xs = columnsOf(oneImage, y, kGreen);
+            if (!xs.isEmpty())
+                greenRows.append(y);
+            QVERIFY(xs.isEmpty() || xs.front() >= 20);
+        }
+        // Half way down to y 164 at the edge: y 100, give or take a pixel.
+        QCOMPARE(greenRows.front(), 36);
+        QVERIFY2(greenRows.back() >= 99 && greenRows.back() <= 103, qPrintable(QString::number(greenRows.back())));
+        QCOMPARE(at(oneImage, 40, greenRows.back()), kGreen);
 
         // 39 px and less: no picture at all, and nothing to paint.
         for (int width : {39, 10, 0}) {

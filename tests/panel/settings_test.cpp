@@ -115,35 +115,31 @@ private slots:
 
     void spinBoxesClampAndSave()
     {
-        storeSettings([](Settings& s) {
-            s.FreeupXMenu_Val1 = 1024; // the default with T = 16384
-            s.FreeonStartup_val1 = 1200;
-            s.Freeeverymin_Val1 = 1500;
-            s.FreeonStartup_val2 = 75;
-            s.Freeeverymin_Val2 = 4;
-            s.Freeeverymin_Val3 = 150;
-        });
+        // Stored, shown and written back at the box's limit, hidden boxes and
+        // the hidden page included; the interval stays in minutes.
+        const struct {
+            const char* box;
+            std::u16string_view setting;
+            std::uint32_t stored; // 0: the default with T = 16384
+            int shown;
+        } boxes[] = {{"recoverMenu1SpinBox", u"FreeupXMenu_Val1", 0, 999}, // 1024
+                     {"recoverMenu2SpinBox", u"FreeupYMenu_Val1", 0, 256},
+                     {"recoverMenu3SpinBox", u"FreeupZMenu_Val1", 0, 64},
+                     {"recoverAtStartRAMSpinBox", u"FreeonStartup_val1", 1200, 999},
+                     {"AutoFreeRAMSpinBox", u"Freeeverymin_Val1", 1500, 999},
+                     {"recoverAtStartTimeSpinBox", u"FreeonStartup_val2", 75, 60},
+                     {"AutoFreeTimeSpinBox", u"Freeeverymin_Val2", 4, 4},
+                     {"AutoFreeRAMLoadSpinBox", u"Freeeverymin_Val3", 150, 100}};
+        for (const auto& box : boxes) {
+            if (box.stored)
+                storeNumber(box.setting, box.stored);
+        }
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        QCOMPARE(child<QSpinBox>(dialog, "recoverMenu1SpinBox")->value(), 999);
-        QCOMPARE(child<QSpinBox>(dialog, "recoverMenu2SpinBox")->value(), 256);
-        QCOMPARE(child<QSpinBox>(dialog, "recoverMenu3SpinBox")->value(), 64);
-        QCOMPARE(child<QSpinBox>(dialog, "recoverAtStartRAMSpinBox")->value(), 999);
-        QCOMPARE(child<QSpinBox>(dialog, "AutoFreeRAMSpinBox")->value(), 999);
-        QCOMPARE(child<QSpinBox>(dialog, "recoverAtStartTimeSpinBox")->value(), 60);
-        QCOMPARE(child<QSpinBox>(dialog, "AutoFreeTimeSpinBox")->value(), 4);
-        QCOMPARE(child<QSpinBox>(dialog, "AutoFreeRAMLoadSpinBox")->value(), 100);
-
+        for (const auto& box : boxes)
+            QVERIFY2(child<QSpinBox>(dialog, box.box)->value() == box.shown, box.box);
         saveAndWait(dialog);
-        // Written back at the limits, hidden boxes and the hidden page included;
-        // the interval stays in minutes.
-        QCOMPARE(storedNumber(u"FreeupXMenu_Val1"), 999u);
-        QCOMPARE(storedNumber(u"FreeupYMenu_Val1"), 256u);
-        QCOMPARE(storedNumber(u"FreeupZMenu_Val1"), 64u);
-        QCOMPARE(storedNumber(u"FreeonStartup_val1"), 999u);
-        QCOMPARE(storedNumber(u"Freeeverymin_Val1"), 999u);
-        QCOMPARE(storedNumber(u"FreeonStartup_val2"), 60u);
-        QCOMPARE(storedNumber(u"Freeeverymin_Val2"), 4u);
-        QCOMPARE(storedNumber(u"Freeeverymin_Val3"), 100u);
+        for (const auto& box : boxes)
+            QVERIFY2(storedNumber(box.setting) == static_cast<std::uint32_t>(box.shown), box.box);
     }
 
     void hotKeyRule_data()
@@ -242,27 +238,28 @@ private slots:
             s.MinimumFreeRAM = 700;
             s.Music = u"/sounds/old.wav";
         });
+        // Each box as loaded; the test then turns it over and Save stores the new
+        // state as 1 or 0.
+        const std::pair<const char*, std::u16string_view> boxes[] = {
+            {"recoverAtStartCheckBox", u"FreeonStartup"},
+            {"CPUUsageCheckBox", u"Disable_CPU_detect"},
+            {"clearClipboardCheckBox", u"AutoclearClipboard"},
+            {"playAlarmCheckBox", u"PlaySound"}};
+        const bool loaded[] = {false, true, false, false};
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
         QVERIFY(!child<QCheckBox>(dialog, "startupCheckBox")->isChecked());
-        QVERIFY(!child<QCheckBox>(dialog, "recoverAtStartCheckBox")->isChecked());
-        QVERIFY(child<QCheckBox>(dialog, "CPUUsageCheckBox")->isChecked());
-        QVERIFY(!child<QCheckBox>(dialog, "clearClipboardCheckBox")->isChecked());
-        QVERIFY(!child<QCheckBox>(dialog, "playAlarmCheckBox")->isChecked());
-        QCOMPARE(child<QLineEdit>(dialog, "playAlarmLineEdit")->text(), QStringLiteral("/sounds/old.wav"));
-
         child<QCheckBox>(dialog, "startupCheckBox")->setChecked(true);
-        child<QCheckBox>(dialog, "recoverAtStartCheckBox")->setChecked(true);
-        child<QCheckBox>(dialog, "CPUUsageCheckBox")->setChecked(false);
-        child<QCheckBox>(dialog, "clearClipboardCheckBox")->setChecked(true);
-        child<QCheckBox>(dialog, "playAlarmCheckBox")->setChecked(true);
+        for (int i = 0; i < 4; ++i) {
+            auto* box = child<QCheckBox>(dialog, boxes[i].first);
+            QVERIFY2(box->isChecked() == loaded[i], boxes[i].first);
+            box->setChecked(!loaded[i]);
+        }
+        QCOMPARE(child<QLineEdit>(dialog, "playAlarmLineEdit")->text(), QStringLiteral("/sounds/old.wav"));
         // Taken as typed: no check that the file exists.
         child<QLineEdit>(dialog, "playAlarmLineEdit")->setText(QStringLiteral("  /no/such file.wav"));
         saveAndWait(dialog);
-
-        QCOMPARE(storedNumber(u"FreeonStartup"), 1u);
-        QCOMPARE(storedNumber(u"Disable_CPU_detect"), 0u);
-        QCOMPARE(storedNumber(u"AutoclearClipboard"), 1u);
-        QCOMPARE(storedNumber(u"PlaySound"), 1u);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(storedNumber(boxes[i].second) == (loaded[i] ? 0u : 1u), boxes[i].first);
         const Settings stored = storedSettings();
         QCOMPARE(QString::fromStdU16String(stored.Music), QStringLiteral("  /no/such file.wav"));
         QVERIFY(stored.startWithWindows);

@@ -129,34 +129,34 @@ private:
 
 TEST_P(SettingsStore, MissingKeyGivesDefaultsDerivedFromTotalRam)
 {
+    // With T = 16384, and with an odd T whose fractions round down.
+    const struct {
+        std::u16string_view name;
+        std::uint32_t at16384;
+        std::uint32_t at1001;
+    } defaults[] = {
+        {u"TargetFreeRAM", 4096, 250},   {u"MinimumFreeRAM", 1024, 62},  {u"FreeonStartup", 0, 0},
+        {u"FreeonStartup_val1", 256, 15}, {u"FreeonStartup_val2", 60, 60}, {u"Freeeverymin_Val1", 64, 3},
+        {u"Freeeverymin_Val2", 4, 4},     {u"Freeeverymin_Val3", 50, 50},  {u"Disable_CPU_detect", 0, 0},
+        {u"WarnLowRecource", 0, 0},       {u"WarnLowRecource_Val1", 15, 15}, {u"TrayIconTextColor", 0, 0},
+        {u"TrayIconInfo", 1, 1},          {u"HideTrayIcon", 0, 0},         {u"FreeupXMenu_Val1", 1024, 62},
+        {u"FreeupYMenu_Val1", 256, 15},   {u"FreeupZMenu_Val1", 64, 3},    {u"AutoclearClipboard", 0, 0},
+        {u"PlaySound", 0, 0},             {u"Hotkey1", 0, 0},              {u"Hotkey2", 0, 0},
+        {u"Quenby_Stat", 0, 0}};
     for (Deliverable who : {Deliverable::engine, Deliverable::panel}) {
         const Settings s = read(who);
-        EXPECT_EQ(s.TargetFreeRAM, 4096u);
-        EXPECT_EQ(s.MinimumFreeRAM, 1024u);
-        EXPECT_EQ(s.FreeonStartup, 0u);
-        EXPECT_EQ(s.FreeonStartup_val1, 256u);
-        EXPECT_EQ(s.FreeonStartup_val2, 60u);
-        EXPECT_EQ(s.Freeeverymin_Val1, 64u);
-        EXPECT_EQ(s.Freeeverymin_Val2, who == Deliverable::engine ? 240u : 4u);
-        EXPECT_EQ(s.Freeeverymin_Val3, 50u);
-        EXPECT_EQ(s.FreeupXMenu_Val1, 1024u);
-        EXPECT_EQ(s.FreeupYMenu_Val1, 256u);
-        EXPECT_EQ(s.FreeupZMenu_Val1, 64u);
-        EXPECT_EQ(s.Quenby_Stat, 0u);
-        EXPECT_EQ(s.TrayIconInfo, 1u);
-        EXPECT_EQ(s.TrayIconTextColor, 0u);
-        EXPECT_EQ(s.WarnLowRecource, 0u);
-        EXPECT_EQ(s.WarnLowRecource_Val1, 15u);
+        const Settings odd = read(who, 1001);
+        for (const auto& expected : defaults) {
+            const SettingField& field = *findSettingField(expected.name);
+            // The engine keeps the interval in seconds.
+            const std::uint32_t scale =
+                who == Deliverable::engine && expected.name == u"Freeeverymin_Val2" ? 60 : 1;
+            EXPECT_EQ(numericValue(s, field), expected.at16384 * scale) << toUtf8(expected.name);
+            EXPECT_EQ(numericValue(odd, field), expected.at1001 * scale) << toUtf8(expected.name);
+        }
         EXPECT_TRUE(s.Music.empty());
-        EXPECT_EQ(s.Hotkey1, 0u);
-        EXPECT_EQ(s.Hotkey2, 0u);
         EXPECT_FALSE(s.startWithWindows);
     }
-    // The fractions are shifts of T, rounded down.
-    const Settings odd = read(Deliverable::panel, 1001);
-    EXPECT_EQ(odd.TargetFreeRAM, 250u);
-    EXPECT_EQ(odd.MinimumFreeRAM, 62u);
-    EXPECT_EQ(odd.FreeupZMenu_Val1, 3u);
 }
 
 TEST_P(SettingsStore, ReReadingStartsFromDefaultsAgain)
@@ -170,42 +170,42 @@ TEST_P(SettingsStore, ReReadingStartsFromDefaultsAgain)
     EXPECT_EQ(s.TargetFreeRAM, 4096u);
 }
 
-TEST_P(SettingsStore, NumbersOfTheWrongSizeOrTypeFollowTheByteCountRule)
+TEST_P(SettingsStore, NumbersFollowTheByteCountRuleAndTheirOwnReadingRules)
 {
     constexpr std::uint32_t total = 20000; // T/4 = 5000, T/16 = 1250
-    // Text "4096" is ten bytes: too long for a number, the default stays.
-    putSetting(u"TargetFreeRAM", RegType::sz, utf16Data(u"4096"));
-    // One character and its terminator are four bytes, taken as they stand.
-    putSetting(u"MinimumFreeRAM", RegType::sz, utf16Data(u"7"));
-    // One to three bytes are zero-extended.
-    putSetting(u"FreeonStartup_val1", RegType::binary, {0x05});
-    putSetting(u"FreeonStartup_val2", RegType::binary, {0x34, 0x12});
-    putSetting(u"Freeeverymin_Val1", RegType::binary, {0x01, 0x02, 0x03});
-    // No data at all: the default stays.
-    putSetting(u"Freeeverymin_Val3", RegType::binary, {});
-    // Eight bytes: too long.
-    putSetting(u"FreeupXMenu_Val1", RegType::qword, {1, 0, 0, 0, 0, 0, 0, 0});
-    // A number of any registry type with four bytes is taken.
-    putSetting(u"FreeupYMenu_Val1", RegType::binary, dwordData(321));
-
+    const struct {
+        std::u16string_view name;
+        RegType type;
+        std::basic_string<unsigned char> data;
+        std::uint32_t expected;
+    } cases[] = {
+        // Text "4096" is ten bytes: too long for a number, the default stays.
+        {u"TargetFreeRAM", RegType::sz, utf16Data(u"4096"), 5000},
+        // One character and its terminator are four bytes, taken as they stand.
+        {u"MinimumFreeRAM", RegType::sz, utf16Data(u"7"), 0x37},
+        // One to three bytes are zero-extended.
+        {u"FreeonStartup_val1", RegType::binary, {0x05}, 5},
+        {u"FreeonStartup_val2", RegType::binary, {0x34, 0x12}, 0x1234},
+        {u"Freeeverymin_Val1", RegType::binary, {0x01, 0x02, 0x03}, 0x030201},
+        // No data at all: the default stays.
+        {u"Freeeverymin_Val3", RegType::binary, {}, 50},
+        // Eight bytes: too long.
+        {u"FreeupXMenu_Val1", RegType::qword, {1, 0, 0, 0, 0, 0, 0, 0}, total >> 4},
+        // A number of any registry type with four bytes is taken.
+        {u"FreeupYMenu_Val1", RegType::binary, dwordData(321), 321},
+        // The text colour keeps only the low 16 bits.
+        {u"TrayIconTextColor", RegType::dword, dwordData(0x7FFF0102), 0x0102},
+        // The warning values are written, never read.
+        {u"WarnLowRecource", RegType::dword, dwordData(9), 0},
+        {u"WarnLowRecource_Val1", RegType::dword, dwordData(99), 15},
+    };
+    for (const auto& c : cases)
+        putSetting(c.name, c.type, c.data);
     for (Deliverable who : {Deliverable::engine, Deliverable::panel}) {
         const Settings s = read(who, total);
-        EXPECT_EQ(s.TargetFreeRAM, 5000u);
-        EXPECT_EQ(s.MinimumFreeRAM, 0x37u);
-        EXPECT_EQ(s.FreeonStartup_val1, 5u);
-        EXPECT_EQ(s.FreeonStartup_val2, 0x1234u);
-        EXPECT_EQ(s.Freeeverymin_Val1, 0x030201u);
-        EXPECT_EQ(s.Freeeverymin_Val3, 50u);
-        EXPECT_EQ(s.FreeupXMenu_Val1, total >> 4);
-        EXPECT_EQ(s.FreeupYMenu_Val1, 321u);
+        for (const auto& c : cases)
+            EXPECT_EQ(numericValue(s, *findSettingField(c.name)), c.expected) << toUtf8(c.name);
     }
-}
-
-TEST_P(SettingsStore, TextColourKeepsTheLowSixteenBits)
-{
-    putNumber(u"TrayIconTextColor", 0x7FFF0002);
-    EXPECT_EQ(read(Deliverable::engine).TrayIconTextColor, 2u);
-    EXPECT_EQ(read(Deliverable::panel).TrayIconTextColor, 2u);
 }
 
 TEST_P(SettingsStore, IntervalIsSecondsInTheEngineAndMinutesInThePanel)
@@ -224,27 +224,25 @@ TEST_P(SettingsStore, IntervalIsSecondsInTheEngineAndMinutesInThePanel)
 
 TEST_P(SettingsStore, MusicMustFitItsBufferWithTheTerminator)
 {
-    const std::u16string fits(259, u'a');
-    putSetting(u"Music", RegType::sz, utf16Data(fits));
-    EXPECT_EQ(read(Deliverable::engine).Music, fits);
-
-    putSetting(u"Music", RegType::sz, utf16Data(std::u16string(260, u'b')));
-    EXPECT_TRUE(read(Deliverable::engine).Music.empty());
-    EXPECT_TRUE(read(Deliverable::panel).Music.empty());
-
-    // Exactly 520 bytes and no terminator: the text would run past the buffer.
-    putSetting(u"Music", RegType::sz, utf16Data(std::u16string(260, u'c'), false));
-    EXPECT_TRUE(read(Deliverable::engine).Music.empty());
-
-    // Shorter text without a terminator, and text with an inner null.
-    putSetting(u"Music", RegType::sz, utf16Data(u"abc", false));
-    EXPECT_EQ(read(Deliverable::engine).Music, u"abc");
-    putSetting(u"Music", RegType::sz, utf16Data(std::u16string(u"ab\0cd", 5)));
-    EXPECT_EQ(read(Deliverable::panel).Music, u"ab");
-
-    // Non-ASCII survives the round trip.
-    putSetting(u"Music", RegType::sz, utf16Data(u"C:\\Músik\\Звук.wav"));
-    EXPECT_EQ(read(Deliverable::panel).Music, u"C:\\Músik\\Звук.wav");
+    const struct {
+        std::basic_string<unsigned char> data;
+        std::u16string expected;
+    } cases[] = {
+        {utf16Data(std::u16string(259, u'a')), std::u16string(259, u'a')},
+        {utf16Data(std::u16string(260, u'b')), u""},
+        // Exactly 520 bytes and no terminator: the text would run past the buffer.
+        {utf16Data(std::u16string(260, u'c'), false), u""},
+        // Shorter text without a terminator, and text with an inner null.
+        {utf16Data(u"abc", false), u"abc"},
+        {utf16Data(std::u16string(u"ab\0cd", 5)), u"ab"},
+        // Non-ASCII survives the round trip.
+        {utf16Data(u"C:\\Músik\\Звук.wav"), u"C:\\Músik\\Звук.wav"},
+    };
+    for (const auto& c : cases) {
+        putSetting(u"Music", RegType::sz, c.data);
+        for (Deliverable who : {Deliverable::engine, Deliverable::panel})
+            EXPECT_EQ(read(who).Music, c.expected) << c.data.size() << " bytes";
+    }
 }
 
 TEST_P(SettingsStore, StartWithWindowsEntryMatchesQuotedOrNotInAnyCase)
@@ -295,34 +293,21 @@ TEST_P(SettingsStore, FullWriteSetsOrDeletesTheStartWithWindowsEntry)
 
 TEST_P(SettingsStore, FullWriteRoundTripsEveryValue)
 {
+    // A different number in every value that is read back, so that no two
+    // values can be mixed up unseen.
     Settings s = read(Deliverable::panel);
-    s.TargetFreeRAM = 5000;
-    s.MinimumFreeRAM = 1500;
-    s.FreeonStartup = 1;
-    s.FreeonStartup_val1 = 300;
-    s.FreeonStartup_val2 = 30;
-    s.Freeeverymin_Val1 = 99;
-    s.Freeeverymin_Val2 = 7;
-    s.Freeeverymin_Val3 = 40;
-    s.Disable_CPU_detect = 1;
-    s.TrayIconTextColor = 2;
-    s.TrayIconInfo = 0;
-    s.HideTrayIcon = 1;
-    s.FreeupXMenu_Val1 = 999;
-    s.FreeupYMenu_Val1 = 200;
-    s.FreeupZMenu_Val1 = 10;
-    s.AutoclearClipboard = 1;
-    s.PlaySound = 1;
+    std::uint32_t next = 7;
+    for (const auto& field : kSettingsSchema) {
+        if (field.read && field.type == RegType::dword)
+            setNumericValue(s, field, next++);
+    }
     s.Music = u"C:\\Windows\\Media\\Alarm01.wav";
-    s.Hotkey1 = 'F';
-    s.Hotkey2 = 'E';
-    s.Quenby_Stat = 1;
     writeSettings(registry(), s);
 
     EXPECT_EQ(read(Deliverable::panel), s);
     Settings engine = read(Deliverable::engine);
-    EXPECT_EQ(engine.Freeeverymin_Val2, 7u * 60);
-    engine.Freeeverymin_Val2 = 7;
+    EXPECT_EQ(engine.Freeeverymin_Val2, s.Freeeverymin_Val2 * 60);
+    engine.Freeeverymin_Val2 = s.Freeeverymin_Val2;
     engine.darkTheme = false;
     engine.enginePath = s.enginePath;
     EXPECT_EQ(engine, s);
@@ -343,15 +328,6 @@ TEST_P(SettingsStore, FullWriteRoundTripsEveryValue)
     s.Music.clear();
     writeSettings(registry(), s);
     EXPECT_EQ(valueData(kSettingsKey, u"Music"), utf16Data(u""));
-}
-
-TEST_P(SettingsStore, WarningValuesAreWrittenButNeverRead)
-{
-    putNumber(u"WarnLowRecource", 9);
-    putNumber(u"WarnLowRecource_Val1", 99);
-    const Settings s = read(Deliverable::engine);
-    EXPECT_EQ(s.WarnLowRecource, 0u);
-    EXPECT_EQ(s.WarnLowRecource_Val1, 15u);
 }
 
 TEST_P(SettingsStore, StateWriteNeedsAnExistingKey)
@@ -471,17 +447,36 @@ TEST(SettingsWriteOrder, RefusedWritesLeaveTheRegistryAlone)
     EXPECT_TRUE(registry.journal.empty());
 }
 
-TEST(SettingsSchema, RangesFollowTotalRam)
+TEST(SettingsSchema, UiRangesAreTheOnesTheWindowsOffer)
 {
-    const auto* target = findSettingField(u"targetfreeram");
-    const auto* minimum = findSettingField(u"MinimumFreeRAM");
-    ASSERT_TRUE(target && minimum);
-    EXPECT_EQ(target->uiMaximum.of(kTotal), 12288u);
-    EXPECT_EQ(minimum->uiMaximum.of(kTotal), 8192u);
-    EXPECT_EQ(findSettingField(u"FreeupXMenu_Val1")->uiMaximum.of(kTotal), 999u);
+    // Every range the user interface offers, from 0 up to: three quarters and
+    // half of T for the sliders, 999 MB, 60 seconds or minutes and 100 percent
+    // for the spin boxes, 1 for a check box, the last index for a list, one
+    // Latin-1 character for a hot key.
+    const std::pair<std::u16string_view, std::uint32_t> maxima[] = {
+        {u"TargetFreeRAM", 12288},     {u"MinimumFreeRAM", 8192},   {u"FreeonStartup", 1},
+        {u"FreeonStartup_val1", 999},  {u"FreeonStartup_val2", 60}, {u"Freeeverymin_Val1", 999},
+        {u"Freeeverymin_Val2", 60},    {u"Freeeverymin_Val3", 100}, {u"Disable_CPU_detect", 1},
+        {u"TrayIconTextColor", 2},     {u"TrayIconInfo", 1},        {u"FreeupXMenu_Val1", 999},
+        {u"FreeupYMenu_Val1", 999},    {u"FreeupZMenu_Val1", 999},  {u"AutoclearClipboard", 1},
+        {u"PlaySound", 1},             {u"Hotkey1", 255},           {u"Hotkey2", 255}};
+    std::size_t ranged = 0;
+    for (const auto& field : kSettingsSchema)
+        ranged += field.hasUiRange ? 1 : 0;
+    EXPECT_EQ(ranged, std::size(maxima));
+    for (const auto& [name, maximum] : maxima) {
+        const SettingField* field = findSettingField(name);
+        ASSERT_TRUE(field && field->hasUiRange) << toUtf8(name);
+        EXPECT_EQ(field->uiMinimum.of(kTotal), 0u) << toUtf8(name);
+        EXPECT_EQ(field->uiMaximum.of(kTotal), maximum) << toUtf8(name);
+    }
+    // Found without regard to case; the sliders' fractions truncate, and three
+    // quarters of a very large T do not overflow.
+    EXPECT_EQ(findSettingField(u"targetfreeram"), findSettingField(u"TargetFreeRAM"));
     EXPECT_EQ(findSettingField(u"nonsense"), nullptr);
-    // Three quarters of a very large T must not overflow.
-    EXPECT_EQ(target->uiMaximum.of(0xFFFFFFFFu), 0xBFFFFFFFu);
+    EXPECT_EQ(findSettingField(u"TargetFreeRAM")->uiMaximum.of(1001), 750u);
+    EXPECT_EQ(findSettingField(u"MinimumFreeRAM")->uiMaximum.of(1001), 500u);
+    EXPECT_EQ(findSettingField(u"TargetFreeRAM")->uiMaximum.of(0xFFFFFFFFu), 0xBFFFFFFFu);
 }
 
 } // namespace
