@@ -51,27 +51,14 @@ void populateRelease(void*, void* block)
     munmap(block, kBlock);
 }
 
-void* engineObtain(void* host)
-{
-    return static_cast<engine::PosixEngineHost*>(host)->obtainBlock();
-}
-
-void engineRelease(void* host, void* block)
-{
-    static_cast<engine::PosixEngineHost*>(host)->releaseBlock(block);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::size_t blockCount = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 512;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
-    if (blockCount == 0 || blockCount > 2048 || runs < 1) {
-        std::fprintf(stderr, "usage: %s [BLOCKS (1..2048) [RUNS]]\n", argv[0]);
+    std::size_t blockCount = 0;
+    int runs = 0;
+    if (!bench::readRunArguments(argc, argv, blockCount, runs))
         return 2;
-    }
-
     if (!bench::roomFor(blockCount, os::queryMemoryStatus))
         return 3;
 
@@ -79,7 +66,7 @@ int main(int argc, char** argv)
     std::printf("recovery throughput: %zu blocks of 1 MiB per run, %d runs, MB = 2^20 bytes\n",
                 blockCount, runs);
     const std::vector<bench::Summary> s = bench::measureRounds(
-        {{"engine", engineObtain, engineRelease, &host},
+        {bench::engineMethod(host),
          {"touch", bench::touchObtain, bench::touchRelease, nullptr},
          {"populate", populateObtain, populateRelease, nullptr}},
         blockCount, runs, residentBytes);

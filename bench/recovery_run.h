@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/bench_stats.h"
+#include "engine/host.h"
 
 namespace quenby::bench {
 
@@ -40,6 +41,27 @@ inline void* touchObtain(void*)
 inline void touchRelease(void*, void* block)
 {
     std::free(block);
+}
+
+// The engine's own block path, through whichever host this face has.
+inline Method engineMethod(engine::EngineHost& host)
+{
+    return {"engine",
+            [](void* h) { return static_cast<engine::EngineHost*>(h)->obtainBlock(); },
+            [](void* h, void* block) { static_cast<engine::EngineHost*>(h)->releaseBlock(block); },
+            &host};
+}
+
+// BLOCKS (1..2048, default 512) and RUNS (default 7) from the command line;
+// false, after the usage line, when they don't make sense.
+inline bool readRunArguments(int argc, char** argv, std::size_t& blockCount, int& runs)
+{
+    blockCount = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 512;
+    runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    if (blockCount > 0 && blockCount <= 2048 && runs >= 1)
+        return true;
+    std::fprintf(stderr, "usage: %s [BLOCKS (1..2048) [RUNS]]\n", argv[0]);
+    return false;
 }
 
 struct RunResult {

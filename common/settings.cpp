@@ -169,10 +169,9 @@ bool writeSettingsValues(os::Registry& registry, const Settings& settings)
         return false;
     bool all = true;
     for (const auto& field : kSettingsSchema) {
-        const RegStatus status =
-            std::holds_alternative<std::u16string Settings::*>(field.field)
-                ? writeText(*key, field.name, settings.*std::get<std::u16string Settings::*>(field.field))
-                : writeNumber(*key, field.name, numericValue(settings, field));
+        const auto* text = std::get_if<std::u16string Settings::*>(&field.field);
+        const RegStatus status = text ? writeText(*key, field.name, settings.*(*text))
+                                      : writeNumber(*key, field.name, numericValue(settings, field));
         all = all && status == RegStatus::ok;
     }
     return all;
@@ -184,6 +183,14 @@ bool writeState(os::Registry& registry, std::uint32_t state)
     if (!key)
         return false;
     return writeNumber(*key, u"Quenby_Stat", state) == RegStatus::ok;
+}
+
+bool storeState(os::Registry& registry, Settings& settings, std::uint32_t state)
+{
+    settings.Quenby_Stat = state;
+    if (registry.openKey(kSettingsKey, RegAccess::read))
+        return writeState(registry, state);
+    return writeSettingsValues(registry, settings);
 }
 
 bool readRegistryString(os::Registry& registry, std::u16string_view keyPath,

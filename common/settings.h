@@ -40,6 +40,14 @@ bool writeSettings(os::Registry& registry, const Settings& settings);
 // every value was stored.
 bool writeSettingsValues(os::Registry& registry, const Settings& settings);
 
+// Panel and its command-line twin: sets `Quenby_Stat` in `settings` and stores
+// it. Before the first full write the settings key does not exist and storing
+// the state alone would store nothing: an engine started right after would read
+// "disabled" and ignore the user. So when the key is missing, every settings
+// value is written with the new state (the start-with-Windows entry is left as
+// it is: it belongs to the options dialog). True when this write succeeded.
+bool storeState(os::Registry& registry, Settings& settings, std::uint32_t state);
+
 // Both: stores `Quenby_Stat` alone. The key is never created here: before the
 // first full write there is nowhere to write, and nothing is stored. True when
 // the value was stored.

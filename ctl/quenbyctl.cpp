@@ -112,20 +112,13 @@ Settings panelSettings(os::Registry& registry)
     return settings;
 }
 
-// Stores the optimizer's state. writeState alone would store nothing before the
-// panel's first save, since it never creates the settings key; an engine started
-// right after would then read the default (off) and ignore what was asked. So
-// the first time, every settings value is written (the start-with-Windows entry
-// stays as it is). What counts is this write's own result: reading the value
-// back could find what another writer stored since, or a default that happens
-// to match when nothing could be stored at all.
+// Stores the optimizer's state as the panel does. What counts is this write's
+// own result: reading the value back could find what another writer stored
+// since, or a default that happens to match when nothing could be stored at all.
 bool storeState(os::Registry& registry, std::uint32_t state)
 {
-    if (registry.openKey(kSettingsKey, os::RegAccess::read))
-        return writeState(registry, state);
     Settings settings = panelSettings(registry);
-    settings.Quenby_Stat = state;
-    return writeSettingsValues(registry, settings);
+    return quenby::storeState(registry, settings, state);
 }
 
 // Posts to the engine. A full queue (the engine busy with a recovery, say)

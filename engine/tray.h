@@ -15,9 +15,8 @@ void runCpuSampler();
 
 // One sample for the icon: stores the free MB, free percent and CPU percent in the
 // outputs, starts a new CPU sampler thread (unless two are still measuring), and
-// returns the number the icon is to
-// show for this mode (0: CPU; 1: free percent on machines above 1023 MB, else free
-// MB; anything else: free MB).
+// returns the number the icon is to show for this mode (0: CPU; 1: free percent
+// on machines above 1023 MB, else free MB; anything else: free MB).
 std::int32_t sampleStatus(std::uint32_t mode, std::uint32_t& freeMB, std::uint32_t& freePercent,
                           std::int32_t& cpu);
 

@@ -44,14 +44,7 @@ void SettingsStore::writeSettings(const QString& key, Settings copy)
 
 void writeState(std::uint32_t state)
 {
-    Settings& current = settings();
-    current.Quenby_Stat = state;
-    // The start-with-Windows entry is the options dialog's to set: storing the
-    // state leaves it as it is, also when every value has to be written.
-    if (registry().openKey(kSettingsKey, quenby::os::RegAccess::read))
-        quenby::writeState(registry(), state);
-    else
-        quenby::writeSettingsValues(registry(), current);
+    quenby::storeState(registry(), settings(), state);
 }
 
 const MessageNumbers& messages()

@@ -33,11 +33,8 @@ public:
     void writeSettings(const QString& key, Settings settings);
 };
 
-// Stores the engine state. Before the first full write the settings key does not
-// exist, and storing `Quenby_Stat` alone would store nothing: an engine started
-// right after would read "disabled" and ignore the user. So when the key is
-// missing, every settings value is written with the new state (the
-// start-with-Windows entry is left alone).
+// Stores the engine state in the panel's record and the registry (the whole
+// set of values the first time, when there is no settings key yet).
 void writeState(std::uint32_t state);
 
 // The six registered message numbers, registered on first use (the main window

@@ -9,6 +9,12 @@
 # Needs xvfb, xauth, imagemagick and xdotool; the prefix is a private one in
 # BUILD_DIR, and its wineserver is stopped before the script returns.
 set -eu
+for tool in xvfb-run xauth import xdotool wine; do
+    command -v "$tool" >/dev/null || {
+        echo "screenshot: $tool is missing (apt-get install xvfb xauth imagemagick xdotool wine64 wine)" >&2
+        exit 1
+    }
+done
 build=$(cd "$1" && pwd)
 out=$(mkdir -p "$2" && cd "$2" && pwd)
 export WINEPREFIX="$build/wineprefix-screenshot"

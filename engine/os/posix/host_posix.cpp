@@ -15,17 +15,16 @@
 #include "common/identity.h"
 #include "common/os/memory.h"
 #include "common/os/windowlink.h"
-#include "common/sampling.h"
-#include "engine/tray.h"
 #include "common/text.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
 #include "engine/strings.h"
+#include "engine/tray.h"
 
 namespace quenby::engine {
 namespace {
 
-constexpr std::size_t kBlockSize = 1 << 20;
+constexpr std::size_t kBlockSize = ReserveGate::kBlockBytes;
 
 void note(const std::string& line)
 {

@@ -9,10 +9,9 @@
 #include "common/identity.h"
 #include "common/os/win32/handles.h"
 #include "common/os/windowlink.h"
-#include "common/sampling.h"
-#include "engine/tray.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
+#include "engine/tray.h"
 
 namespace quenby::engine {
 namespace {
