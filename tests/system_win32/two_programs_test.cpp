@@ -27,6 +27,7 @@
 
 using namespace quenby::paneltest;
 using quenby::os::win32::UniqueHandle;
+using quenby::os::win32::wide;
 
 namespace {
 
@@ -48,11 +49,6 @@ T* child(QObject* parent, const char* name)
 void click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-std::wstring wide(std::u16string_view text)
-{
-    return std::wstring(text.begin(), text.end());
 }
 
 HWND engineWindow()
