@@ -72,6 +72,32 @@ RegStatus writeText(os::RegistryKey& key, std::u16string_view name, std::u16stri
     return key.setValue(name, RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
 }
 
+// Every readable value stored under an open key, by the read rules: a value
+// that is missing or can't be used leaves the field as it was. With
+// `policiesOnly`, only the values a policy may set. Returns the values taken.
+PolicyMask readStoredValues(os::RegistryKey& key, Settings& settings, Deliverable who,
+                            bool policiesOnly)
+{
+    PolicyMask taken;
+    for (const auto& field : kSettingsSchema) {
+        if (!field.read || (policiesOnly && !offeredAsPolicy(field)))
+            continue;
+        if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field)) {
+            if (readText(key, field.name, kTextBufferChars, settings.*(*text)))
+                taken.set(schemaIndex(field));
+            continue;
+        }
+        std::uint32_t value = 0;
+        if (!readNumber(key, field.name, value))
+            continue;
+        if (who == Deliverable::engine && field.unit == ValueUnit::minutes)
+            value *= 60;
+        setNumericValue(settings, field, value);
+        taken.set(schemaIndex(field));
+    }
+    return taken;
+}
+
 void setDefaults(Settings& settings, std::uint32_t totalMB)
 {
     for (const auto& field : kSettingsSchema) {
@@ -98,7 +124,7 @@ void readStartWithWindows(os::Registry& registry, Settings& settings)
 } // namespace
 
 void readSettings(os::Registry& registry, Settings& settings, std::uint32_t totalMB,
-                  Deliverable who, const DiagnosticLog& log)
+                  Deliverable who, const DiagnosticLog& log, os::Registry* machine)
 {
     if (who == Deliverable::engine)
         readSystemTheme(registry, settings);
@@ -118,22 +144,22 @@ void readSettings(os::Registry& registry, Settings& settings, std::uint32_t tota
         readStartWithWindows(registry, settings);
     }
 
-    auto key = registry.openKey(kSettingsKey, RegAccess::read);
-    if (!key)
-        return;
-    for (const auto& field : kSettingsSchema) {
-        if (!field.read)
+    settings.setByPolicy.reset();
+    if (auto key = registry.openKey(kSettingsKey, RegAccess::read))
+        readStoredValues(*key, settings, who, false);
+
+    // Policies last, so that they win: the user's policy key, then the machine's.
+    for (os::Registry* source : {&registry, machine}) {
+        if (source == nullptr)
             continue;
-        if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field)) {
-            readText(*key, field.name, kTextBufferChars, settings.*(*text));
-            continue;
+        if (auto policies = source->openKey(kPolicyKey, RegAccess::read)) {
+            settings.setByPolicy |= readStoredValues(*policies, settings, who, true);
+            std::uint32_t start = 0;
+            if (readNumber(*policies, kStartWithWindowsPolicy, start)) {
+                settings.startWithWindows = start != 0;
+                settings.setByPolicy.set(kStartWithWindowsBit);
+            }
         }
-        std::uint32_t value = 0;
-        if (!readNumber(*key, field.name, value))
-            continue;
-        if (who == Deliverable::engine && field.unit == ValueUnit::minutes)
-            value *= 60;
-        setNumericValue(settings, field, value);
     }
 }
 
@@ -152,14 +178,18 @@ bool readSystemTheme(os::Registry& registry, Settings& settings)
 
 bool writeSettings(os::Registry& registry, const Settings& settings)
 {
+    applyStartWithWindows(registry, settings.startWithWindows, settings.enginePath);
+    return writeSettingsValues(registry, settings);
+}
+
+void applyStartWithWindows(os::Registry& registry, bool start, std::u16string_view enginePath)
+{
     if (auto run = registry.openKey(kRunKey, RegAccess::write)) {
-        if (settings.startWithWindows)
-            writeText(*run, kRunValue, startWithWindowsCommand(settings.enginePath));
+        if (start)
+            writeText(*run, kRunValue, startWithWindowsCommand(enginePath));
         else
             run->deleteValue(kRunValue);
     }
-
-    return writeSettingsValues(registry, settings);
 }
 
 bool writeSettingsValues(os::Registry& registry, const Settings& settings)
@@ -169,6 +199,10 @@ bool writeSettingsValues(os::Registry& registry, const Settings& settings)
         return false;
     bool all = true;
     for (const auto& field : kSettingsSchema) {
+        // The user's own value stays as it is where a policy decides: the
+        // policy's value must not become the user's, nor outlive the policy.
+        if (settings.setByPolicy.test(schemaIndex(field)))
+            continue;
         const auto* text = std::get_if<std::u16string Settings::*>(&field.field);
         const RegStatus status = text ? writeText(*key, field.name, settings.*(*text))
                                       : writeNumber(*key, field.name, numericValue(settings, field));

@@ -22,18 +22,27 @@ using DiagnosticLog = std::function<void(const std::string& line)>;
 // Fills `settings`: defaults computed from the total RAM in MB first, then every
 // stored value that can be used. The engine keeps the interval in seconds and
 // reads the taskbar theme first; the panel works out `enginePath` and
-// `startWithWindows` and writes its diagnostic lines.
+// `startWithWindows` and writes its diagnostic lines. Last come the policies, by
+// the same read rules: the user's policy key in `registry`, then the machine's
+// in `machine` (when given); each value they set wins and is marked in
+// `setByPolicy`. A policy key that can't be opened counts as no policy.
 void readSettings(os::Registry& registry, Settings& settings, std::uint32_t totalMB,
-                  Deliverable who, const DiagnosticLog& log = {});
+                  Deliverable who, const DiagnosticLog& log = {},
+                  os::Registry* machine = nullptr);
 
 // Engine: sets and returns `darkTheme`. A missing or unreadable theme value
 // counts as a dark taskbar.
 bool readSystemTheme(os::Registry& registry, Settings& settings);
 
-// Panel: the full write of every value and of the start-with-Windows entry. True
+// Panel: the full write of every value and of the start-with-Windows entry.
+// Values that a policy sets are left as the user stored them. True
 // when every value of the settings key was stored (the programs themselves go on
 // whatever happened; a client that reports to a user can tell).
 bool writeSettings(os::Registry& registry, const Settings& settings);
+
+// Sets the start-with-Windows entry to the engine's path, or removes it. When
+// the Run key can't be opened the entry stays as it is.
+void applyStartWithWindows(os::Registry& registry, bool start, std::u16string_view enginePath);
 
 // Every value of the settings key, creating it, but not the start-with-Windows
 // entry: what storing the state alone needs before the key exists. True when

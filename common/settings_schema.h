@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -21,6 +23,20 @@ inline constexpr std::u16string_view kPersonalizeKey =
     u"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 inline constexpr std::u16string_view kLightThemeValue = u"SystemUsesLightTheme";
 inline constexpr std::u16string_view kPathValue = u"Path";
+
+// Where an administrator's policies live, under HKEY_LOCAL_MACHINE and under
+// HKEY_CURRENT_USER; a policy value wins over the user's own (the machine's over
+// the user's policy). Besides the values of the settings key, a policy may say
+// whether the engine starts with Windows.
+inline constexpr std::u16string_view kPolicyKey = u"Software\\Policies\\Quenby";
+inline constexpr std::u16string_view kStartWithWindowsPolicy = u"StartWithWindows";
+
+inline constexpr std::size_t kSettingFieldCount = 24;
+
+// Which values a policy sets: one bit per row of the schema table, in its order,
+// and one more for the start-with-Windows entry.
+using PolicyMask = std::bitset<kSettingFieldCount + 1>;
+inline constexpr std::size_t kStartWithWindowsBit = kSettingFieldCount;
 
 // Text values are read into buffers of this many UTF-16 code units, terminator
 // included; `Music` therefore holds at most 259 characters.
@@ -52,10 +68,12 @@ struct Settings {
     std::uint32_t Hotkey1 = 0;
     std::uint32_t Hotkey2 = 0;
     std::uint32_t Quenby_Stat = 0; // 1: the optimizer is enabled
+    std::uint32_t NotifyRecovery = 0; // 1: a recovery that ran tells what it recovered
 
     std::u16string enginePath;     // panel only: where the engine's executable is
     bool startWithWindows = false; // panel only: the start-with-Windows entry names it
     bool darkTheme = false;        // engine only: the taskbar is dark
+    PolicyMask setByPolicy;        // the values that came from a policy
 
     bool operator==(const Settings&) const = default;
 };
@@ -85,6 +103,9 @@ enum class ValueUnit {
     text,
 };
 
+// The names of a choice's values, in the order of their numbers.
+using ChoiceNames = std::span<const std::string_view>;
+
 struct SettingField {
     std::u16string_view name;
     std::variant<std::uint32_t Settings::*, std::uint16_t Settings::*, std::u16string Settings::*>
@@ -96,9 +117,12 @@ struct SettingField {
     Amount uiMinimum;
     Amount uiMaximum;
     bool read; // read back by the programs (the two warning values are only written)
+    // What an administrator's policy template calls the value, in English; empty
+    // for the values that are no user's choice (the enabled state, the fixed and
+    // hidden ones), which no policy sets.
+    std::string_view policyLabel = {};
+    ChoiceNames choices = {}; // a choice's values by name
 };
-
-inline constexpr std::size_t kSettingFieldCount = 23;
 
 // In the order of the full write; reading takes the same order, skipping the
 // values that are not read.
@@ -109,6 +133,19 @@ const SettingField* findSettingField(std::u16string_view name);
 
 // A numeric field's value widened to 32 bits; 0 for the text field.
 std::uint32_t numericValue(const Settings& settings, const SettingField& field);
+
+// The row's place in the table.
+std::size_t schemaIndex(const SettingField& field);
+
+// Whether an administrator's policy may set the value (every value a user
+// chooses in the control panel may).
+constexpr bool offeredAsPolicy(const SettingField& field)
+{
+    return !field.policyLabel.empty();
+}
+
+// Whether the value named (a schema name or "StartWithWindows") came from a policy.
+bool setByPolicy(const Settings& settings, std::u16string_view name);
 
 // Sets a numeric field (a 16-bit field keeps the low 16 bits).
 void setNumericValue(Settings& settings, const SettingField& field, std::uint32_t value);

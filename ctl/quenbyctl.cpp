@@ -11,7 +11,9 @@
 //   quenbyctl status            whether the engine runs, the live figures (takes
 //                               one second) and every stored setting
 //   quenbyctl watch [SECONDS]   print total and available RAM, the free share and
-//                               the CPU usage once a second (for ever, or SECONDS times)
+//                               the CPU usage once a second (for ever, or SECONDS times),
+//                               and the engine's notice after each recovery that
+//                               ran (the setting NotifyRecovery; Linux)
 //   quenbyctl --help            this text
 //
 // Exit codes:
@@ -25,6 +27,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -32,6 +35,7 @@
 
 #include "common/identity.h"
 #include "common/os/process.h"
+#include "common/os/recovery_feedback.h"
 #include "common/os/registry.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
@@ -55,7 +59,8 @@ constexpr const char* kUsage =
     "  disable           switch the optimizer off\n"
     "  close             end the engine\n"
     "  status            engine, live figures and every stored setting\n"
-    "  watch [SECONDS]   live figures once a second (for ever, or SECONDS times)\n"
+    "  watch [SECONDS]   live figures once a second (for ever, or SECONDS times),\n"
+    "                    and the engine's recovery notices as they come\n"
     "exit codes: 0 done, 2 bad usage, 3 engine not running, 4 engine not started,\n"
     "            5 setting not stored\n";
 
@@ -108,7 +113,8 @@ std::uint32_t messageNumber(Message which)
 Settings panelSettings(os::Registry& registry)
 {
     Settings settings;
-    readSettings(registry, settings, totalPhysicalMB(), Deliverable::panel);
+    readSettings(registry, settings, totalPhysicalMB(), Deliverable::panel, {},
+                 &os::localMachineRegistry());
     return settings;
 }
 
@@ -208,22 +214,36 @@ int status()
     else
         std::printf("CPU usage: %d%%\n", static_cast<int>(cpu));
 
+    // A value that an administrator's policy sets says so at the end of its line.
     const Settings settings = panelSettings(os::currentUserRegistry());
+    const auto mark = [&](std::u16string_view name) {
+        return setByPolicy(settings, name) ? " (set by policy)" : "";
+    };
     for (const SettingField& field : kSettingsSchema) {
         const std::string name = toUtf8(field.name);
         if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field))
-            std::printf("%s: %s\n", name.c_str(), toUtf8(settings.*(*text)).c_str());
+            std::printf("%s: %s%s\n", name.c_str(), toUtf8(settings.*(*text)).c_str(), mark(field.name));
         else
-            std::printf("%s: %u\n", name.c_str(), numericValue(settings, field));
+            std::printf("%s: %u%s\n", name.c_str(), numericValue(settings, field), mark(field.name));
     }
-    std::printf("startWithWindows: %d\n", settings.startWithWindows ? 1 : 0);
+    std::printf("startWithWindows: %d%s\n", settings.startWithWindows ? 1 : 0,
+                mark(kStartWithWindowsPolicy));
     std::printf("enginePath: %s\n", toUtf8(settings.enginePath).c_str());
     return kDone;
 }
 
-// Each line takes one second: the CPU figure is the usage over that second.
+// The stamp of the engine's latest recovery notice; empty when there is none.
+std::string feedbackStamp(const std::optional<os::RecoveryFeedback>& feedback)
+{
+    return feedback ? feedback->stamp : std::string();
+}
+
+// Each line takes one second: the CPU figure is the usage over that second. A
+// recovery notice that the engine published since the last line (or since the
+// watch began: an older one is not news) follows on a line of its own.
 int watch(std::uint64_t count)
 {
+    std::string seen = feedbackStamp(os::lastRecoveryFeedback());
     for (std::uint64_t i = 0; count == 0 || i < count; ++i) {
         const unsigned total = totalPhysicalMB();
         const unsigned available = availablePhysicalMB();
@@ -231,6 +251,11 @@ int watch(std::uint64_t count)
         const int cpu = static_cast<int>(measureCpuUsage());
         std::printf("Total RAM: %uMB  Available RAM: %uMB (%u%%)  CPU Usages: %d%%\n", total,
                     available, freePercent, cpu);
+        const auto feedback = os::lastRecoveryFeedback();
+        if (feedback && feedback->stamp != seen) {
+            seen = feedback->stamp;
+            std::printf("%s\n", toUtf8(feedback->text).c_str());
+        }
         std::fflush(stdout);
     }
     return kDone;

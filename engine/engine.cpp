@@ -19,10 +19,22 @@ constexpr std::size_t kTextSlot = 100;
 constexpr std::size_t kLabelCapacity = 64;
 
 
+// The settings, the administrator's policies over them, and the start-with-
+// Windows entry brought in line with a policy that decides it: an engine that is
+// not to start with Windows takes itself out of the Run key, one that is puts
+// itself in. Without such a policy the entry is the control panel's alone.
+void readEngineSettings()
+{
+    EngineState& s = engineState();
+    readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine, {}, s.machineRegistry);
+    if (s.settings.setByPolicy.test(kStartWithWindowsBit))
+        applyStartWithWindows(*s.registry, s.settings.startWithWindows, enginePathFor({}));
+}
+
 void reloadSettings()
 {
     EngineState& s = engineState();
-    readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine);
+    readEngineSettings();
     updateMenuLabels();
     updateTray(true);
     s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
@@ -32,9 +44,9 @@ void reloadSettings()
 
 } // namespace
 
-int runEngine(EngineHost& host, os::Registry& registry)
+int runEngine(EngineHost& host, os::Registry& registry, os::Registry* machineRegistry)
 {
-    resetEngineState(host, registry);
+    resetEngineState(host, registry, machineRegistry);
     EngineState& s = engineState();
     host.registerWindowClass();
     if (host.engineWindowExists())
@@ -78,7 +90,7 @@ void setupEngine()
     s.recovering = false;
     s.autoTicks = 0;
 
-    readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine);
+    readEngineSettings();
     host.buildTrayMenu(trayMenuItems());
     updateMenuLabels();
     updateTray(true);

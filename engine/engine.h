@@ -10,7 +10,7 @@ namespace quenby::engine {
 
 // The whole life of the engine on this host: returns the process exit code. A
 // second engine in the same session ends at once with 0.
-int runEngine(EngineHost& host, os::Registry& registry);
+int runEngine(EngineHost& host, os::Registry& registry, os::Registry* machineRegistry = nullptr);
 
 // After the window exists and the messages are registered: strings, memory
 // figures, settings, menu, first tray icon, timers and hot keys.

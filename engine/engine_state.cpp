@@ -8,11 +8,12 @@ EngineState& engineState()
     return state;
 }
 
-void resetEngineState(EngineHost& host, os::Registry& registry)
+void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* machineRegistry)
 {
     EngineState& s = engineState();
     s.host = &host;
     s.registry = &registry;
+    s.machineRegistry = machineRegistry;
     s.messages = {};
     s.taskbarCreated = 0;
     s.settingsKey.clear();

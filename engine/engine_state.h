@@ -24,6 +24,7 @@ struct TrayState {
 struct EngineState {
     EngineHost* host = nullptr;
     os::Registry* registry = nullptr;
+    os::Registry* machineRegistry = nullptr; // the administrator's policies; may be null
 
     MessageNumbers messages;
     // Broadcast by the shell when the notification area is (re)created.
@@ -51,7 +52,8 @@ struct EngineState {
 EngineState& engineState();
 
 // Puts the record back to its state before start-up, with this host and registry.
-void resetEngineState(EngineHost& host, os::Registry& registry);
+void resetEngineState(EngineHost& host, os::Registry& registry,
+                      os::Registry* machineRegistry = nullptr);
 
 // A text of the string table as loaded at start-up.
 const std::u16string& text(unsigned id);

@@ -101,6 +101,10 @@ public:
     virtual void renderTrayImage(const TrayPicture& picture) = 0;
     // Sends the icon record (image and tooltip) to the shell.
     virtual void notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
+    // Tells the user what a recovery achieved: a notice with this title and text
+    // at the tray icon (a balloon on Windows). Nothing is reported back; a notice
+    // that can't be shown is simply not seen, and the icon stays as it was.
+    virtual void notifyRecovered(const std::u16string& title, const std::u16string& text) = 0;
 
     // --- Menu, hot keys and commands ----------------------------------------------------------
     virtual void buildTrayMenu(const std::vector<MenuItem>& items) = 0;

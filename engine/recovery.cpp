@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "engine/strings.h"
 #include "engine/tray.h"
 
 namespace quenby::engine {
@@ -23,12 +24,25 @@ std::int32_t showRecoveringLook(bool recovering)
     return cpu;
 }
 
+// A notice's text holds what the shell's balloon does: 255 characters and the
+// terminator.
+constexpr std::size_t kFeedbackCapacity = 256;
+
 // The end state of a recovery, reached on every way out of it, unwinding included.
 struct RecoveryEnd {
+    // The notice to give, once the passes are over; empty for none (no pass ran,
+    // the user did not ask for it, or the passes were left by unwinding).
+    std::u16string feedback;
+
     ~RecoveryEnd()
     {
         EngineState& s = engineState();
         showRecoveringLook(false);
+        // After the green bar is back, so that the notice's record carries the
+        // icon as it stays; still inside the recovery, so that nothing can start
+        // another one meanwhile.
+        if (!feedback.empty())
+            s.host->notifyRecovered(text(IDS_RECOVERED_TITLE), feedback);
         s.autoTicks = 0;
         s.recovering = false;
     }
@@ -66,6 +80,14 @@ std::uint32_t cpuGuardThreshold(std::uint32_t availMB, std::uint32_t totalMB)
     return 60;
 }
 
+std::u16string recoveryFeedbackText(std::uint32_t before, std::uint32_t after)
+{
+    if (after <= before)
+        return text(IDS_NOTHING_RECOVERED);
+    return formatText(text(IDS_RECOVERED), {decimal(after - before), decimal(after)},
+                      kFeedbackCapacity);
+}
+
 void recoverRAM(std::uint32_t target)
 {
     EngineState& s = engineState();
@@ -91,12 +113,16 @@ void recoverRAM(std::uint32_t target)
     if (s.availRAM >= s.ramCeiling)
         return;
 
+    const std::uint32_t before = s.availRAM;
     std::vector<void*> blocks;
     blocks.reserve(std::min(target, kMaxBlocksPerPass));
-    for (int pass = 1; s.availRAM < target && pass <= kMaxPasses; ++pass) {
+    int pass = 1;
+    for (; s.availRAM < target && pass <= kMaxPasses; ++pass) {
         recoveryPass(std::min(target, kMaxBlocksPerPass), blocks);
         s.availRAM = s.host->availablePhysicalMB();
     }
+    if (pass > 1 && s.settings.NotifyRecovery == 1)
+        end.feedback = recoveryFeedbackText(before, s.availRAM);
 }
 
 } // namespace quenby::engine

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace quenby::engine {
 
@@ -19,5 +20,10 @@ void recoverRAM(std::uint32_t target);
 // The CPU usage above which a recovery gives way, from how much memory is free:
 // the less is free, the busier the processors may be.
 std::uint32_t cpuGuardThreshold(std::uint32_t availMB, std::uint32_t totalMB);
+
+// The notice after a recovery whose passes ran, from the MB free before the
+// first pass and after the last: how much more is free and how much that is now,
+// or that nothing could be recovered when free memory did not rise.
+std::u16string recoveryFeedbackText(std::uint32_t before, std::uint32_t after);
 
 } // namespace quenby::engine

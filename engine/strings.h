@@ -25,6 +25,11 @@ enum StringId : unsigned {
     IDS_TIP_CPU = 121,
     IDS_LAUNCH_FAILED = 122,
     IDS_ERROR = 123,
+    // The notice after a recovery (the setting NotifyRecovery): its title, and
+    // its text when free memory rose and when it did not.
+    IDS_RECOVERED_TITLE = 124,
+    IDS_RECOVERED = 125,
+    IDS_NOTHING_RECOVERED = 126,
 };
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.

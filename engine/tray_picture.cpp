@@ -68,10 +68,9 @@ TrayPicture trayPictureFor(bool enabled, bool darkTheme, bool recovering, std::u
     picture.textColour = white ? kWhite : kBlack;
     picture.barFill = recovering ? kBarRecovering : kBarNormal;
     const std::u16string text = decimal(value);
-    static constexpr int origins[] = {5, 2, 0};
-    if (text.size() >= 1 && text.size() <= 3) {
+    if (text.size() >= 1 && text.size() <= kTextOrigins.size()) {
         picture.text = text;
-        picture.textX = origins[text.size() - 1];
+        picture.textX = trayGeometryFor(kIconSize, kIconSize).textX(text.size());
     }
     return picture;
 }

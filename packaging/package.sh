@@ -51,6 +51,11 @@ for program in "${programs[@]}"; do
     format=$("$objdump_tool" -f "$file" 2>/dev/null | sed -n 's/.*file format \(.*\)$/\1/p')
     [ "$format" = pei-x86-64 ] || die "$file is not a 64-bit Windows program (format '${format:-unknown}')"
 done
+# The administrative templates that the build made from the settings table.
+policy_dir=$build_dir/policies
+for template in "$policy_dir/quenby.admx" "$policy_dir/en-US/quenby.adml"; do
+    [ -s "$template" ] || die "missing $template: build all targets first"
+done
 for text in "$here/README-windows.txt" "$source_dir/LICENSE.txt" "$here/quenby.nsi" \
             "$source_dir/resources/images/ram_optimizer.ico"; do
     [ -f "$text" ] || die "missing $text"
@@ -92,6 +97,10 @@ done
 # Windows' own editors expect CRLF line ends.
 sed 's/\r$//; s/$/\r/' "$here/README-windows.txt" >"$stage/README.txt"
 sed 's/\r$//; s/$/\r/' "$source_dir/LICENSE.txt" >"$stage/LICENSE.txt"
+# Laid out as Group Policy's store is: the templates' folder copies into it whole.
+mkdir -p "$stage/PolicyDefinitions/en-US"
+cp "$policy_dir/quenby.admx" "$stage/PolicyDefinitions/quenby.admx"
+cp "$policy_dir/en-US/quenby.adml" "$stage/PolicyDefinitions/en-US/quenby.adml"
 
 log=$work/makensis.log
 if ! "$makensis" -V2 -NOCD \

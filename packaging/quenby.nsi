@@ -304,6 +304,12 @@ Section "Quenby (required)" SecProgram
     File "${STAGE}/quenbyctl.exe"
     File "${STAGE}/README.txt"
     File "${STAGE}/LICENSE.txt"
+    ; For administrators: the templates, laid out as Group Policy's store is.
+    SetOutPath "$INSTDIR\PolicyDefinitions"
+    File "${STAGE}/PolicyDefinitions/quenby.admx"
+    SetOutPath "$INSTDIR\PolicyDefinitions\en-US"
+    File "${STAGE}/PolicyDefinitions/en-US/quenby.adml"
+    SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     ; The one value of the settings key that setup owns: where the programs are.
@@ -424,6 +430,10 @@ Section "Uninstall"
     Delete "$INSTDIR\quenbyctl.exe"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\PolicyDefinitions\en-US\quenby.adml"
+    RMDir "$INSTDIR\PolicyDefinitions\en-US"
+    Delete "$INSTDIR\PolicyDefinitions\quenby.admx"
+    RMDir "$INSTDIR\PolicyDefinitions"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
 SectionEnd

@@ -149,6 +149,8 @@ void MainWindow::reloadSettings()
     quenby::panel::SettingsStore().readSettings(kSettingsKey, settings(), totalRAM);
     ui->targetHorizontalSlider->setValue(widgetValue(settings().TargetFreeRAM));
     ui->minHorizontalSlider->setValue(widgetValue(settings().MinimumFreeRAM));
+    quenby::panel::markPolicyControl(ui->targetHorizontalSlider, u"TargetFreeRAM");
+    quenby::panel::markPolicyControl(ui->minHorizontalSlider, u"MinimumFreeRAM");
 }
 
 void MainWindow::setEngineState(int state)

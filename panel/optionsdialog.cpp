@@ -37,6 +37,11 @@ QString hotKeyText(std::uint32_t stored)
     return QString(QChar(static_cast<char16_t>(stored & 0xFF)));
 }
 
+QString choiceText(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // A page's rows: a vertical box aligned to the top, spacing 10, each row a
 // horizontal box aligned left.
 QVBoxLayout* pageLayout(QWidget* page)
@@ -116,6 +121,7 @@ void OptionsDialog::buildLayouts()
     tray->addWidget(ui->line2);
     addRow(tray, {ui->trayIconColorLabel, ui->trayIconColorComboBox});
     addRow(tray, {ui->displayInfoLabel1, ui->displayInfoComboBox, ui->displayInfoLabel2});
+    tray->addWidget(ui->notifyRecoveryCheckBox);
 
     QVBoxLayout* popup = pageLayout(ui->popupMenuTab);
     popup->addWidget(ui->popupMenuImage);
@@ -154,18 +160,21 @@ void OptionsDialog::loadSettings()
     ui->AutoFreeRAMLoadSpinBox->setValue(widgetValue(s.Freeeverymin_Val3));
     ui->CPUUsageCheckBox->setChecked(s.Disable_CPU_detect == 1);
 
-    // List items are plain texts, not translated.
-    ui->trayIconColorComboBox->addItem(QIcon(QStringLiteral(":/resources/images/ColorBlack.png")),
-                                       QStringLiteral("Black"));
-    ui->trayIconColorComboBox->addItem(QIcon(QStringLiteral(":/resources/images/ColorWhite.png")),
-                                       QStringLiteral("White"));
-    ui->trayIconColorComboBox->addItem(
-        QIcon(QStringLiteral(":/resources/images/ColorBlackWhite.png")), QStringLiteral("Auto"));
+    // List items are plain texts, not translated; their names are the settings
+    // table's, which the administrators' policy templates show as well.
+    const char* const colourIcons[] = {":/resources/images/ColorBlack.png",
+                                       ":/resources/images/ColorWhite.png",
+                                       ":/resources/images/ColorBlackWhite.png"};
+    const auto colours = quenby::findSettingField(u"TrayIconTextColor")->choices;
+    for (std::size_t i = 0; i < colours.size() && i < std::size(colourIcons); ++i)
+        ui->trayIconColorComboBox->addItem(QIcon(QString::fromLatin1(colourIcons[i])),
+                                           choiceText(colours[i]));
     // An index outside the list leaves it without a selection.
     ui->trayIconColorComboBox->setCurrentIndex(static_cast<int>(s.TrayIconTextColor));
-    ui->displayInfoComboBox->addItem(QStringLiteral("Percentage of CPU Usage"));
-    ui->displayInfoComboBox->addItem(QStringLiteral("Percentage of Free RAM"));
+    for (const std::string_view name : quenby::findSettingField(u"TrayIconInfo")->choices)
+        ui->displayInfoComboBox->addItem(choiceText(name));
     ui->displayInfoComboBox->setCurrentIndex(static_cast<int>(s.TrayIconInfo));
+    ui->notifyRecoveryCheckBox->setChecked(s.NotifyRecovery == 1);
 
     ui->recoverMenu1SpinBox->setValue(widgetValue(s.FreeupXMenu_Val1));
     ui->recoverMenu2SpinBox->setValue(widgetValue(s.FreeupYMenu_Val1));
@@ -177,6 +186,32 @@ void OptionsDialog::loadSettings()
 
     ui->freeUpKeyLineEdit->setText(hotKeyText(s.Hotkey1));
     ui->disableKeyLineEdit->setText(hotKeyText(s.Hotkey2));
+
+    // What an administrator's policy decides is shown but can't be changed here.
+    const std::pair<QWidget*, std::u16string_view> controls[] = {
+        {ui->startupCheckBox, quenby::kStartWithWindowsPolicy},
+        {ui->recoverAtStartCheckBox, u"FreeonStartup"},
+        {ui->recoverAtStartRAMSpinBox, u"FreeonStartup_val1"},
+        {ui->recoverAtStartTimeSpinBox, u"FreeonStartup_val2"},
+        {ui->AutoFreeRAMSpinBox, u"Freeeverymin_Val1"},
+        {ui->AutoFreeTimeSpinBox, u"Freeeverymin_Val2"},
+        {ui->AutoFreeRAMLoadSpinBox, u"Freeeverymin_Val3"},
+        {ui->CPUUsageCheckBox, u"Disable_CPU_detect"},
+        {ui->trayIconColorComboBox, u"TrayIconTextColor"},
+        {ui->displayInfoComboBox, u"TrayIconInfo"},
+        {ui->notifyRecoveryCheckBox, u"NotifyRecovery"},
+        {ui->recoverMenu1SpinBox, u"FreeupXMenu_Val1"},
+        {ui->recoverMenu2SpinBox, u"FreeupYMenu_Val1"},
+        {ui->recoverMenu3SpinBox, u"FreeupZMenu_Val1"},
+        {ui->clearClipboardCheckBox, u"AutoclearClipboard"},
+        {ui->playAlarmCheckBox, u"PlaySound"},
+        {ui->playAlarmLineEdit, u"Music"},
+        {ui->playAlarmToolButton, u"Music"},
+        {ui->freeUpKeyLineEdit, u"Hotkey1"},
+        {ui->disableKeyLineEdit, u"Hotkey2"},
+    };
+    for (const auto& [control, name] : controls)
+        quenby::panel::markPolicyControl(control, name);
 }
 
 void OptionsDialog::setCpuUsage(int percent)
@@ -206,6 +241,7 @@ void OptionsDialog::applySettings()
     // No selection is index -1: 65535 in the 16-bit colour field.
     s.TrayIconTextColor = static_cast<std::uint16_t>(ui->trayIconColorComboBox->currentIndex());
     s.TrayIconInfo = static_cast<std::uint32_t>(ui->displayInfoComboBox->currentIndex());
+    s.NotifyRecovery = flag(ui->notifyRecoveryCheckBox->isChecked());
     s.FreeupXMenu_Val1 = static_cast<std::uint32_t>(ui->recoverMenu1SpinBox->value());
     s.FreeupYMenu_Val1 = static_cast<std::uint32_t>(ui->recoverMenu2SpinBox->value());
     s.FreeupZMenu_Val1 = static_cast<std::uint32_t>(ui->recoverMenu3SpinBox->value());

@@ -8,6 +8,7 @@ namespace quenby::panel {
 namespace {
 
 quenby::os::Registry* replacementRegistry = nullptr;
+quenby::os::Registry* replacementMachineRegistry = nullptr;
 
 } // namespace
 
@@ -27,13 +28,32 @@ void useRegistry(quenby::os::Registry* replacement)
     replacementRegistry = replacement;
 }
 
+quenby::os::Registry& machineRegistry()
+{
+    return replacementMachineRegistry ? *replacementMachineRegistry
+                                      : quenby::os::localMachineRegistry();
+}
+
+void useMachineRegistry(quenby::os::Registry* replacement)
+{
+    replacementMachineRegistry = replacement;
+}
+
+void markPolicyControl(QWidget* control, std::u16string_view valueName)
+{
+    const bool set = setByPolicy(settings(), valueName);
+    control->setEnabled(!set);
+    control->setToolTip(set ? QObject::tr("Set by your administrator") : QString());
+}
+
 void SettingsStore::readSettings(const QString& key, Settings& target, int totalRAM)
 {
     // The settings procedures know their key; the one the panel passes is the same.
     Q_ASSERT(key.toStdU16String() == kSettingsKey);
     quenby::readSettings(registry(), target, static_cast<std::uint32_t>(totalRAM),
                          Deliverable::panel,
-                         [](const std::string& line) { logLine(QString::fromStdString(line)); });
+                         [](const std::string& line) { logLine(QString::fromStdString(line)); },
+                         &machineRegistry());
 }
 
 void SettingsStore::writeSettings(const QString& key, Settings copy)

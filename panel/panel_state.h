@@ -7,6 +7,7 @@
 #include <string>
 
 #include <QString>
+#include <QWidget>
 
 #include "common/identity.h"
 #include "common/os/registry.h"
@@ -22,6 +23,15 @@ Settings& settings();
 // put another in its place (null puts the real one back).
 quenby::os::Registry& registry();
 void useRegistry(quenby::os::Registry* replacement);
+
+// Where the administrator's machine-wide policies are read: HKEY_LOCAL_MACHINE,
+// unless a test has put another in its place (null puts the real one back).
+quenby::os::Registry& machineRegistry();
+void useMachineRegistry(quenby::os::Registry* replacement);
+
+// Shows a control whose value a policy sets as disabled, with a tooltip that
+// says why; a control whose policy is gone becomes usable again.
+void markPolicyControl(QWidget* control, std::u16string_view valueName);
 
 // Reads and writes the settings under a key; holds nothing itself.
 class SettingsStore {

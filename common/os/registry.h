@@ -88,4 +88,9 @@ public:
 // The real current-user registry of this platform (a process-wide object).
 Registry& currentUserRegistry();
 
+// HKEY_LOCAL_MACHINE, with the same operations rooted there; the programs only
+// read it, for an administrator's policies. On Linux a read-only file of the
+// same form in the system configuration folder.
+Registry& localMachineRegistry();
+
 } // namespace quenby::os

@@ -36,6 +36,8 @@ public:
     std::function<void()> duringSound;
     // Called while the shell is being told about the icon.
     std::function<void()> duringNotify;
+    // Called while a recovery's notice is being given.
+    std::function<void()> duringNotice;
     // The message loop: what happens between start-up and shutdown.
     std::function<int()> loop;
     bool existingEngine = false;
@@ -184,6 +186,12 @@ public:
         events.push_back(std::string("tray ") + names[static_cast<int>(action)]);
         if (duringNotify)
             duringNotify();
+    }
+    void notifyRecovered(const std::u16string& title, const std::u16string& text) override
+    {
+        events.push_back("notice " + toUtf8(title) + ": " + toUtf8(text));
+        if (duringNotice)
+            duringNotice();
     }
 
     void buildTrayMenu(const std::vector<engine::MenuItem>& items) override

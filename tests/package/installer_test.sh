@@ -210,7 +210,7 @@ version=$(sed -n 's/^#define QUENBY_VERSION_TEXT "\(.*\)"$/\1/p' "$build_dir/gen
 packages=$work/packages
 setup=$packages/Quenby-$version-setup.exe
 zip=$packages/Quenby-$version-portable.zip
-package_files="LICENSE.txt Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
+package_files="LICENSE.txt PolicyDefinitions/en-US/quenby.adml PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
 
 # --- Cases: making the packages ------------------------------------------------------
 
@@ -290,6 +290,7 @@ case_package_refuses_programs_of_another_version() {
     local fake_build=$work/stale-build
     mkdir -p "$fake_build/generated"
     ln -s "$build_dir/bin" "$fake_build/bin"
+    ln -s "$build_dir/policies" "$fake_build/policies"
     sed 's/^#define QUENBY_VERSION_TEXT ".*"$/#define QUENBY_VERSION_TEXT "98.76.54"/' \
         "$build_dir/generated/quenby_version.h" >"$fake_build/generated/quenby_version.h"
     expect_clean_failure "the package 98.76.54" "$work/stale-out" "$fake_build"

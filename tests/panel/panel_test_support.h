@@ -19,9 +19,11 @@
 #include <QList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 
 #include "common/os/registry.h"
 #include "common/settings.h"
+#include "panel/panel_state.h"
 
 class MainWindow;
 
@@ -33,6 +35,13 @@ namespace quenby::paneltest {
 
 // The total RAM the suites give the main window, in MB.
 inline constexpr int kTotalRAM = 16384;
+
+// The descendant of that object name and class; null when there is none.
+template <typename T = QWidget>
+T* named(QObject* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
 
 // Settings of the suite's own, so that no real user's settings are touched.
 // On Linux: fresh settings and runtime folders (XDG_CONFIG_HOME, XDG_RUNTIME_DIR)
@@ -132,16 +141,27 @@ public:
 };
 
 // Passes everything to the current user's registry and counts the calls that
-// read or write it.
+// read or write it (each call is counted, then passed on).
 class CountingRegistry final : public os::Registry {
 public:
     std::unique_ptr<os::RegistryKey> openKey(std::u16string_view path, os::RegAccess access,
-                                             os::RegStatus* status = nullptr) override;
-    std::unique_ptr<os::RegistryKey> createKey(std::u16string_view path,
-                                               os::RegStatus* status = nullptr) override;
-    os::RegStatus getValue(std::u16string_view path, std::u16string_view name,
-                           os::RegRestrict restrict, void* buffer, std::uint32_t* size) override;
-    os::RegStatus deleteTree(std::u16string_view path) override;
+                                             os::RegStatus* status = nullptr) override
+    {
+        return ++calls, os::currentUserRegistry().openKey(path, access, status);
+    }
+    std::unique_ptr<os::RegistryKey> createKey(std::u16string_view path, os::RegStatus* status = nullptr) override
+    {
+        return ++calls, os::currentUserRegistry().createKey(path, status);
+    }
+    os::RegStatus getValue(std::u16string_view path, std::u16string_view name, os::RegRestrict restrict,
+                           void* buffer, std::uint32_t* size) override
+    {
+        return ++calls, os::currentUserRegistry().getValue(path, name, restrict, buffer, size);
+    }
+    os::RegStatus deleteTree(std::u16string_view path) override
+    {
+        return ++calls, os::currentUserRegistry().deleteTree(path);
+    }
 
     int calls = 0;
 };
@@ -149,8 +169,8 @@ public:
 // Puts a registry in the panel's place while the object lives.
 class RegistryReplacement {
 public:
-    explicit RegistryReplacement(os::Registry& replacement);
-    ~RegistryReplacement();
+    explicit RegistryReplacement(os::Registry& replacement) { panel::useRegistry(&replacement); }
+    ~RegistryReplacement() { panel::useRegistry(nullptr); }
     RegistryReplacement(const RegistryReplacement&) = delete;
     RegistryReplacement& operator=(const RegistryReplacement&) = delete;
 };
@@ -168,6 +188,11 @@ std::optional<std::uint32_t> storedNumber(std::u16string_view name);
 // Writes one value (creating the key), as another program might.
 void storeNumber(std::u16string_view name, std::uint32_t value);
 void storeText(std::u16string_view name, const QString& text);
+
+// An administrator's policy value (REG_DWORD), set the way administrators' tools
+// set it: on Windows with reg.exe under HKEY_LOCAL_MACHINE, on Linux in the
+// machine's store of the suite's own system folder. clearRegistry removes them.
+void storeMachinePolicy(std::u16string_view name, std::uint32_t value);
 
 // The start-with-Windows entry as stored (the text up to its terminator) and its
 // registry type; none when there is no entry.

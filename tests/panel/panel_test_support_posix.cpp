@@ -30,6 +30,8 @@ PrivateSettings::PrivateSettings() : place_(std::make_unique<Place>())
     if (!QFile::setPermissions(place_->runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
         return;
     qputenv("XDG_CONFIG_HOME", place_->config().toLocal8Bit());
+    // No machine-wide policy of this computer reaches a test.
+    qputenv("XDG_CONFIG_DIRS", (place_->config() + QStringLiteral("/../system")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", place_->runtime().toLocal8Bit());
     place_->ok = true;
 }
@@ -41,10 +43,42 @@ bool PrivateSettings::ok() const
     return place_->ok;
 }
 
+namespace {
+
+// The machine's policies: the store is read-only to the programs, so the suite
+// writes the file itself.
+QString machineStore()
+{
+    return qEnvironmentVariable("XDG_CONFIG_DIRS") + QStringLiteral("/quenby");
+}
+
+QStringList& machinePolicyLines()
+{
+    static QStringList lines;
+    return lines;
+}
+
+} // namespace
+
 void PrivateSettings::clearRegistry() const
 {
     // The whole stand-in registry is one file: the settings and the Run entry go together.
     QDir(place_->config() + QStringLiteral("/quenby")).removeRecursively();
+    QDir(machineStore()).removeRecursively();
+    machinePolicyLines().clear();
+}
+
+void storeMachinePolicy(std::u16string_view name, std::uint32_t value)
+{
+    machinePolicyLines().append(QStringLiteral("\"%1\"=dword:%2")
+                                    .arg(QString::fromStdU16String(std::u16string(name)))
+                                    .arg(value, 8, 16, QLatin1Char('0')));
+    QDir().mkpath(machineStore());
+    QFile file(machineStore() + QStringLiteral("/registry.reg"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.write("REGEDIT4\n\n[Software\\Policies\\Quenby]\n");
+    file.write(machinePolicyLines().join(QLatin1Char('\n')).toUtf8() + "\n");
 }
 
 struct PlayedEngine::Window {

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 
 #include "common/identity.h"
 #include "common/os/win32/handles.h"
@@ -84,8 +85,19 @@ void PrivateSettings::clearRegistry() const
         return;
     os::Registry& registry = os::currentUserRegistry();
     registry.deleteTree(kSettingsKey);
+    registry.deleteTree(kPolicyKey);
+    os::localMachineRegistry().deleteTree(kPolicyKey);
     if (auto run = registry.openKey(kRunKey, os::RegAccess::write))
         run->deleteValue(kRunValue);
+}
+
+void storeMachinePolicy(std::u16string_view name, std::uint32_t value)
+{
+    QProcess::execute(QStringLiteral("reg"),
+                      {QStringLiteral("add"), QStringLiteral("HKLM\\Software\\Policies\\Quenby"),
+                       QStringLiteral("/v"), QString::fromStdU16String(std::u16string(name)),
+                       QStringLiteral("/t"), QStringLiteral("REG_DWORD"), QStringLiteral("/d"),
+                       QString::number(value), QStringLiteral("/f")});
 }
 
 // A hidden top-level window of the engine's class and title in this thread. What

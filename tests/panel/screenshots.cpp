@@ -5,7 +5,9 @@
 // Settings and windows live in temporary folders; nothing of the user's is used.
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QThread>
 #include <QTimer>
 
@@ -99,6 +101,34 @@ int main(int argc, char* argv[])
         ok = save(*options, folder, pages[i]) && ok;
     }
     delete options;
+
+    // The same page with options an administrator's policies set: locked, and
+    // the reason in the tooltip (a tooltip is a window of its own, so the
+    // picture is taken from the screen).
+    storeMachinePolicy(u"TrayIconInfo", 0);
+    storeMachinePolicy(u"NotifyRecovery", 1);
+    quenby::panel::SettingsStore().readSettings(QStringLiteral("Software\\Quenby"),
+                                                quenby::panel::settings(), kTotalRAM);
+    auto* locked = new OptionsDialog(&window);
+    locked->loadSettings();
+    present(*locked);
+    locked->findChild<QTabWidget*>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+    auto* combo = locked->findChild<QWidget*>(QStringLiteral("displayInfoComboBox"));
+    present(*locked);
+    QToolTip::showText(combo->mapToGlobal(QPoint(combo->width() / 2, combo->height())),
+                       combo->toolTip(), combo);
+    for (int i = 0; i < 50; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    const QRect area = locked->frameGeometry().adjusted(0, 0, 0, 40);
+    const QString lockedPath = QDir(folder).filePath(QStringLiteral("options_policy.png"));
+    const bool lockedOk = QGuiApplication::primaryScreen()
+                              ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                              .save(lockedPath);
+    std::printf("%s %s\n", lockedOk ? "wrote" : "could not write", qPrintable(lockedPath));
+    ok = lockedOk && ok;
+    delete locked;
 
     auto* about = new AboutDialog(&window);
     present(*about);

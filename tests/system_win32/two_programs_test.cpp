@@ -134,6 +134,7 @@ private:
     void forgetSettings()
     {
         quenby::os::currentUserRegistry().deleteTree(quenby::kSettingsKey);
+        quenby::os::localMachineRegistry().deleteTree(quenby::kPolicyKey);
         if (auto run = quenby::os::currentUserRegistry().openKey(quenby::kRunKey, quenby::os::RegAccess::write))
             run->deleteValue(quenby::kRunValue);
     }
@@ -255,6 +256,61 @@ private slots:
         QVERIFY(!engineWindow());
         QVERIFY(hotKeyFree());
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
+    }
+
+    // Policies set as administrators set them (reg.exe, as `wine reg add` runs
+    // it, under HKEY_LOCAL_MACHINE) decide over the user's own values: the
+    // engine takes the policy's hot key and takes itself out of the start-up
+    // entry; the panel shows the policy's value, locked, and its Save leaves the
+    // user's own value and the policy where they were.
+    void policiesDecideOverTheUsersValues()
+    {
+        storeSettings([](quenby::Settings& s) {
+            s.Hotkey2 = 'A';
+            s.Quenby_Stat = 1;
+        });
+        storeRunEntry(QStringLiteral("\"") + folder_ + QStringLiteral("\\Quenbytray.exe\""));
+        storeMachinePolicy(u"Hotkey2", kKeyQ);
+        storeMachinePolicy(u"StartWithWindows", 0);
+        QVERIFY(hotKeyFree());
+
+        const std::wstring program = wide(folder_.toStdU16String()) + L"\\Quenbytray.exe";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        QVERIFY(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &info));
+        started_.emplace_back(info.hProcess);
+        CloseHandle(info.hThread);
+        QTRY_VERIFY_WITH_TIMEOUT(engineWindow() != nullptr, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!hotKeyFree(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!storedRunEntry().has_value(), kWaitMs);
+
+        MainWindow window;
+        bool saved = false;
+        duringModal<OptionsDialog>(
+            &window, [&] { click(child<QToolButton>(&window, "OptionsButton")); },
+            [&](OptionsDialog* dialog) {
+                auto* key = child<QLineEdit>(dialog, "disableKeyLineEdit");
+                QCOMPARE(key->text(), QStringLiteral("Q"));
+                QVERIFY(!key->isEnabled());
+                QCOMPARE(key->toolTip(), QStringLiteral("Set by your administrator"));
+                QVERIFY(!child<QWidget>(dialog, "startupCheckBox")->isEnabled());
+                QVERIFY(child<QWidget>(dialog, "freeUpKeyLineEdit")->isEnabled());
+                click(child<QPushButton>(dialog, "savePushButton"));
+            },
+            saved);
+        QVERIFY(saved);
+        QCOMPARE(storedNumber(u"Hotkey2"), std::optional<std::uint32_t>('A'));
+        QVERIFY(!storedRunEntry().has_value());
+        // The engine reloaded after the Save and still holds the policy's key.
+        QTest::qWait(500);
+        QVERIFY(!hotKeyFree());
+
+        UniqueHandle engine = processOf(engineWindow());
+        PostMessageW(engineWindow(), WM_CLOSE, 0, 0);
+        QCOMPARE(exitCodeWithin(engine.get(), kWaitMs), 0L);
+        forgetSettings();
     }
 };
 

@@ -6,12 +6,14 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "common/os/win32/handles.h"
+#include "engine/os/win32/gdi_handles.h"
 
 namespace quenby::test {
 
@@ -244,5 +246,59 @@ private:
     DialogSeen seen_;
     std::thread thread_;
 };
+
+// An icon's pixels as GetIconInfo and GetDIBits give them back, row by row from
+// the top: the colour bitmap (0xRRGGBB) and where the mask makes it transparent.
+struct DecodedIcon {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> rgb;
+    std::vector<bool> transparent;
+
+    std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
+    bool clear(int x, int y) const { return transparent[static_cast<std::size_t>(y * width + x)]; }
+};
+
+// Reads an icon of any size; an empty text when it worked, else what failed.
+inline std::string decodeIcon(HICON icon, DecodedIcon& out)
+{
+    if (!icon)
+        return "no icon";
+    ICONINFO parts{};
+    if (!GetIconInfo(icon, &parts))
+        return "GetIconInfo failed";
+    // GetIconInfo hands over copies of both bitmaps.
+    const engine::win32::UniqueBitmap colour(parts.hbmColor), mask(parts.hbmMask);
+    if (!colour || !mask)
+        return "the icon lacks a colour bitmap or a mask";
+    BITMAP size{};
+    if (!GetObjectW(colour.get(), sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0)
+        return "the colour bitmap has no size";
+    out.width = size.bmWidth;
+    out.height = size.bmHeight;
+    const std::size_t count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
+    std::vector<std::uint32_t> colourBits(count), maskBits(count);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = out.width;
+    format.bmiHeader.biHeight = -out.height; // top-down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    const engine::win32::UniqueDc dc(CreateCompatibleDC(nullptr));
+    const auto rows = static_cast<UINT>(out.height);
+    const auto read = [&](HBITMAP bitmap, std::vector<std::uint32_t>& bits) {
+        return GetDIBits(dc.get(), bitmap, 0, rows, bits.data(), &format, DIB_RGB_COLORS) == out.height;
+    };
+    if (!dc || !read(colour.get(), colourBits) || !read(mask.get(), maskBits))
+        return "GetDIBits failed";
+    out.rgb.resize(count);
+    out.transparent.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        out.rgb[i] = colourBits[i] & 0xFFFFFF;
+        out.transparent[i] = (maskBits[i] & 0xFFFFFF) != 0;
+    }
+    return {};
+}
 
 } // namespace quenby::test

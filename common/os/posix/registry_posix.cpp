@@ -25,6 +25,11 @@
 //
 // The location is looked up on every call rather than once, so that changing
 // XDG_CONFIG_HOME (as the tests do) takes effect at once.
+//
+// HKEY_LOCAL_MACHINE, where an administrator's policies live, is a file of the
+// same form in the first system configuration folder, $XDG_CONFIG_DIRS/quenby/
+// registry.reg (/etc/xdg when XDG_CONFIG_DIRS is unset). It may belong to root
+// or to this user, must not be writable by anyone else, and is only ever read.
 #include "common/os/posix/regfile.h"
 #include "common/os/registry.h"
 #include "common/text.h"
@@ -107,27 +112,50 @@ std::string modeText(mode_t mode)
 
 // Why something the store would use is not safe for it, or empty when it is:
 // it must be this user's, and no one else may write to it.
-std::string ownershipProblem(const struct stat& info)
+std::string ownershipProblem(const struct stat& info, bool rootMayOwn = false)
 {
-    if (info.st_uid != ::geteuid())
+    if (info.st_uid != ::geteuid() && !(rootMayOwn && info.st_uid == 0))
         return "is owned by another user (uid " + std::to_string(info.st_uid) + ")";
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
         return "is writable by group or others (mode " + modeText(info.st_mode) + ")";
     return {};
 }
 
+enum class Scope { currentUser, localMachine };
+
 struct StorePaths {
-    std::string configHome; // $XDG_CONFIG_HOME or $HOME/.config
+    std::string configHome; // $XDG_CONFIG_HOME or $HOME/.config (the machine's: see above)
     std::string folder;     // <configHome>/quenby
     std::string file;       // <folder>/registry.reg
+    bool machine = false;   // the machine's store: root may own it
 };
 
-std::optional<StorePaths> storePaths()
+// The first absolute folder of XDG_CONFIG_DIRS, or /etc/xdg.
+std::string systemConfigFolder()
+{
+    const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+    std::string_view rest = dirs != nullptr ? dirs : "";
+    while (!rest.empty()) {
+        const std::size_t colon = rest.find(':');
+        const std::string_view entry = rest.substr(0, colon);
+        if (!entry.empty() && entry.front() == '/')
+            return std::string(entry);
+        if (colon == std::string_view::npos)
+            break;
+        rest.remove_prefix(colon + 1);
+    }
+    return "/etc/xdg";
+}
+
+std::optional<StorePaths> storePaths(Scope scope)
 {
     StorePaths paths;
     // Relative values are not valid for XDG_CONFIG_HOME and are ignored.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
+    if (scope == Scope::localMachine) {
+        paths.configHome = systemConfigFolder();
+        paths.machine = true;
+    } else if (xdg != nullptr && xdg[0] == '/') {
         paths.configHome = xdg;
     } else {
         const char* home = std::getenv("HOME");
@@ -239,7 +267,7 @@ Opened openFolder(const StorePaths& paths, bool create, FileDescriptor& folder)
     struct stat info {};
     if (::fstat(folder.get(), &info) != 0)
         return refuse("registry folder " + paths.folder + " cannot be read (" + errorText(errno) + ")");
-    if (const std::string problem = ownershipProblem(info); !problem.empty())
+    if (const std::string problem = ownershipProblem(info, paths.machine); !problem.empty())
         return refuse("registry folder " + paths.folder + " " + problem + "; settings are not read or written");
     result.outcome = Outcome::ok;
     return result;
@@ -247,7 +275,8 @@ Opened openFolder(const StorePaths& paths, bool create, FileDescriptor& folder)
 
 // The settings file in the checked folder: a regular file of ours that no one
 // else can write, opened without following a link, not larger than the cap.
-Opened openFile(int folder, const std::string& path, FileDescriptor& file, struct stat& info)
+Opened openFile(int folder, const std::string& path, bool rootMayOwn, FileDescriptor& file,
+                struct stat& info)
 {
     Opened result;
     const auto refuse = [&](const std::string& why, Outcome outcome = Outcome::refused) {
@@ -268,7 +297,7 @@ Opened openFile(int folder, const std::string& path, FileDescriptor& file, struc
         return refuse("cannot be read (" + errorText(errno) + "); left alone");
     if (!S_ISREG(info.st_mode))
         return refuse("is not a regular file; settings are not read or written");
-    if (const std::string problem = ownershipProblem(info); !problem.empty())
+    if (const std::string problem = ownershipProblem(info, rootMayOwn); !problem.empty())
         return refuse(problem + "; settings are not read or written");
     if (static_cast<std::uintmax_t>(info.st_size) > reg::kMaxRegistryFileSize)
         return refuse("is larger than " + std::to_string(reg::kMaxRegistryFileSize >> 10) +
@@ -316,7 +345,7 @@ Opened loadText(const StorePaths& paths, int folder, std::string& text)
 {
     FileDescriptor file;
     struct stat info {};
-    Opened opened = openFile(folder, paths.file, file, info);
+    Opened opened = openFile(folder, paths.file, paths.machine, file, info);
     if (opened.outcome == Outcome::ok)
         opened = readText(file.get(), paths.file, info, text);
     if (opened.outcome == Outcome::refused || opened.outcome == Outcome::tooLarge)
@@ -425,11 +454,13 @@ private:
 
 class PosixRegistry final : public Registry {
 public:
+    explicit PosixRegistry(Scope scope) : scope_(scope) {}
+
     // What the file says of a key and one of its values. A missing or refused
     // store, or an unreadable file, says nothing: no key, no value.
     reg::RegLookup lookUp(std::u16string_view path, std::optional<std::u16string_view> name = std::nullopt)
     {
-        const auto paths = storePaths();
+        const auto paths = storePaths(scope_);
         if (!paths)
             return {};
         FileDescriptor folder;
@@ -452,8 +483,9 @@ public:
     template <typename Apply>
     RegStatus modify(Apply apply)
     {
-        const auto paths = storePaths();
-        if (!paths)
+        // The machine's store is the administrator's: no program of ours writes it.
+        const auto paths = storePaths(scope_);
+        if (!paths || scope_ == Scope::localMachine)
             return RegStatus::accessDenied;
         FileDescriptor folder;
         const Opened opened = openFolder(*paths, true, folder);
@@ -555,6 +587,9 @@ public:
             return Change{existed ? RegStatus::ok : RegStatus::notFound, existed};
         });
     }
+
+private:
+    Scope scope_;
 };
 
 RegStatus PosixKey::queryValue(std::u16string_view name, void* buffer, std::uint32_t& size, RegType* type)
@@ -612,7 +647,13 @@ RegStatus PosixKey::deleteValue(std::u16string_view name)
 
 Registry& currentUserRegistry()
 {
-    static PosixRegistry registry;
+    static PosixRegistry registry(Scope::currentUser);
+    return registry;
+}
+
+Registry& localMachineRegistry()
+{
+    static PosixRegistry registry(Scope::localMachine);
     return registry;
 }
 

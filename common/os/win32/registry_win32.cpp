@@ -1,4 +1,5 @@
-// The current user's registry through the Reg* calls.
+// The current user's registry, and the machine's (for policies), through the
+// Reg* calls.
 #include "common/os/registry.h"
 
 #include "common/os/win32/handles.h"
@@ -57,12 +58,14 @@ private:
 
 class Win32Registry final : public Registry {
 public:
+    explicit Win32Registry(HKEY root) : root_(root) {}
+
     std::unique_ptr<RegistryKey> openKey(std::u16string_view path, RegAccess access,
                                          RegStatus* out) override
     {
         UniqueHKey key;
         const LSTATUS result =
-            RegOpenKeyExW(HKEY_CURRENT_USER, wide(path).c_str(), 0,
+            RegOpenKeyExW(root_, wide(path).c_str(), 0,
                           access == RegAccess::read ? KEY_READ : KEY_WRITE, key.put());
         report(out, status(result));
         if (result != ERROR_SUCCESS)
@@ -74,7 +77,7 @@ public:
     {
         UniqueHKey key;
         const LSTATUS result =
-            RegCreateKeyExW(HKEY_CURRENT_USER, wide(path).c_str(), 0, nullptr,
+            RegCreateKeyExW(root_, wide(path).c_str(), 0, nullptr,
                             REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.put(), nullptr);
         report(out, status(result));
         if (result != ERROR_SUCCESS)
@@ -87,7 +90,7 @@ public:
     {
         DWORD bytes = size ? *size : 0;
         const LSTATUS result = RegGetValueW(
-            HKEY_CURRENT_USER, wide(path).c_str(), wide(name).c_str(),
+            root_, wide(path).c_str(), wide(name).c_str(),
             restrict == RegRestrict::sz ? RRF_RT_REG_SZ : RRF_RT_REG_DWORD, nullptr, buffer,
             size ? &bytes : nullptr);
         if (size)
@@ -98,15 +101,24 @@ public:
     RegStatus deleteTree(std::u16string_view path) override
     {
         // With a sub-key name, the sub-key itself goes too.
-        return status(RegDeleteTreeW(HKEY_CURRENT_USER, wide(path).c_str()));
+        return status(RegDeleteTreeW(root_, wide(path).c_str()));
     }
+
+private:
+    HKEY root_;
 };
 
 } // namespace
 
 Registry& currentUserRegistry()
 {
-    static Win32Registry registry;
+    static Win32Registry registry(HKEY_CURRENT_USER);
+    return registry;
+}
+
+Registry& localMachineRegistry()
+{
+    static Win32Registry registry(HKEY_LOCAL_MACHINE);
     return registry;
 }
 

@@ -14,6 +14,7 @@
 
 #include "common/identity.h"
 #include "common/os/memory.h"
+#include "common/os/recovery_feedback.h"
 #include "common/os/windowlink.h"
 #include "common/text.h"
 #include "engine/engine.h"
@@ -218,6 +219,14 @@ void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& toolti
         note("tray icon removed");
     if (action != TrayAction::modify)
         trayShown_ = action == TrayAction::add;
+}
+
+// The notice goes where the engine's other lines go, and to the runtime folder,
+// where `quenbyctl watch` picks it up. Neither can fail in a way that matters.
+void PosixEngineHost::notifyRecovered(const std::u16string&, const std::u16string& text)
+{
+    note(toUtf8(text));
+    (void)os::publishRecoveryFeedback(text);
 }
 
 void PosixEngineHost::buildTrayMenu(const std::vector<MenuItem>& items)

@@ -43,6 +43,7 @@ public:
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
     void notifyTray(TrayAction action, const std::u16string& tooltip) override;
+    void notifyRecovered(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
     void setMenuItemText(unsigned commandId, const std::u16string& text) override;

@@ -6,5 +6,6 @@
 int main()
 {
     quenby::engine::PosixEngineHost host;
-    return quenby::engine::runEngine(host, quenby::os::currentUserRegistry());
+    return quenby::engine::runEngine(host, quenby::os::currentUserRegistry(),
+                                     &quenby::os::localMachineRegistry());
 }

@@ -24,8 +24,6 @@ constexpr int kTextSlot = 100;
 constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 // What the system calls a failed function; the logic only needs "not 0".
 constexpr std::uint32_t kFunctionFailed = 1627; // ERROR_FUNCTION_FAILED
-// The font height of the number: negative, so it is the character height in pixels.
-constexpr int kTextHeight = -11;
 
 COLORREF colourOf(Rgb colour)
 {
@@ -34,18 +32,19 @@ COLORREF colourOf(Rgb colour)
 
 } // namespace
 
-HFONT createTrayFont()
+HFONT createTrayFont(int height)
 {
-    return CreateFontW(kTextHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    return CreateFontW(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        L"MS Serif");
 }
 
 namespace {
 
-// The number and the bar onto the canvas. The background stays opaque in the key
-// colour, so the text's own cell keeps the key colour and turns transparent too.
-bool drawPicture(HBITMAP canvas, const TrayPicture& picture)
+// The number and the bar onto the canvas, placed for its size. The background
+// stays opaque in the key colour, so the text's own cell keeps the key colour and
+// turns transparent too.
+bool drawPicture(HBITMAP canvas, const TrayPicture& picture, const TrayGeometry& geometry)
 {
     win32::UniqueDc dc(CreateCompatibleDC(nullptr));
     if (!dc)
@@ -55,19 +54,20 @@ bool drawPicture(HBITMAP canvas, const TrayPicture& picture)
         return false;
     SetBkColor(dc.get(), colourOf(kKeyColour));
     {
-        win32::UniqueFont font(createTrayFont());
+        win32::UniqueFont font(createTrayFont(geometry.fontHeight));
         win32::Selection fontSelected(dc.get(), font.get());
         SetTextColor(dc.get(), colourOf(picture.textColour));
         if (!picture.text.empty()) {
             const std::wstring text = os::win32::wide(picture.text);
-            TextOutW(dc.get(), picture.textX, 0, text.c_str(), static_cast<int>(text.size()));
+            TextOutW(dc.get(), geometry.textX(text.size()), geometry.textTop, text.c_str(),
+                     static_cast<int>(text.size()));
         }
     }
     win32::UniqueBrush brush(CreateSolidBrush(colourOf(picture.barFill)));
     win32::UniquePen pen(CreatePen(PS_SOLID, 1, colourOf(picture.textColour)));
     win32::Selection brushSelected(dc.get(), brush.get());
     win32::Selection penSelected(dc.get(), pen.get());
-    Rectangle(dc.get(), kBarLeft, kBarTop, kBarRight, kBarBottom);
+    Rectangle(dc.get(), geometry.barLeft, geometry.barTop, geometry.barRight, geometry.barBottom);
     return true;
 }
 
@@ -103,12 +103,18 @@ DWORD WINAPI cpuSampler(LPVOID)
 
 } // namespace
 
+TrayGeometry smallIconGeometry()
+{
+    return trayGeometryFor(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+}
+
 HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture)
 {
-    win32::UniqueBitmap canvas(static_cast<HBITMAP>(
-        LoadImageW(resources, L"DEFAULTBMP", IMAGE_BITMAP, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    if (!canvas || !drawPicture(canvas.get(), picture))
+    // The 16 x 16 canvas stretched to the icon's size: one colour stays one colour.
+    const TrayGeometry geometry = smallIconGeometry();
+    win32::UniqueBitmap canvas(static_cast<HBITMAP>(LoadImageW(
+        resources, L"DEFAULTBMP", IMAGE_BITMAP, geometry.width, geometry.height, LR_DEFAULTCOLOR)));
+    if (!canvas || !drawPicture(canvas.get(), picture, geometry))
         return nullptr;
     win32::UniqueBitmap mask(buildIconMask(canvas.get()));
     if (!mask)
@@ -123,9 +129,9 @@ HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture)
 
 HICON loadDisabledIcon(HINSTANCE resources)
 {
-    return static_cast<HICON>(LoadImageW(resources, L"WIWIED", IMAGE_ICON,
-                                         GetSystemMetrics(SM_CXSMICON),
-                                         GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    const TrayGeometry geometry = smallIconGeometry();
+    return static_cast<HICON>(LoadImageW(resources, L"WIWIED", IMAGE_ICON, geometry.width,
+                                         geometry.height, LR_DEFAULTCOLOR));
 }
 
 HBITMAP buildIconMask(HBITMAP colour)
@@ -316,6 +322,42 @@ void Win32EngineHost::notifyTray(TrayAction action, const std::u16string& toolti
     // A refusal changes nothing for the logic: the next update sends the record again.
     lastTrayCallSucceeded_ = Shell_NotifyIconW(message, &trayIconData_) != FALSE;
     lastTrayAction_ = action;
+}
+
+namespace {
+
+// Copies the text into a fixed field of the record, cut to leave room for the
+// terminator; the rest of the field is zero.
+template <std::size_t N>
+void copyCut(wchar_t (&field)[N], std::u16string_view text)
+{
+    std::wmemset(field, L'\0', N);
+    std::copy_n(text.begin(), std::min(text.size(), N - 1), field);
+}
+
+} // namespace
+
+NOTIFYICONDATAW balloonRecord(const NOTIFYICONDATAW& icon, std::u16string_view title,
+                              std::u16string_view text)
+{
+    NOTIFYICONDATAW balloon = icon;
+    balloon.uFlags |= NIF_INFO;
+    balloon.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND;
+    copyCut(balloon.szInfoTitle, title);
+    copyCut(balloon.szInfo, text);
+    return balloon;
+}
+
+void Win32EngineHost::notifyRecovered(const std::u16string& title, const std::u16string& text)
+{
+    // A copy: the shell shows a balloon for every record that carries NIF_INFO,
+    // and the stored one is sent again with each update of the icon.
+    NOTIFYICONDATAW balloon = balloonRecord(trayIconData_, title, text);
+    balloon.hWnd = window_;
+    // Refused (no icon, or no notification area): the notice is not seen, and
+    // nothing else depends on it.
+    lastBalloonSucceeded_ = Shell_NotifyIconW(NIM_MODIFY, &balloon) != FALSE;
+    lastBalloon_ = balloon;
 }
 
 void Win32EngineHost::buildTrayMenu(const std::vector<MenuItem>& items)

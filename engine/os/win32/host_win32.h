@@ -16,16 +16,29 @@ namespace quenby::engine {
 // The tray icon's id within the engine window.
 inline constexpr UINT kTrayIconId = 1010;
 
-// The icon for a number: the text and the bar drawn with GDI onto the DEFAULTBMP
-// canvas of `resources`, everything left in the key colour transparent. Null when
+// The icon for a number at the small-icon size: the text and the bar drawn with
+// GDI, placed by smallIconGeometry(), onto the DEFAULTBMP canvas of `resources`
+// loaded at that size, everything left in the key colour transparent. Null when
 // a step fails. The caller owns the icon.
 HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture);
 
-// The font the number is drawn in; the caller owns it.
-HFONT createTrayFont();
+// The font the number is drawn in, `height` as CreateFontW takes it (negative: the
+// character height in pixels); the caller owns it.
+HFONT createTrayFont(int height = kFontHeight);
+
+// Where the number and the bar go on an icon of the system's small-icon size
+// (GetSystemMetrics SM_CXSMICON by SM_CYSMICON), the size of every tray image.
+TrayGeometry smallIconGeometry();
 
 // The WIWIED icon of `resources` at the small-icon size; the caller owns it.
 HICON loadDisabledIcon(HINSTANCE resources);
+
+// The record that shows a recovery's notice as a balloon at the icon: a copy of
+// the icon's record that also carries NIF_INFO, the information icon without a
+// sound (NIIF_INFO | NIIF_NOSOUND), and the title and text, each cut to what the
+// record holds (63 and 255 characters and a terminator).
+NOTIFYICONDATAW balloonRecord(const NOTIFYICONDATAW& icon, std::u16string_view title,
+                              std::u16string_view text);
 
 // The exit code of a message loop whose GetMessageW failed (-1): the wParam of
 // the last message it got says nothing about how it ended.
@@ -67,6 +80,7 @@ public:
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
     void notifyTray(TrayAction action, const std::u16string& tooltip) override;
+    void notifyRecovered(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
     void setMenuItemText(unsigned commandId, const std::u16string& text) override;
@@ -90,6 +104,9 @@ public:
     // The last request to the shell and whether it said yes (nothing before the first).
     std::optional<TrayAction> lastTrayAction() const { return lastTrayAction_; }
     bool lastTrayCallSucceeded() const { return lastTrayCallSucceeded_; }
+    // The last balloon record sent and whether the shell took it (none before the first).
+    const std::optional<NOTIFYICONDATAW>& lastBalloon() const { return lastBalloon_; }
+    bool lastBalloonSucceeded() const { return lastBalloonSucceeded_; }
 
 private:
     HINSTANCE instance_;
@@ -99,6 +116,8 @@ private:
     NOTIFYICONDATAW trayIconData_{};
     std::optional<TrayAction> lastTrayAction_;
     bool lastTrayCallSucceeded_ = false;
+    std::optional<NOTIFYICONDATAW> lastBalloon_;
+    bool lastBalloonSucceeded_ = false;
 };
 
 } // namespace quenby::engine

@@ -8,5 +8,6 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     quenby::engine::Win32EngineHost host(instance);
-    return quenby::engine::runEngine(host, quenby::os::currentUserRegistry());
+    return quenby::engine::runEngine(host, quenby::os::currentUserRegistry(),
+                                     &quenby::os::localMachineRegistry());
 }

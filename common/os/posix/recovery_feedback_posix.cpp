@@ -1,0 +1,191 @@
+// The engine's last recovery notice as the file "recovery-feedback" in the
+// per-user runtime folder:
+//
+//   QNBY-FEEDBACK <stamp>
+//   <the notice, UTF-8>
+//
+// The engine writes a fresh file beside it and renames it over the old one, so
+// a reader sees the old notice or the new one, never a mixture. The stamp (the
+// engine's pid, a count of its notices and the time) tells watchers that a new
+// notice came. A reader takes the file only when it is a regular file of this
+// user, open to nobody else, small, and well formed; a symbolic link is not
+// followed.
+#include "common/os/recovery_feedback.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+
+#include "common/os/posix/endpoint.h"
+#include "common/text.h"
+
+namespace quenby::os {
+namespace {
+
+constexpr std::string_view kFileName = "/recovery-feedback";
+constexpr std::string_view kHeader = "QNBY-FEEDBACK ";
+// Header, stamp and a notice of kMaxFeedbackChars fit easily; more is not ours.
+constexpr std::size_t kMaxFileBytes = 4096;
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string newStamp()
+{
+    static std::atomic<unsigned long long> count{0};
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    char stamp[96];
+    std::snprintf(stamp, sizeof stamp, "%ld-%llu-%lld.%09ld", static_cast<long>(::getpid()),
+                  ++count, static_cast<long long>(now.tv_sec), now.tv_nsec);
+    return stamp;
+}
+
+// A stamp as newStamp writes it: digits, dashes and a dot.
+bool plausibleStamp(std::string_view stamp)
+{
+    if (stamp.empty() || stamp.size() > 64)
+        return false;
+    for (const char c : stamp) {
+        if (!((c >= '0' && c <= '9') || c == '-' || c == '.'))
+            return false;
+    }
+    return true;
+}
+
+// Control characters (line breaks, terminal escapes) have no place in a notice:
+// it is one line that goes to terminals as it stands.
+bool isControl(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+// One line of printable text; U+FFFD stands for bytes that were no UTF-8.
+bool printable(std::u16string_view text)
+{
+    for (const char16_t c : text) {
+        if (isControl(c) || c == 0xFFFD)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool publishRecoveryFeedback(std::u16string_view text)
+{
+    const std::string folder = posix::runtimeFolder();
+    if (folder.empty())
+        return false;
+    std::u16string notice(text.substr(0, kMaxFeedbackChars));
+    if (!notice.empty() && notice.back() >= 0xD800 && notice.back() < 0xDC00)
+        notice.pop_back(); // the cut went through a character
+    for (char16_t& c : notice) {
+        if (isControl(c) || c == 0xFFFD)
+            c = u' '; // one line, whatever the text held
+    }
+    const std::string content =
+        std::string(kHeader) + newStamp() + "\n" + toUtf8(notice) + "\n";
+
+    const std::string path = folder + std::string(kFileName);
+    const std::string fresh = path + "." + std::to_string(::getpid()) + ".new";
+    // A fresh file of our own: never one that is there already, never through a
+    // link. One left by an engine that ended half-way (same pid) is cleared once.
+    int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == EEXIST) {
+        ::unlink(fresh.c_str());
+        fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    }
+    if (fd < 0)
+        return false;
+    bool ok = false;
+    {
+        Fd file(fd);
+        // The umask may have taken bits away, never added any; 0600 whatever it is.
+        ok = ::fchmod(file.get(), 0600) == 0 && writeAll(file.get(), content);
+    }
+    // rename replaces whatever has the name, a link included, without following it.
+    if (!ok || ::rename(fresh.c_str(), path.c_str()) != 0) {
+        ::unlink(fresh.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::optional<RecoveryFeedback> lastRecoveryFeedback()
+{
+    const std::string folder = posix::runtimeFolder();
+    if (folder.empty())
+        return std::nullopt;
+    const std::string path = folder + std::string(kFileName);
+    // O_NONBLOCK: a FIFO put in its place must not hold the reader.
+    Fd file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+        (info.st_mode & 077) != 0 || info.st_size > static_cast<off_t>(kMaxFileBytes))
+        return std::nullopt;
+
+    std::string content(kMaxFileBytes + 1, '\0');
+    std::size_t got = 0;
+    while (got < content.size()) {
+        const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    if (got > kMaxFileBytes)
+        return std::nullopt; // it grew while being read
+    content.resize(got);
+
+    // Exactly two lines: the header with the stamp, and the notice.
+    const std::size_t firstEnd = content.find('\n');
+    if (content.rfind(kHeader, 0) != 0 || firstEnd == std::string::npos || content.back() != '\n' ||
+        content.find('\n', firstEnd + 1) != content.size() - 1)
+        return std::nullopt;
+    RecoveryFeedback feedback;
+    feedback.stamp = content.substr(kHeader.size(), firstEnd - kHeader.size());
+    feedback.text = fromUtf8(std::string_view(content).substr(firstEnd + 1, content.size() - firstEnd - 2));
+    if (!plausibleStamp(feedback.stamp) || feedback.text.empty() ||
+        feedback.text.size() > kMaxFeedbackChars || !printable(feedback.text))
+        return std::nullopt;
+    return feedback;
+}
+
+} // namespace quenby::os

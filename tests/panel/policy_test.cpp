@@ -1,0 +1,154 @@
+// An administrator's policies in the panel: the controls they decide are shown
+// disabled with the reason, Save keeps the user's own values under them, and
+// without policies every control is the user's as before.
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "common/settings.h"
+#include "panel/mainwindow.h"
+#include "panel/optionsdialog.h"
+#include "panel/panel_state.h"
+#include "tests/panel/panel_test_support.h"
+
+using namespace quenby::paneltest;
+using quenby::Settings;
+
+namespace {
+
+const QString kSetByAdministrator = QStringLiteral("Set by your administrator");
+
+// Every control that shows a setting, with the value it shows.
+const char* const kControls[] = {
+    "startupCheckBox",        "recoverAtStartCheckBox", "recoverAtStartRAMSpinBox",
+    "recoverAtStartTimeSpinBox", "AutoFreeRAMSpinBox",  "AutoFreeTimeSpinBox",
+    "AutoFreeRAMLoadSpinBox", "CPUUsageCheckBox",       "trayIconColorComboBox",
+    "displayInfoComboBox",    "recoverMenu1SpinBox",    "recoverMenu2SpinBox",
+    "recoverMenu3SpinBox",    "clearClipboardCheckBox", "playAlarmCheckBox",
+    "playAlarmLineEdit",      "playAlarmToolButton",    "freeUpKeyLineEdit",
+    "disableKeyLineEdit",     "notifyRecoveryCheckBox",
+};
+
+QWidget* control(QObject* dialog, const char* name)
+{
+    return dialog->findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+QPointer<OptionsDialog> openOptions(QWidget* parent)
+{
+    quenby::panel::SettingsStore().readSettings(QStringLiteral("Software\\Quenby"),
+                                                quenby::panel::settings(), kTotalRAM);
+    auto* dialog = new OptionsDialog(parent);
+    dialog->loadSettings();
+    return dialog;
+}
+
+// The controls that can't be used, by name.
+QStringList lockedControls(QObject* dialog)
+{
+    QStringList locked;
+    for (const char* name : kControls) {
+        QWidget* widget = control(dialog, name);
+        if (widget == nullptr)
+            continue; // a control this build does not have
+        if (!widget->isEnabled() || !widget->toolTip().isEmpty()) {
+            locked.append(QString::fromLatin1(name));
+            // Disabled and explained always go together.
+            if (widget->isEnabled() || widget->toolTip() != kSetByAdministrator)
+                locked.append(QStringLiteral("(inconsistent)"));
+        }
+    }
+    return locked;
+}
+
+} // namespace
+
+class PolicyTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PrivateSettings> settings_;
+    QWidget owner_;
+
+private slots:
+    void initTestCase()
+    {
+        settings_ = std::make_unique<PrivateSettings>();
+        QVERIFY(settings_->ok());
+        initPanelResources();
+    }
+
+    void init() { settings_->clearRegistry(); }
+    void cleanupTestCase() { settings_->clearRegistry(); }
+
+    void withoutPoliciesEveryControlIsTheUsers()
+    {
+        storeSettings([](Settings& s) { s.FreeupXMenu_Val1 = 300; });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(lockedControls(dialog), QStringList());
+        delete dialog.data();
+    }
+
+    void policiesLockTheirControlsAndSaveKeepsTheUsersValues()
+    {
+        storeSettings([](Settings& s) {
+            s.FreeupXMenu_Val1 = 300;
+            s.TrayIconInfo = 1;
+            s.Hotkey1 = 'A';
+        });
+        storeMachinePolicy(u"FreeupXMenu_Val1", 500);
+        storeMachinePolicy(u"TrayIconInfo", 0);
+        storeMachinePolicy(u"StartWithWindows", 1);
+        storeRunEntry(QStringLiteral("another program")); // the user's entry names another
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        QCOMPARE(lockedControls(dialog),
+                 QStringList({QStringLiteral("startupCheckBox"), QStringLiteral("displayInfoComboBox"),
+                              QStringLiteral("recoverMenu1SpinBox")}));
+        QCOMPARE(qobject_cast<QSpinBox*>(control(dialog, "recoverMenu1SpinBox"))->value(), 500);
+        QCOMPARE(qobject_cast<QComboBox*>(control(dialog, "displayInfoComboBox"))->currentIndex(), 0);
+        QVERIFY(qobject_cast<QCheckBox*>(control(dialog, "startupCheckBox"))->isChecked());
+
+        // The user changes what is theirs and saves.
+        qobject_cast<QLineEdit*>(control(dialog, "freeUpKeyLineEdit"))->setText(QStringLiteral("Q"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("savePushButton")),
+                          Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+        QCOMPARE(storedNumber(u"Hotkey1"), std::optional<std::uint32_t>('Q'));
+        QCOMPARE(storedNumber(u"FreeupXMenu_Val1"), std::optional<std::uint32_t>(300));
+        QCOMPARE(storedNumber(u"TrayIconInfo"), std::optional<std::uint32_t>(1));
+        // The policy decides the start-with-Windows entry.
+        QVERIFY(storedRunEntry().value_or(QString()).contains(QStringLiteral("Quenbytray")));
+    }
+
+    void theSlidersFollowPoliciesThatComeAndGo()
+    {
+        storeSettings([](Settings& s) { s.TargetFreeRAM = 5000; });
+        storeMachinePolicy(u"TargetFreeRAM", 7000);
+        MainWindow window(nullptr, kTotalRAM);
+        auto* target = window.findChild<QSlider*>(QStringLiteral("targetHorizontalSlider"));
+        auto* minimum = window.findChild<QSlider*>(QStringLiteral("minHorizontalSlider"));
+        QCOMPARE(target->value(), 7000);
+        QVERIFY(!target->isEnabled());
+        QCOMPARE(target->toolTip(), kSetByAdministrator);
+        QVERIFY(minimum->isEnabled());
+        QVERIFY(minimum->toolTip().isEmpty());
+
+        // The administrator withdraws the policy; the engine's settings message
+        // makes the panel read again, and the user's own value is back.
+        settings_->clearRegistry();
+        storeSettings([](Settings& s) { s.TargetFreeRAM = 5000; });
+        QVERIFY(deliverToPanel(window, quenby::panel::messages()[quenby::Message::UpdateData]));
+        QTRY_VERIFY_WITH_TIMEOUT(target->isEnabled(), 10000);
+        QCOMPARE(target->value(), 5000);
+        QVERIFY(target->toolTip().isEmpty());
+    }
+};
+
+QTEST_MAIN(PolicyTest)
+#include "policy_test.moc"

@@ -1,0 +1,221 @@
+// The notice after a recovery as a balloon at the tray icon: the record the host
+// builds for it, the shell taking it in Wine's notification area (on a virtual X
+// display: part of the tray suite, see tray_xvfb_test.cpp), the stored icon
+// record staying as it was, and a refused balloon changing nothing.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <regex>
+#include <string>
+
+#include "common/os/registry.h"
+#include "common/settings.h"
+#include "common/settings_schema.h"
+#include "common/text.h"
+#include "engine/engine.h"
+#include "engine/engine_state.h"
+#include "engine/os/win32/host_win32.h"
+#include "engine/recovery.h"
+#include "engine/strings.h"
+#include "engine/tray.h"
+#include "tests/support/native_registry.h"
+#include "tests/win32/win32_helpers.h"
+
+using namespace quenby;
+using namespace quenby::engine;
+
+namespace {
+
+std::wstring field(const wchar_t* text)
+{
+    return text;
+}
+
+bool sameRecord(const NOTIFYICONDATAW& a, const NOTIFYICONDATAW& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(BalloonRecord, IsTheIconRecordWithTheNoticeAndTheInformationIconWithoutSound)
+{
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = reinterpret_cast<HWND>(0x1234);
+    icon.uID = kTrayIconId;
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = WM_TRAYICON;
+    icon.hIcon = reinterpret_cast<HICON>(0x5678);
+    std::wcscpy(icon.szTip, L"RAM Optimizer\nFree RAM: 3417 MB (42%)\nCPU Usage: 7%");
+    const struct {
+        std::u16string title, text;
+        std::wstring sentTitle, sentText;
+    } cases[] = {
+        {u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now", L"RAM Optimizer",
+         L"Recovered 812 MB, 3417 MB free now"},
+        {u"RAM Optimizer", u"No RAM could be recovered", L"RAM Optimizer", L"No RAM could be recovered"},
+        // Cut to what the record holds, with room for the terminator.
+        {std::u16string(70, u't'), std::u16string(300, u'x'), std::wstring(63, L't'), std::wstring(255, L'x')},
+    };
+    for (const auto& c : cases) {
+        const NOTIFYICONDATAW balloon = balloonRecord(icon, c.title, c.text);
+        EXPECT_EQ(balloon.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
+        EXPECT_EQ(balloon.dwInfoFlags, static_cast<DWORD>(NIIF_INFO | NIIF_NOSOUND));
+        EXPECT_EQ(field(balloon.szInfoTitle), c.sentTitle);
+        EXPECT_EQ(field(balloon.szInfo), c.sentText);
+        // Everything else is the icon's record: the same icon, tooltip and callback.
+        NOTIFYICONDATAW rest = balloon;
+        rest.uFlags = icon.uFlags;
+        rest.dwInfoFlags = 0;
+        std::memset(rest.szInfoTitle, 0, sizeof rest.szInfoTitle);
+        std::memset(rest.szInfo, 0, sizeof rest.szInfo);
+        EXPECT_TRUE(sameRecord(rest, icon));
+    }
+}
+
+bool notificationAreaExists()
+{
+    return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
+}
+
+bool trayKnows(HWND window)
+{
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = window;
+    probe.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+// The text of a visible balloon that the notification area shows now; empty if none.
+std::wstring shownBalloon()
+{
+    std::wstring found;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t type[64] = {};
+            GetClassNameW(window, type, 64);
+            if (std::wstring(type) != L"tooltips_class32" || !IsWindowVisible(window))
+                return TRUE;
+            wchar_t text[512] = {};
+            DWORD_PTR length = 0;
+            // Another process's window: a time limit, so a hung shell can't hold the test.
+            if (SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                                    SMTO_ABORTIFHUNG, 2000, &length) &&
+                length > 0)
+                *reinterpret_cast<std::wstring*>(result) = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The engine's state around a host of this process, as a first start leaves it,
+// with its icon in Wine's notification area.
+class BalloonWithADisplay : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        registry_ = test::makeNativeRegistry();
+        host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
+        resetEngineState(*host_, registry_->registry());
+        EngineState& s = engineState();
+        loadStringTable();
+        s.settingsKey = std::u16string(kSettingsKey);
+        s.totalRAM = host_->totalPhysicalMB();
+        s.largeRAM = s.totalRAM > 1023;
+        s.ramCeiling = s.totalRAM / 4 * 3;
+        readSettings(registry_->registry(), s.settings, s.totalRAM, Deliverable::engine);
+        host_->registerWindowClass();
+        ASSERT_TRUE(host_->createEngineWindow());
+        ASSERT_TRUE(test::pumpMessagesUntil(notificationAreaExists, 30000)) << "no notification area";
+        updateTray(true);
+        ASSERT_TRUE(host_->lastTrayCallSucceeded()) << "the icon was not added";
+    }
+
+    void TearDown() override
+    {
+        if (host_ && host_->window())
+            host_->notifyTray(TrayAction::remove, engineState().tray.tooltip);
+        host_.reset();
+    }
+
+    std::unique_ptr<test::NativeRegistryScope> registry_;
+    std::unique_ptr<Win32EngineHost> host_;
+};
+
+TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
+{
+    EngineState& s = engineState();
+    s.settings.NotifyRecovery = 1;
+    s.settings.Disable_CPU_detect = 1;
+    // Free memory as the engine last saw it, low enough for one small pass: the
+    // pass measures the machine again, and the notice tells the rise.
+    s.availRAM = 8;
+    recoverRAM(10);
+    ASSERT_TRUE(host_->lastBalloon()) << "no notice after a pass";
+    EXPECT_TRUE(host_->lastBalloonSucceeded());
+    const NOTIFYICONDATAW& sent = *host_->lastBalloon();
+    EXPECT_EQ(sent.uFlags & NIF_INFO, static_cast<UINT>(NIF_INFO));
+    EXPECT_EQ(sent.dwInfoFlags, static_cast<DWORD>(NIIF_INFO | NIIF_NOSOUND));
+    EXPECT_EQ(field(sent.szInfoTitle), L"RAM Optimizer");
+    const std::string notice = toUtf8(std::u16string(sent.szInfo, sent.szInfo + std::wcslen(sent.szInfo)));
+    EXPECT_TRUE(std::regex_match(notice, std::regex("Recovered [0-9]+ MB, [0-9]+ MB free now"))) << notice;
+    // The stored record never carries the balloon, so the once-a-second update
+    // does not show it again.
+    EXPECT_EQ(host_->trayIconData().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(host_->trayIconData().szInfo[0], L'\0');
+    EXPECT_EQ(host_->trayIconData().szInfoTitle[0], L'\0');
+
+    // Wine's notification area shows it.
+    std::wstring shown;
+    EXPECT_TRUE(test::pumpMessagesUntil([&] { return !(shown = shownBalloon()).empty(); }, 15000))
+        << "no balloon appeared";
+    EXPECT_EQ(shown, std::wstring(sent.szInfo));
+}
+
+TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNoticeOrNot)
+{
+    const NOTIFYICONDATAW before = host_->trayIconData();
+    host_->notifyRecovered(u"RAM Optimizer", u"No RAM could be recovered");
+    EXPECT_TRUE(host_->lastBalloonSucceeded());
+    EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
+
+    // Without the icon (hidden, or a restarted shell) the shell refuses: nothing
+    // else changes, and the next update goes on as before.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = host_->window();
+    gone.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    host_->notifyRecovered(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
+    EXPECT_FALSE(host_->lastBalloonSucceeded());
+    EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
+    EXPECT_EQ(host_->lastTrayAction(), TrayAction::add);
+    EXPECT_TRUE(engineState().tray.trayIconShown);
+    EXPECT_FALSE(trayKnows(host_->window()));
+}
+
+TEST(EngineStrings, TheNoticeTextsAreInTheEnginesStringTable)
+{
+    const std::pair<unsigned, std::wstring> table[] = {
+        {124, L"RAM Optimizer"},
+        {125, L"Recovered %s MB, %s MB free now"},
+        {126, L"No RAM could be recovered"},
+    };
+    const std::wstring path = test::programBeside(L"Quenbytray.exe");
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    for (const auto& [id, expected] : table) {
+        wchar_t buffer[100] = {};
+        const int length = LoadStringW(module, id, buffer, 100);
+        EXPECT_EQ(std::wstring(buffer, static_cast<std::size_t>(length)), expected) << id;
+    }
+    FreeLibrary(module);
+}
+
+} // namespace
