@@ -24,9 +24,10 @@ class EngineLogic : public testing::Test {
 protected:
     void SetUp() override { resetEngineState(host, host.registry); }
 
-    // The engine as setupEngine leaves it, without running start-up.
+    // The engine afresh as setupEngine leaves it, without running start-up.
     void prepare(std::uint32_t total, std::uint32_t avail)
     {
+        resetEngineState(host, host.registry);
         host.total = total;
         host.avail = avail;
         EngineState& s = state();
@@ -71,7 +72,6 @@ TEST_F(EngineLogic, LowMemoryRuleNeedsBothFiguresAndPicksItsTarget)
         {1024, 4096, 2000, 0},    // below the target only
     };
     for (const Case& c : cases) {
-        resetEngineState(host, host.registry);
         prepare(16384, c.avail);
         setMinimumAndTarget(c.minimum, c.target);
         onPeriodicTimer();
@@ -111,7 +111,6 @@ TEST_F(EngineLogic, PolicyOnlyRefreshesWhenDisabledOrAboveTheCeiling)
 TEST_F(EngineLogic, IntervalRecoveryComesOnTheCountedTickAfterTheInterval)
 {
     for (const std::uint32_t interval : {240u, 0u}) {
-        resetEngineState(host, host.registry);
         prepare(16384, 6000);
         setMinimumAndTarget(2048, 4096);
         // The default of 4 minutes, held in seconds; 0 switches the rule off.
@@ -161,7 +160,6 @@ TEST_F(EngineLogic, RequestsAreClampedToHalfTheTotalAndToTheCeiling)
         {12287, 9000, 12288}, // free plus 2 is 12289, above the ceiling of 12288
     };
     for (const Case& c : cases) {
-        resetEngineState(host, host.registry);
         prepare(16384, c.avail);
         recoverRAM(c.request);
         EXPECT_EQ(host.passBlocks, std::vector<std::uint64_t>(3, c.target))
@@ -185,14 +183,6 @@ TEST_F(EngineLogic, AtTheCeilingEverythingButTheAllocationHappens)
     EXPECT_TRUE(host.passBlocks.empty());
     EXPECT_EQ(state().autoTicks, 0u);
     EXPECT_FALSE(state().recovering);
-}
-
-TEST_F(EngineLogic, NoPassRunsWhenTheTargetIsAlreadyFree)
-{
-    prepare(16384, 3000);
-    recoverRAM(3000);
-    EXPECT_TRUE(host.passBlocks.empty());
-    EXPECT_EQ(host.count("render normal 50"), 1u);
 }
 
 TEST_F(EngineLogic, CpuGuardThresholdsFollowTheFreeShare)
@@ -220,7 +210,6 @@ TEST_F(EngineLogic, BusyProcessorsMakeTheRecoveryGiveWayUnlessTheGuardIsOff)
         {16384, 5, -1.0, 1, true},
     };
     for (const Case& c : cases) {
-        resetEngineState(host, host.registry);
         prepare(c.total, c.avail);
         host.samplerStarts = c.cpu >= 0;
         state().cpuUsage = c.cpu;
@@ -438,7 +427,6 @@ TEST_F(EngineLogic, SampleStatusShowsWhatTheModeAsks)
     EXPECT_EQ(freeMB, 700u);
     EXPECT_EQ(percent, 42u);
 
-    resetEngineState(host, host.registry);
     prepare(1023, 700);
     EXPECT_EQ(sampleStatus(1, freeMB, percent, cpu), 700);
 
@@ -467,7 +455,6 @@ TEST_F(EngineLogic, AFloodOfUpdatesKeepsAtMostTwoSamplersMeasuring)
     EXPECT_EQ(host.samplersStarted - before, 3);
 
     // A sampler that can't start is not counted as measuring.
-    resetEngineState(host, host.registry);
     host.samplersFinish = true;
     prepare(16384, 8000);
     host.samplerStarts = false;

@@ -31,15 +31,8 @@ TEST(TrayPicture, TextOriginFollowsTheLengthOfTheNumber)
     EXPECT_TRUE(trayPictureFor(false, false, false, 0, 42).disabled);
 }
 
-TEST(TrayPicture, TextColourBlackWhiteOrByTheTaskbar)
-{
-    EXPECT_EQ(trayPictureFor(true, true, false, 0, 1).textColour, kBlack);
-    EXPECT_EQ(trayPictureFor(true, false, false, 1, 1).textColour, kWhite);
-    EXPECT_EQ(trayPictureFor(true, true, false, 2, 1).textColour, kWhite);  // dark taskbar
-    EXPECT_EQ(trayPictureFor(true, false, false, 2, 1).textColour, kBlack); // light taskbar
-    EXPECT_EQ(trayPictureFor(true, true, false, 3, 1).textColour, kBlack);  // unknown: black
-    EXPECT_EQ(trayPictureFor(true, true, false, 0xFFFF, 1).textColour, kBlack);
-}
+// (The text colour by the setting and the taskbar's theme: TrayIconRendering in
+// the Win32 suite, on the pixels GDI draws.)
 
 TEST(TrayImageGeometry, TheBarIsOutlinedAndFilledByState)
 {
@@ -89,23 +82,8 @@ TEST(TrayImageGeometry, InkOnlyInTheNumbersBoxInTheTextColourBesideTheBar)
     }
 }
 
-TEST(TrayImageGeometry, TheDisabledPictureIsTheSharedMap)
-{
-    const TrayImage image = renderTrayPicture(trayPictureFor(false, false, false, 0, 42));
-    const auto& map = disabledIconMap();
-    int red = 0;
-    for (int y = 0; y < kIconSize; ++y) {
-        for (int x = 0; x < kIconSize; ++x) {
-            EXPECT_EQ(image.at(x, y).opaque, map[y][x] != '.');
-            if (map[y][x] == 'r') {
-                ++red;
-                EXPECT_GT(image.at(x, y).colour.r, 150);
-                EXPECT_LT(image.at(x, y).colour.g, 60);
-            }
-        }
-    }
-    EXPECT_GT(red, 10);
-}
+// (The disabled picture, drawn from the shared map, pixel for pixel against the
+// icon that ships: TrayIconRendering in the Win32 suite.)
 
 class TrayUpdates : public testing::Test {
 protected:

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include <atomic>
+#include <optional>
 
 #ifdef Q_OS_LINUX
 #include <dlfcn.h>
@@ -31,12 +32,6 @@ using quenby::Settings;
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QObject* parent, const char* name)
-{
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
-
 std::uint32_t number(Message which)
 {
     return quenby::panel::messages()[which];
@@ -44,7 +39,7 @@ std::uint32_t number(Message which)
 
 void click(MainWindow& window, const char* button)
 {
-    QTest::mouseClick(child<QToolButton>(&window, button), Qt::LeftButton);
+    QTest::mouseClick(named<QToolButton>(&window, button), Qt::LeftButton);
 }
 
 // What one watched thread does, in order: the memory and CPU files it opens,
@@ -107,54 +102,43 @@ private slots:
         QVERIFY(!quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle));
     }
 
-    void startupWithoutEngine_data()
+    void startup_data()
     {
+        QTest::addColumn<bool>("engine"); // whether the engine's window is there
         QTest::addColumn<int>("stored"); // -1: nothing stored
-        QTest::newRow("nothing stored") << -1;
-        QTest::newRow("stored disabled") << 0;
-        QTest::newRow("stored enabled") << 1;
-    }
-
-    void startupWithoutEngine()
-    {
-        QFETCH(int, stored);
-        if (stored >= 0)
-            storeSettings([&](Settings& s) { s.Quenby_Stat = static_cast<std::uint32_t>(stored); });
-        MainWindow window(nullptr, kTotalRAM);
-        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
-        // Nothing written: the stored state stays, and no key appears.
-        if (stored >= 0)
-            QCOMPARE(storedNumber(u"Quenby_Stat"), static_cast<std::uint32_t>(stored));
-        else
-            QVERIFY(!storedNumber(u"Quenby_Stat"));
-    }
-
-    void startupWithEngine_data()
-    {
-        QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("posts");
-        QTest::newRow("enabled") << 1 << QStringLiteral("E--") << true;
-        QTest::newRow("disabled") << 0 << QStringLiteral("-D-") << true;
-        QTest::newRow("neither") << 7 << QStringLiteral("--C") << false;
+        QTest::newRow("no engine, nothing stored") << false << -1 << QStringLiteral("--C") << false;
+        QTest::newRow("no engine, stored disabled") << false << 0 << QStringLiteral("--C") << false;
+        QTest::newRow("no engine, stored enabled") << false << 1 << QStringLiteral("--C") << false;
+        QTest::newRow("engine, enabled") << true << 1 << QStringLiteral("E--") << true;
+        QTest::newRow("engine, disabled") << true << 0 << QStringLiteral("-D-") << true;
+        QTest::newRow("engine, neither") << true << 7 << QStringLiteral("--C") << false;
     }
 
-    void startupWithEngine()
+    void startup()
     {
+        QFETCH(bool, engine);
         QFETCH(int, stored);
         QFETCH(QString, shown);
         QFETCH(bool, posts);
-        storeSettings([&](Settings& s) { s.Quenby_Stat = static_cast<std::uint32_t>(stored); });
-        PlayedEngine engine;
-        QVERIFY(engine.isOpen());
+        if (stored >= 0)
+            storeSettings([&](Settings& s) { s.Quenby_Stat = static_cast<std::uint32_t>(stored); });
+        std::optional<PlayedEngine> played;
+        if (engine)
+            QVERIFY(played.emplace().isOpen());
         LogCapture log;
         MainWindow window(nullptr, kTotalRAM);
         QCOMPARE(checkMarks(window), shown);
-        // The stored state is written back unchanged and, for 0 and 1, the engine
-        // is asked to read the settings again.
-        QCOMPARE(storedNumber(u"Quenby_Stat"), static_cast<std::uint32_t>(stored));
-        QCOMPARE(engine.drain(), posts ? QList<std::uint32_t>{number(Message::UpdateData)}
-                                      : QList<std::uint32_t>{});
+        // The stored state stays (with an engine it is written back unchanged);
+        // without one no key appears.
+        QCOMPARE(storedNumber(u"Quenby_Stat"),
+                 stored >= 0 ? std::optional<std::uint32_t>(stored) : std::nullopt);
+        if (!engine)
+            return;
+        // For 0 and 1 the engine is asked to read the settings again.
+        QCOMPARE(played->drain(), posts ? QList<std::uint32_t>{number(Message::UpdateData)}
+                                        : QList<std::uint32_t>{});
         QVERIFY(log.contains(QStringLiteral("stat: %1").arg(stored)));
         QVERIFY(log.contains(QStringLiteral("WM_QUENBY_ENABLEID: %1").arg(number(Message::QuenbyEnable))));
         QVERIFY(log.contains(QStringLiteral("WM_QUENBY_DISABLEID: %1").arg(number(Message::QuenbyDisable))));
@@ -222,7 +206,7 @@ private slots:
         QCOMPARE(engine.drain(), QList<std::uint32_t>{number(Message::UpdateData)});
 
         // Save in the main window writes, then tells the engine.
-        child<QSlider>(&window, "targetHorizontalSlider")->setValue(2500);
+        named<QSlider>(&window, "targetHorizontalSlider")->setValue(2500);
         click(window, "SaveButton");
         QCOMPARE(storedNumber(u"TargetFreeRAM"), 2500u);
         QCOMPARE(engine.drain(), QList<std::uint32_t>{number(Message::UpdateData)});
@@ -230,15 +214,6 @@ private slots:
         // The stand-in was never started: the engine ran already.
         QTest::qWait(200);
         QCOMPARE(standIn.starts(), QStringList());
-    }
-
-    void disableWithoutEngine()
-    {
-        storeSettings([](Settings& s) { s.Quenby_Stat = 1; });
-        MainWindow window(nullptr, kTotalRAM);
-        click(window, "DisableButton");
-        QCOMPARE(checkMarks(window), QStringLiteral("-D-"));
-        QCOMPARE(storedNumber(u"Quenby_Stat"), 0u);
     }
 
     void firstStateWriteCreatesTheKey()
@@ -249,6 +224,7 @@ private slots:
         MainWindow window(nullptr, kTotalRAM);
         QVERIFY(!storedNumber(u"Quenby_Stat"));
         click(window, "DisableButton");
+        QCOMPARE(checkMarks(window), QStringLiteral("-D-"));
         QCOMPARE(storedNumber(u"Quenby_Stat"), 0u);
         QCOMPARE(storedNumber(u"TargetFreeRAM"), 4096u);
         QCOMPARE(storedNumber(u"WarnLowRecource_Val1"), 15u);
@@ -289,59 +265,6 @@ private slots:
         QCOMPARE(quenby::panel::settings().Quenby_Stat, 1u);
     }
 
-    void engineMessages()
-    {
-        storeSettings([](Settings& s) {
-            s.Quenby_Stat = 1;
-            s.TargetFreeRAM = 2000;
-        });
-        MainWindow window(nullptr, kTotalRAM);
-        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
-        CountingRegistry counting;
-        RegistryReplacement replacement(counting);
-        LogCapture log;
-
-        const auto post = [&](Message which) { return deliverToPanel(window, number(which)); };
-        const auto expectLog = [&](const char* name) {
-            QTRY_VERIFY_WITH_TIMEOUT(log.contains(QString::fromLatin1(name)), 10000);
-        };
-
-        // The switch notifications move the check marks and read nothing.
-        for (Message which : {Message::QuenbyDisable, Message::QuenbyEnable, Message::QuenbyExit}) {
-            QVERIFY(post(which));
-            expectLog(qPrintable(QString::fromStdU16String(std::u16string(quenby::messageName(which)))));
-        }
-        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
-        // Start shows the state this panel holds (1), whatever the registry says now.
-        storeNumber(u"Quenby_Stat", 0);
-        counting.calls = 0;
-        QVERIFY(post(Message::QuenbyStart));
-        expectLog("WM_QUENBY_START");
-        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
-        QVERIFY(post(Message::StartDefragRAM));
-        expectLog("WM_StartDefragRAM");
-        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
-        QCOMPARE(counting.calls, 0);
-        QCOMPARE(quenby::panel::settings().Quenby_Stat, 1u);
-
-        // A settings change reloads everything and moves the sliders.
-        storeNumber(u"TargetFreeRAM", 3000);
-        storeNumber(u"MinimumFreeRAM", 9999);
-        QVERIFY(post(Message::UpdateData));
-        expectLog("WM_UPDATEDATAMESSAGE");
-        QVERIFY(counting.calls > 0);
-        QCOMPARE(child<QSlider>(&window, "targetHorizontalSlider")->value(), 3000);
-        QCOMPARE(child<QSlider>(&window, "minHorizontalSlider")->value(), 8192);
-        QCOMPARE(child(&window, "targetFreeValLabel")->property("text").toString(), QStringLiteral("3000 MB"));
-        QCOMPARE(quenby::panel::settings().Quenby_Stat, 0u); // re-read with everything else
-        QCOMPARE(checkMarks(window), QStringLiteral("E--"));     // the check marks stay
-
-        // Each message, as delivered, is one log line, named after it.
-        for (const char* name : {"WM_QUENBY_DISABLE", "WM_QUENBY_ENABLE", "WM_QUENBY_EXIT",
-                                 "WM_QUENBY_START", "WM_StartDefragRAM", "WM_UPDATEDATAMESSAGE"})
-            QVERIFY2(log.count(QString::fromLatin1(name)) == 1, name);
-    }
-
     void otherMessagesAreLeftAlone()
     {
         MainWindow window(nullptr, kTotalRAM);
@@ -351,8 +274,6 @@ private slots:
         QVERIFY(!window.handleEngineMessage(quenby::os::registerMessage(u"WM_SOMETHING_ELSE")));
         QVERIFY(log.lines().isEmpty());
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
-        QVERIFY(window.handleEngineMessage(number(Message::QuenbyEnable)));
-        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
     }
 
     void measurementTakesMemoryFirstAndSignalsInOrder()
@@ -395,7 +316,7 @@ private slots:
         QCOMPARE(GetInfoThread::createdCount(), before + 1);
     }
 
-    void messageLoggedBeforeItsReaction_data()
+    void engineMessages_data()
     {
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("name");
@@ -413,29 +334,42 @@ private slots:
         row(Message::QuenbyEnable, "WM_QUENBY_ENABLE", "E--", false);
     }
 
-    void messageLoggedBeforeItsReaction()
+    // Each message as the engine's post delivers it: one log line, its name,
+    // before the reaction. Start shows the state this panel holds, whatever the
+    // registry says now; only a settings change reads the registry, reloading
+    // everything and moving the sliders, while the check marks stay.
+    void engineMessages()
     {
         QFETCH(int, which);
         QFETCH(QString, name);
         QFETCH(QString, marks);
         QFETCH(bool, reloads);
-        storeSettings([](Settings& s) { s.Quenby_Stat = 1; });
+        storeSettings([](Settings& s) {
+            s.Quenby_Stat = 1;
+            s.TargetFreeRAM = 2000;
+        });
         MainWindow window(nullptr, kTotalRAM);
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         if (which == static_cast<int>(Message::QuenbyExit))
             window.showEngineState(0); // so that Exit has a mark to move
+        storeNumber(u"Quenby_Stat", 0);
+        storeNumber(u"TargetFreeRAM", 3000);
+        storeNumber(u"MinimumFreeRAM", 9999);
+        CountingRegistry counting;
+        RegistryReplacement replacement(counting);
 
         // The log as it stood when the first check mark moved.
         LogCapture log;
         QStringList logAtFirstMark;
         bool marked = false;
         for (const char* button : {"EnableButton", "DisableButton", "CloseButton"}) {
-            connect(child<QToolButton>(&window, button), &QToolButton::toggled, &window, [&] {
+            connect(named<QToolButton>(&window, button), &QToolButton::toggled, &window, [&] {
                 if (!std::exchange(marked, true))
                     logAtFirstMark = log.lines();
             });
         }
-        QVERIFY(window.handleEngineMessage(number(static_cast<Message>(which))));
+        QVERIFY(deliverToPanel(window, number(static_cast<Message>(which))));
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(name), 10000);
         QCOMPARE(checkMarks(window), marks);
         const QStringList lines = log.lines();
         QCOMPARE(lines.value(0), name);
@@ -443,8 +377,13 @@ private slots:
         if (marked)
             QCOMPARE(logAtFirstMark, QStringList{name});
         // What the reaction logs comes after the name.
-        QCOMPARE(lines.mid(1).join(QLatin1Char('\n')).contains(QLatin1String("StartupCmd: ")),
-                 reloads);
+        QCOMPARE(lines.mid(1).join(QLatin1Char('\n')).contains(QLatin1String("StartupCmd: ")), reloads);
+        QCOMPARE(counting.calls > 0, reloads);
+        QCOMPARE(quenby::panel::settings().Quenby_Stat, reloads ? 0u : 1u);
+        QCOMPARE(named<QSlider>(&window, "targetHorizontalSlider")->value(), reloads ? 3000 : 2000);
+        QCOMPARE(named<QSlider>(&window, "minHorizontalSlider")->value(), reloads ? 8192 : 1024);
+        QCOMPARE(named(&window, "targetFreeValLabel")->property("text").toString(),
+                 QStringLiteral("%1 MB").arg(reloads ? 3000 : 2000));
     }
 
     void measurementsArriveAndThreadsGo()
@@ -454,10 +393,10 @@ private slots:
         const int createdBefore = GetInfoThread::createdCount();
         // A new measurement every second; each thread lives a little over one.
         QTRY_VERIFY_WITH_TIMEOUT(GetInfoThread::createdCount() >= createdBefore + 6, 60000);
-        const QString total = child(&window, "totalRAMLabel")->property("text").toString();
+        const QString total = named(&window, "totalRAMLabel")->property("text").toString();
         QCOMPARE(total, QStringLiteral("Total RAM: %1MB").arg(quenby::totalPhysicalMB()));
-        QVERIFY(child(&window, "availRAMLabel")->property("text").toString().startsWith(QStringLiteral("Available RAM: ")));
-        QVERIFY(child(&window, "cpuUsagesLabel")->property("text").toString().startsWith(QStringLiteral("CPU Usages: ")));
+        QVERIFY(named(&window, "availRAMLabel")->property("text").toString().startsWith(QStringLiteral("Available RAM: ")));
+        QVERIFY(named(&window, "cpuUsagesLabel")->property("text").toString().startsWith(QStringLiteral("CPU Usages: ")));
         QVERIFY(graph->history().size() >= 3);
         // Finished threads are released: only the one or two still measuring
         // exist, not one per second since the window opened.

@@ -119,45 +119,6 @@ void LogCapture::clear()
     capturedLines->clear();
 }
 
-std::unique_ptr<os::RegistryKey> CountingRegistry::openKey(std::u16string_view path,
-                                                           os::RegAccess access,
-                                                           os::RegStatus* status)
-{
-    ++calls;
-    return os::currentUserRegistry().openKey(path, access, status);
-}
-
-std::unique_ptr<os::RegistryKey> CountingRegistry::createKey(std::u16string_view path,
-                                                             os::RegStatus* status)
-{
-    ++calls;
-    return os::currentUserRegistry().createKey(path, status);
-}
-
-os::RegStatus CountingRegistry::getValue(std::u16string_view path, std::u16string_view name,
-                                         os::RegRestrict restrict, void* buffer,
-                                         std::uint32_t* size)
-{
-    ++calls;
-    return os::currentUserRegistry().getValue(path, name, restrict, buffer, size);
-}
-
-os::RegStatus CountingRegistry::deleteTree(std::u16string_view path)
-{
-    ++calls;
-    return os::currentUserRegistry().deleteTree(path);
-}
-
-RegistryReplacement::RegistryReplacement(os::Registry& replacement)
-{
-    panel::useRegistry(&replacement);
-}
-
-RegistryReplacement::~RegistryReplacement()
-{
-    panel::useRegistry(nullptr);
-}
-
 Settings storedSettings()
 {
     Settings settings;
@@ -177,12 +138,11 @@ std::optional<std::uint32_t> storedNumber(std::u16string_view name)
     auto key = os::currentUserRegistry().openKey(kSettingsKey, os::RegAccess::read);
     if (!key)
         return std::nullopt;
-    std::array<unsigned char, 4> data{};
+    std::uint32_t value = 0; // REG_DWORD is little-endian, as every machine this runs on
     std::uint32_t size = 4;
-    if (key->queryValue(name, data.data(), size, nullptr) != os::RegStatus::ok || size != 4)
+    if (key->queryValue(name, &value, size, nullptr) != os::RegStatus::ok || size != 4)
         return std::nullopt;
-    return static_cast<std::uint32_t>(data[0]) | static_cast<std::uint32_t>(data[1]) << 8 |
-           static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 24;
+    return value;
 }
 
 void storeNumber(std::u16string_view name, std::uint32_t value)
@@ -190,10 +150,7 @@ void storeNumber(std::u16string_view name, std::uint32_t value)
     auto key = os::currentUserRegistry().createKey(kSettingsKey);
     if (!key)
         return;
-    const std::array<unsigned char, 4> data = {
-        static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-        static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-    key->setValue(name, os::RegType::dword, data.data(), 4);
+    key->setValue(name, os::RegType::dword, &value, 4);
 }
 
 void storeText(std::u16string_view name, const QString& text)

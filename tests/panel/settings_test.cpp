@@ -25,12 +25,6 @@ using quenby::Settings;
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QObject* parent, const char* name)
-{
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
-
 // The panel's settings as the main window would have loaded them.
 void loadPanelSettings()
 {
@@ -50,7 +44,7 @@ QPointer<OptionsDialog> openOptions(QWidget* parent)
 
 void saveAndWait(QPointer<OptionsDialog>& dialog)
 {
-    QTest::mouseClick(child<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
 }
 
@@ -73,44 +67,44 @@ private slots:
 
     void init() { settings_->clearRegistry(); }
 
-    void slidersClampAndSave()
+    void mainSaveWritesEverythingAndClampsTheSliders()
     {
+        // No key yet: Save creates it with every value, the defaults included.
+        {
+            MainWindow window(nullptr, kTotalRAM);
+            QVERIFY(!storedNumber(u"TargetFreeRAM"));
+            QTest::mouseClick(named<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
+            QCOMPARE(storedNumber(u"TargetFreeRAM"), 4096u);
+            QCOMPARE(storedNumber(u"MinimumFreeRAM"), 1024u);
+            QCOMPARE(storedNumber(u"FreeupXMenu_Val1"), 1024u);
+            QCOMPARE(storedNumber(u"WarnLowRecource"), 0u);
+            QCOMPARE(storedNumber(u"WarnLowRecource_Val1"), 15u);
+            QCOMPARE(storedNumber(u"Quenby_Stat"), 0u);
+        }
         storeSettings([](Settings& s) {
             s.TargetFreeRAM = 20000;        // above 12288
             s.MinimumFreeRAM = 0xFFFFFFFFu; // beyond an int: still the maximum
         });
         MainWindow window(nullptr, kTotalRAM);
-        auto* target = child<QSlider>(&window, "targetHorizontalSlider");
-        auto* minimum = child<QSlider>(&window, "minHorizontalSlider");
+        auto* target = named<QSlider>(&window, "targetHorizontalSlider");
+        auto* minimum = named<QSlider>(&window, "minHorizontalSlider");
         QCOMPARE(target->value(), 12288);
         QCOMPARE(minimum->value(), 8192);
-        QCOMPARE(child(&window, "targetFreeValLabel")->property("text").toString(),
+        QCOMPARE(named(&window, "targetFreeValLabel")->property("text").toString(),
                  QStringLiteral("12288 MB"));
 
-        QTest::mouseClick(child<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
         QCOMPARE(storedNumber(u"TargetFreeRAM"), 12288u);
         QCOMPARE(storedNumber(u"MinimumFreeRAM"), 8192u);
 
         // The two sliders are independent: a minimum above the target is saved.
         target->setValue(1000);
         minimum->setValue(3000);
-        QTest::mouseClick(child<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(named(&window, "targetFreeValLabel")->property("text").toString(), QStringLiteral("1000 MB"));
+        QCOMPARE(named(&window, "minFreeValLabel")->property("text").toString(), QStringLiteral("3000 MB"));
+        QTest::mouseClick(named<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
         QCOMPARE(storedNumber(u"TargetFreeRAM"), 1000u);
         QCOMPARE(storedNumber(u"MinimumFreeRAM"), 3000u);
-    }
-
-    void mainSaveWritesEverything()
-    {
-        // No key yet: Save creates it with every value, the defaults included.
-        MainWindow window(nullptr, kTotalRAM);
-        QVERIFY(!storedNumber(u"TargetFreeRAM"));
-        QTest::mouseClick(child<QToolButton>(&window, "SaveButton"), Qt::LeftButton);
-        QCOMPARE(storedNumber(u"TargetFreeRAM"), 4096u);
-        QCOMPARE(storedNumber(u"MinimumFreeRAM"), 1024u);
-        QCOMPARE(storedNumber(u"FreeupXMenu_Val1"), 1024u);
-        QCOMPARE(storedNumber(u"WarnLowRecource"), 0u);
-        QCOMPARE(storedNumber(u"WarnLowRecource_Val1"), 15u);
-        QCOMPARE(storedNumber(u"Quenby_Stat"), 0u);
     }
 
     void spinBoxesClampAndSave()
@@ -136,7 +130,7 @@ private slots:
         }
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
         for (const auto& box : boxes)
-            QVERIFY2(child<QSpinBox>(dialog, box.box)->value() == box.shown, box.box);
+            QVERIFY2(named<QSpinBox>(dialog, box.box)->value() == box.shown, box.box);
         saveAndWait(dialog);
         for (const auto& box : boxes)
             QVERIFY2(storedNumber(box.setting) == static_cast<std::uint32_t>(box.shown), box.box);
@@ -171,8 +165,8 @@ private slots:
             s.Hotkey2 = 89;
         });
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        child<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(text);
-        child<QLineEdit>(dialog, "disableKeyLineEdit")->setText(text);
+        named<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(text);
+        named<QLineEdit>(dialog, "disableKeyLineEdit")->setText(text);
         saveAndWait(dialog);
         QCOMPARE(storedNumber(u"Hotkey1"), code);
         QCOMPARE(storedNumber(u"Hotkey2"), code);
@@ -187,38 +181,34 @@ private slots:
             s.Hotkey2 = 0x171; // low 8 bits: 'q'
         });
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        QCOMPARE(child<QLineEdit>(dialog, "freeUpKeyLineEdit")->text(), QString(QChar(0)));
-        QCOMPARE(child<QLineEdit>(dialog, "disableKeyLineEdit")->text(), QStringLiteral("q"));
+        QCOMPARE(named<QLineEdit>(dialog, "freeUpKeyLineEdit")->text(), QString(QChar(0)));
+        QCOMPARE(named<QLineEdit>(dialog, "disableKeyLineEdit")->text(), QStringLiteral("q"));
         saveAndWait(dialog);
         QCOMPARE(storedNumber(u"Hotkey1"), 0u);
         QCOMPARE(storedNumber(u"Hotkey2"), 113u);
     }
 
-    void listsOutOfRange()
+    void lists()
     {
-        storeSettings([](Settings& s) {
-            s.TrayIconTextColor = 7;
-            s.TrayIconInfo = 5;
-        });
+        // Out of range nothing is selected: index -1, which is 65535 in the 16-bit
+        // colour and all ones in the other.
+        storeNumber(u"TrayIconTextColor", 7);
+        storeNumber(u"TrayIconInfo", 5);
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        QCOMPARE(child<QComboBox>(dialog, "trayIconColorComboBox")->currentIndex(), -1);
-        QCOMPARE(child<QComboBox>(dialog, "displayInfoComboBox")->currentIndex(), -1);
+        QCOMPARE(named<QComboBox>(dialog, "trayIconColorComboBox")->currentIndex(), -1);
+        QCOMPARE(named<QComboBox>(dialog, "displayInfoComboBox")->currentIndex(), -1);
         saveAndWait(dialog);
-        // No selection is index -1: 65535 in the 16-bit colour, all ones in the other.
         QCOMPARE(storedNumber(u"TrayIconTextColor"), 65535u);
         QCOMPARE(storedNumber(u"TrayIconInfo"), 0xFFFFFFFFu);
-    }
 
-    void listsInRange()
-    {
-        // Only the low 16 bits of the colour count.
+        // In range; only the low 16 bits of the colour count.
         storeNumber(u"TrayIconTextColor", 0x00070002u);
         storeNumber(u"TrayIconInfo", 0);
-        QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        QCOMPARE(child<QComboBox>(dialog, "trayIconColorComboBox")->currentIndex(), 2);
-        QCOMPARE(child<QComboBox>(dialog, "displayInfoComboBox")->currentIndex(), 0);
-        child<QComboBox>(dialog, "trayIconColorComboBox")->setCurrentIndex(1);
-        child<QComboBox>(dialog, "displayInfoComboBox")->setCurrentIndex(1);
+        dialog = openOptions(&owner_);
+        QCOMPARE(named<QComboBox>(dialog, "trayIconColorComboBox")->currentIndex(), 2);
+        QCOMPARE(named<QComboBox>(dialog, "displayInfoComboBox")->currentIndex(), 0);
+        named<QComboBox>(dialog, "trayIconColorComboBox")->setCurrentIndex(1);
+        named<QComboBox>(dialog, "displayInfoComboBox")->setCurrentIndex(1);
         saveAndWait(dialog);
         QCOMPARE(storedNumber(u"TrayIconTextColor"), 1u);
         QCOMPARE(storedNumber(u"TrayIconInfo"), 1u);
@@ -247,16 +237,16 @@ private slots:
             {"playAlarmCheckBox", u"PlaySound"}};
         const bool loaded[] = {false, true, false, false};
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        QVERIFY(!child<QCheckBox>(dialog, "startupCheckBox")->isChecked());
-        child<QCheckBox>(dialog, "startupCheckBox")->setChecked(true);
+        QVERIFY(!named<QCheckBox>(dialog, "startupCheckBox")->isChecked());
+        named<QCheckBox>(dialog, "startupCheckBox")->setChecked(true);
         for (int i = 0; i < 4; ++i) {
-            auto* box = child<QCheckBox>(dialog, boxes[i].first);
+            auto* box = named<QCheckBox>(dialog, boxes[i].first);
             QVERIFY2(box->isChecked() == loaded[i], boxes[i].first);
             box->setChecked(!loaded[i]);
         }
-        QCOMPARE(child<QLineEdit>(dialog, "playAlarmLineEdit")->text(), QStringLiteral("/sounds/old.wav"));
+        QCOMPARE(named<QLineEdit>(dialog, "playAlarmLineEdit")->text(), QStringLiteral("/sounds/old.wav"));
         // Taken as typed: no check that the file exists.
-        child<QLineEdit>(dialog, "playAlarmLineEdit")->setText(QStringLiteral("  /no/such file.wav"));
+        named<QLineEdit>(dialog, "playAlarmLineEdit")->setText(QStringLiteral("  /no/such file.wav"));
         saveAndWait(dialog);
         for (int i = 0; i < 4; ++i)
             QVERIFY2(storedNumber(boxes[i].second) == (loaded[i] ? 0u : 1u), boxes[i].first);
@@ -277,8 +267,8 @@ private slots:
 
         // Unticking start-with-Windows removes the entry again.
         dialog = openOptions(&owner_);
-        QVERIFY(child<QCheckBox>(dialog, "startupCheckBox")->isChecked());
-        child<QCheckBox>(dialog, "startupCheckBox")->setChecked(false);
+        QVERIFY(named<QCheckBox>(dialog, "startupCheckBox")->isChecked());
+        named<QCheckBox>(dialog, "startupCheckBox")->setChecked(false);
         saveAndWait(dialog);
         QVERIFY(!storedSettings().startWithWindows);
         QVERIFY(!storedRunEntry());
@@ -295,6 +285,8 @@ private slots:
         QTest::newRow("quoted, lower case") << QStringLiteral("\"%1\"") << -1 << true;
         QTest::newRow("with an argument") << QStringLiteral("\"%1\" -x") << 0 << false;
         QTest::newRow("another program") << QStringLiteral("%1.old") << 0 << false;
+        QTest::newRow("opening quote only") << QStringLiteral("\"%1") << 0 << false;
+        QTest::newRow("no entry") << QString() << 0 << false;
     }
 
     void startupBoxFollowsTheEntry()
@@ -304,9 +296,10 @@ private slots:
         QFETCH(bool, checked);
         loadPanelSettings();
         const QString path = QString::fromStdU16String(quenby::panel::settings().enginePath);
-        storeRunEntry(entry.arg(letterCase > 0 ? path.toUpper() : letterCase < 0 ? path.toLower() : path));
+        if (!entry.isNull())
+            storeRunEntry(entry.arg(letterCase > 0 ? path.toUpper() : letterCase < 0 ? path.toLower() : path));
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        QCOMPARE(child<QCheckBox>(dialog, "startupCheckBox")->isChecked(), checked);
+        QCOMPARE(named<QCheckBox>(dialog, "startupCheckBox")->isChecked(), checked);
         delete dialog;
     }
 
@@ -317,27 +310,13 @@ private slots:
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
         const Settings panelBefore = quenby::panel::settings();
         QSignalSpy closed(dialog.data(), &OptionsDialog::optionsDialogCloseSignal);
-        child<QSpinBox>(dialog, "recoverAtStartTimeSpinBox")->setValue(5);
-        child<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(QStringLiteral("z"));
-        QTest::mouseClick(child<QPushButton>(dialog, "cancelPushButton"), Qt::LeftButton);
+        named<QSpinBox>(dialog, "recoverAtStartTimeSpinBox")->setValue(5);
+        named<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(QStringLiteral("z"));
+        QTest::mouseClick(named<QPushButton>(dialog, "cancelPushButton"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
         QCOMPARE(closed.count(), 1);
         QVERIFY(storedSettings() == before);
         QVERIFY(quenby::panel::settings() == panelBefore);
-    }
-
-    void cpuBar()
-    {
-        QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        auto* bar = child<QProgressBar>(dialog, "cpuUsageProgressBar");
-        dialog->setCpuUsage(57);
-        QCOMPARE(bar->value(), 57);
-        dialog->setCpuUsage(100);
-        QCOMPARE(bar->value(), 100);
-        // Outside the range the bar keeps its value, as QProgressBar does.
-        dialog->setCpuUsage(250);
-        QCOMPARE(bar->value(), 100);
-        delete dialog;
     }
 
     void optionsDialogLifetime_data()
@@ -362,18 +341,18 @@ private slots:
             int lists = 0;
             int dialogs = 0;
             duringModal<OptionsDialog>(
-                &window, [&] { QTest::mouseClick(child<QToolButton>(&window, "OptionsButton"), Qt::LeftButton); },
+                &window, [&] { QTest::mouseClick(named<QToolButton>(&window, "OptionsButton"), Qt::LeftButton); },
                 [&](OptionsDialog* dialog) {
                     dialogs = static_cast<int>(window.findChildren<OptionsDialog*>().size());
-                    lists = child<QComboBox>(dialog, "trayIconColorComboBox")->count();
+                    lists = named<QComboBox>(dialog, "trayIconColorComboBox")->count();
                     QVERIFY(window.optionsDialogIsOpen());
                     // CPU readings reach the open dialog.
                     QMetaObject::invokeMethod(&window, "cpuUsagesInfo", Q_ARG(int, 55));
-                    sawBar = child<QProgressBar>(dialog, "cpuUsageProgressBar")->value() == 55;
+                    sawBar = named<QProgressBar>(dialog, "cpuUsageProgressBar")->value() == 55;
                     if (how == QLatin1String("save"))
-                        QTest::mouseClick(child<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
+                        QTest::mouseClick(named<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
                     else if (how == QLatin1String("cancel"))
-                        QTest::mouseClick(child<QPushButton>(dialog, "cancelPushButton"), Qt::LeftButton);
+                        QTest::mouseClick(named<QPushButton>(dialog, "cancelPushButton"), Qt::LeftButton);
                     else if (how == QLatin1String("escape"))
                         QTest::keyClick(dialog, Qt::Key_Escape);
                     else
@@ -401,13 +380,13 @@ private slots:
         for (const char* how : {"escape", "close"}) {
             bool ran = false;
             duringModal<QDialog>(
-                &window, [&] { QTest::mouseClick(child<QToolButton>(&window, "AboutButton"), Qt::LeftButton); },
+                &window, [&] { QTest::mouseClick(named<QToolButton>(&window, "AboutButton"), Qt::LeftButton); },
                 [&](QDialog* about) {
                     QCOMPARE(QLatin1String(about->metaObject()->className()), QLatin1String("AboutDialog"));
                     if (QLatin1String(how) == QLatin1String("escape"))
                         QTest::keyClick(about, Qt::Key_Escape);
                     else
-                        QTest::mouseClick(child<QPushButton>(about, "closeButton"), Qt::LeftButton);
+                        QTest::mouseClick(named<QPushButton>(about, "closeButton"), Qt::LeftButton);
                 },
                 ran);
             QVERIFY(ran);
@@ -426,9 +405,9 @@ private slots:
             file.write("RIFF");
         }
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
-        auto* edit = child<QLineEdit>(dialog, "playAlarmLineEdit");
+        auto* edit = named<QLineEdit>(dialog, "playAlarmLineEdit");
         edit->setText(QStringLiteral("before.wav"));
-        auto* chooser = child<QToolButton>(dialog, "playAlarmToolButton");
+        auto* chooser = named<QToolButton>(dialog, "playAlarmToolButton");
 
         // Cancelled: the text stays.
         bool ran = false;

@@ -25,12 +25,6 @@ using namespace quenby::paneltest;
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QObject* parent, const char* name)
-{
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
-
 quenby::os::WindowRef engineWindow()
 {
     return quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle);
@@ -123,7 +117,7 @@ private slots:
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
 
         // Enable: the engine starts, opens its window and announces itself.
-        QTest::mouseClick(child<QToolButton>(&window, "EnableButton"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&window, "EnableButton"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(static_cast<bool>(engineWindow()), 30000);
         const pid_t engine = pidOf(engineWindow());
         QVERIFY(engine > 0);
@@ -138,10 +132,10 @@ private slots:
         bool saved = false;
         duringModal<OptionsDialog>(
             &window,
-            [&] { QTest::mouseClick(child<QToolButton>(&window, "OptionsButton"), Qt::LeftButton); },
+            [&] { QTest::mouseClick(named<QToolButton>(&window, "OptionsButton"), Qt::LeftButton); },
             [&](OptionsDialog* dialog) {
-                child<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(QStringLiteral("q"));
-                QTest::mouseClick(child<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
+                named<QLineEdit>(dialog, "freeUpKeyLineEdit")->setText(QStringLiteral("q"));
+                QTest::mouseClick(named<QPushButton>(dialog, "savePushButton"), Qt::LeftButton);
             },
             saved);
         QVERIFY(saved);
@@ -150,7 +144,7 @@ private slots:
 
         // Close: the engine ends and says so on its way out.
         log.clear();
-        QTest::mouseClick(child<QToolButton>(&window, "CloseButton"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&window, "CloseButton"), Qt::LeftButton);
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("WM_QUENBY_EXIT")), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(ended(engine), 30000);

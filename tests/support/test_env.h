@@ -1,10 +1,18 @@
 // Helpers every suite shares: temporary folders, environment variables, and
 // child roles so that a suite can start copies of itself as the "other process"
-// of a cross-process test.
+// of a cross-process test; on Linux, programs started with pipes that never
+// outlive their test.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
 
 namespace quenby::test {
 
@@ -53,5 +61,100 @@ std::string selfPath();
 // Runs the child role named in argv, if any; returns true and sets exitCode when
 // it did. Called by the suites' main before GoogleTest starts.
 bool runChildRole(int argc, char** argv, int& exitCode);
+
+#ifndef _WIN32
+// A wait status as an exit code: the process's own, or 128 + the signal.
+int exitCodeOf(int status);
+
+// A file descriptor, closed when the object goes.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { reset(); }
+    Fd(Fd&& other) noexcept : fd_(other.release()) {}
+    Fd& operator=(Fd&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            fd_ = other.release();
+        }
+        return *this;
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    void reset();
+
+private:
+    int fd_;
+};
+
+// A program started by the test, with its standard output and error on pipes.
+// Whatever happens in the test, it is killed and reaped when the object goes.
+class Process {
+public:
+    // Starts argv[0] with the given arguments and this process's environment;
+    // it is killed as well if the suite dies. With `cgroupProcs`, the child
+    // joins that cgroup (writes its pid into the file) before exec, so that
+    // everything it ever uses is charged there. With `addressSpaceMB`, its
+    // address space is capped, which bounds what it could ever allocate.
+    explicit Process(std::vector<std::string> argv, const std::string& cgroupProcs = {},
+                     std::uint64_t addressSpaceMB = 0);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool started() const { return pid_ > 0 || exited_; }
+    pid_t pid() const { return pid_; }
+
+    // Whether it has not ended yet (an ended child is reaped here).
+    bool running();
+
+    // Waits until the standard error (or output) holds `text` beyond what earlier
+    // waits matched; the same text can thus be awaited again later.
+    bool waitForError(std::string_view text, int timeoutMs = 20000);
+    bool waitForOutput(std::string_view text, int timeoutMs = 20000);
+
+    // The next whole line of the standard output after what earlier waits
+    // matched, without its line end; empty when none came within the time.
+    std::string nextLine(int timeoutMs = 10000);
+
+    // The exit code once it ended (128 + signal when killed), or -1 when it is
+    // still running after the time.
+    int waitExit(int timeoutMs = 20000);
+
+    bool signal(int number);
+    void kill();
+
+    const std::string& output() const { return out_.text; }
+    const std::string& error() const { return err_.text; }
+
+private:
+    struct Stream {
+        Fd fd;
+        std::string text;
+        std::size_t matched = 0; // where the next wait starts looking
+    };
+    // Reads what the pipes hold, waiting up to the time for something; true when
+    // anything was read or a pipe reached its end.
+    bool pump(int timeoutMs);
+    bool waitFor(Stream& stream, std::string_view text, int timeoutMs);
+    void reapIfEnded(bool block);
+
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    int exitCode_ = -1;
+    Stream out_;
+    Stream err_;
+};
+#endif
 
 } // namespace quenby::test

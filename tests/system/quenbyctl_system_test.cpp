@@ -1,11 +1,11 @@
 // quenbyctl as a real process: its arguments and exit codes, the messages it
 // posts (seen by an endpoint that stands in for the engine, and by a real
 // engine), the settings it stores, and the engine it starts.
-#include <limits.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -32,6 +32,17 @@ std::string describe(const Outcome& run)
     return "exit " + std::to_string(run.exitCode) + "\nstdout:\n" + run.out + "stderr:\n" + run.err;
 }
 
+// Runs quenbyctl and expects its exit code, and what it printed where that is given.
+Outcome expectRun(const std::vector<std::string>& args, int code, const std::optional<std::string>& out = {},
+                  const std::optional<std::string>& err = {})
+{
+    const Outcome run = runCtl(args);
+    EXPECT_EQ(run.exitCode, code) << describe(run);
+    EXPECT_TRUE(!out || run.out == *out) << "not the output expected: " << describe(run);
+    EXPECT_TRUE(!err || run.err == *err) << "not the error expected: " << describe(run);
+    return run;
+}
+
 std::string linkTarget(const std::string& path)
 {
     std::error_code error;
@@ -41,15 +52,6 @@ std::string linkTarget(const std::string& path)
 class Quenbyctl : public SystemTest {
 protected:
     std::unique_ptr<os::RegistryKey> settingsKey() { return registry().createKey(kSettingsKey); }
-
-    void storeNumber(std::u16string_view name, std::uint32_t value)
-    {
-        const unsigned char data[4] = {static_cast<unsigned char>(value),
-                                       static_cast<unsigned char>(value >> 8),
-                                       static_cast<unsigned char>(value >> 16),
-                                       static_cast<unsigned char>(value >> 24)};
-        ASSERT_EQ(settingsKey()->setValue(name, os::RegType::dword, data, 4), os::RegStatus::ok);
-    }
 
     void storeText(std::u16string_view name, std::u16string_view text)
     {
@@ -86,52 +88,25 @@ TEST_F(Quenbyctl, BadArgumentsAreRefusedWithoutActing)
     Endpoint engine(kEngineWindowClass, kEngineWindowTitle);
     ASSERT_TRUE(engine.isOpen());
 
-    const Outcome bare = runCtl({});
-    EXPECT_EQ(bare.exitCode, 2) << describe(bare);
-    EXPECT_NE(bare.err.find("usage: quenbyctl"), std::string::npos) << describe(bare);
-    EXPECT_EQ(bare.out, "");
-
-    const Outcome help = runCtl({"--help"});
-    EXPECT_EQ(help.exitCode, 0) << describe(help);
-    for (const char* word : {"recover MB", "enable", "disable", "close", "status", "watch",
-                             "exit codes"})
+    EXPECT_NE(expectRun({}, 2, "").err.find("usage: quenbyctl"), std::string::npos);
+    const Outcome help = expectRun({"--help"}, 0, {}, "");
+    for (const char* word : {"recover MB", "enable", "disable", "close", "status", "watch", "exit codes"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word << " missing from\n" << help.out;
-    EXPECT_EQ(help.err, "");
 
     const std::vector<std::vector<std::string>> refused = {
-        {"recover"},
-        {"recover", "0"},
-        {"recover", "-5"},
-        {"recover", "+5"},
-        {"recover", " 5"},
-        {"recover", "5 "},
-        {"recover", "abc"},
-        {"recover", "12x"},
-        {"recover", "1.5"},
-        {"recover", ""},
-        {"recover", "4294967296"},
-        {"recover", "18446744073709551617"},
-        {"recover", "99999999999999999999999999"},
-        {"recover", "1", "2"},
-        {"frobnicate"},
-        {"Enable"},
-        {"enable", "now"},
-        {"disable", "now"},
-        {"close", "1"},
-        {"status", "all"},
-        {"watch", "0"},
-        {"watch", "x"},
-        {"watch", "1", "2"},
+        {"recover"}, {"recover", "0"}, {"recover", "-5"}, {"recover", "+5"}, {"recover", " 5"}, {"recover", "5 "},
+        {"recover", "abc"}, {"recover", "12x"}, {"recover", "1.5"}, {"recover", ""}, {"recover", "4294967296"},
+        {"recover", "18446744073709551617"}, {"recover", "99999999999999999999999999"}, {"recover", "1", "2"},
+        {"frobnicate"}, {"Enable"}, {"enable", "now"}, {"disable", "now"}, {"close", "1"}, {"status", "all"},
+        {"watch", "0"}, {"watch", "x"}, {"watch", "1", "2"},
     };
     for (const auto& args : refused) {
         std::string shown;
         for (const auto& arg : args)
             shown += " '" + arg + "'";
         SCOPED_TRACE("quenbyctl" + shown);
-        const Outcome run = runCtl(args);
-        EXPECT_EQ(run.exitCode, 2) << describe(run);
+        const Outcome run = expectRun(args, 2, "");
         EXPECT_EQ(run.err.rfind("quenbyctl: ", 0), 0u) << "no clear message: " << describe(run);
-        EXPECT_EQ(run.out, "");
     }
     const Outcome tooBig = runCtl({"recover", "4294967296"});
     EXPECT_NE(tooBig.err.find("4294967295"), std::string::npos) << "the range is not named";
@@ -142,28 +117,17 @@ TEST_F(Quenbyctl, BadArgumentsAreRefusedWithoutActing)
 
 TEST_F(Quenbyctl, WithoutAnEngineItSaysSoAndStillStores)
 {
-    const Outcome recover = runCtl({"recover", "5"});
-    EXPECT_EQ(recover.exitCode, 3) << describe(recover);
-    EXPECT_EQ(recover.err, kNotRunning);
-    EXPECT_EQ(recover.out, "");
-
-    const Outcome close = runCtl({"close"});
-    EXPECT_EQ(close.exitCode, 3) << describe(close);
-    EXPECT_EQ(close.err, kNotRunning);
+    expectRun({"recover", "5"}, 3, "", kNotRunning);
+    expectRun({"close"}, 3, {}, kNotRunning);
 
     // Before any save there is no settings key: the first store writes them all.
     ASSERT_FALSE(settingsKeyExists());
-    const Outcome disable = runCtl({"disable"});
-    EXPECT_EQ(disable.exitCode, 0) << describe(disable);
-    EXPECT_EQ(disable.out, "stored; the engine is not running\n");
-    EXPECT_EQ(disable.err, "");
+    expectRun({"disable"}, 0, "stored; the engine is not running\n", "");
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 0u);
     expectEverySettingStored();
     EXPECT_FALSE(engineWindow()) << "disable started an engine";
 
-    const Outcome status = runCtl({"status"});
-    EXPECT_EQ(status.exitCode, 0) << describe(status);
-    EXPECT_EQ(status.out.rfind("Engine: not running\n", 0), 0u) << status.out;
+    EXPECT_EQ(expectRun({"status"}, 0).out.rfind("Engine: not running\n", 0), 0u);
 }
 
 // What quenbyctl reports is what happened to its own write, whatever else is
@@ -173,23 +137,14 @@ TEST_F(Quenbyctl, SaysExactlyWhatHappened)
 {
     // The first store writes every settings value but leaves the start-with-
     // Windows entry as it found it.
-    {
-        auto run = registry().createKey(kRunKey);
-        ASSERT_TRUE(run);
-        const unsigned char entry[] = {'x', 0, 0, 0};
-        ASSERT_EQ(run->setValue(kRunValue, os::RegType::sz, entry, 4), os::RegStatus::ok);
-    }
-    const Outcome first = runCtl({"disable"});
-    EXPECT_EQ(first.exitCode, 0) << describe(first);
+    const char16_t entry[] = u"x";
+    ASSERT_EQ(registry().createKey(kRunKey)->setValue(kRunValue, os::RegType::sz, entry, 4), os::RegStatus::ok);
+    expectRun({"disable"}, 0);
     expectEverySettingStored();
-    {
-        auto run = registry().openKey(kRunKey, os::RegAccess::read);
-        ASSERT_TRUE(run);
-        unsigned char entry[16] = {};
-        std::uint32_t size = sizeof entry;
-        ASSERT_EQ(run->queryValue(kRunValue, entry, size, nullptr), os::RegStatus::ok);
-        EXPECT_EQ(std::string(reinterpret_cast<char*>(entry), size), std::string("x\0\0\0", 4));
-    }
+    char16_t stored[8] = {};
+    std::uint32_t size = sizeof stored;
+    ASSERT_EQ(registry().getValue(kRunKey, kRunValue, os::RegRestrict::sz, stored, &size), os::RegStatus::ok);
+    EXPECT_EQ(std::u16string(stored, size / 2), std::u16string(u"x\0", 2));
 
     // Two writers racing: each store is its own, and each is reported stored.
     std::vector<int> codes[2];
@@ -237,13 +192,11 @@ TEST_F(Quenbyctl, SaysExactlyWhatHappened)
     const fs::path file = config_ / "quenby" / "registry.reg";
     fs::remove(file);
     fs::create_directory(file);
-    const Outcome refused = runCtl({"disable"});
-    EXPECT_EQ(refused.exitCode, 5) << describe(refused);
+    const Outcome refused = expectRun({"disable"}, 5, "");
     const std::string said = "quenbyctl: the setting could not be stored\n";
     EXPECT_TRUE(refused.err.size() >= said.size() &&
                 refused.err.compare(refused.err.size() - said.size(), said.size(), said) == 0)
         << refused.err;
-    EXPECT_EQ(refused.out, "");
 }
 
 TEST_F(Quenbyctl, PostsTheMessagesThePanelWould)
@@ -264,29 +217,23 @@ TEST_F(Quenbyctl, PostsTheMessagesThePanelWould)
     for (const auto& [text, amount] : std::vector<std::pair<std::string, std::uint64_t>>{
              {"300", 300}, {"1", 1}, {"007", 7}, {"4294967295", 4294967295ULL}}) {
         SCOPED_TRACE("recover " + text);
-        const Outcome run = runCtl({"recover", text});
-        EXPECT_EQ(run.exitCode, 0) << describe(run);
-        EXPECT_EQ(run.err, "");
+        expectRun({"recover", text}, 0, {}, "");
         expectPosted(defrag, amount);
     }
 
-    const Outcome close = runCtl({"close"});
-    EXPECT_EQ(close.exitCode, 0) << describe(close);
+    expectRun({"close"}, 0);
     expectPosted(kCloseMessage, 0);
 
     // Once the key exists only the state is written: a value the full write
     // would add stays missing.
-    storeNumber(u"HideTrayIcon", 0);
-    const Outcome enable = runCtl({"enable"});
-    EXPECT_EQ(enable.exitCode, 0) << describe(enable);
-    EXPECT_EQ(enable.out, "stored; the engine was told\n");
+    const std::uint32_t zero = 0;
+    ASSERT_EQ(settingsKey()->setValue(u"HideTrayIcon", os::RegType::dword, &zero, 4), os::RegStatus::ok);
+    expectRun({"enable"}, 0, "stored; the engine was told\n");
     expectPosted(update, 0);
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 1u);
     EXPECT_EQ(storedNumber(u"TargetFreeRAM"), std::nullopt) << "a full write where none was due";
 
-    const Outcome disable = runCtl({"disable"});
-    EXPECT_EQ(disable.exitCode, 0) << describe(disable);
-    EXPECT_EQ(disable.out, "stored; the engine was told\n");
+    expectRun({"disable"}, 0, "stored; the engine was told\n");
     expectPosted(update, 0);
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 0u);
     EXPECT_EQ(storedNumber(u"TargetFreeRAM"), std::nullopt);
@@ -304,13 +251,11 @@ TEST_F(Quenbyctl, FirstEnableStoresEverySettingAndStartsADetachedEngine)
     ASSERT_TRUE(panel.isOpen());
     ASSERT_FALSE(settingsKeyExists());
 
-    const Outcome enable = runCtl({"enable"});
-    ASSERT_EQ(enable.exitCode, 0) << describe(enable);
-    EXPECT_EQ(enable.out, "stored; the engine was started (" + enginePath() + ")\n");
+    ASSERT_EQ(expectRun({"enable"}, 0, "stored; the engine was started (" + enginePath() + ")\n").exitCode, 0);
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 1u);
     expectEverySettingStored();
 
-    const auto started = nextPanelMessage(panel);
+    const auto started = panel.wait(20000);
     ASSERT_TRUE(started) << "the started engine never announced itself";
     EXPECT_EQ(started->message, messageNumber(Message::QuenbyStart));
     ASSERT_TRUE(eventually([] { return static_cast<bool>(engineWindow()); }));
@@ -326,22 +271,18 @@ TEST_F(Quenbyctl, FirstEnableStoresEverySettingAndStartsADetachedEngine)
             << "stream " << stream;
     EXPECT_NE(::getsid(pid), ::getsid(0));
 
-    const Outcome status = runCtl({"status"});
-    EXPECT_EQ(status.exitCode, 0) << describe(status);
+    const Outcome status = expectRun({"status"}, 0);
     EXPECT_NE(status.out.find("Engine: running\n"), std::string::npos) << status.out;
     EXPECT_NE(status.out.find("\nQuenby_Stat: 1\n"), std::string::npos) << status.out;
 
     // Enabling again tells the running engine rather than starting another.
-    const Outcome again = runCtl({"enable"});
-    EXPECT_EQ(again.exitCode, 0) << describe(again);
-    EXPECT_EQ(again.out, "stored; the engine was told\n");
+    expectRun({"enable"}, 0, "stored; the engine was told\n");
     EXPECT_FALSE(panel.receive()) << "a second engine announced itself";
     EXPECT_EQ(pidOfWindow(engineWindow().address), pid);
 
-    const Outcome close = runCtl({"close"});
-    EXPECT_EQ(close.exitCode, 0) << describe(close);
+    expectRun({"close"}, 0);
     EXPECT_EQ(engine.waitExit(), 0);
-    const auto ended = nextPanelMessage(panel);
+    const auto ended = panel.wait(20000);
     ASSERT_TRUE(ended);
     EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
     EXPECT_FALSE(engineWindow());
@@ -351,8 +292,7 @@ TEST_F(Quenbyctl, EnableReportsAnEngineThatCannotBeStarted)
 {
     const std::string folder = (temp_.path() / "not installed here").string();
     storeText(u"Path", fromUtf8(folder));
-    const Outcome enable = runCtl({"enable"});
-    EXPECT_EQ(enable.exitCode, 4) << describe(enable);
+    const Outcome enable = expectRun({"enable"}, 4);
     EXPECT_NE(enable.err.find("could not be started"), std::string::npos) << describe(enable);
     EXPECT_NE(enable.err.find(folder + "/Quenbytray"), std::string::npos)
         << "the path tried is not named: " << describe(enable);
@@ -371,9 +311,8 @@ TEST_F(Quenbyctl, StatusShowsTheFiguresAndEveryStoredSetting)
         s.startWithWindows = true;
     });
 
-    const Outcome status = runCtl({"status"});
-    ASSERT_EQ(status.exitCode, 0) << describe(status);
-    EXPECT_EQ(status.err, "");
+    const Outcome status = expectRun({"status"}, 0, {}, "");
+    ASSERT_EQ(status.exitCode, 0);
     std::istringstream lines(status.out);
     std::string line;
     std::vector<std::string> all;
@@ -403,9 +342,7 @@ TEST_F(Quenbyctl, StatusShowsTheFiguresAndEveryStoredSetting)
     EXPECT_TRUE(has("enginePath: " + enginePath())) << status.out;
 
     auto engine = startEngine();
-    const Outcome running = runCtl({"status"});
-    EXPECT_EQ(running.exitCode, 0) << describe(running);
-    EXPECT_EQ(running.out.rfind("Engine: running\n", 0), 0u) << running.out;
+    EXPECT_EQ(expectRun({"status"}, 0).out.rfind("Engine: running\n", 0), 0u);
 }
 
 TEST_F(Quenbyctl, DrivesARealEngine)
@@ -415,25 +352,18 @@ TEST_F(Quenbyctl, DrivesARealEngine)
     // The engine reloads on the message quenbyctl posts: a hidden icon, stored by
     // a full write beforehand, goes when disable tells it.
     saveSettings([](Settings& s) { s.HideTrayIcon = 1; });
-    const Outcome disable = runCtl({"disable"});
-    EXPECT_EQ(disable.exitCode, 0) << describe(disable);
-    EXPECT_EQ(disable.out, "stored; the engine was told\n");
+    expectRun({"disable"}, 0, "stored; the engine was told\n");
     EXPECT_TRUE(engine->waitForError("tray icon removed")) << engine->error();
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 0u);
 
     saveSettings([](Settings& s) { s.HideTrayIcon = 0; });
-    const Outcome enable = runCtl({"enable"});
-    EXPECT_EQ(enable.exitCode, 0) << describe(enable);
-    EXPECT_EQ(enable.out, "stored; the engine was told\n");
+    expectRun({"enable"}, 0, "stored; the engine was told\n");
     EXPECT_TRUE(engine->waitForError("tray icon added")) << engine->error();
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 1u);
 
-    const Outcome close = runCtl({"close"});
-    EXPECT_EQ(close.exitCode, 0) << describe(close);
+    expectRun({"close"}, 0);
     EXPECT_EQ(engine->waitExit(), 0) << engine->error();
-    const Outcome closeAgain = runCtl({"close"});
-    EXPECT_EQ(closeAgain.exitCode, 3) << describe(closeAgain);
-    EXPECT_EQ(closeAgain.err, kNotRunning);
+    expectRun({"close"}, 3, {}, kNotRunning);
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 #include "tests/system/system_support.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,34 +25,6 @@ namespace quenby::systest {
 namespace fs = std::filesystem;
 
 namespace {
-
-int exitCodeOf(int status)
-{
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-// In the child between fork and exec: only async-signal-safe calls.
-void writeText(int fd, const char* text)
-{
-    [[maybe_unused]] const ssize_t written = ::write(fd, text, std::strlen(text));
-}
-
-void joinGroupOrExit(const char* procsFile)
-{
-    char reversed[24];
-    int length = 0;
-    for (pid_t pid = ::getpid(); pid > 0; pid /= 10)
-        reversed[length++] = static_cast<char>('0' + pid % 10);
-    char digits[24];
-    for (int i = 0; i < length; ++i)
-        digits[i] = reversed[length - 1 - i];
-    const int fd = ::open(procsFile, O_WRONLY | O_CLOEXEC);
-    if (fd < 0 || ::write(fd, digits, static_cast<std::size_t>(length)) != length) {
-        writeText(2, "system test child: cannot join the memory cgroup\n");
-        ::_exit(121);
-    }
-    ::close(fd);
-}
 
 std::string readWhole(const std::string& path)
 {
@@ -94,184 +64,6 @@ bool hasWord(const std::string& list, const std::string& word)
 
 } // namespace
 
-void Fd::reset()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
-}
-
-// ---------------------------------------------------------------------------
-// Process
-
-Process::Process(std::vector<std::string> argv, const std::string& cgroupProcs,
-                 std::uint64_t addressSpaceMB)
-{
-    int outEnds[2];
-    int errEnds[2];
-    if (::pipe2(outEnds, O_CLOEXEC) != 0)
-        return;
-    Fd outRead(outEnds[0]), outWrite(outEnds[1]);
-    if (::pipe2(errEnds, O_CLOEXEC) != 0)
-        return;
-    Fd errRead(errEnds[0]), errWrite(errEnds[1]);
-    Fd null(::open("/dev/null", O_RDONLY | O_CLOEXEC));
-    if (!null || argv.empty())
-        return;
-
-    std::vector<char*> args;
-    for (auto& arg : argv)
-        args.push_back(arg.data());
-    args.push_back(nullptr);
-    const char* procs = cgroupProcs.empty() ? nullptr : cgroupProcs.c_str();
-    const rlimit addressSpace{addressSpaceMB << 20, addressSpaceMB << 20};
-    const pid_t parent = ::getpid();
-
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(null.get(), 0);
-        ::dup2(outWrite.get(), 1);
-        ::dup2(errWrite.get(), 2);
-        // A suite that crashes or is killed must not leave its programs behind.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent)
-            ::_exit(126);
-        if (addressSpaceMB != 0 && ::setrlimit(RLIMIT_AS, &addressSpace) != 0) {
-            writeText(2, "system test child: cannot cap the address space\n");
-            ::_exit(122);
-        }
-        if (procs)
-            joinGroupOrExit(procs);
-        ::execve(args[0], args.data(), environ);
-        writeText(2, "system test child: exec failed\n");
-        ::_exit(127);
-    }
-    if (pid < 0)
-        return;
-    pid_ = pid;
-    out_.fd = std::move(outRead);
-    err_.fd = std::move(errRead);
-}
-
-Process::~Process()
-{
-    kill();
-}
-
-void Process::reapIfEnded(bool block)
-{
-    if (pid_ <= 0 || exited_)
-        return;
-    int status = 0;
-    pid_t done = 0;
-    do {
-        done = ::waitpid(pid_, &status, block ? 0 : WNOHANG);
-    } while (done < 0 && errno == EINTR);
-    if (done == pid_) {
-        exited_ = true;
-        exitCode_ = exitCodeOf(status);
-    }
-}
-
-bool Process::running()
-{
-    reapIfEnded(false);
-    return pid_ > 0 && !exited_;
-}
-
-bool Process::pump(int timeoutMs)
-{
-    pollfd fds[2];
-    Stream* streams[2];
-    nfds_t count = 0;
-    for (Stream* stream : {&out_, &err_}) {
-        if (stream->fd) {
-            fds[count] = {stream->fd.get(), POLLIN, 0};
-            streams[count++] = stream;
-        }
-    }
-    if (count == 0) {
-        if (timeoutMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 20)));
-        return false;
-    }
-    if (::poll(fds, count, timeoutMs) <= 0)
-        return false;
-    bool progress = false;
-    for (nfds_t i = 0; i < count; ++i) {
-        if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
-            continue;
-        char chunk[4096];
-        const ssize_t got = ::read(fds[i].fd, chunk, sizeof chunk);
-        if (got > 0)
-            streams[i]->text.append(chunk, static_cast<std::size_t>(got));
-        else if (got == 0 || errno != EINTR)
-            streams[i]->fd.reset();
-        progress = true;
-    }
-    return progress;
-}
-
-bool Process::waitFor(Stream& stream, std::string_view text, int timeoutMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        const auto found = stream.text.find(text, stream.matched);
-        if (found != std::string::npos) {
-            stream.matched = found + text.size();
-            return true;
-        }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now())
-                              .count();
-        if (left <= 0)
-            return false;
-        if (!stream.fd && !running())
-            return false; // nothing more will come
-        pump(static_cast<int>(std::min<long long>(left, 50)));
-    }
-}
-
-bool Process::waitForError(std::string_view text, int timeoutMs)
-{
-    return waitFor(err_, text, timeoutMs);
-}
-
-bool Process::waitForOutput(std::string_view text, int timeoutMs)
-{
-    return waitFor(out_, text, timeoutMs);
-}
-
-int Process::waitExit(int timeoutMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        reapIfEnded(false);
-        if (exited_) {
-            // What it wrote before it ended is still in the pipes.
-            while (pump(0)) {
-            }
-            return exitCode_;
-        }
-        if (pid_ <= 0 || std::chrono::steady_clock::now() > deadline)
-            return -1;
-        pump(20);
-    }
-}
-
-bool Process::signal(int number)
-{
-    return running() && ::kill(pid_, number) == 0;
-}
-
-void Process::kill()
-{
-    if (pid_ > 0 && !exited_) {
-        ::kill(pid_, SIGKILL);
-        reapIfEnded(true);
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Adopted
 
@@ -293,7 +85,7 @@ int Adopted::waitExit(int timeoutMs)
             int status = 0;
             if (pid_ <= 0 || ::waitpid(pid_, &status, WNOHANG) != pid_)
                 return false;
-            code = exitCodeOf(status);
+            code = test::exitCodeOf(status);
             pid_ = -1; // reaped: the number may be reused, so never signal it again
             return true;
         },
@@ -488,6 +280,7 @@ SystemTest::SystemTest()
     : config_(temp_.path() / "config"),
       runtime_(temp_.path() / "run"),
       configEnv_("XDG_CONFIG_HOME", config_.c_str()),
+      systemConfigEnv_("XDG_CONFIG_DIRS", (temp_.path() / "system").c_str()),
       runtimeEnv_("XDG_RUNTIME_DIR", runtime_.c_str())
 {
     for (const auto& dir : {config_, runtime_}) {
@@ -582,12 +375,6 @@ std::unique_ptr<Process> SystemTest::startEngine(const std::string& cgroupProcs,
               engine->pid())
         << "the engine's window is not found";
     return engine;
-}
-
-std::optional<os::posix::PostedMessage> SystemTest::nextPanelMessage(os::posix::Endpoint& panel,
-                                                                     int timeoutMs)
-{
-    return panel.wait(timeoutMs);
 }
 
 } // namespace quenby::systest

@@ -5,6 +5,7 @@
 
 #include "common/identity.h"
 #include "common/os/windowlink.h"
+#include "common/text.h"
 
 using namespace quenby;
 
@@ -34,8 +35,13 @@ TEST(Identity, RegistrationIsStableAndIgnoresLetterCase)
     const MessageNumbers first = registerMessages();
     const MessageNumbers second = registerMessages();
     EXPECT_EQ(first.numbers, second.numbers);
-    EXPECT_EQ(os::registerMessage(u"wm_startdefragram"), first[Message::StartDefragRAM]);
+    for (std::size_t i = 0; i < kMessageCount; ++i)
+        EXPECT_EQ(os::registerMessage(foldCase(kMessageNames[i])), first.numbers[i]) << i;
+    EXPECT_EQ(os::registerMessage(u"WM_STARTDEFRAGRAM"), first[Message::StartDefragRAM]);
     EXPECT_EQ(os::registerMessage(u"WM_QUENBY_ENABLE"), first[Message::QuenbyEnable]);
+    // Another name is another number; no name, no number.
+    EXPECT_NE(os::registerMessage(u"WM_StartDefragRAM2"), first[Message::StartDefragRAM]);
+    EXPECT_EQ(os::registerMessage(u""), 0u);
 }
 
 TEST(Identity, PanelClassFollowsTheQtNamingScheme)

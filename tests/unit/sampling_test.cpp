@@ -19,24 +19,22 @@ double usageForIdleShare(double idlePercent, int processors = 4)
     return cpuUsageFromSamples(first, next, processors);
 }
 
-TEST(CpuFormula, RoundsToTheNearestWholePercentByTruncation)
+TEST(CpuFormula, RoundsByTruncationAndStaysOnTheScaleAtBothEnds)
 {
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(87.6)), 12);
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(87.4)), 13);
+    const struct {
+        double idlePercent;
+        int processors, usage;
+    } cases[] = {
+        {87.6, 4, 12}, {87.4, 4, 13}, {50.0, 1, 50}, {87.6, 2, 12},
+        // Fully busy: 100.5 before truncation, never more; the clocks are read a
+        // moment apart, so a little negative idle time happens.
+        {0.0, 4, 100}, {-2.0, 4, 100},
+        // Fully idle, and a little more than fully idle: 0, never -1 (no sample).
+        {100.0, 4, 0}, {103.0, 4, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<int>(usageForIdleShare(c.idlePercent, c.processors)), c.usage) << c.idlePercent;
     EXPECT_NEAR(usageForIdleShare(87.6), 12.9, 1e-4);
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(50.0, 1)), 50);
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(87.6, 2)), 12);
-}
-
-TEST(CpuFormula, StaysOnTheScaleAtBothEnds)
-{
-    // Fully busy: 100.5 before truncation, never more.
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(0.0)), 100);
-    // The clocks are read a moment apart: a little negative idle time happens.
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(-2.0)), 100);
-    // Fully idle, and a little more than fully idle: 0, never -1 (no sample).
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(100.0)), 0);
-    EXPECT_EQ(static_cast<int>(usageForIdleShare(103.0)), 0);
 }
 
 TEST(CpuFormula, UsesTheElapsedTimeTheSystemReports)

@@ -60,14 +60,7 @@ public:
         return true;
     }
 
-    bool receivedMessage(Message m) const
-    {
-        for (Message got : received) {
-            if (got == m)
-                return true;
-        }
-        return false;
-    }
+    bool receivedMessage(Message m) const { return std::find(received.begin(), received.end(), m) != received.end(); }
 
     std::vector<Message> received;
 
@@ -82,17 +75,9 @@ bool engineFound()
 }
 
 // Waits until the engine's window exists (or the engine has ended).
-bool waitForEngineWindow(const ChildProcess& engine, int timeoutMs = 15000)
+bool waitForEngineWindow(const ChildProcess& engine)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-        if (engineFound())
-            return true;
-        if (!engine.running())
-            return false;
-        Sleep(20);
-    }
-    return false;
+    return test::pumpMessagesUntil([&] { return engineFound() || !engine.running(); }, 15000) && engineFound();
 }
 
 class EngineUnderWine : public testing::Test {
@@ -152,19 +137,15 @@ TEST_F(EngineUnderWine, ASecondEngineEndsAtOnceAndTheFirstRunsOn)
 TEST_F(EngineUnderWine, ASettingsChangeTakesEffectAfterTheNotification)
 {
     TestWindow owner(L"QuenbyClipboardOwner", L"clipboard owner");
-    const auto putText = [&] {
-        ASSERT_TRUE(OpenClipboard(owner.get()));
-        EmptyClipboard();
-        const wchar_t text[] = L"keep me";
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof text);
-        std::memcpy(GlobalLock(memory), text, sizeof text);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
-    };
+    ASSERT_TRUE(OpenClipboard(owner.get()));
+    EmptyClipboard();
+    const wchar_t text[] = L"keep me";
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+    std::memcpy(GlobalLock(memory), text, sizeof text);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
     const auto clipboardHasText = [] { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; };
-
-    putText();
     ChildProcess engine(test::programBeside(kEngine), L"");
     ASSERT_TRUE(waitForEngineWindow(engine));
 
@@ -181,14 +162,7 @@ TEST_F(EngineUnderWine, ASettingsChangeTakesEffectAfterTheNotification)
     post(Message::UpdateData);
     post(Message::StartDefragRAM, 1);
     // The clipboard's owner is told when it is emptied: keep its messages moving.
-    const auto end = GetTickCount64() + 15000;
-    while (clipboardHasText() && GetTickCount64() < end) {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-        Sleep(20);
-    }
-    EXPECT_FALSE(clipboardHasText());
+    EXPECT_TRUE(test::pumpMessagesUntil([&] { return !clipboardHasText(); }, 15000));
     closeEngine(engine);
 }
 
@@ -261,27 +235,14 @@ TEST_F(EngineUnderWine, AFloodOfThemeChangesDoesNotPileUpSamplerThreads)
 TEST(EngineResources, TheStringTableHoldsTheTextsTheUserSees)
 {
     const std::pair<unsigned, std::wstring> table[] = {
-        {104, L"Restart Windows"},
-        {105, L"Suspend Windows"},
-        {106, L"Shutdown Windows"},
-        {107, L"Clear Clipboard"},
-        {108, L"Free-up RAM Manually\n"},
-        {110, L"Configuration..."},
-        {111, L"Disable RAM Optimizer"},
-        {112, L"Enable RAM Optimizer"},
-        {113, L"Close RAM Optimizer"},
-        {114, L"Do you want to restart your computer now?"},
-        {115, L"Do you want to suspend your computer now?"},
-        {116, L"Do you want to shutdown your computer now?"},
-        {117, L"Confirm"},
-        {118, L"RAM Optimizer\n"},
-        {119, L"Free RAM: %s MB (%s%%)\n"},
-        {121, L"CPU Usage: %s%%"},
-        {122, L"CreateProcess failed (%d)."},
+        {104, L"Restart Windows"}, {105, L"Suspend Windows"}, {106, L"Shutdown Windows"}, {107, L"Clear Clipboard"},
+        {108, L"Free-up RAM Manually\n"}, {110, L"Configuration..."}, {111, L"Disable RAM Optimizer"},
+        {112, L"Enable RAM Optimizer"}, {113, L"Close RAM Optimizer"},
+        {114, L"Do you want to restart your computer now?"}, {115, L"Do you want to suspend your computer now?"},
+        {116, L"Do you want to shutdown your computer now?"}, {117, L"Confirm"}, {118, L"RAM Optimizer\n"},
+        {119, L"Free RAM: %s MB (%s%%)\n"}, {121, L"CPU Usage: %s%%"}, {122, L"CreateProcess failed (%d)."},
         {123, L"Error"},
-        // Gaps in the numbering stay empty.
-        {109, L""},
-        {120, L""},
+        {109, L""}, {120, L""}, // gaps in the numbering stay empty
     };
     const std::wstring path = test::programBeside(kEngine);
     HMODULE module = LoadLibraryExW(path.c_str(), nullptr,

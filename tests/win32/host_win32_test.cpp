@@ -13,9 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <malloc.h>
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -102,72 +106,64 @@ std::vector<MenuEntry> readMenu(HMENU menu)
     return entries;
 }
 
-std::wstring labelOf(HMENU menu, UINT id)
+// A file of this process's own in the temporary folder.
+std::wstring tempPath(const std::wstring& prefix, const std::wstring& suffix)
 {
-    wchar_t text[256] = {};
-    GetMenuStringW(menu, id, text, 256, MF_BYCOMMAND);
-    return text;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    return temp + prefix + std::to_wstring(GetCurrentProcessId()) + suffix;
 }
 
-TEST_F(EngineHostInProcess, TheTrayMenuHasElevenEntriesInOrderWithThreeSeparators)
+struct RemoveWhenDone {
+    std::wstring path;
+    bool folder;
+    ~RemoveWhenDone() { folder ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str()); }
+};
+
+// What a message box showed, read before it was answered.
+void expectBox(DialogAnswerer& answer, const std::wstring& caption, const std::wstring& text,
+               const std::vector<int>& buttons, LPCWSTR icon)
 {
-    engineState().settings.Quenby_Stat = 1;
+    const test::DialogSeen& seen = answer.seen();
+    ASSERT_TRUE(seen.found) << "no message box came";
+    EXPECT_EQ(seen.caption, caption);
+    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.buttons, buttons);
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, icon));
+}
+
+// The menu as the start-up builds and labels it, read back with the menu API.
+// Relabelling (the enable entry as the state turns; ids that are not in the
+// menu) keeps every entry where it was, with its id and type.
+TEST_F(EngineHostInProcess, TheTrayMenuHasElevenEntriesAndRelabellingMovesNone)
+{
     host_->buildTrayMenu(trayMenuItems());
-    updateMenuLabels();
     ASSERT_TRUE(IsMenu(menu()));
-    const std::vector<MenuEntry> expected = {
-        {201, false, L"Restart Windows"},
-        {202, false, L"Suspend Windows"},
-        {203, false, L"Shutdown Windows"},
-        {0, true, L""},
-        {204, false, L"Clear Clipboard"},
-        {0, true, L""},
+    std::vector<MenuEntry> expected = {
+        {201, false, L"Restart Windows"}, {202, false, L"Suspend Windows"}, {203, false, L"Shutdown Windows"},
+        {0, true, L""}, {204, false, L"Clear Clipboard"}, {0, true, L""},
         {207, false, L"Free-up RAM Manually\n"}, // the line feed of the string table stays
-        {0, true, L""},
-        {208, false, L"Configuration..."},
-        {209, false, L"Disable RAM Optimizer"},
-        {210, false, L"Close RAM Optimizer"},
-    };
+        {0, true, L""}, {208, false, L"Configuration..."}, {209, false, L"Enable RAM Optimizer"},
+        {210, false, L"Close RAM Optimizer"}};
     EXPECT_EQ(readMenu(menu()), expected);
-}
-
-TEST_F(EngineHostInProcess, TheEnableItemFollowsTheStateAndOtherLabelsStay)
-{
-    EngineState& s = engineState();
-    s.settings.Quenby_Stat = 0;
-    host_->buildTrayMenu(trayMenuItems());
-    EXPECT_EQ(labelOf(menu(), IDM_ENABLE), L"Enable RAM Optimizer");
-    const std::vector<MenuEntry> before = readMenu(menu());
-
-    toggleEngineEnabled();
-    EXPECT_EQ(s.settings.Quenby_Stat, 1u);
-    EXPECT_EQ(labelOf(menu(), IDM_ENABLE), L"Disable RAM Optimizer");
-    toggleEngineEnabled();
-    EXPECT_EQ(labelOf(menu(), IDM_ENABLE), L"Enable RAM Optimizer");
-    // Relabelling keeps the entry where it was, with its id and type.
-    EXPECT_EQ(readMenu(menu()), before);
-}
-
-TEST_F(EngineHostInProcess, ALabelForAnIdNotInTheMenuChangesNothing)
-{
-    host_->buildTrayMenu(trayMenuItems());
-    const std::vector<MenuEntry> before = readMenu(menu());
     // 205 and 206 are relabelled at every start-up, yet are not in the menu.
-    host_->setMenuItemText(IDM_FREEUP_X, u"Free 100 MB");
-    host_->setMenuItemText(IDM_FREEUP_Y, u"Free 200 MB");
+    updateMenuLabels();
     EXPECT_EQ(GetMenuState(menu(), IDM_FREEUP_X, MF_BYCOMMAND), static_cast<UINT>(-1));
-    EXPECT_EQ(readMenu(menu()), before);
-}
+    EXPECT_EQ(readMenu(menu()), expected);
 
-TEST_F(EngineHostInProcess, DestroyingTheMenuFreesIt)
-{
-    host_->buildTrayMenu(trayMenuItems());
+    toggleEngineEnabled();
+    EXPECT_EQ(engineState().settings.Quenby_Stat, 1u);
+    expected[9].text = L"Disable RAM Optimizer";
+    EXPECT_EQ(readMenu(menu()), expected);
+    toggleEngineEnabled();
+    expected[9].text = L"Enable RAM Optimizer";
+    EXPECT_EQ(readMenu(menu()), expected);
+
+    // Destroyed, it is freed; nothing is left to relabel or destroy, and both are harmless.
     const HMENU built = menu();
-    ASSERT_TRUE(IsMenu(built));
     host_->destroyTrayMenu();
     EXPECT_EQ(menu(), nullptr);
     EXPECT_FALSE(IsMenu(built));
-    // Nothing left to relabel or destroy: both are harmless.
     host_->setMenuItemText(IDM_ENABLE, u"x");
     host_->destroyTrayMenu();
 }
@@ -258,57 +254,16 @@ TEST_F(EngineHostInProcess, TheTrayRecordNamesTheWindowTheIdTheCallbackAndTheIco
     EXPECT_EQ(*host_->lastTrayAction(), TrayAction::remove);
 }
 
-TEST_F(EngineHostInProcess, TaskbarCreatedReachesTheLogicThroughTheWindowProcedure)
+TEST_F(EngineHostInProcess, TheQuestionBoxConfirmsOnlyOnYesAndTheErrorBoxHasOneButton)
 {
-    EngineState& s = engineState();
-    s.settings.Quenby_Stat = 1;
-    s.taskbarCreated = os::registerMessage(u"TaskbarCreated");
-    ASSERT_NE(s.taskbarCreated, 0u);
-    updateTray(true); // the first add
-    ASSERT_TRUE(s.tray.trayIconShown);
-    host_->notifyTray(TrayAction::modify, s.tray.tooltip);
-    ASSERT_EQ(*host_->lastTrayAction(), TrayAction::modify);
-
-    // The registered number is the same for every process: a broadcast from the
-    // shell arrives as this message.
-    SendMessageW(host_->window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    ASSERT_TRUE(host_->lastTrayAction().has_value());
-    EXPECT_EQ(*host_->lastTrayAction(), TrayAction::add);
-    EXPECT_TRUE(s.tray.trayIconShown);
-    EXPECT_NE(host_->trayIconData().hIcon, nullptr);
-}
-
-TEST_F(EngineHostInProcess, TheQuestionBoxAsksYesOrNoAndOnlyYesConfirms)
-{
-    {
-        DialogAnswerer answer(IDYES);
-        EXPECT_TRUE(host_->confirm(u"Do you want to restart your computer now?", u"Confirm"));
-        const test::DialogSeen& seen = answer.seen();
-        ASSERT_TRUE(seen.found);
-        EXPECT_EQ(seen.caption, L"Confirm");
-        EXPECT_EQ(seen.text, L"Do you want to restart your computer now?");
-        EXPECT_EQ(seen.buttons, (std::vector<int>{IDYES, IDNO}));
-        EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_QUESTION));
+    for (const int button : {IDYES, IDNO}) {
+        DialogAnswerer answer(button);
+        EXPECT_EQ(host_->confirm(text(IDS_CONFIRM_SHUTDOWN), text(IDS_CONFIRM)), button == IDYES);
+        expectBox(answer, L"Confirm", L"Do you want to shutdown your computer now?", {IDYES, IDNO}, IDI_QUESTION);
     }
-    {
-        DialogAnswerer answer(IDNO);
-        EXPECT_FALSE(host_->confirm(text(IDS_CONFIRM_SHUTDOWN), text(IDS_CONFIRM)));
-        const test::DialogSeen& seen = answer.seen();
-        ASSERT_TRUE(seen.found);
-        EXPECT_EQ(seen.text, L"Do you want to shutdown your computer now?");
-    }
-}
-
-TEST_F(EngineHostInProcess, TheErrorBoxShowsTheTextWithAnErrorIconAndOneButton)
-{
     DialogAnswerer answer(IDOK);
     host_->showError(u"CreateProcess failed (2).", u"Error");
-    const test::DialogSeen& seen = answer.seen();
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.caption, L"Error");
-    EXPECT_EQ(seen.text, L"CreateProcess failed (2).");
-    EXPECT_EQ(seen.buttons, (std::vector<int>{IDOK}));
-    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_ERROR));
+    expectBox(answer, L"Error", L"CreateProcess failed (2).", {IDOK}, IDI_ERROR);
 }
 
 TEST_F(EngineHostInProcess, TheWindowIsAHiddenTopLevelWindowOfTheEngineClass)
@@ -422,14 +377,9 @@ private:
 // A wave file of 10 ms of silence, 8 kHz, 8-bit mono.
 void writeWave(const std::wstring& path)
 {
-    std::vector<unsigned char> wave;
-    const auto put = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            wave.push_back(static_cast<unsigned char>(value >> (8 * i)));
-    };
-    const auto tag = [&](const char* four) { wave.insert(wave.end(), four, four + 4); };
-    tag("RIFF"), put(36 + 80, 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2), put(1, 2);
-    put(8000, 4), put(8000, 4), put(1, 2), put(8, 2), tag("data"), put(80, 4);
+    std::vector<unsigned char> wave = {'R', 'I', 'F', 'F', 116, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+                                       16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0,
+                                       1, 0, 8, 0, 'd', 'a', 't', 'a', 80, 0, 0, 0};
     wave.insert(wave.end(), 80, 128);
     const test::UniqueHandle file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -439,14 +389,9 @@ void writeWave(const std::wstring& path)
 
 TEST_F(EngineHostInProcess, TheAlarmIsPlayedSynchronouslyByNameWithTheProgramsInstance)
 {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + L"quenby-alarm-" + std::to_wstring(GetCurrentProcessId()) + L".wav";
+    const std::wstring path = tempPath(L"quenby-alarm-", L".wav");
     writeWave(path);
-    struct Remove {
-        std::wstring path;
-        ~Remove() { DeleteFileW(path.c_str()); }
-    } remove{path};
+    const RemoveWhenDone remove{path, false};
 
     soundCall = {};
     {
@@ -468,18 +413,14 @@ TEST_F(EngineHostInProcess, TheAlarmIsPlayedSynchronouslyByNameWithTheProgramsIn
 void press(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = keys.begin()[flags ? keys.size() - 1 - i : i]; // released in reverse
+            input.ki.dwFlags = flags;
+            inputs.push_back(input);
+        }
     }
     ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
 }
@@ -587,12 +528,6 @@ TEST_F(EngineHostInProcess, TheShutdownPrivilegeIsSwitchedOnAndOffInTheToken)
     }
 }
 
-// Where the stand-in Quenby.exe was built: a folder with spaces in its name.
-std::wstring standInFolder()
-{
-    return test::programBeside(L"panel stand-in");
-}
-
 void storeInstallFolder(os::Registry& registry, const std::wstring& folder)
 {
     auto key = registry.createKey(kSettingsKey);
@@ -603,30 +538,21 @@ void storeInstallFolder(os::Registry& registry, const std::wstring& folder)
               os::RegStatus::ok);
 }
 
-// The stand-in's report, once it has written one.
-bool readReport(const std::wstring& path, std::vector<std::wstring>& lines, int timeoutMs)
+// The stand-in's report (UTF-16 lines), once it has written one; it appears whole.
+std::vector<std::wstring> readReport(const std::wstring& path)
 {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
-    for (;;) {
-        const test::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file) {
-            std::wstring text(64 * 1024, L'\0');
-            DWORD bytes = 0;
-            ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &bytes, nullptr);
-            text.resize(bytes / sizeof(wchar_t));
-            lines.clear();
-            for (std::size_t start = 0; start < text.size();) {
-                const std::size_t stop = text.find(L'\n', start);
-                lines.push_back(text.substr(start, stop - start));
-                start = stop == std::wstring::npos ? text.size() : stop + 1;
-            }
-            return true;
-        }
-        if (static_cast<LONG>(GetTickCount() - end) > 0)
-            return false;
-        Sleep(50);
-    }
+    std::vector<std::wstring> lines;
+    test::pumpMessagesUntil([&] {
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+        std::wistringstream split(text);
+        for (std::wstring line; std::getline(split, line);)
+            lines.push_back(line);
+        return !lines.empty();
+    }, 15000);
+    return lines;
 }
 
 class ControlPanelLaunch : public EngineHostInProcess {
@@ -634,9 +560,6 @@ protected:
     void SetUp() override
     {
         EngineHostInProcess::SetUp();
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        report_ = std::wstring(temp) + L"quenby-standin-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
         DeleteFileW(report_.c_str());
         SetEnvironmentVariableW(L"QUENBY_STANDIN_REPORT", report_.c_str());
     }
@@ -647,12 +570,13 @@ protected:
         EngineHostInProcess::TearDown();
     }
 
-    std::wstring report_;
+    const std::wstring report_ = tempPath(L"quenby-standin-", L".txt");
 };
 
 TEST_F(ControlPanelLaunch, ThePanelStartsFromTheInstallFolderWithTheArgumentRam)
 {
-    const std::wstring folder = standInFolder();
+    // Where the stand-in Quenby.exe was built: a folder with spaces in its name.
+    const std::wstring folder = test::programBeside(L"panel stand-in");
     ASSERT_NE(folder.find(L' '), std::wstring::npos);
     ASSERT_NE(GetFileAttributesW((folder + L"\\Quenby.exe").c_str()), INVALID_FILE_ATTRIBUTES)
         << "the stand-in was not built";
@@ -664,15 +588,13 @@ TEST_F(ControlPanelLaunch, ThePanelStartsFromTheInstallFolderWithTheArgumentRam)
     const test::DialogSeen& box = unexpected.seen();
     EXPECT_FALSE(box.found) << "an error box came: " << std::string(box.text.begin(), box.text.end());
 
-    std::vector<std::wstring> lines;
-    ASSERT_TRUE(readReport(report_, lines, 15000)) << "the stand-in never reported";
     const std::vector<std::wstring> expected = {
         L"command=\"" + folder + L"\\Quenby.exe\" RAM",
         L"argument=RAM",
         L"folder=" + folder,
         L"console=own", // CREATE_NEW_CONSOLE; the normal priority class is not seen under Wine
     };
-    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(readReport(report_), expected) << "the stand-in never reported, or not this";
 }
 
 TEST_F(ControlPanelLaunch, AnInstallFolderTooLongForTheCommandLineShowsError206)
@@ -683,14 +605,9 @@ TEST_F(ControlPanelLaunch, AnInstallFolderTooLongForTheCommandLineShowsError206)
     folder += std::wstring(260 - 1 - quotedRest.size() - folder.size(), L'x');
     ASSERT_EQ(1 + folder.size() + quotedRest.size(), 260u);
     storeInstallFolder(registry_->registry(), folder);
-
     DialogAnswerer answer(IDOK);
     launchControlPanel();
-    const test::DialogSeen& seen = answer.seen();
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.caption, L"Error");
-    EXPECT_EQ(seen.text, L"CreateProcess failed (206).");
-    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_ERROR));
+    expectBox(answer, L"Error", L"CreateProcess failed (206).", {IDOK}, IDI_ERROR);
 
     // One character less fits, and is really tried (and fails: no such folder).
     folder.pop_back();
@@ -705,55 +622,38 @@ TEST_F(ControlPanelLaunch, AMissingPanelShowsTheSystemsErrorCode)
 {
     // A folder that exists, without Quenby.exe in it (the real panel is built
     // beside this suite): an empty one of its own.
-    const std::wstring withoutSlash =
-        test::programBeside(L"no panel here ") + std::to_wstring(GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryW(withoutSlash.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-    struct Remove {
-        std::wstring folder;
-        ~Remove() { RemoveDirectoryW(folder.c_str()); }
-    } remove{withoutSlash};
-    ASSERT_EQ(GetFileAttributesW((withoutSlash + L"\\Quenby.exe").c_str()), INVALID_FILE_ATTRIBUTES);
-    storeInstallFolder(registry_->registry(), withoutSlash);
+    const std::wstring folder = test::programBeside(L"no panel here ") + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    const RemoveWhenDone remove{folder, true};
+    ASSERT_EQ(GetFileAttributesW((folder + L"\\Quenby.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    storeInstallFolder(registry_->registry(), folder);
 
-    LaunchRequest request = *controlPanelLaunch(std::u16string(withoutSlash.begin(), withoutSlash.end()));
+    LaunchRequest request = *controlPanelLaunch(std::u16string(folder.begin(), folder.end()));
     const std::uint32_t error = host_->startProcess(request);
     EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
-
     DialogAnswerer answer(IDOK);
     launchControlPanel();
-    const test::DialogSeen& seen = answer.seen();
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.caption, L"Error");
-    EXPECT_EQ(seen.text, L"CreateProcess failed (" + std::to_wstring(error) + L").");
+    expectBox(answer, L"Error", L"CreateProcess failed (" + std::to_wstring(error) + L").", {IDOK}, IDI_ERROR);
 }
 
 } // namespace
 
-// GetMessageW failing ends the loop with a code of its own, not with the wParam
-// of whatever message came before.
+// GetMessageW failing (-1) ends the loop with a code of its own, not with the
+// wParam of a message; the usual end (0) gives WM_QUIT's own code.
 TEST(EngineMessageLoop, AFailedGetMessageEndsTheLoopWithItsOwnCode)
 {
     static int calls = 0;
-    calls = 0;
-    const auto failingAfterOne = [](MSG* message) -> BOOL {
-        if (++calls == 1) {
-            *message = MSG{};
-            message->message = WM_NULL;
-            message->wParam = 7;
-            return TRUE;
-        }
-        return -1;
-    };
-    EXPECT_EQ(engine::runMessageLoopWith(failingAfterOne), engine::kMessageLoopFailed);
-    EXPECT_EQ(calls, 2);
-
-    // The usual end: WM_QUIT's own code.
-    calls = 0;
-    const auto quitting = [](MSG* message) -> BOOL {
+    static BOOL secondResult = 0;
+    const auto getMessage = [](MSG* message) -> BOOL {
         *message = MSG{};
         message->message = ++calls == 1 ? WM_NULL : WM_QUIT;
         message->wParam = calls == 1 ? 7 : 3;
-        return calls == 1 ? TRUE : FALSE;
+        return calls == 1 ? TRUE : secondResult;
     };
-    EXPECT_EQ(engine::runMessageLoopWith(quitting), 3);
+    for (const auto& [result, code] : {std::pair{-1, engine::kMessageLoopFailed}, std::pair{0, 3}}) {
+        calls = 0;
+        secondResult = result;
+        EXPECT_EQ(engine::runMessageLoopWith(getMessage), code) << result;
+        EXPECT_EQ(calls, 2);
+    }
 }

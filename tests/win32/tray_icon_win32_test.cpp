@@ -6,12 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "engine/engine_state.h"
 #include "engine/os/win32/gdi_handles.h"
@@ -22,21 +19,19 @@
 
 using namespace quenby;
 using namespace quenby::engine;
-using engine::win32::UniqueBitmap;
 using engine::win32::UniqueDc;
 using engine::win32::UniqueIcon;
 
 namespace {
 
-// An icon's pixels: the colour bitmap and whether the mask makes each one transparent.
-struct IconPixels {
-    int width = 0;
-    int height = 0;
-    std::array<Rgb, kIconSize * kIconSize> colour{};
-    std::array<bool, kIconSize * kIconSize> transparent{};
-
-    Rgb at(int x, int y) const { return colour[static_cast<std::size_t>(y * kIconSize + x)]; }
-    bool clear(int x, int y) const { return transparent[static_cast<std::size_t>(y * kIconSize + x)]; }
+// An icon's pixels as colours, read back through GetIconInfo and GetDIBits.
+struct IconPixels : test::DecodedIcon {
+    Rgb at(int x, int y) const
+    {
+        const std::uint32_t rgb = DecodedIcon::at(x, y);
+        return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                static_cast<std::uint8_t>(rgb)};
+    }
 };
 
 std::string describe(Rgb c)
@@ -46,47 +41,13 @@ std::string describe(Rgb c)
     return text;
 }
 
-// 32-bit top-down copy of a bitmap; false when GDI refuses.
-bool readBits(HDC dc, HBITMAP bitmap, std::array<std::uint32_t, kIconSize * kIconSize>& out)
-{
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = kIconSize;
-    format.bmiHeader.biHeight = -kIconSize;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    return GetDIBits(dc, bitmap, 0, kIconSize, out.data(), &format, DIB_RGB_COLORS) == kIconSize;
-}
-
-// Reads the icon back through GetIconInfo and GetDIBits.
 ::testing::AssertionResult readIcon(HICON icon, IconPixels& pixels)
 {
-    if (!icon)
-        return ::testing::AssertionFailure() << "no icon";
-    ICONINFO parts{};
-    if (!GetIconInfo(icon, &parts))
-        return ::testing::AssertionFailure() << "GetIconInfo failed";
-    const UniqueBitmap colour(parts.hbmColor);
-    const UniqueBitmap mask(parts.hbmMask);
-    if (!colour || !mask)
-        return ::testing::AssertionFailure() << "the icon lacks a colour bitmap or a mask";
-    BITMAP size{};
-    GetObjectW(colour.get(), sizeof size, &size);
-    pixels.width = size.bmWidth;
-    pixels.height = size.bmHeight;
+    const std::string error = test::decodeIcon(icon, pixels);
+    if (!error.empty())
+        return ::testing::AssertionFailure() << error;
     if (pixels.width != kIconSize || pixels.height != kIconSize)
         return ::testing::AssertionFailure() << "the icon is " << pixels.width << " x " << pixels.height;
-    const UniqueDc dc(CreateCompatibleDC(nullptr));
-    std::array<std::uint32_t, kIconSize * kIconSize> colourBits{}, maskBits{};
-    if (!readBits(dc.get(), colour.get(), colourBits) || !readBits(dc.get(), mask.get(), maskBits))
-        return ::testing::AssertionFailure() << "GetDIBits failed";
-    for (std::size_t i = 0; i < colourBits.size(); ++i) {
-        const std::uint32_t bgr = colourBits[i];
-        pixels.colour[i] = {static_cast<std::uint8_t>(bgr >> 16), static_cast<std::uint8_t>(bgr >> 8),
-                            static_cast<std::uint8_t>(bgr)};
-        pixels.transparent[i] = (maskBits[i] & 0xFFFFFF) != 0;
-    }
     return ::testing::AssertionSuccess();
 }
 
@@ -150,20 +111,32 @@ TrayPicture numberPicture(std::int32_t value, bool recovering = false, std::uint
     return trayPictureFor(true, darkTheme, recovering, textColor, value);
 }
 
-TEST_F(TrayIconRendering, TheBarIsOutlinedInTheTextColourAndFilledGreenOrYellowWhileRecovering)
+// Every pixel of each picture: the bar, outlined in the text colour and filled
+// green (yellow while recovering); ink only where there is text (four characters
+// and more draw none); what is left of the key colour transparent and black.
+TEST_F(TrayIconRendering, TheBarInkAndTransparencyOfEveryPixel)
 {
-    for (const std::int32_t value : {7, 42, 100, -1, 1000}) {
+    for (const std::int32_t value : {0, 7, 42, 99, -1, -99, 100, 888, 1000, 9999, -100, 123456}) {
         for (const bool recovering : {false, true}) {
             SCOPED_TRACE(testing::Message() << "value " << value << (recovering ? ", recovering" : ""));
             const TrayPicture picture = numberPicture(value, recovering);
             const Rgb fill = recovering ? Rgb{255, 255, 0} : Rgb{129, 255, 73};
             const IconPixels pixels = render(picture);
-            for (int y = kBarTop; y < kBarBottom; ++y) {
-                for (int x = kBarLeft; x < kBarRight; ++x) {
-                    ASSERT_FALSE(pixels.clear(x, y)) << "bar pixel " << x << "," << y;
-                    const Rgb expected = onBarOutline(x, y) ? picture.textColour : fill;
-                    ASSERT_EQ(pixels.at(x, y), expected)
-                        << "bar pixel " << x << "," << y << " is " << describe(pixels.at(x, y));
+            int transparent = 0;
+            for (int y = 0; y < kIconSize; ++y) {
+                for (int x = 0; x < kIconSize; ++x) {
+                    const Rgb seen = pixels.at(x, y);
+                    if (inBar(x, y)) {
+                        ASSERT_FALSE(pixels.clear(x, y)) << "bar pixel " << x << "," << y;
+                        ASSERT_EQ(seen, onBarOutline(x, y) ? picture.textColour : fill)
+                            << "bar pixel " << x << "," << y << " is " << describe(seen);
+                    } else if (pixels.clear(x, y)) {
+                        ++transparent;
+                        EXPECT_EQ(seen, kBlack) << "transparent pixel " << x << "," << y << " is " << describe(seen);
+                    } else {
+                        EXPECT_NE(seen, kKeyColour) << x << "," << y;
+                        EXPECT_FALSE(picture.text.empty()) << "ink without text at " << x << "," << y;
+                    }
                 }
             }
             // The inside is exactly x 2..14, y 13..14.
@@ -171,30 +144,6 @@ TEST_F(TrayIconRendering, TheBarIsOutlinedInTheTextColourAndFilledGreenOrYellowW
             EXPECT_EQ(pixels.at(14, 14), fill);
             EXPECT_EQ(pixels.at(1, 13), picture.textColour);
             EXPECT_EQ(pixels.at(15, 14), picture.textColour);
-        }
-    }
-}
-
-TEST_F(TrayIconRendering, WhatIsLeftOfTheKeyColourIsTransparentAndBlack)
-{
-    for (const std::int32_t value : {0, 7, 42, 99, -1, -99, 100, 888, 1000, 123456}) {
-        for (const bool recovering : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "value " << value << (recovering ? ", recovering" : ""));
-            const TrayPicture picture = numberPicture(value, recovering);
-            const IconPixels pixels = render(picture);
-            int transparent = 0;
-            for (int y = 0; y < kIconSize; ++y) {
-                for (int x = 0; x < kIconSize; ++x) {
-                    if (!pixels.clear(x, y)) {
-                        // An opaque pixel never keeps the key colour.
-                        EXPECT_NE(pixels.at(x, y), kKeyColour) << x << "," << y;
-                        continue;
-                    }
-                    ++transparent;
-                    EXPECT_EQ(pixels.at(x, y), kBlack)
-                        << "transparent pixel " << x << "," << y << " is " << describe(pixels.at(x, y));
-                }
-            }
             // At least the bar's left column and the rows above the number.
             EXPECT_GE(transparent, 4 + 2 * kIconSize);
             // Column 0 beside the bar is clear; above it only when the text
@@ -229,24 +178,19 @@ TEST_F(TrayIconRendering, TheNumberIsDrawnInsideItsTextBoxFromItsOrigin)
         ASSERT_GT(width, 0);
         const int right = std::min(kIconSize, c.x + width);
         bool exactInk = false;
+        int firstInk = kIconSize;
         for (int y = 0; y < kBarTop; ++y) {
             for (int x = 0; x < kIconSize; ++x) {
                 if (pixels.clear(x, y))
                     continue;
                 EXPECT_TRUE(x >= c.x && x < right) << "ink outside the text box at " << x << "," << y;
                 exactInk = exactInk || pixels.at(x, y) == picture.textColour;
+                firstInk = std::min(firstInk, x);
             }
         }
         EXPECT_TRUE(exactInk) << "no pixel has the text colour itself";
         // The text starts at its origin: digits and the minus sign keep at most
         // about a pixel of space on their left.
-        int firstInk = kIconSize;
-        for (int y = 0; y < kBarTop; ++y) {
-            for (int x = 0; x < kIconSize; ++x) {
-                if (!pixels.clear(x, y))
-                    firstInk = std::min(firstInk, x);
-            }
-        }
         EXPECT_LE(firstInk, c.x + 1) << "the text starts right of its origin";
         // Every character that fits the icon whole has ink in its cell.
         const int cell = width / static_cast<int>(c.text.size());
@@ -264,20 +208,6 @@ TEST_F(TrayIconRendering, TheNumberIsDrawnInsideItsTextBoxFromItsOrigin)
     }
 }
 
-TEST_F(TrayIconRendering, FourOrMoreCharactersLeaveOnlyTheBar)
-{
-    for (const std::int32_t value : {1000, 9999, -100, 123456}) {
-        SCOPED_TRACE(testing::Message() << "value " << value);
-        const TrayPicture picture = numberPicture(value);
-        ASSERT_TRUE(picture.text.empty());
-        const IconPixels pixels = render(picture);
-        for (int y = 0; y < kIconSize; ++y) {
-            for (int x = 0; x < kIconSize; ++x)
-                EXPECT_EQ(pixels.clear(x, y), !inBar(x, y)) << x << "," << y;
-        }
-    }
-}
-
 TEST_F(TrayIconRendering, TheTextColourFollowsTheSettingAndTheTaskbarTheme)
 {
     struct Case {
@@ -287,7 +217,7 @@ TEST_F(TrayIconRendering, TheTextColourFollowsTheSettingAndTheTaskbarTheme)
     };
     const Case cases[] = {
         {0, false, kBlack}, {0, true, kBlack}, {1, false, kWhite}, {1, true, kWhite},
-        {2, false, kBlack}, {2, true, kWhite}, {7, true, kBlack},
+        {2, false, kBlack}, {2, true, kWhite}, {7, true, kBlack}, {0xFFFF, true, kBlack},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "setting " << c.setting << (c.darkTheme ? ", dark" : ", light"));
@@ -324,6 +254,7 @@ void expectDisabledPicture(HICON icon)
         for (int x = 0; x < kIconSize; ++x) {
             const char letter = map[static_cast<std::size_t>(y)][x];
             EXPECT_EQ(pixels.clear(x, y), letter == '.') << x << "," << y;
+            EXPECT_EQ(expected.at(x, y).opaque, letter != '.') << "the portable picture at " << x << "," << y;
             if (letter == '.')
                 continue;
             EXPECT_EQ(pixels.at(x, y), expected.at(x, y).colour)
@@ -416,65 +347,6 @@ TEST(TrayIconFont, TheNumberIsSetInElevenPixelMsSerifAtProofQuality)
     TEXTMETRICW made{};
     ASSERT_TRUE(GetTextMetricsW(dc.get(), &made));
     EXPECT_EQ(made.tmHeight - made.tmInternalLeading, 11);
-}
-
-// Only on request (QUENBY_TRAY_ICON_PICTURES names a folder): the rendered icons,
-// eight times enlarged on a chequered background, as one BMP for people to look
-// at. The other cases check these very pixels; a picture checks nothing more.
-TEST_F(TrayIconRendering, WritesTheRenderedIconsForALookAtThemOnRequest)
-{
-    const char* folder = std::getenv("QUENBY_TRAY_ICON_PICTURES");
-    if (!folder || !*folder)
-        GTEST_SKIP() << "set QUENBY_TRAY_ICON_PICTURES to a folder to get the pictures";
-    std::vector<IconPixels> icons;
-    for (const bool recovering : {false, true}) {
-        for (const std::int32_t value : {7, 42, 100, -1})
-            icons.push_back(render(numberPicture(value, recovering)));
-    }
-    icons.push_back(render(numberPicture(42, false, 2, true)));
-    const UniqueIcon disabled(loadDisabledIcon(resources_));
-    icons.emplace_back();
-    ASSERT_TRUE(readIcon(disabled.get(), icons.back()));
-
-    constexpr int scale = 8, cell = kIconSize * scale + 4, columns = 4;
-    const int rows = (static_cast<int>(icons.size()) + columns - 1) / columns;
-    const int width = columns * cell + 4, height = rows * cell + 4; // width * 3 is a multiple of 4
-    std::vector<std::uint8_t> bgr(static_cast<std::size_t>(width * height * 3));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int i = (x - 4) / cell + ((y - 4) / cell) * columns;
-            const int ix = (x - 4) % cell / scale, iy = (y - 4) % cell / scale;
-            const bool onIcon = x >= 4 && y >= 4 && i < static_cast<int>(icons.size()) && ix < kIconSize &&
-                                iy < kIconSize && !icons[static_cast<std::size_t>(i)].clear(ix, iy);
-            const std::uint8_t shade = ((x / scale + y / scale) % 2) ? 200 : 235;
-            const Rgb c = onIcon ? icons[static_cast<std::size_t>(i)].at(ix, iy) : Rgb{shade, shade, shade};
-            std::uint8_t* out = &bgr[static_cast<std::size_t>(((height - 1 - y) * width + x) * 3)];
-            out[0] = c.b;
-            out[1] = c.g;
-            out[2] = c.r;
-        }
-    }
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(bgr.size());
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const std::string path = std::string(folder) + "/tray_icons_x8.bmp";
-    const test::UniqueHandle out(CreateFileW((L"Z:" + std::wstring(path.begin(), path.end())).c_str(),
-                                             GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(out) << path;
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(out.get(), &file, sizeof file, &written, nullptr) &&
-                WriteFile(out.get(), &info, sizeof info, &written, nullptr) &&
-                WriteFile(out.get(), bgr.data(), static_cast<DWORD>(bgr.size()), &written, nullptr));
-    std::printf("tray icons: %s (rows: 7 42 100 -1 normal, the same recovering, then white text on a dark "
-                "taskbar and the disabled picture)\n",
-                path.c_str());
 }
 
 } // namespace
