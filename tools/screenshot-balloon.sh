@@ -9,44 +9,13 @@
 # imagemagick and xdotool; the prefix is a private one in BUILD_DIR, and its
 # wineserver is stopped before the script returns.
 set -eu
-for tool in xvfb-run xauth import xdotool wine; do
-    command -v "$tool" >/dev/null || {
-        echo "screenshot: $tool is missing (apt-get install xvfb xauth imagemagick xdotool wine64 wine)" >&2
-        exit 1
-    }
-done
-build=$(cd "$1" && pwd)
-out=$(mkdir -p "$2" && cd "$2" && pwd)
+. "$(dirname "$0")/wine-screenshot.sh"
+screenshot_setup wineprefix-screenshot 1024x768x24 "$@"
 program="$build/bin/quenby_balloon_screenshot.exe"
 [ -f "$program" ] || {
-    echo "screenshot: $program is missing (cmake --build $1 --target quenby_balloon_screenshot)" >&2
+    echo "screenshot: $program is missing (cmake --build BUILD_DIR --target quenby_balloon_screenshot)" >&2
     exit 1
 }
-export WINEPREFIX="$build/wineprefix-screenshot"
-export WINEARCH=win64
-export WINEDEBUG=-all
-# No .NET or Gecko installer, and no copying of Start-menu shortcuts into the
-# real user's desktop menus.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-stop_server() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-}
-
-if [ "${QUENBY_INSIDE_XVFB:-}" != 1 ]; then
-    trap stop_server EXIT
-    QUENBY_INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$out"
-    exit $?
-fi
-
-if [ ! -f "$WINEPREFIX/.quenby-ready" ]; then
-    rm -rf "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    touch "$WINEPREFIX/.quenby-ready"
-fi
 stop_server
 wineserver -p 120 </dev/null >/dev/null 2>&1 || true
 
