@@ -145,13 +145,6 @@ int exitCodeOf(int status)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-void Fd::reset()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
-}
-
 Process::Process(std::vector<std::string> argv, const std::string& cgroupProcs,
                  std::uint64_t addressSpaceMB)
 {

@@ -12,6 +12,7 @@
 
 #ifndef _WIN32
 #include <sys/types.h>
+#include "common/os/posix/unique_fd.h"
 #endif
 
 namespace quenby::test {
@@ -67,35 +68,7 @@ bool runChildRole(int argc, char** argv, int& exitCode);
 int exitCodeOf(int status);
 
 // A file descriptor, closed when the object goes.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
-    Fd(Fd&& other) noexcept : fd_(other.release()) {}
-    Fd& operator=(Fd&& other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            fd_ = other.release();
-        }
-        return *this;
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    int release()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-    void reset();
-
-private:
-    int fd_;
-};
+using Fd = os::UniqueFd;
 
 // A program started by the test, with its standard output and error on pipes.
 // Whatever happens in the test, it is killed and reaped when the object goes.

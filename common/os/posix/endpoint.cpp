@@ -10,6 +10,7 @@
 // another user got hold of some other way (inherited, passed over, connected
 // before it changed its user) still cannot post.
 #include "common/os/posix/endpoint.h"
+#include "common/os/posix/unique_fd.h"
 #include "common/os/posix/wire.h"
 
 #include "common/text.h"
@@ -41,28 +42,6 @@ constexpr std::size_t kRecordSize = 24;
 // that a flood of junk cannot hold the caller's event loop; the rest wait for the
 // next call.
 constexpr int kMaxDroppedPerCall = 64;
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    int release()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
 
 std::string errorText(int error)
 {
@@ -187,7 +166,7 @@ bool privateFolder(const std::string& path, std::string& why)
 
     // Check the folder through a handle on it, so that what is checked is what
     // was opened even if the name is swapped meanwhile.
-    Fd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    UniqueFd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (folder.get() < 0) {
         why = path + ": " + errorText(errno);
         return false;
@@ -261,7 +240,7 @@ Probe probeEndpoint(const std::string& path)
     socklen_t length = 0;
     if (!makeAddress(path, address, length))
         return Probe::Unreachable;
-    Fd probe(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+    UniqueFd probe(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
     if (probe.get() < 0)
         return Probe::Unreachable;
     if (::connect(probe.get(), reinterpret_cast<const sockaddr*>(&address), length) == 0)
@@ -279,7 +258,7 @@ bool sendMessage(const std::string& path, const PostedMessage& message)
     socklen_t length = 0;
     if (!makeAddress(path, address, length))
         return false;
-    Fd sender(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+    UniqueFd sender(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
     if (sender.get() < 0)
         return false;
     unsigned char record[kRecordSize];
@@ -336,7 +315,7 @@ Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
     const std::string folder = runtimeFolder();
     if (folder.empty())
         return;
-    Fd socket(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    UniqueFd socket(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0)
         return;
     // Before anything can be queued: every datagram then comes with its sender's

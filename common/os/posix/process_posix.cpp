@@ -10,31 +10,13 @@
 #include <string>
 #include <utility>
 
+#include "common/os/posix/unique_fd.h"
 #include "common/text.h"
 
 extern char** environ;
 
 namespace quenby::os {
 namespace {
-
-// A file descriptor, closed when the object goes.
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    ~UniqueFd() { reset(); }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-
-    int get() const { return fd_; }
-    void reset()
-    {
-        if (fd_ >= 0)
-            ::close(std::exchange(fd_, -1));
-    }
-
-private:
-    int fd_;
-};
 
 // Between fork and exec only async-signal-safe calls are allowed, since the
 // caller may have other threads (the panel does). A failure there is reported to

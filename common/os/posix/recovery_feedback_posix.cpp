@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "common/os/posix/unique_fd.h"
 #include "common/os/posix/endpoint.h"
 #include "common/text.h"
 
@@ -31,22 +32,6 @@ constexpr std::string_view kFileName = "/recovery-feedback";
 constexpr std::string_view kHeader = "QNBY-FEEDBACK ";
 // Header, stamp and a notice of kMaxFeedbackChars fit easily; more is not ours.
 constexpr std::size_t kMaxFileBytes = 4096;
-
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, std::string_view data)
 {
@@ -131,7 +116,7 @@ bool publishRecoveryFeedback(std::u16string_view text)
         return false;
     bool ok = false;
     {
-        Fd file(fd);
+        UniqueFd file(fd);
         // The umask may have taken bits away, never added any; 0600 whatever it is.
         ok = ::fchmod(file.get(), 0600) == 0 && writeAll(file.get(), content);
     }
@@ -150,7 +135,7 @@ std::optional<RecoveryFeedback> lastRecoveryFeedback()
         return std::nullopt;
     const std::string path = folder + std::string(kFileName);
     // O_NONBLOCK: a FIFO put in its place must not hold the reader.
-    Fd file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0)
         return std::nullopt;
     struct stat info {};

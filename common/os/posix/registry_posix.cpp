@@ -30,6 +30,7 @@
 // same form in the first system configuration folder, $XDG_CONFIG_DIRS/quenby/
 // registry.reg (/etc/xdg when XDG_CONFIG_DIRS is unset). It may belong to root
 // or to this user, must not be writable by anyone else, and is only ever read.
+#include "common/os/posix/unique_fd.h"
 #include "common/os/posix/regfile.h"
 #include "common/os/registry.h"
 #include "common/text.h"
@@ -59,44 +60,6 @@ namespace reg = quenby::os::posix;
 constexpr const char* fileName = "registry.reg";
 constexpr const char* lockName = "registry.lock";
 constexpr const char* temporaryName = "registry.reg.tmp";
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-    ~FileDescriptor() { reset(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    FileDescriptor& operator=(FileDescriptor&& other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            fd_ = std::exchange(other.fd_, -1);
-        }
-        return *this;
-    }
-
-    bool valid() const { return fd_ >= 0; }
-    int get() const { return fd_; }
-
-    void reset()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
-
-    // Closes the descriptor and says whether the close succeeded, which for a
-    // written file is the last chance to hear of a failed write.
-    bool close()
-    {
-        const int fd = std::exchange(fd_, -1);
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 std::string errorText(int error)
 {
@@ -206,7 +169,7 @@ struct Opened {
 // The store's folder, checked through a descriptor on it so that what was checked
 // is what gets used, even if a name is swapped meanwhile. With `create`, the
 // config folder and ours are made when missing.
-Opened openFolder(const StorePaths& paths, bool create, FileDescriptor& folder)
+Opened openFolder(const StorePaths& paths, bool create, UniqueFd& folder)
 {
     Opened result;
     const auto refuse = [&](const std::string& why) {
@@ -255,7 +218,7 @@ Opened openFolder(const StorePaths& paths, bool create, FileDescriptor& folder)
     }
     // A link to a folder is followed: the folder it leads to is checked below, and
     // no one else can change what is inside a folder that passes.
-    folder = FileDescriptor(::open(paths.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    folder = UniqueFd(::open(paths.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid()) {
         if (errno == ENOENT)
             return result; // missing
@@ -275,7 +238,7 @@ Opened openFolder(const StorePaths& paths, bool create, FileDescriptor& folder)
 
 // The settings file in the checked folder: a regular file of ours that no one
 // else can write, opened without following a link, not larger than the cap.
-Opened openFile(int folder, const std::string& path, bool rootMayOwn, FileDescriptor& file,
+Opened openFile(int folder, const std::string& path, bool rootMayOwn, UniqueFd& file,
                 struct stat& info)
 {
     Opened result;
@@ -285,7 +248,7 @@ Opened openFile(int folder, const std::string& path, bool rootMayOwn, FileDescri
         return result;
     };
     // Non-blocking, so that a FIFO in its place cannot hold the caller.
-    file = FileDescriptor(::openat(folder, fileName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    file = UniqueFd(::openat(folder, fileName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     if (!file.valid()) {
         if (errno == ENOENT)
             return result; // missing
@@ -343,7 +306,7 @@ Opened readText(int fd, const std::string& path, const struct stat& info, std::s
 // folder is not opened again.
 Opened loadText(const StorePaths& paths, int folder, std::string& text)
 {
-    FileDescriptor file;
+    UniqueFd file;
     struct stat info {};
     Opened opened = openFile(folder, paths.file, paths.machine, file, info);
     if (opened.outcome == Outcome::ok)
@@ -377,7 +340,7 @@ public:
     bool locked() const { return locked_; }
 
 private:
-    FileDescriptor fd_;
+    UniqueFd fd_;
     bool locked_ = false;
 };
 
@@ -402,7 +365,7 @@ bool replaceFile(int folder, const reg::RegDocument& document)
 {
     // A crashed writer may have left one behind; under the lock it is ours to remove.
     ::unlinkat(folder, temporaryName, 0);
-    FileDescriptor fd(::openat(folder, temporaryName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    UniqueFd fd(::openat(folder, temporaryName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (!fd.valid())
         return false;
     const bool written = ::fchmod(fd.get(), 0600) == 0 &&
@@ -463,7 +426,7 @@ public:
         const auto paths = storePaths(scope_);
         if (!paths)
             return {};
-        FileDescriptor folder;
+        UniqueFd folder;
         const Opened opened = openFolder(*paths, false, folder);
         if (opened.outcome != Outcome::ok) {
             if (opened.outcome == Outcome::refused)
@@ -487,7 +450,7 @@ public:
         const auto paths = storePaths(scope_);
         if (!paths || scope_ == Scope::localMachine)
             return RegStatus::accessDenied;
-        FileDescriptor folder;
+        UniqueFd folder;
         const Opened opened = openFolder(*paths, true, folder);
         if (opened.outcome != Outcome::ok) {
             reportOnce(opened.why.empty() ? "registry folder " + paths->folder + " cannot be created" : opened.why);

@@ -1,0 +1,52 @@
+// A file descriptor owned by one object and closed when it goes: the one
+// wrapper of this handle type for the Linux stand-ins.
+#pragma once
+
+#include <utility>
+
+#include <unistd.h>
+
+namespace quenby::os {
+
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd = -1) : fd_(fd) {}
+    ~UniqueFd() { reset(); }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            fd_ = std::exchange(other.fd_, -1);
+        }
+        return *this;
+    }
+
+    bool valid() const { return fd_ >= 0; }
+    explicit operator bool() const { return valid(); }
+    int get() const { return fd_; }
+
+    // Hands the descriptor over; the object no longer closes it.
+    int release() { return std::exchange(fd_, -1); }
+
+    void reset()
+    {
+        if (fd_ >= 0)
+            ::close(std::exchange(fd_, -1));
+    }
+
+    // Closes the descriptor and says whether the close succeeded, which for a
+    // written file is the last chance to hear of a failed write.
+    bool close()
+    {
+        const int fd = std::exchange(fd_, -1);
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace quenby::os
