@@ -23,10 +23,12 @@
 #include "engine/strings.h"
 #include "engine/tray.h"
 #include "tests/support/native_registry.h"
+#include "tests/win32/tray_display.h"
 #include "tests/win32/win32_helpers.h"
 
 using namespace quenby;
 using namespace quenby::engine;
+using namespace quenby::test;
 
 namespace {
 
@@ -76,20 +78,6 @@ TEST(BalloonRecord, IsTheIconRecordWithTheNoticeAndTheInformationIconWithoutSoun
     }
 }
 
-bool notificationAreaExists()
-{
-    return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
-}
-
-bool trayKnows(HWND window)
-{
-    NOTIFYICONDATAW probe{};
-    probe.cbSize = sizeof probe;
-    probe.hWnd = window;
-    probe.uID = kTrayIconId;
-    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
-}
-
 // The text of a visible balloon that the notification area shows now; empty if none.
 std::wstring shownBalloon()
 {
@@ -113,38 +101,19 @@ std::wstring shownBalloon()
     return found;
 }
 
-// The engine's state around a host of this process, as a first start leaves it,
-// with its icon in Wine's notification area.
-class BalloonWithADisplay : public testing::Test {
+// The tray suite's host with its icon in Wine's notification area, as a first
+// start leaves it.
+class BalloonWithADisplay : public test::TrayWithADisplay {
 protected:
     void SetUp() override
     {
-        registry_ = test::makeNativeRegistry();
-        host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
-        resetEngineState(*host_, registry_->registry());
-        EngineState& s = engineState();
-        loadStringTable();
-        s.settingsKey = std::u16string(kSettingsKey);
-        s.totalRAM = host_->totalPhysicalMB();
-        s.largeRAM = s.totalRAM > 1023;
-        s.ramCeiling = s.totalRAM / 4 * 3;
-        readSettings(registry_->registry(), s.settings, s.totalRAM, Deliverable::engine);
-        host_->registerWindowClass();
-        ASSERT_TRUE(host_->createEngineWindow());
-        ASSERT_TRUE(test::pumpMessagesUntil(notificationAreaExists, 30000)) << "no notification area";
+        TrayWithADisplay::SetUp();
+        if (HasFatalFailure())
+            return;
+        engineState().ramCeiling = engineState().totalRAM / 4 * 3;
         updateTray(true);
         ASSERT_TRUE(host_->lastTrayCallSucceeded()) << "the icon was not added";
     }
-
-    void TearDown() override
-    {
-        if (host_ && host_->window())
-            host_->notifyTray(TrayAction::remove, engineState().tray.tooltip);
-        host_.reset();
-    }
-
-    std::unique_ptr<test::NativeRegistryScope> registry_;
-    std::unique_ptr<Win32EngineHost> host_;
 };
 
 TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
@@ -197,25 +166,6 @@ TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNot
     EXPECT_EQ(host_->lastTrayAction(), TrayAction::add);
     EXPECT_TRUE(engineState().tray.trayIconShown);
     EXPECT_FALSE(trayKnows(host_->window()));
-}
-
-TEST(EngineStrings, TheNoticeTextsAreInTheEnginesStringTable)
-{
-    const std::pair<unsigned, std::wstring> table[] = {
-        {124, L"RAM Optimizer"},
-        {125, L"Recovered %s MB, %s MB free now"},
-        {126, L"No RAM could be recovered"},
-    };
-    const std::wstring path = test::programBeside(L"Quenbytray.exe");
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
-                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(module, nullptr);
-    for (const auto& [id, expected] : table) {
-        wchar_t buffer[100] = {};
-        const int length = LoadStringW(module, id, buffer, 100);
-        EXPECT_EQ(std::wstring(buffer, static_cast<std::size_t>(length)), expected) << id;
-    }
-    FreeLibrary(module);
 }
 
 } // namespace

@@ -241,7 +241,8 @@ TEST(EngineResources, TheStringTableHoldsTheTextsTheUserSees)
         {114, L"Do you want to restart your computer now?"}, {115, L"Do you want to suspend your computer now?"},
         {116, L"Do you want to shutdown your computer now?"}, {117, L"Confirm"}, {118, L"RAM Optimizer\n"},
         {119, L"Free RAM: %s MB (%s%%)\n"}, {121, L"CPU Usage: %s%%"}, {122, L"CreateProcess failed (%d)."},
-        {123, L"Error"},
+        {123, L"Error"}, {124, L"RAM Optimizer"}, {125, L"Recovered %s MB, %s MB free now"},
+        {126, L"No RAM could be recovered"},
         {109, L""}, {120, L""}, // gaps in the numbering stay empty
     };
     const std::wstring path = test::programBeside(kEngine);

@@ -20,68 +20,14 @@
 #include "engine/strings.h"
 #include "engine/tray.h"
 #include "tests/support/native_registry.h"
+#include "tests/win32/tray_display.h"
 #include "tests/win32/win32_helpers.h"
 
 using namespace quenby;
 using namespace quenby::engine;
+using namespace quenby::test;
 
 namespace {
-
-// A record of this window with the engine's id, sent to the notification area.
-bool sendRecord(HWND window, DWORD what)
-{
-    NOTIFYICONDATAW record{};
-    record.cbSize = sizeof record;
-    record.hWnd = window;
-    record.uID = kTrayIconId;
-    return Shell_NotifyIconW(what, &record) != FALSE;
-}
-
-// Whether the notification area holds the icon: a modification that changes
-// nothing succeeds only for a known icon.
-bool trayKnows(HWND window) { return sendRecord(window, NIM_MODIFY); }
-
-// Takes the icon out behind the engine's back, as a restarted shell forgets it.
-bool forget(HWND window) { return sendRecord(window, NIM_DELETE); }
-
-bool notificationAreaExists()
-{
-    return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
-}
-
-// A host of this process with its hidden window and the engine's state around it,
-// settings as a first start leaves them.
-class TrayWithADisplay : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        registry_ = test::makeNativeRegistry();
-        host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
-        resetEngineState(*host_, registry_->registry());
-        EngineState& s = engineState();
-        loadStringTable();
-        s.settingsKey = std::u16string(kSettingsKey);
-        s.totalRAM = host_->totalPhysicalMB();
-        s.largeRAM = s.totalRAM > 1023;
-        readSettings(registry_->registry(), s.settings, s.totalRAM, Deliverable::engine);
-        s.taskbarCreated = os::registerMessage(u"TaskbarCreated");
-        host_->registerWindowClass();
-        ASSERT_TRUE(host_->createEngineWindow());
-        // The first window of the session starts Wine's desktop, which makes the
-        // notification area; give it time.
-        ASSERT_TRUE(test::pumpMessagesUntil(notificationAreaExists, 30000)) << "no notification area";
-    }
-
-    void TearDown() override
-    {
-        if (host_ && host_->window() && trayKnows(host_->window()))
-            forget(host_->window());
-        host_.reset();
-    }
-
-    std::unique_ptr<test::NativeRegistryScope> registry_;
-    std::unique_ptr<Win32EngineHost> host_;
-};
 
 TEST_F(TrayWithADisplay, TheIconIsAddedUpdatedAndRemoved)
 {

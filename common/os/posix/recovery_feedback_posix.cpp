@@ -33,19 +33,6 @@ constexpr std::string_view kHeader = "QNBY-FEEDBACK ";
 // Header, stamp and a notice of kMaxFeedbackChars fit easily; more is not ours.
 constexpr std::size_t kMaxFileBytes = 4096;
 
-bool writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 std::string newStamp()
 {
     static std::atomic<unsigned long long> count{0};
@@ -114,12 +101,11 @@ bool publishRecoveryFeedback(std::u16string_view text)
     }
     if (fd < 0)
         return false;
-    bool ok = false;
-    {
-        UniqueFd file(fd);
-        // The umask may have taken bits away, never added any; 0600 whatever it is.
-        ok = ::fchmod(file.get(), 0600) == 0 && writeAll(file.get(), content);
-    }
+    UniqueFd file(fd);
+    // The umask may have taken bits away, never added any; 0600 whatever it is.
+    // A failed close can be the first news of a failed write.
+    const bool ok =
+        ::fchmod(file.get(), 0600) == 0 && writeAll(file.get(), content) && file.close();
     // rename replaces whatever has the name, a link included, without following it.
     if (!ok || ::rename(fresh.c_str(), path.c_str()) != 0) {
         ::unlink(fresh.c_str());

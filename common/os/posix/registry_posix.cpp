@@ -344,20 +344,6 @@ private:
     bool locked_ = false;
 };
 
-bool writeAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // Writes the document to a temporary file in the folder, 0600 whatever the umask,
 // flushes it to disk and renames it over the file, so that the file holds either
 // all of the old text or all of the new one, even across a crash.

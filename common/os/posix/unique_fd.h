@@ -1,7 +1,10 @@
 // A file descriptor owned by one object and closed when it goes: the one
-// wrapper of this handle type for the Linux stand-ins.
+// wrapper of this handle type for the Linux stand-ins; and writing a whole
+// buffer to one.
 #pragma once
 
+#include <cerrno>
+#include <string_view>
 #include <utility>
 
 #include <unistd.h>
@@ -48,5 +51,19 @@ public:
 private:
     int fd_;
 };
+
+// Writes all of `data`, however many calls it takes; false on the first failure.
+inline bool writeAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
 
 } // namespace quenby::os
