@@ -87,6 +87,8 @@ const std::array<SettingField, kSettingFieldCount> kSettingsSchema = {{
     unranged(u"Quenby_Stat", &Settings::Quenby_Stat, ValueUnit::state, constant(0)),
     number(u"NotifyRecovery", &Settings::NotifyRecovery, ValueUnit::flag, constant(0), constant(1),
            "Show how much RAM was recovered"),
+    number(u"RecoveryBackoff", &Settings::RecoveryBackoff, ValueUnit::flag, constant(1), constant(1),
+           "Pause automatic recovery while it cannot help"),
 }};
 
 const SettingField* findSettingField(std::u16string_view name)

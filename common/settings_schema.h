@@ -31,7 +31,7 @@ inline constexpr std::u16string_view kPathValue = u"Path";
 inline constexpr std::u16string_view kPolicyKey = u"Software\\Policies\\Quenby";
 inline constexpr std::u16string_view kStartWithWindowsPolicy = u"StartWithWindows";
 
-inline constexpr std::size_t kSettingFieldCount = 24;
+inline constexpr std::size_t kSettingFieldCount = 25;
 
 // Which values a policy sets: one bit per row of the schema table, in its order,
 // and one more for the start-with-Windows entry.
@@ -69,6 +69,7 @@ struct Settings {
     std::uint32_t Hotkey2 = 0;
     std::uint32_t Quenby_Stat = 0; // 1: the optimizer is enabled
     std::uint32_t NotifyRecovery = 0; // 1: a recovery that ran tells what it recovered
+    std::uint32_t RecoveryBackoff = 0; // not 0: the low-memory rule rests while it can't help
 
     std::u16string enginePath;     // panel only: where the engine's executable is
     bool startWithWindows = false; // panel only: the start-with-Windows entry names it

@@ -26,6 +26,7 @@ void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* ma
     s.samplersAlive = 0;
     s.recovering = false;
     s.autoTicks = 0;
+    s.lowMemoryRest = {};
     s.texts.clear();
     s.tray = {};
 }

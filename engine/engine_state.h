@@ -10,6 +10,7 @@
 #include "common/os/registry.h"
 #include "common/settings_schema.h"
 #include "engine/host.h"
+#include "engine/low_memory_rest.h"
 
 namespace quenby::engine {
 
@@ -43,6 +44,7 @@ struct EngineState {
     std::atomic<int> samplersAlive{0};
     bool recovering = false;
     std::uint32_t autoTicks = 0;  // counted ticks of the interval rule since the last recovery
+    LowMemoryRest lowMemoryRest;  // when the low-memory rule may fire again
 
     std::map<unsigned, std::u16string> texts; // the string table, loaded at start-up
     TrayState tray;

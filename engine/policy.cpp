@@ -1,6 +1,7 @@
 #include "engine/policy.h"
 
 #include "engine/engine_state.h"
+#include "engine/low_memory_rest.h"
 #include "engine/recovery.h"
 #include "engine/tray.h"
 
@@ -11,12 +12,18 @@ void onPeriodicTimer()
     updateTray(false);
     EngineState& s = engineState();
     const Settings& settings = s.settings;
+    observeTick(s.lowMemoryRest, s.availRAM, settings.MinimumFreeRAM);
     if (s.availRAM >= s.ramCeiling)
         return;
     if (!optimizerEnabled())
         return;
 
     if (s.availRAM < settings.MinimumFreeRAM && s.availRAM < settings.TargetFreeRAM) {
+        // While the rule rests, the tick ends here as a shortage tick does: the
+        // interval rule is not reached and does not count.
+        const bool resting = settings.RecoveryBackoff != 0;
+        if (!mayRecoverNow(s.lowMemoryRest, resting))
+            return;
         std::uint32_t target;
         if (static_cast<std::int32_t>(s.availRAM) < 10)
             target = settings.MinimumFreeRAM + 2;
@@ -24,7 +31,11 @@ void onPeriodicTimer()
             target = settings.TargetFreeRAM;
         else // all unsigned: a target below the minimum wraps, and recoverRAM clamps it
             target = settings.MinimumFreeRAM + (settings.TargetFreeRAM - settings.MinimumFreeRAM) / 2;
-        recoverRAM(target);
+        const RecoveryOutcome outcome =
+            recoverRAM(target, s.lowMemoryRest.nothingRecoveredShown ? NothingRecoveredNotice::skip
+                                                                     : NothingRecoveredNotice::give);
+        recordRecovery(s.lowMemoryRest, outcome, settings.MinimumFreeRAM, resting,
+                       settings.NotifyRecovery == 1);
         return;
     }
 

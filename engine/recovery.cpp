@@ -49,7 +49,8 @@ struct RecoveryEnd {
 };
 
 // One pass: obtain up to `count` committed blocks, then release exactly those.
-void recoveryPass(std::uint32_t count, std::vector<void*>& blocks)
+// Returns how many it obtained.
+std::size_t recoveryPass(std::uint32_t count, std::vector<void*>& blocks)
 {
     EngineHost& host = *engineState().host;
     blocks.clear();
@@ -61,7 +62,9 @@ void recoveryPass(std::uint32_t count, std::vector<void*>& blocks)
     }
     for (void* block : blocks)
         host.releaseBlock(block);
+    const std::size_t obtained = blocks.size();
     blocks.clear();
+    return obtained;
 }
 
 } // namespace
@@ -88,14 +91,17 @@ std::u16string recoveryFeedbackText(std::uint32_t before, std::uint32_t after)
                       kFeedbackCapacity);
 }
 
-void recoverRAM(std::uint32_t target)
+RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingNotice)
 {
     EngineState& s = engineState();
     if (target > s.totalRAM / 2)
         target = s.availRAM + 2; // a request that big recovers only a little
+    RecoveryOutcome outcome;
     if (s.recovering)
-        return;
+        return outcome;
     s.recovering = true;
+    outcome.ran = true;
+    outcome.freeAfter = s.availRAM;
     RecoveryEnd end;
 
     const std::int32_t cpu = showRecoveringLook(true);
@@ -107,22 +113,28 @@ void recoverRAM(std::uint32_t target)
 
     // No sample (-1) compares as the largest number and so always gives way.
     if (static_cast<std::uint32_t>(cpu) > threshold && s.settings.Disable_CPU_detect == 0)
-        return;
+        return outcome;
 
     target = std::min(target, s.ramCeiling);
     if (s.availRAM >= s.ramCeiling)
-        return;
+        return outcome;
 
     const std::uint32_t before = s.availRAM;
     std::vector<void*> blocks;
     blocks.reserve(std::min(target, kMaxBlocksPerPass));
     int pass = 1;
     for (; s.availRAM < target && pass <= kMaxPasses; ++pass) {
-        recoveryPass(std::min(target, kMaxBlocksPerPass), blocks);
+        outcome.blocks += recoveryPass(std::min(target, kMaxBlocksPerPass), blocks);
         s.availRAM = s.host->availablePhysicalMB();
     }
-    if (pass > 1 && s.settings.NotifyRecovery == 1)
+    outcome.passesRan = pass > 1;
+    outcome.freeAfter = s.availRAM;
+    outcome.freedMemory = s.availRAM > before;
+    const bool saysNothing = outcome.passesRan && !outcome.freedMemory &&
+                             nothingNotice == NothingRecoveredNotice::skip;
+    if (outcome.passesRan && s.settings.NotifyRecovery == 1 && !saysNothing)
         end.feedback = recoveryFeedbackText(before, s.availRAM);
+    return outcome;
 }
 
 } // namespace quenby::engine

@@ -11,11 +11,25 @@ namespace quenby::engine {
 inline constexpr std::uint32_t kMaxBlocksPerPass = 32768;
 inline constexpr int kMaxPasses = 3;
 
+// What one recovery achieved.
+struct RecoveryOutcome {
+    bool ran = false;            // it got past its re-entry test
+    bool passesRan = false;      // at least one pass tried to allocate
+    std::uint64_t blocks = 0;    // blocks obtained over all its passes
+    std::uint32_t freeAfter = 0; // MB free when it ended
+    bool freedMemory = false;    // more was free after its passes than before
+};
+
+// Whether a recovery whose passes freed nothing says so in its notice (with
+// NotifyRecovery on). The low-memory rule says it once a shortage, not each time.
+enum class NothingRecoveredNotice { give, skip };
+
 // Recovers RAM until `target` MB are free (at most three passes). Every source
 // of a recovery comes through here: the menu, the hot key, the request message
 // and both timers. Returns when the work is over; a call made while one runs
 // does nothing at all.
-void recoverRAM(std::uint32_t target);
+RecoveryOutcome recoverRAM(std::uint32_t target,
+                           NothingRecoveredNotice nothingNotice = NothingRecoveredNotice::give);
 
 // The CPU usage above which a recovery gives way, from how much memory is free:
 // the less is free, the busier the processors may be.

@@ -111,6 +111,7 @@ void OptionsDialog::buildLayouts()
     addRow(general, {ui->AutoFreeLabel1, ui->AutoFreeRAMSpinBox, ui->AutoFreeLabel2,
                      ui->AutoFreeTimeSpinBox, ui->AutoFreeLabel3, ui->AutoFreeRAMLoadSpinBox,
                      ui->AutoFreeLabel4});
+    general->addWidget(ui->recoveryBackoffCheckBox);
     general->addWidget(ui->line);
     addRow(general, {ui->cpuUsageLabel, ui->cpuUsageProgressBar});
     general->addWidget(ui->CPUUsageCheckBox);
@@ -159,6 +160,8 @@ void OptionsDialog::loadSettings()
     ui->AutoFreeTimeSpinBox->setValue(widgetValue(s.Freeeverymin_Val2));
     ui->AutoFreeRAMLoadSpinBox->setValue(widgetValue(s.Freeeverymin_Val3));
     ui->CPUUsageCheckBox->setChecked(s.Disable_CPU_detect == 1);
+    // Any stored value but 0 means on, as the engine reads it.
+    ui->recoveryBackoffCheckBox->setChecked(s.RecoveryBackoff != 0);
 
     // List items are plain texts, not translated; their names are the settings
     // table's, which the administrators' policy templates show as well.
@@ -197,6 +200,7 @@ void OptionsDialog::loadSettings()
         {ui->AutoFreeTimeSpinBox, u"Freeeverymin_Val2"},
         {ui->AutoFreeRAMLoadSpinBox, u"Freeeverymin_Val3"},
         {ui->CPUUsageCheckBox, u"Disable_CPU_detect"},
+        {ui->recoveryBackoffCheckBox, u"RecoveryBackoff"},
         {ui->trayIconColorComboBox, u"TrayIconTextColor"},
         {ui->displayInfoComboBox, u"TrayIconInfo"},
         {ui->notifyRecoveryCheckBox, u"NotifyRecovery"},
@@ -238,6 +242,7 @@ void OptionsDialog::applySettings()
     s.Freeeverymin_Val2 = static_cast<std::uint32_t>(ui->AutoFreeTimeSpinBox->value());
     s.Freeeverymin_Val3 = static_cast<std::uint32_t>(ui->AutoFreeRAMLoadSpinBox->value());
     s.Disable_CPU_detect = flag(ui->CPUUsageCheckBox->isChecked());
+    s.RecoveryBackoff = flag(ui->recoveryBackoffCheckBox->isChecked());
     // No selection is index -1: 65535 in the 16-bit colour field.
     s.TrayIconTextColor = static_cast<std::uint16_t>(ui->trayIconColorComboBox->currentIndex());
     s.TrayIconInfo = static_cast<std::uint32_t>(ui->displayInfoComboBox->currentIndex());

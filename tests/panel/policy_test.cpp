@@ -32,7 +32,7 @@ const char* const kControls[] = {
     "displayInfoComboBox",    "recoverMenu1SpinBox",    "recoverMenu2SpinBox",
     "recoverMenu3SpinBox",    "clearClipboardCheckBox", "playAlarmCheckBox",
     "playAlarmLineEdit",      "playAlarmToolButton",    "freeUpKeyLineEdit",
-    "disableKeyLineEdit",     "notifyRecoveryCheckBox",
+    "disableKeyLineEdit",     "notifyRecoveryCheckBox", "recoveryBackoffCheckBox",
 };
 
 QWidget* control(QObject* dialog, const char* name)

@@ -234,12 +234,13 @@ private slots:
             {"recoverAtStartCheckBox", u"FreeonStartup"},
             {"CPUUsageCheckBox", u"Disable_CPU_detect"},
             {"clearClipboardCheckBox", u"AutoclearClipboard"},
-            {"playAlarmCheckBox", u"PlaySound"}};
-        const bool loaded[] = {false, true, false, false};
+            {"playAlarmCheckBox", u"PlaySound"},
+            {"recoveryBackoffCheckBox", u"RecoveryBackoff"}}; // on by default
+        const bool loaded[] = {false, true, false, false, true};
         QPointer<OptionsDialog> dialog = openOptions(&owner_);
         QVERIFY(!named<QCheckBox>(dialog, "startupCheckBox")->isChecked());
         named<QCheckBox>(dialog, "startupCheckBox")->setChecked(true);
-        for (int i = 0; i < 4; ++i) {
+        for (std::size_t i = 0; i < std::size(boxes); ++i) {
             auto* box = named<QCheckBox>(dialog, boxes[i].first);
             QVERIFY2(box->isChecked() == loaded[i], boxes[i].first);
             box->setChecked(!loaded[i]);
@@ -248,7 +249,7 @@ private slots:
         // Taken as typed: no check that the file exists.
         named<QLineEdit>(dialog, "playAlarmLineEdit")->setText(QStringLiteral("  /no/such file.wav"));
         saveAndWait(dialog);
-        for (int i = 0; i < 4; ++i)
+        for (std::size_t i = 0; i < std::size(boxes); ++i)
             QVERIFY2(storedNumber(boxes[i].second) == (loaded[i] ? 0u : 1u), boxes[i].first);
         const Settings stored = storedSettings();
         QCOMPARE(QString::fromStdU16String(stored.Music), QStringLiteral("  /no/such file.wav"));

@@ -112,6 +112,7 @@ TEST_F(Policies, MachineWinsOverUserPolicyWhichWinsOverTheUsersValue)
         {u"MinimumFreeRAM", 0, 0, 900, 900, true}, // over the default, with no own value
         {u"Hotkey1", 65, 81, 0, 81, true},
         {u"NotifyRecovery", 0, 0, 1, 1, true},
+        {u"RecoveryBackoff", 0, 1, 0, 1, true}, // a user's 0 overruled
         // Not a user's choice: no policy sets these.
         {u"Quenby_Stat", 1, 0, 7, 1, false},
         {u"HideTrayIcon", 0, 1, 1, 0, false},

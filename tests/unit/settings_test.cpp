@@ -125,7 +125,7 @@ TEST_P(SettingsStore, MissingKeyGivesDefaultsDerivedFromTotalRam)
         {u"TrayIconInfo", 1, 1},          {u"HideTrayIcon", 0, 0},         {u"FreeupXMenu_Val1", 1024, 62},
         {u"FreeupYMenu_Val1", 256, 15},   {u"FreeupZMenu_Val1", 64, 3},    {u"AutoclearClipboard", 0, 0},
         {u"PlaySound", 0, 0},             {u"Hotkey1", 0, 0},              {u"Hotkey2", 0, 0},
-        {u"Quenby_Stat", 0, 0},           {u"NotifyRecovery", 0, 0}};
+        {u"Quenby_Stat", 0, 0},           {u"NotifyRecovery", 0, 0},       {u"RecoveryBackoff", 1, 1}};
     for (Deliverable who : {Deliverable::engine, Deliverable::panel}) {
         const Settings s = read(who);
         const Settings odd = read(who, 1001);
@@ -178,6 +178,9 @@ TEST_P(SettingsStore, NumbersFollowTheByteCountRuleAndTheirOwnReadingRules)
         {u"FreeupYMenu_Val1", RegType::binary, dwordData(321), 321},
         // The text colour keeps only the low 16 bits.
         {u"TrayIconTextColor", RegType::dword, dwordData(0x7FFF0102), 0x0102},
+        // The rest of the low-memory rule can't be switched off by a text "0"
+        // that does not fit: it stays on, its default.
+        {u"RecoveryBackoff", RegType::sz, utf16Data(u"0 (off)"), 1},
         // The warning values are written, never read.
         {u"WarnLowRecource", RegType::dword, dwordData(9), 0},
         {u"WarnLowRecource_Val1", RegType::dword, dwordData(99), 15},
@@ -400,7 +403,7 @@ TEST(SettingsSchema, UiRangesAreTheOnesTheWindowsOffer)
         {u"TrayIconTextColor", 2},     {u"TrayIconInfo", 1},        {u"FreeupXMenu_Val1", 999},
         {u"FreeupYMenu_Val1", 999},    {u"FreeupZMenu_Val1", 999},  {u"AutoclearClipboard", 1},
         {u"PlaySound", 1},             {u"Hotkey1", 255},           {u"Hotkey2", 255},
-        {u"NotifyRecovery", 1}};
+        {u"NotifyRecovery", 1},        {u"RecoveryBackoff", 1}};
     std::size_t ranged = 0;
     for (const auto& field : kSettingsSchema)
         ranged += field.hasUiRange ? 1 : 0;

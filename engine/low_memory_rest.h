@@ -1,0 +1,52 @@
+// The rest of the low-memory rule. When free RAM stays low because programs
+// really use it, a recovery every second only pushes their pages out just
+// before they need them again, and repeats the alarm, the clipboard clearing
+// and the notice each time. So after a low-memory recovery that could not help
+// the rule waits before it fires again: 1 minute, doubling with each further
+// one, at most 30 minutes. Five minutes with free RAM at or above the minimum
+// end a shortage: the next one is handled on its first tick again.
+//
+// Everything here counts the periodic timer's ticks, one a second; ticks that
+// fall due during a recovery do not pile up, so a rest starts when the
+// recovery that earned it has returned.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/recovery.h"
+
+namespace quenby::engine {
+
+// Rests in ticks: the first, and the longest the doubling reaches.
+inline constexpr std::uint32_t kFirstRestTicks = 60;
+inline constexpr std::uint32_t kLongestRestTicks = 30 * 60;
+// How long free RAM must stay at or above the minimum to end a shortage; a
+// shortage back sooner after a recovery means that recovery did not help.
+inline constexpr std::uint32_t kQuietTicks = 5 * 60;
+
+struct LowMemoryRest {
+    std::uint32_t quietTicks = 0;        // ticks in a row at or above the minimum
+    bool recoveredInShortage = false;    // a low-memory recovery since the last quiet spell
+    std::uint32_t ticksSinceRecovery = 0; // since that recovery
+    std::uint32_t restTicks = 0;         // the rest it earned; 0 while none
+    std::uint32_t nextRestTicks = kFirstRestTicks; // the rest the next one that can't help earns
+    // It looked helpful when it ended; if the shortage returns before a quiet
+    // spell has passed, it did not help after all.
+    bool helpedSoFar = false;
+    // "No RAM could be recovered" was shown in this shortage: once is enough.
+    bool nothingRecoveredShown = false;
+};
+
+// Every tick, with the free RAM just measured: counts the quiet spell and the
+// time since the last low-memory recovery.
+void observeTick(LowMemoryRest& rest, std::uint32_t availMB, std::uint32_t minimumMB);
+
+// On a tick that sees a shortage: whether the rule may recover now. With
+// `resting` false (the every-tick rule) it always may, and no rest is earned.
+bool mayRecoverNow(LowMemoryRest& rest, bool resting);
+
+// After the rule's recovery: judges it, and earns a rest when it could not help.
+void recordRecovery(LowMemoryRest& rest, const RecoveryOutcome& outcome, std::uint32_t minimumMB,
+                    bool resting, bool noticeAsked);
+
+} // namespace quenby::engine

@@ -1,0 +1,104 @@
+// The options dialog's check boxes for the recovery notice and for the rest of
+// the low-memory rule: loaded from the stored value as the engine reads it
+// (NotifyRecovery on only at 1, RecoveryBackoff at anything but 0, and on when
+// nothing is stored) and saved as 1 or 0.
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "common/settings_schema.h"
+#include "panel/optionsdialog.h"
+#include "panel/panel_state.h"
+#include "tests/panel/panel_test_support.h"
+
+using namespace quenby::paneltest;
+
+class OptionBoxesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PrivateSettings> settings_;
+    QWidget owner_;
+
+private slots:
+    void initTestCase()
+    {
+        settings_ = std::make_unique<PrivateSettings>();
+        QVERIFY(settings_->ok());
+        initPanelResources();
+    }
+
+    void init() { settings_->clearRegistry(); }
+
+    void loadedAndSaved_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("stored"); // -1: no settings stored at all
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<uint>("saved");
+        const QString notify = QStringLiteral("notifyRecoveryCheckBox");
+        const QString backoff = QStringLiteral("recoveryBackoffCheckBox");
+        const struct {
+            const char* what;
+            const QString& box;
+            const char* value;
+            int stored;
+            bool ticked, click;
+            uint saved;
+        } rows[] = {
+            {"notice: nothing stored, left alone", notify, "NotifyRecovery", -1, false, false, 0},
+            {"notice: nothing stored, ticked", notify, "NotifyRecovery", -1, false, true, 1},
+            {"notice: 0, left alone", notify, "NotifyRecovery", 0, false, false, 0},
+            {"notice: 1, left alone", notify, "NotifyRecovery", 1, true, false, 1},
+            {"notice: 1, unticked", notify, "NotifyRecovery", 1, true, true, 0},
+            {"notice: 2 is not on", notify, "NotifyRecovery", 2, false, false, 0},
+            {"notice: 2, ticked", notify, "NotifyRecovery", 2, false, true, 1},
+            {"rest: nothing stored is on", backoff, "RecoveryBackoff", -1, true, false, 1},
+            {"rest: nothing stored, unticked", backoff, "RecoveryBackoff", -1, true, true, 0},
+            {"rest: 0, left alone", backoff, "RecoveryBackoff", 0, false, false, 0},
+            {"rest: 0, ticked", backoff, "RecoveryBackoff", 0, false, true, 1},
+            {"rest: 7 is on, saved as 1", backoff, "RecoveryBackoff", 7, true, false, 1},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.what) << row.box << QString::fromLatin1(row.value) << row.stored
+                                    << row.ticked << row.click << row.saved;
+    }
+
+    void loadedAndSaved()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, value);
+        QFETCH(int, stored);
+        QFETCH(bool, ticked);
+        QFETCH(bool, click);
+        QFETCH(uint, saved);
+        const std::u16string name = value.toStdU16String();
+        const quenby::SettingField* field = quenby::findSettingField(name);
+        QVERIFY(field);
+        if (stored >= 0)
+            storeSettings([&](quenby::Settings& s) {
+                quenby::setNumericValue(s, *field, static_cast<std::uint32_t>(stored));
+            });
+        quenby::panel::SettingsStore().readSettings(QStringLiteral("Software\\Quenby"),
+                                                    quenby::panel::settings(), kTotalRAM);
+        QPointer<OptionsDialog> dialog = new OptionsDialog(&owner_);
+        dialog->loadSettings();
+        auto* check = dialog->findChild<QCheckBox*>(box);
+        QVERIFY(check);
+        QCOMPARE(check->isChecked(), ticked);
+        if (click) {
+            // On the box itself: a box in a column is wider than its text.
+            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+            QCOMPARE(check->isChecked(), !ticked);
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("savePushButton")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+        QCOMPARE(storedNumber(name), std::optional<std::uint32_t>(saved));
+    }
+};
+
+QTEST_MAIN(OptionBoxesTest)
+#include "option_boxes_test.moc"
