@@ -12,6 +12,8 @@
 #                                resident memory is also read after 1 minute)
 #   QUENBY_BENCH_BLOCKS / _RUNS  recovery blocks of 1 MiB per run, and runs (512, 15)
 #   QUENBY_BENCH_POSTS           update messages for the latency (200)
+#   QUENBY_BENCH_PARTS           which parts run (default "idle recovery latency
+#                                pressure"); bench/pressure.sh has its own settings
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ $# -ge 1 ] || { echo "usage: $0 NATIVE-FOLDER [WINDOWS-FOLDER]" >&2; exit 2; }
@@ -23,6 +25,8 @@ panel_minutes=${QUENBY_BENCH_PANEL_MINUTES:-10}
 blocks=${QUENBY_BENCH_BLOCKS:-512}
 runs=${QUENBY_BENCH_RUNS:-15}
 posts=${QUENBY_BENCH_POSTS:-200}
+parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency pressure} "
+want() { [[ $parts == *" $1 "* ]]; }
 
 log() { printf '==> %s\n' "$*" >&2; }
 
@@ -74,7 +78,7 @@ fresh_folder "$native"
 log "building the Linux face into $native"
 cmake -S "$root" -B "$native" -DQUENBY_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log" ||
     { cat "$work/configure.log" >&2; exit 1; }
-cmake --build "$native" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_latency \
+cmake --build "$native" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_latency quenby_bench_busy \
     $(grep -q '^Qt6_DIR:PATH=/' "$native/CMakeCache.txt" && echo Quenby) >"$work/build.log" 2>&1 ||
     { tail -40 "$work/build.log" >&2; exit 1; }
 bin=$native/bin
@@ -96,7 +100,7 @@ if [ -n "$cross" ]; then
     fi
     cmake -S "$root" -B "$cross" "${toolchain[@]}" -DQUENBY_TESTS=OFF >"$work/configure-wx.log" ||
         { cat "$work/configure-wx.log" >&2; exit 1; }
-    cmake --build "$cross" -j2 --target Quenbytray quenby_bench_recovery >"$work/build-wx.log" 2>&1 ||
+    cmake --build "$cross" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_clipboard >"$work/build-wx.log" 2>&1 ||
         { tail -40 "$work/build-wx.log" >&2; exit 1; }
     wine_prefix=$cross/bench-wineprefix
     log "preparing the Wine prefix $wine_prefix"
@@ -128,6 +132,11 @@ private_dirs() {
     chmod 700 "$1/runtime"
 }
 
+panel_pid=
+eng_cpu=- eng_rss=- eng_tlo=- eng_thi=-
+wine_cpu=- wine_rss=- wine_tlo=- wine_thi=- ws_cpu=-
+panel_rss1=- panel_rss10=- panel_threads=-
+if want idle; then
 # --- Idle costs: the engines for $idle_seconds, the panel for $panel_minutes --
 log "idle costs: ${idle_seconds} s of the engines, ${panel_minutes} min of the panel"
 private_dirs "$work/idle"
@@ -136,7 +145,6 @@ export_idle=(env XDG_CONFIG_HOME="$work/idle/config" XDG_RUNTIME_DIR="$work/idle
 "${export_idle[@]}" "$bin/Quenbytray" 2>"$work/engine-idle.log" >/dev/null &
 engine_pid=$!
 pids+=("$engine_pid")
-panel_pid=
 if [ -x "$bin/Quenby" ]; then
     "${export_idle[@]}" "$bin/Quenby" >"$work/panel-idle.log" 2>&1 &
     panel_pid=$!
@@ -185,7 +193,6 @@ idle_line() { # pid -> "cpu% rss-MiB threads-min threads-max"
 read -r eng_cpu eng_rss eng_tlo eng_thi <<<"$(idle_line "$engine_pid")"
 printf 'idle engine, Linux (%d s): CPU %s %% of one core, resident %s MiB, threads %s..%s\n' \
     "$idle_seconds" "$eng_cpu" "$eng_rss" "$eng_tlo" "$eng_thi"
-wine_cpu=- wine_rss=- wine_tlo=- wine_thi=- ws_cpu=-
 if [ -n "$wine_engine" ]; then
     read -r wine_cpu wine_rss wine_tlo wine_thi <<<"$(idle_line "$wine_engine")"
     [ -n "$wineserver_pid" ] && read -r ws_cpu _ <<<"$(idle_line "$wineserver_pid")"
@@ -194,7 +201,6 @@ if [ -n "$wine_engine" ]; then
     kill -TERM "$wine_launcher" "$wine_engine" 2>/dev/null || true
     wait "$wine_launcher" 2>/dev/null || true
 fi
-panel_rss1=- panel_rss10=- panel_threads=-
 panel_sample() { status_field "$panel_pid" VmRSS | awk '{printf "%.1f", $1 / 1024}'; }
 if [ -n "$panel_pid" ]; then
     while [ $(( $(date +%s) - panel_start )) -lt 60 ]; do sleep 1; done
@@ -203,21 +209,27 @@ if [ -n "$panel_pid" ]; then
     printf 'panel, Linux offscreen: resident %s MiB after 1 min, threads %s\n' "$panel_rss1" "$panel_threads"
 fi
 
+fi
+
 # --- Recovery throughput ------------------------------------------------------
 # The panel keeps running meanwhile: these runs don't touch its memory.
+if want recovery; then
 log "recovery throughput, Linux"
 "$bin/quenby_bench_recovery" "$blocks" "$runs" | tee "$work/recovery-linux.txt" | grep -v '^RESULT'
-if [ -n "$cross" ]; then
+fi
+if want recovery && [ -n "$cross" ]; then
     log "recovery throughput, Windows face under Wine"
     wine_env wine "$cross/bin/quenby_bench_recovery.exe" "$blocks" "$runs" 2>"$work/recovery-wine.err" |
         tr -d '\r' | tee "$work/recovery-wine.txt" | grep -v '^RESULT' || true
 fi
 
 # --- Latency of the message path -----------------------------------------------
+if want latency; then
 log "latency of WM_UPDATEDATAMESSAGE and of reading the settings"
 private_dirs "$work/latency"
 XDG_CONFIG_HOME="$work/latency/config" XDG_RUNTIME_DIR="$work/latency/runtime" \
     "$bin/quenby_bench_latency" "$bin/Quenbytray" "$posts" 2000 | tee "$work/latency.txt" | grep -v '^RESULT'
+fi
 
 # --- The panel's long watch --------------------------------------------------------
 if [ -n "$panel_pid" ] && [ "$panel_minutes" -gt 1 ]; then
@@ -226,6 +238,20 @@ if [ -n "$panel_pid" ] && [ "$panel_minutes" -gt 1 ]; then
     panel_rss10=$(panel_sample)
     printf 'panel, Linux offscreen: resident %s MiB after %d min, threads now %s\n' \
         "$panel_rss10" "$panel_minutes" "$(status_field "$panel_pid" Threads)"
+fi
+
+# --- Sustained memory pressure ------------------------------------------------
+# Last, once the panel has gone: it holds most of the memory for a while.
+if [ -n "$panel_pid" ]; then
+    kill -TERM "$panel_pid" 2>/dev/null || true
+    wait "$panel_pid" 2>/dev/null || true
+fi
+if want pressure; then
+    pressure_faces=1
+    [ -z "$cross" ] || pressure_faces=2
+    log "sustained memory pressure (about $(( ${QUENBY_BENCH_PRESSURE_REPS:-3} * 3 * (${QUENBY_BENCH_PRESSURE_SECONDS:-60} + 20) * pressure_faces / 60 )) minutes)"
+    "$root/bench/pressure.sh" "$bin" "$work/pressure" "$work/pressure-rows.md" \
+        ${cross:+"$cross/bin" "$wine_prefix"}
 fi
 
 # --- The table ---------------------------------------------------------------------
@@ -264,8 +290,16 @@ append_row() { # marker row
     ' "$doc" >"$tmp"
     cat "$tmp" >"$doc"
 }
-append_row '<!-- rows: recovery -->' "$row_recovery"
-append_row '<!-- rows: idle -->' "$row_idle"
-append_row '<!-- rows: latency -->' "$row_latency"
+added=()
+if want recovery; then append_row '<!-- rows: recovery -->' "$row_recovery"; added+=("$row_recovery"); fi
+if want idle; then append_row '<!-- rows: idle -->' "$row_idle"; added+=("$row_idle"); fi
+if want latency; then append_row '<!-- rows: latency -->' "$row_latency"; added+=("$row_latency"); fi
+if want pressure && [ -s "$work/pressure-rows.md" ]; then
+    while IFS= read -r row; do
+        append_row '<!-- rows: pressure -->' "$row"
+        added+=("$row")
+    done <"$work/pressure-rows.md"
+fi
 
-printf '\nRows added to %s:\n%s\n%s\n%s\n' "$doc" "$row_recovery" "$row_idle" "$row_latency"
+printf '\nRows added to %s:\n' "$doc"
+printf '%s\n' "${added[@]}"

@@ -1,0 +1,102 @@
+// A program that really uses its memory, the kind a recovery trims: it maps MB
+// megabytes, writes into every page, then writes one byte into each page in
+// turn, round and round, and counts the pages it got through in each second.
+//
+//   quenby_bench_busy MB OUT
+//
+// Prints "ready" once every page has been written twice (on a virtual machine
+// the first write of a page can cost far more than any later one), then
+// appends one line a second to OUT: the second (since the epoch) and the pages
+// touched in it. A second in which a page fault held it up counts what it
+// managed, often nothing. Runs until SIGTERM or SIGINT. It offers itself first
+// to the out-of-memory killer, so that a benchmark gone wrong ends this program
+// and nothing else of the machine's.
+#include <sys/mman.h>
+
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+
+namespace {
+
+constexpr std::size_t kPage = 4096;
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int)
+{
+    stopRequested = 1;
+}
+
+std::int64_t epochSecond()
+{
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME, &t);
+    return t.tv_sec;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s MB OUT\n", argv[0]);
+        return 2;
+    }
+    const std::size_t megabytes = std::strtoull(argv[1], nullptr, 10);
+    if (megabytes == 0) {
+        std::fprintf(stderr, "quenby_bench_busy: MB must be positive\n");
+        return 2;
+    }
+    std::ofstream("/proc/self/oom_score_adj") << 1000;
+    std::signal(SIGTERM, requestStop);
+    std::signal(SIGINT, requestStop);
+    std::FILE* out = std::fopen(argv[2], "w");
+    if (!out) {
+        std::perror("quenby_bench_busy: OUT");
+        return 1;
+    }
+
+    const std::size_t bytes = megabytes << 20;
+    auto* memory = static_cast<unsigned char*>(
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    if (memory == MAP_FAILED) {
+        std::perror("quenby_bench_busy: mmap");
+        return 1;
+    }
+    const std::size_t pages = bytes / kPage;
+    for (int pass = 0; pass < 2 && !stopRequested; ++pass)
+        for (std::size_t page = 0; page < pages; ++page)
+            ++memory[page * kPage];
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    std::int64_t second = epochSecond();
+    std::uint64_t inSecond = 0;
+    std::size_t page = 0;
+    while (!stopRequested) {
+        // One write a page, as a program walking its data does; the clock is
+        // read every 1024 pages, a small share of the time of a touch.
+        for (int i = 0; i < 1024; ++i) {
+            ++memory[page * kPage];
+            if (++page == pages)
+                page = 0;
+        }
+        inSecond += 1024;
+        const std::int64_t now = epochSecond();
+        if (now != second) {
+            // Seconds spent waiting inside one page fault touched nothing.
+            std::fprintf(out, "%lld %llu\n", static_cast<long long>(second),
+                         static_cast<unsigned long long>(inSecond));
+            for (std::int64_t s = second + 1; s < now; ++s)
+                std::fprintf(out, "%lld 0\n", static_cast<long long>(s));
+            std::fflush(out);
+            second = now;
+            inSecond = 0;
+        }
+    }
+    munmap(memory, bytes);
+    return std::fclose(out) == 0 ? 0 : 1;
+}

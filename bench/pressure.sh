@@ -1,0 +1,292 @@
+#!/usr/bin/env bash
+# Sustained memory pressure: what the engine costs a program that really uses
+# the memory, and what it gains. A busy program (quenby_bench_busy) keeps all
+# but QUENBY_BENCH_FREE_MB of the available memory in use, touching its pages
+# in a loop, so free RAM stays below the default minimum; swap is switched on
+# for the run (a temporary swap file, removed afterwards). Beside it, each face
+# runs with its defaults, the optimizer enabled and "clear the clipboard" on
+# (so that every recovery can be counted from the outside), in three settings:
+# engine off, RecoveryBackoff 0 and RecoveryBackoff 1. The settings of one
+# repetition run back to back, each for QUENBY_BENCH_PRESSURE_SECONDS.
+#
+#   bench/pressure.sh BIN WORK ROWS [CROSS-BIN WINEPREFIX]
+#
+# One busy program serves every run; before each, its pages come back from
+# swap and its pace back to normal.
+# BIN holds the Linux build (Quenbytray, quenby_bench_busy), WORK is a scratch
+# folder on a disk that can hold the swap file, ROWS the file that gets the
+# table rows for docs/performance.md. With CROSS-BIN and WINEPREFIX (a running
+# prefix) the Windows face runs too, as Quenbytray.exe under Wine, and
+# quenby_bench_clipboard.exe counts its recoveries. Environment:
+#   QUENBY_BENCH_PRESSURE_SECONDS  measured seconds a run (default 60)
+#   QUENBY_BENCH_PRESSURE_REPS     repetitions (default 3)
+#   QUENBY_BENCH_SWAP_GB           size of the swap file (default 16)
+#   QUENBY_BENCH_FREE_MB           memory the busy program leaves free (default 1000)
+# Needs root (swapon, dropping the page cache). Lines beginning with "RESULT"
+# carry the figures.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+[ $# -eq 3 ] || [ $# -eq 5 ] || { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX]" >&2; exit 2; }
+bin=$1 work=$2 rows=$3 cross=${4:-} wine_prefix=${5:-}
+seconds=${QUENBY_BENCH_PRESSURE_SECONDS:-60}
+reps=${QUENBY_BENCH_PRESSURE_REPS:-3}
+swap_gb=${QUENBY_BENCH_SWAP_GB:-16}
+leave_mb=${QUENBY_BENCH_FREE_MB:-1000}
+
+log() { printf '==> pressure: %s\n' "$*" >&2; }
+
+if [ "$(id -u)" -ne 0 ]; then
+    log "skipped: switching swap on needs root"
+    exit 0
+fi
+if [ "$(awk '/^SwapTotal:/ {print $2}' /proc/meminfo)" -ne 0 ]; then
+    # Our own swap file must be the only swap, or the figures say nothing.
+    log "skipped: the machine already has swap"
+    exit 0
+fi
+
+mkdir -p "$work"
+swap=$work/pressure.swap
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    if [ -f "$swap" ]; then
+        swapoff "$swap" 2>/dev/null || true
+        rm -f "$swap"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+log "a ${swap_gb} GiB swap file in $work"
+fallocate -l "${swap_gb}G" "$swap"
+chmod 600 "$swap"
+mkswap "$swap" >/dev/null
+swapon "$swap"
+
+wine_env() {
+    env WINEPREFIX="$wine_prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
+}
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+vmstat() { awk -v k="$1" '$1 == k {print $2}' /proc/vmstat; }
+wine_pid_of() {
+    local p
+    for p in /proc/[0-9]*; do
+        tr '\0' '\n' 2>/dev/null <"$p/cmdline" | head -1 | grep -q "$1" || continue
+        tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$wine_prefix" || continue
+        basename "$p"
+        return 0
+    done
+    return 1
+}
+
+# The engine's settings: defaults, enabled, clipboard clearing, and the rest.
+configure_linux() { # folder backoff
+    mkdir -p "$1/config/quenby" "$1/runtime"
+    chmod 700 "$1/config/quenby" "$1/runtime"
+    printf 'REGEDIT4\n\n[Software\\Quenby]\n"Quenby_Stat"=dword:00000001\n"AutoclearClipboard"=dword:00000001\n"RecoveryBackoff"=dword:%08x\n' \
+        "$2" >"$1/config/quenby/registry.reg"
+    chmod 600 "$1/config/quenby/registry.reg"
+}
+configure_wine() { # backoff
+    local name value
+    wine_env wine reg delete 'HKCU\Software\Quenby' /f >/dev/null 2>&1 || true
+    for name in Quenby_Stat=1 AutoclearClipboard=1 "RecoveryBackoff=$1"; do
+        value=${name#*=}
+        wine_env wine reg add 'HKCU\Software\Quenby' /v "${name%%=*}" /t REG_DWORD /d "$value" /f >/dev/null
+    done
+}
+
+# The busy program, started once and kept running: it pays the first write
+# of its pages only once, and every setting meets the same program.
+start_busy() {
+    sync
+    echo 3 >/proc/sys/vm/drop_caches # no page cache to blur what is free
+    local avail
+    avail=$(awk '/^MemAvailable:/ {print int($2 / 1024)}' /proc/meminfo)
+    busy_mb=$((avail - leave_mb))
+    log "the busy program takes $busy_mb MB (writing every page first takes a while)"
+    "$bin/quenby_bench_busy" "$busy_mb" "$work/busy.txt" >"$work/busy.out" 2>&1 &
+    busy=$!
+    pids+=("$busy")
+    until grep -q '^ready' "$work/busy.out" 2>/dev/null; do
+        kill -0 "$busy" 2>/dev/null || { cat "$work/busy.out" >&2; exit 1; }
+        sleep 1
+    done
+    sleep 10
+}
+
+# Pages a second over the last five whole seconds.
+recent_rate() {
+    tail -5 "$work/busy.txt" | awk '{ s += $2; n++ } END { print n ? int(s / n) : 0 }'
+}
+
+# Before each run: its pages back from swap and its pace back to normal (at
+# most three minutes; a run that starts earlier says so).
+settle() {
+    local i used rate
+    for i in $(seq 180); do
+        used=$(awk '/^SwapTotal:/ {t = $2} /^SwapFree:/ {f = $2} END {print int((t - f) / 1024)}' /proc/meminfo)
+        rate=$(recent_rate)
+        if [ "$used" -lt 64 ] && { [ -z "$normal_rate" ] || [ "$rate" -ge $((normal_rate * 9 / 10)) ]; }; then
+            return 0
+        fi
+        sleep 1
+    done
+    log "not settled after 180 s (swap in use: $used MB, $rate pages/s)"
+}
+
+# One window of $seconds beside one face's engine, or without an engine.
+# Prints "t0 t1 swapin-MiB swapout-MiB recoveries engine-cpu%".
+run_one() { # face setting rep
+    local face=$1 setting=$2 rep=$3
+    local dir=$work/$face-$setting-$rep
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    if [ "$setting" != off ]; then
+        if [ "$face" = linux ]; then configure_linux "$dir" "$setting"; else configure_wine "$setting"; fi
+    fi
+    settle
+    local t0 in0 out0 engine= launcher= counter= cpu0=0
+    t0=$(date +%s.%N)
+    in0=$(vmstat pswpin) out0=$(vmstat pswpout)
+    if [ "$setting" != off ]; then
+        if [ "$face" = linux ]; then
+            XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
+                "$bin/Quenbytray" >"$dir/engine.out" 2>"$dir/engine.log" &
+            engine=$!
+            pids+=("$engine")
+        else
+            wine_env wine "$cross/quenby_bench_clipboard.exe" "$seconds" >"$dir/clipboard.txt" 2>&1 &
+            counter=$!
+            pids+=("$counter")
+            wine_env wine "$cross/Quenbytray.exe" >"$dir/engine.log" 2>&1 &
+            launcher=$!
+            pids+=("$launcher")
+            local i
+            for i in $(seq 100); do
+                engine=$(wine_pid_of Quenbytray.exe || true)
+                [ -n "$engine" ] && break
+                sleep 0.1
+            done
+            [ -n "$engine" ] || log "the Wine engine did not start (see $dir/engine.log)"
+        fi
+        [ -z "$engine" ] || cpu0=$(cpu_ticks "$engine")
+    fi
+    sleep "$seconds"
+    local t1 in1 out1 cpu1=0
+    t1=$(date +%s.%N)
+    in1=$(vmstat pswpin) out1=$(vmstat pswpout)
+    [ -z "$engine" ] || cpu1=$(cpu_ticks "$engine")
+    [ -z "$engine" ] || kill -TERM "$engine" 2>/dev/null || true
+    [ -z "$launcher" ] || kill -TERM "$launcher" 2>/dev/null || true
+    [ -z "$counter" ] || wait "$counter" 2>/dev/null || true
+    [ -z "$engine" ] || wait "$engine" 2>/dev/null || true
+    [ -z "$launcher" ] || wait "$launcher" 2>/dev/null || true
+    kill -0 "$busy" 2>/dev/null || { log "the busy program has gone"; cat "$work/busy.out" >&2; exit 1; }
+
+    local recoveries=0
+    if [ "$setting" != off ]; then
+        if [ "$face" = linux ]; then
+            recoveries=$(grep -c 'clipboard cleared' "$dir/engine.log" || true)
+        else
+            recoveries=$(tr -d '\r' <"$dir/clipboard.txt" | sed -n 's/^RESULT clipboard clears=//p')
+        fi
+    fi
+    awk -v t0="$t0" -v t1="$t1" -v i0="$in0" -v i1="$in1" -v o0="$out0" -v o1="$out1" \
+        -v rec="${recoveries:-0}" -v c0="$cpu0" -v c1="$cpu1" -v hz="$(getconf CLK_TCK)" \
+        'BEGIN { printf "%s %s %.0f %.0f %d %.2f\n", t0, t1, (i1 - i0) * 4 / 1024, (o1 - o0) * 4 / 1024,
+                 rec, (c1 - c0) / hz / (t1 - t0) * 100 }'
+}
+
+# The busy program's pages a second over the whole seconds of a window, and
+# the seconds in which it stood still (below 1 % of `reference`, or of its own
+# rate when that is 0): "rate still".
+window_figures() { # t0 t1 reference
+    sleep 2 # the last second's line
+    awk -v t0="$1" -v t1="$2" -v ref="$3" '
+        $1 >= t0 && $1 + 1 <= t1 { n++; sum += $2; count[n] = $2 }
+        END {
+            rate = ref > 0 ? ref : sum / n
+            for (i = 1; i <= n; i++) if (count[i] < rate / 100) still++
+            printf "%.0f %d\n", sum / n, still
+        }' "$work/busy.txt"
+}
+
+faces=(linux)
+[ -z "$cross" ] || faces+=(wine)
+declare -A result
+normal_rate=
+start_busy
+for rep in $(seq "$reps"); do
+    for face in "${faces[@]}"; do
+        for setting in off 0 1; do
+            log "repetition $rep, $face, $( [ "$setting" = off ] && echo "engine off" || echo "RecoveryBackoff $setting")"
+            # Not in a subshell: what it starts must stay in reach of the cleanup.
+            run_one "$face" "$setting" "$rep" >"$work/run.txt"
+            read -r t0 t1 sin sout rec cpu <"$work/run.txt"
+            reference=0
+            [ "$setting" = off ] || reference=$(cut -d' ' -f1 <<<"${result[$face-off-$rep]}")
+            read -r rate still < <(window_figures "$t0" "$t1" "$reference")
+            [ "$setting" != off ] || normal_rate=$rate
+            result[$face-$setting-$rep]="$rate $still $sin $sout $rec $cpu"
+            echo "RESULT pressure.$face.$setting.$rep rate=$rate still=$still swapin=$sin swapout=$sout recoveries=$rec cpu=$cpu"
+        done
+    done
+done
+kill -TERM "$busy" 2>/dev/null || true
+wait "$busy" 2>/dev/null || true
+
+# --- The table -------------------------------------------------------------------
+# Per face and setting: median (min–max) over the repetitions. The cost of one
+# low-memory recovery comes from the runs with the rest: the pages they fell
+# short of the run without an engine of the same repetition, in seconds of
+# that run's rate, shared out over their recoveries. An hour with the rest has
+# 6 recoveries in its first hour (2 in each later one); without it the busy
+# program runs as measured, every second.
+when=$(date -u '+%Y-%m-%d %H:%M UTC')
+commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo -)
+[ -n "$(git -C "$root" status --porcelain 2>/dev/null)" ] && commit="$commit+"
+ram_gib=$(awk '/^MemTotal:/ {printf "%.0f", $2 / 1048576}' /proc/meminfo)
+summary() { # numbers [printf format] -> "median (min–max)"
+    tr ' ' '\n' <<<"$1" | { grep -v '^$' || true; } | sort -g | awk -v f="${2:-%.0f}" '
+        { v[NR] = $1 }
+        END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+              printf f " (" f "–" f ")", m, v[1], v[NR] }'
+}
+: >"$rows"
+for face in "${faces[@]}"; do
+    costs=""
+    for rep in $(seq "$reps"); do
+        read -r off_rate _ <<<"${result[$face-off-$rep]}"
+        read -r rate _ _ _ rec _ <<<"${result[$face-1-$rep]}"
+        costs+=" $(awk -v o="$off_rate" -v r="$rate" -v s="$seconds" -v n="$rec" \
+            'BEGIN { printf "%.2f", (n > 0 ? (o - r) * s / o / n : 0) }')"
+    done
+    cost=$(tr ' ' '\n' <<<"$costs" | { grep -v '^$' || true; } | sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+    for setting in off 0 1; do
+        rel="" still="" sin="" sout="" recs="" cpu=""
+        for rep in $(seq "$reps"); do
+            read -r rate st si so rc cp <<<"${result[$face-$setting-$rep]}"
+            read -r off_rate _ <<<"${result[$face-off-$rep]}"
+            rel+=" $(awk -v r="$rate" -v o="$off_rate" 'BEGIN { printf "%.2f", r / o }')"
+            still+=" $st" sin+=" $si" sout+=" $so" recs+=" $rc" cpu+=" $cp"
+        done
+        rel_median=$(summary "$rel" %.2f | cut -d' ' -f1)
+        case $setting in
+        off) name="engine off" hour="1.00" cost_cell="–" ;;
+        0) name="RecoveryBackoff 0" hour="$rel_median (as measured)" cost_cell="–" ;;
+        1) name="RecoveryBackoff 1"
+           hour="$(awk -v c="$cost" 'BEGIN { printf "%.3f (6 recoveries); later hours %.3f (2)", 1 - 6 * c / 3600, 1 - 2 * c / 3600 }')"
+           cost_cell="$(summary "$costs" %.1f) s" ;;
+        esac
+        [ "$face" = linux ] && face_name="Linux" || face_name="Windows (Wine)"
+        printf '| %s | %s | %s GiB, %s GiB swap, %s MB left free | %s | %s | %s | %s | %s | %s | %s | %s | %s | %s |\n' \
+            "$when" "$commit" "$ram_gib" "$swap_gb" "$leave_mb" "$face_name" "$name" \
+            "$(summary "$rel" %.2f)" "$(summary "$still")" "$(summary "$sin")" "$(summary "$sout")" \
+            "$(summary "$recs")" "$(summary "$cpu" %.2f)" "$cost_cell" "$hour" >>"$rows"
+    done
+done
+cat "$rows"
