@@ -180,10 +180,10 @@ int setState(bool enable)
         return kDone;
     }
     const std::u16string path = panelSettings(registry).enginePath;
-    std::string reason;
-    if (!os::startProgram(path, &reason)) {
+    const os::StartOutcome started = os::startProgram(path);
+    if (!started.started()) {
         std::fprintf(stderr, "quenbyctl: the engine could not be started (%s): %s\n",
-                     toUtf8(path).c_str(), reason.c_str());
+                     toUtf8(path).c_str(), started.detail.c_str());
         return kCannotStart;
     }
     std::printf("stored; the engine was started (%s)\n", toUtf8(path).c_str());

@@ -42,6 +42,15 @@ void reloadSettings()
     registerHotKeys();
 }
 
+// The taskbar theme read afresh, the icon redrawn in its colour and sent again.
+void followTheme()
+{
+    EngineState& s = engineState();
+    readSystemTheme(*s.registry, s.settings);
+    updateTray(true);
+    s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+}
+
 } // namespace
 
 int runEngine(EngineHost& host, os::Registry& registry, os::Registry* machineRegistry)
@@ -112,6 +121,12 @@ void shutdownEngine()
     host.notifyTray(TrayAction::remove, s.tray.tooltip);
 }
 
+void handleSettingChange(std::u16string_view area)
+{
+    if (area == u"ImmersiveColorSet")
+        followTheme();
+}
+
 MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
 {
     EngineState& s = engineState();
@@ -147,9 +162,7 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         return MessageResult::handled;
     }
     if (message == WM_THEMECHANGED_MESSAGE) {
-        readSystemTheme(*s.registry, s.settings);
-        updateTray(true);
-        s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+        followTheme();
         return MessageResult::handled;
     }
     return MessageResult::notHandled;

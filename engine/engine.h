@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "common/os/registry.h"
 #include "engine/host.h"
@@ -33,6 +34,12 @@ enum class MessageResult {
 // The engine window's reactions to the registered messages and to the system
 // messages that are the engine's business.
 MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam);
+
+// WM_SETTINGCHANGE with the name of the area that changed. Windows 10 and 11
+// announce a switch between the light and the dark theme as "ImmersiveColorSet"
+// (not as WM_THEMECHANGED); the tray number then follows the taskbar at once.
+// Any other area changes nothing.
+void handleSettingChange(std::u16string_view area);
 
 // Item 209 follows the enabled state; items 205 to 207 take their labels from the
 // string table with the configured amounts.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <iterator>
+#include <span>
 
 namespace quenby::engine {
 namespace {
@@ -23,13 +24,102 @@ constexpr unsigned kIds[] = {
 };
 #undef QUENBY_STRING
 
+// The translations, the same tables the Windows resources hold one block each.
+#define QUENBY_STRING(id, text) Entry{id, u"" text},
+constexpr Entry kGerman[] = {
+#include "engine/translations/strings_de.inc"
+};
+constexpr Entry kFrench[] = {
+#include "engine/translations/strings_fr.inc"
+};
+constexpr Entry kSpanish[] = {
+#include "engine/translations/strings_es.inc"
+};
+constexpr Entry kItalian[] = {
+#include "engine/translations/strings_it.inc"
+};
+constexpr Entry kBrazilianPortuguese[] = {
+#include "engine/translations/strings_pt_BR.inc"
+};
+constexpr Entry kPolish[] = {
+#include "engine/translations/strings_pl.inc"
+};
+constexpr Entry kRussian[] = {
+#include "engine/translations/strings_ru.inc"
+};
+constexpr Entry kTurkish[] = {
+#include "engine/translations/strings_tr.inc"
+};
+constexpr Entry kSimplifiedChinese[] = {
+#include "engine/translations/strings_zh_CN.inc"
+};
+constexpr Entry kJapanese[] = {
+#include "engine/translations/strings_ja.inc"
+};
+#undef QUENBY_STRING
+
+struct Table {
+    std::string_view language;
+    std::span<const Entry> entries;
+};
+
+constexpr Table kTables[] = {
+    {"de", kGerman},   {"fr", kFrench},  {"es", kSpanish},  {"it", kItalian},
+    {"pt_BR", kBrazilianPortuguese},     {"pl", kPolish},   {"ru", kRussian},
+    {"tr", kTurkish},  {"zh_CN", kSimplifiedChinese},       {"ja", kJapanese},
+};
+
+std::u16string_view find(std::span<const Entry> entries, unsigned id)
+{
+    for (const auto& entry : entries) {
+        if (entry.id == id)
+            return entry.text;
+    }
+    return {};
+}
+
 } // namespace
 
 std::u16string_view builtInString(unsigned id)
 {
-    for (const auto& entry : kTable) {
-        if (entry.id == id)
-            return entry.text;
+    return find(kTable, id);
+}
+
+std::u16string_view translatedString(unsigned id, std::string_view language)
+{
+    for (const Table& table : kTables) {
+        if (table.language == language) {
+            const std::u16string_view text = find(table.entries, id);
+            return text.empty() ? builtInString(id) : text;
+        }
+    }
+    return builtInString(id);
+}
+
+std::vector<std::string_view> translatedLanguages()
+{
+    std::vector<std::string_view> languages;
+    for (const Table& table : kTables)
+        languages.push_back(table.language);
+    return languages;
+}
+
+std::string_view tableLanguageForLocale(std::string_view locale)
+{
+    // language[_territory][.codeset][@modifier], as POSIX names a locale.
+    const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
+    const std::string_view language = name.substr(0, name.find('_'));
+    const std::string_view territory =
+        name.find('_') == std::string_view::npos ? std::string_view() : name.substr(name.find('_') + 1);
+    for (const Table& table : kTables) {
+        const std::string_view wanted = table.language;
+        const auto split = wanted.find('_');
+        if (split == std::string_view::npos) {
+            if (language == wanted)
+                return wanted;
+        } else if (language == wanted.substr(0, split) && territory == wanted.substr(split + 1)) {
+            return wanted; // only that country's variant: pt_PT is no pt_BR
+        }
     }
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quenby::engine {
 
@@ -34,6 +35,16 @@ enum StringId : unsigned {
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.
 std::u16string_view builtInString(unsigned id);
+
+// The entry in one of the languages we translate to ("de", "pt_BR": see
+// translatedLanguages); the English text for any other language.
+std::u16string_view translatedString(unsigned id, std::string_view language);
+std::vector<std::string_view> translatedLanguages();
+
+// The table a POSIX locale name ("de_DE.UTF-8", "pt_BR", "C") asks for: its
+// language, or its language and country where we translate to one country's
+// variant only; empty for English.
+std::string_view tableLanguageForLocale(std::string_view locale);
 
 // Every id of the table, in order, for loading them all at start-up.
 const unsigned* stringIdsBegin();

@@ -92,7 +92,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_SMALLDESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Quenby.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Open the Quenby control panel"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN)"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
@@ -104,7 +104,20 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The first is the language of any Windows whose display language is none of
+; the others; setup and the uninstaller each pick the user's display language.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "Turkish"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "Japanese"
+!include "${__FILEDIR__}/translations.nsh"
 
 Var engineWasRunning
 
@@ -205,9 +218,9 @@ Function ${un}stopQuenby
         ${If} $R3 = 0
             ${Break}
         ${EndIf}
-        DetailPrint "Quenby is still running and could not be closed."
+        DetailPrint "$(STILL_RUNNING_DETAIL)"
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-            "Quenby is still running and could not be closed.$\r$\n$\r$\nClose it (tray menu: Close RAM Optimizer; and the control panel's window), then choose Retry." \
+            "$(STILL_RUNNING_BOX)" \
             /SD IDCANCEL IDRETRY retry
         ; Nothing was changed: an engine that was stopped for the update runs
         ; on as before.
@@ -215,7 +228,7 @@ Function ${un}stopQuenby
         ${AndIf} ${FileExists} "$INSTDIR\Quenbytray.exe"
             Exec '"$INSTDIR\Quenbytray.exe"'
         ${EndIf}
-        Abort "Quenby is still running; nothing was changed."
+        Abort "$(STILL_RUNNING_ABORT)"
         retry:
     ${Loop}
     StrCpy $R2 $R4
@@ -256,7 +269,7 @@ Function ${un}singleInstance
     System::Call 'kernel32::CreateMutexW(p 0, i 0, w "Local\QuenbySetup") p .r0 ?e'
     Pop $1
     ${If} $1 = 183 ; ERROR_ALREADY_EXISTS
-        MessageBox MB_OK|MB_ICONEXCLAMATION "Quenby's setup or uninstaller is already running." /SD IDOK
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(ALREADY_RUNNING)" /SD IDOK
         SetErrorLevel 3
         Quit
     ${EndIf}
@@ -283,7 +296,7 @@ FunctionEnd
 ; ---------------------------------------------------------------------------------
 ; Setup
 
-Section "Quenby (required)" SecProgram
+Section "$(SECTION_PROGRAM)" SecProgram
     SectionIn RO
     SetShellVarContext current
 
@@ -293,7 +306,7 @@ Section "Quenby (required)" SecProgram
         StrCpy $INSTDIR "$INSTDIR" -1
     ${EndIf}
 
-    DetailPrint "Closing Quenby if it runs..."
+    DetailPrint "$(CLOSING)"
     Call stopQuenby
     StrCpy $engineWasRunning $R2
 
@@ -317,9 +330,9 @@ Section "Quenby (required)" SecProgram
 
     CreateDirectory "${MENU_FOLDER}"
     CreateShortcut "${MENU_FOLDER}\${PANEL_LINK}" "$INSTDIR\Quenby.exe" "" "$INSTDIR\Quenby.exe" 0 \
-        SW_SHOWNORMAL "" "Quenby control panel: RAM and CPU figures and the options"
+        SW_SHOWNORMAL "" "$(PANEL_LINK_DESCRIPTION)"
     CreateShortcut "${MENU_FOLDER}\${ENGINE_LINK}" "$INSTDIR\Quenbytray.exe" "" "$INSTDIR\Quenby.exe" 0 \
-        SW_SHOWNORMAL "" "Start Quenby's tray engine, which recovers RAM"
+        SW_SHOWNORMAL "" "$(ENGINE_LINK_DESCRIPTION)"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -334,7 +347,7 @@ Section "Quenby (required)" SecProgram
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "Start with Windows" SecAutostart
+Section "$(SECTION_AUTOSTART)" SecAutostart
     SetShellVarContext current
     ; Quoted: the folder may hold spaces (a user name, say).
     WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Quenbytray.exe"'
@@ -351,14 +364,14 @@ Section "-finish"
         ${EndIf}
     ${EndIf}
     ${If} $engineWasRunning = 1
-        DetailPrint "Starting the tray engine again..."
+        DetailPrint "$(RESTARTING_ENGINE)"
         Exec '"$INSTDIR\Quenbytray.exe"'
     ${EndIf}
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts."
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} "Start the tray engine when you log on to Windows."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(SECTION_PROGRAM_DESCRIPTION)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} "$(SECTION_AUTOSTART_DESCRIPTION)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
@@ -374,7 +387,7 @@ Function .onInit
         ${ElseIf} $1 == "1"
             !insertmacro SelectSection ${SecAutostart}
         ${Else}
-            MessageBox MB_OK|MB_ICONSTOP "Unknown value /AUTOSTART=$1: use /AUTOSTART=1 or /AUTOSTART=0." /SD IDOK
+            MessageBox MB_OK|MB_ICONSTOP "$(BAD_AUTOSTART)" /SD IDOK
             SetErrorLevel 2
             Quit
         ${EndIf}
@@ -399,7 +412,7 @@ FunctionEnd
 Section "Uninstall"
     SetShellVarContext current
 
-    DetailPrint "Closing Quenby if it runs..."
+    DetailPrint "$(CLOSING)"
     Call un.stopQuenby
 
     Delete "${MENU_FOLDER}\${PANEL_LINK}"

@@ -12,14 +12,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique
         quenby::panel::windowsGenerationText(quenby::panel::os::windowsBuildNumber()));
     ui->label->setText(QStringLiteral("Quenby"));
     ui->label->adjustSize();
-    ui->versionLabel->setText(tr("Version: ") + QString::number(kVersionMajor) + QLatin1Char('.') +
-                              QString::number(kVersionMinor) + QLatin1Char('.') +
-                              QString::number(kVersionBuild) + tr(" (Beta)"));
+    ui->versionLabel->setText(tr("Version: %1.%2.%3 (Beta)")
+                                  .arg(QString::number(kVersionMajor), QString::number(kVersionMinor),
+                                       QString::number(kVersionBuild)));
     ui->webLabel->setTextFormat(Qt::RichText);
     ui->webLabel->setText(QStringLiteral("<a href=\"%1\">%2</a>")
                               .arg(QLatin1String(kWebAddress), QLatin1String(kWebHost)));
     ui->webLabel->setTextInteractionFlags(Qt::TextBrowserInteraction);
     ui->webLabel->setOpenExternalLinks(true);
+    // The form's places fit the English texts; a longer translation gets room.
+    quenby::panel::giveTextsRoom(this);
 }
 
 AboutDialog::~AboutDialog() = default;

@@ -30,6 +30,7 @@ int heightOf(float used)
 GraphForm::GraphForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::GraphForm>())
 {
     ui->setupUi(this);
+    setAccessibleName(tr("Usage graph of the free RAM"));
 }
 
 GraphForm::~GraphForm() = default;
@@ -38,6 +39,7 @@ void GraphForm::addValue(int freePercent)
 {
     const float used = static_cast<float>(100 - freePercent) / 100.0f;
     history_.prepend(used);
+    setAccessibleDescription(tr("%1% of RAM free").arg(freePercent));
     if (history_.size() > kHistoryLength)
         history_.removeLast();
     renderGraph();

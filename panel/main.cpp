@@ -7,14 +7,19 @@
 #include "panel/mainwindow.h"
 #include "panel/os/panel_os.h"
 #include "panel/panel_state.h"
+#include "panel/translation.h"
 
 int main(int argc, char* argv[])
 {
     // The images live in the panel's static library, whose resource registration
     // the linker would otherwise drop.
     Q_INIT_RESOURCE(panel_images);
+    Q_INIT_RESOURCE(panel_translations);
 
     QApplication application(argc, argv);
+    // In the user's language when we speak it; the window's title, by which
+    // the engine finds it, is never translated.
+    quenby::panel::installTranslation();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/images/ram_optimizer.ico")));
 
     MainWindow window;

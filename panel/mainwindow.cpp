@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QGridLayout>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "common/identity.h"
@@ -28,6 +30,26 @@ using quenby::panel::settings;
 namespace {
 
 const QString kSettingsKey = QStringLiteral("Software\\Quenby");
+
+// Why the engine did not start, as one sentence for the user.
+QString startFailureReason(const quenby::os::StartOutcome& outcome)
+{
+    using quenby::os::StartFailure;
+    switch (outcome.failure) {
+    case StartFailure::notFound:
+        return MainWindow::tr("The file does not exist.");
+    case StartFailure::accessDenied:
+        return MainWindow::tr("You are not allowed to run this file.");
+    case StartFailure::notAProgram:
+        return MainWindow::tr("The file is not a program that can be run.");
+    case StartFailure::noResources:
+        return MainWindow::tr("There is not enough memory to start it.");
+    case StartFailure::none:
+    case StartFailure::other:
+        break;
+    }
+    return MainWindow::tr("The system refused to start it (error %1).").arg(outcome.code);
+}
 
 // A stored number as a widget value: anything beyond what an int holds is the
 // largest int, so that the widget clamps it to its maximum rather than wrapping
@@ -75,6 +97,11 @@ MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
     takeRange(ui->targetHorizontalSlider, u"TargetFreeRAM", totalRAM);
 
     reloadSettings();
+    // The value labels and what a screen reader says of the sliders, also when
+    // the stored values left the sliders where they were.
+    on_targetHorizontalSlider_valueChanged(ui->targetHorizontalSlider->value());
+    on_minHorizontalSlider_valueChanged(ui->minHorizontalSlider->value());
+    nameControls();
     startMeasurement();
     if (graph)
         graph->refresh();
@@ -153,7 +180,7 @@ void MainWindow::reloadSettings()
     quenby::panel::markPolicyControl(ui->minHorizontalSlider, u"MinimumFreeRAM");
 }
 
-void MainWindow::setEngineState(int state)
+bool MainWindow::setEngineState(int state)
 {
     logLine(QStringLiteral("stat: %1").arg(state));
     if (state >= 0)
@@ -165,9 +192,20 @@ void MainWindow::setEngineState(int state)
         if (!engine) {
             const QString path = QString::fromStdU16String(settings().enginePath);
             logLine(QStringLiteral("appFullPath: ") + path);
-            // A wrong path fails silently: the buttons still show enabled.
-            quenby::panel::os::startEngine(this, path);
-            return;
+            const quenby::os::StartOutcome outcome = quenby::panel::os::startEngine(this, path);
+            if (!outcome.started()) {
+                // Never a silent failure: the user learns what went wrong, and
+                // the stored state stays enabled, so the next start with
+                // Windows runs the engine.
+                logLine(QStringLiteral("engine not started: ") + QString::fromStdString(outcome.detail));
+                QMessageBox::warning(
+                    this, QStringLiteral("Quenby"),
+                    tr("The RAM optimizer could not be started from %1.")
+                            .arg(QDir::toNativeSeparators(path)) +
+                        QStringLiteral("\n\n") + startFailureReason(outcome));
+                return false;
+            }
+            return true;
         }
         quenby::os::postMessage(engine, messages()[Message::UpdateData], 0, 0);
     } else if (state == 0) {
@@ -177,6 +215,7 @@ void MainWindow::setEngineState(int state)
         if (engine)
             quenby::os::postMessage(engine, quenby::kCloseMessage, 0, 0);
     }
+    return true;
 }
 
 void MainWindow::showEngineState(int state)
@@ -248,21 +287,20 @@ void MainWindow::on_freeUpButton_clicked()
 
 void MainWindow::totalRAMInfo(int val)
 {
-    ui->totalRAMLabel->setText(tr("Total RAM: ") + QString::number(val) + QStringLiteral("MB"));
+    ui->totalRAMLabel->setText(tr("Total RAM: %1MB").arg(val));
 }
 
 void MainWindow::availRAMInfo(int _availRAM, int _ramLoad)
 {
-    ui->availRAMLabel->setText(tr("Available RAM: ") + QString::number(_availRAM) +
-                               QStringLiteral("MB (") + QString::number(_ramLoad) +
-                               QStringLiteral("%)"));
+    ui->availRAMLabel->setText(
+        tr("Available RAM: %1MB (%2%)").arg(QString::number(_availRAM), QString::number(_ramLoad)));
     if (graph)
         graph->addValue(_ramLoad);
 }
 
 void MainWindow::cpuUsagesInfo(int val)
 {
-    ui->cpuUsagesLabel->setText(tr("CPU Usages: ") + QString::number(val) + QStringLiteral("%"));
+    ui->cpuUsagesLabel->setText(tr("CPU Usages: %1%").arg(val));
     if (optionsDialogOpen && optionsDialog)
         optionsDialog->setCpuUsage(val);
 }
@@ -274,12 +312,37 @@ void MainWindow::optionsDialogClose()
 
 void MainWindow::on_targetHorizontalSlider_valueChanged(int value)
 {
-    ui->targetFreeValLabel->setText(QString::number(value) + QStringLiteral(" MB"));
+    ui->targetFreeValLabel->setText(tr("%1 MB").arg(value));
+    ui->targetHorizontalSlider->setAccessibleName(tr("Target free RAM, %1 MB").arg(value));
 }
 
 void MainWindow::on_minHorizontalSlider_valueChanged(int value)
 {
-    ui->minFreeValLabel->setText(QString::number(value) + QStringLiteral(" MB"));
+    ui->minFreeValLabel->setText(tr("%1 MB").arg(value));
+    ui->minHorizontalSlider->setAccessibleName(tr("Minimum free RAM, %1 MB").arg(value));
+}
+
+void MainWindow::nameControls()
+{
+    // The tool buttons show pictures above short words; a screen reader says
+    // what each one does.
+    const std::pair<QWidget*, QString> names[] = {
+        {ui->SaveButton, tr("Save the target and minimum free RAM")},
+        {ui->OptionsButton, tr("Open the options")},
+        {ui->EnableButton, tr("Enable the RAM optimizer")},
+        {ui->DisableButton, tr("Disable the RAM optimizer")},
+        {ui->CloseButton, tr("Close the RAM optimizer")},
+        {ui->AboutButton, tr("About Quenby")},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(name);
+
+    // Tab goes as one reads: the tool row from the left, then the two sliders.
+    QWidget* const order[] = {ui->SaveButton,    ui->OptionsButton, ui->EnableButton,
+                              ui->DisableButton, ui->CloseButton,   ui->AboutButton,
+                              ui->targetHorizontalSlider, ui->minHorizontalSlider};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::on_AboutButton_clicked()
@@ -316,8 +379,8 @@ void MainWindow::on_SaveButton_clicked()
 
 void MainWindow::on_EnableButton_clicked()
 {
-    setEngineState(1);
-    showEngineState(1);
+    // An engine that could not be started is not running: the buttons say so.
+    showEngineState(setEngineState(1) ? 1 : -1);
 }
 
 void MainWindow::on_DisableButton_clicked()

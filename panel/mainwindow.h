@@ -31,8 +31,9 @@ public:
     // Loads the settings and sets both sliders from them.
     void reloadSettings();
     // 1 enable, 0 disable, -1 close: stores the state and starts, tells or
-    // closes the engine.
-    void setEngineState(int state);
+    // closes the engine. False when the engine had to be started and could not
+    // be; the user has then been told why.
+    bool setEngineState(int state);
     // Checks the button of the state alone: Enable for 1, Disable for 0, Close
     // for anything else.
     void showEngineState(int state);
@@ -67,6 +68,8 @@ private slots:
 
 private:
     void buildLayouts();
+    // The accessible names of the controls whose text does not say what they do.
+    void nameControls();
     void startMeasurement();
 
     std::unique_ptr<Ui::MainWindow> ui;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -37,9 +38,21 @@ QString hotKeyText(std::uint32_t stored)
     return QString(QChar(static_cast<char16_t>(stored & 0xFF)));
 }
 
+// The lists' entries are the settings table's names (the administrators'
+// policy templates show them too), shown in the user's language. The table
+// is no Qt code, so its names are listed here for the translators.
+[[maybe_unused]] constexpr const char* kChoiceNamesForTranslation[] = {
+    QT_TRANSLATE_NOOP("OptionsDialog", "Black"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "White"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "Auto"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "Percentage of CPU Usage"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "Percentage of Free RAM"),
+};
+
 QString choiceText(std::string_view name)
 {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const std::string text(name);
+    return OptionsDialog::tr(text.c_str());
 }
 
 // A page's rows: a vertical box aligned to the top, spacing 10, each row a
@@ -86,6 +99,27 @@ OptionsDialog::OptionsDialog(QWidget* parent)
         const quenby::SettingField* field = quenby::findSettingField(name);
         box->setRange(widgetValue(field->uiMinimum.of(0)), widgetValue(field->uiMaximum.of(0)));
     }
+
+    // What a screen reader says of the controls that have no text of their own.
+    const std::pair<QWidget*, QString> names[] = {
+        {ui->recoverAtStartRAMSpinBox, tr("RAM to free on startup, in MB")},
+        {ui->recoverAtStartTimeSpinBox, tr("Delay of the startup recovery, in seconds")},
+        {ui->AutoFreeRAMSpinBox, tr("RAM to free periodically, in MB")},
+        {ui->AutoFreeTimeSpinBox, tr("Free-up RAM every, in minutes (0 for never)")},
+        {ui->AutoFreeRAMLoadSpinBox, tr("Only if free RAM is below, in percent")},
+        {ui->cpuUsageProgressBar, tr("CPU usage")},
+        {ui->trayIconColorComboBox, tr("Tray icon text color")},
+        {ui->displayInfoComboBox, tr("What the tray icon shows")},
+        {ui->recoverMenu1SpinBox, tr("First recovery amount of the tray menu, in MB")},
+        {ui->recoverMenu2SpinBox, tr("Second recovery amount of the tray menu, in MB")},
+        {ui->recoverMenu3SpinBox, tr("Third recovery amount of the tray menu, in MB")},
+        {ui->playAlarmLineEdit, tr("Alarm sound file")},
+        {ui->playAlarmToolButton, tr("Choose the alarm sound file")},
+        {ui->freeUpKeyLineEdit, tr("Free up RAM hot key: Ctrl + Alt + this key")},
+        {ui->disableKeyLineEdit, tr("Disable/enable hot key: Ctrl + Alt + this key")},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(name);
 
     ui->tabWidget->setCurrentIndex(0);
     // "Popup Menu" leaves the tab bar but not the dialog: its spin boxes are
@@ -137,6 +171,10 @@ void OptionsDialog::buildLayouts()
     others->addWidget(ui->line3);
     addRow(others, {ui->freeUpKeyLabel, ui->freeUpKeyLineEdit});
     addRow(others, {ui->disableKeyLabel, ui->disableKeyLineEdit});
+    // The two hot key labels keep their fixed widths, so that the key fields
+    // line up; a text that needs more (a translation, a wider font) widens them.
+    for (QLabel* label : {ui->freeUpKeyLabel, ui->disableKeyLabel})
+        label->setFixedWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
 
     // The buttons move out of their design-time holder into the dialog's own
     // layout; the holder stays behind, empty and outside any layout.
@@ -163,8 +201,6 @@ void OptionsDialog::loadSettings()
     // Any stored value but 0 means on, as the engine reads it.
     ui->recoveryBackoffCheckBox->setChecked(s.RecoveryBackoff != 0);
 
-    // List items are plain texts, not translated; their names are the settings
-    // table's, which the administrators' policy templates show as well.
     const char* const colourIcons[] = {":/resources/images/ColorBlack.png",
                                        ":/resources/images/ColorWhite.png",
                                        ":/resources/images/ColorBlackWhite.png"};

@@ -1,8 +1,14 @@
 #include "panel/utilities.h"
 
+#include <algorithm>
 #include <string>
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
 
 #include "common/settings.h"
 #include "panel/os/panel_os.h"
@@ -39,8 +45,62 @@ bool isWindows11()
 
 QString windowsGenerationText(std::uint32_t build)
 {
-    return isWindows11Build(build) ? QStringLiteral("for Windows 11")
-                                   : QStringLiteral("for Windows 10");
+    return QCoreApplication::translate("AboutDialog", "for Windows %1")
+        .arg(isWindows11Build(build) ? 11 : 10);
+}
+
+QSize missingRoom(const QWidget* widget)
+{
+    const QSize fits(0, 0);
+    QSize needed;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
+            return fits;
+        needed = label->sizeHint();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        if (button->text().isEmpty())
+            return fits;
+        // A push button's hint holds the style's smallest button width too;
+        // what matters is that the text and the icon fit inside its frame.
+        const int margin = 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        needed = qobject_cast<const QPushButton*>(widget)
+                     ? QSize(text.width() + icon + margin, text.height())
+                     : button->sizeHint();
+    } else {
+        return fits;
+    }
+    return QSize(std::max(0, needed.width() - widget->width()),
+                 std::max(0, needed.height() - widget->height()));
+}
+
+void giveTextsRoom(QWidget* window)
+{
+    const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* widget : children) {
+        const QSize missing = missingRoom(widget);
+        if (missing.isNull())
+            continue; // it fits
+        widget->resize(widget->size() + missing);
+        const QRect now = widget->geometry();
+        // Whatever starts to its right within its row and is now in the way
+        // moves along.
+        for (QWidget* other : children) {
+            const QRect at = other->geometry();
+            if (other != widget && at.left() > now.left() && at.left() <= now.right() &&
+                at.top() < now.bottom() && now.top() < at.bottom())
+                other->move(now.right() + 5, at.top());
+        }
+    }
+    QRect all;
+    for (QWidget* widget : children)
+        all |= widget->geometry();
+    const QSize wanted = window->size().expandedTo(QSize(all.right() + 10, all.bottom() + 10));
+    if (wanted != window->size()) {
+        window->setMinimumSize(wanted);
+        window->resize(wanted);
+    }
 }
 
 QString windowsDirectory()

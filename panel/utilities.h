@@ -4,7 +4,10 @@
 
 #include <cstdint>
 
+#include <QSize>
 #include <QString>
+
+class QWidget;
 
 namespace quenby::panel {
 
@@ -29,6 +32,17 @@ bool isWindows11();
 
 // "for Windows 11" or "for Windows 10", by build number.
 QString windowsGenerationText(std::uint32_t build);
+
+// In a window whose widgets sit where its form put them (no layout), every
+// label and button whose text needs more room than it has gets it, in place;
+// a widget it would then run into on its right moves along, and the window
+// grows to hold them. Where every text fits, nothing moves: the English texts
+// on Windows fit the form as drawn; longer translations and wider fonts get room.
+void giveTextsRoom(QWidget* window);
+
+// The room a label's or button's text needs beyond what the widget has, in
+// each direction; a null size when it fits.
+QSize missingRoom(const QWidget* widget);
 
 // The Windows folder, or empty (always empty off Windows).
 QString windowsDirectory();

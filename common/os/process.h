@@ -2,6 +2,7 @@
 // platforms differ.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace quenby::os {
@@ -16,9 +17,27 @@ char16_t pathSeparator();
 std::u16string engineFileName();
 std::u16string panelFileName();
 
+// Why a program could not be started, in the few kinds a user can be told about.
+enum class StartFailure {
+    none,
+    notFound,     // no such file or folder
+    accessDenied, // there, but not ours to run
+    notAProgram,  // there, but nothing the system can run
+    noResources,  // not enough memory or processes left
+    other,        // anything else; `code` has the system's number
+};
+
+struct StartOutcome {
+    StartFailure failure = StartFailure::none;
+    long long code = 0;  // the system's own number for the failure
+    std::string detail;  // the system's own words, in English, for logs and scripts
+    bool started() const { return failure == StartFailure::none; }
+};
+
 // Starts the program at `path` without arguments, hidden and detached: it gets no
 // window shown, none of our standard streams, and it outlives us without ever
-// being waited for. False when it could not be started; `reason` then says why.
-bool startProgram(const std::u16string& path, std::string* reason = nullptr);
+// being waited for. On Windows `ownerWindow` (a window handle, or 0) owns
+// whatever the shell shows while it starts the program.
+StartOutcome startProgram(const std::u16string& path, std::uintptr_t ownerWindow = 0);
 
 } // namespace quenby::os

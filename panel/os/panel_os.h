@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QString>
 
+#include "common/os/process.h"
+
 class QWidget;
 
 namespace quenby::panel::os {
@@ -36,9 +38,9 @@ QString systemSoundFolder();
 QString nativeWindowClassName(QWidget* window);
 
 // Starts the engine's executable, hidden, owned by `owner` (ShellExecuteW with
-// "open" and SW_HIDE on Windows; a detached process without a shell on Linux).
-// False when it could not be started.
-bool startEngine(QWidget* owner, const QString& enginePath);
+// "open" and SW_HIDE on Windows; a detached process without a shell on Linux),
+// and says whether it started and, if not, why.
+quenby::os::StartOutcome startEngine(QWidget* owner, const QString& enginePath);
 
 // The message number of a native event that QWidget::nativeEvent hands over
 // (a MSG on Windows); 0 for anything that is not a window message.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 #include "common/identity.h"
@@ -393,14 +394,38 @@ TEST_F(EngineLogic, SettingsChangeMessageReloadsAndRefreshesEverything)
 
 TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
 {
-    prepare(16384, 2000);
-    state().settings.TrayIconTextColor = 2; // by the taskbar
-    ASSERT_TRUE(state().settings.darkTheme); // no theme value reads as dark
-    host.seed(kLightThemeValue, 1, kPersonalizeKey);
-    EXPECT_EQ(handleEngineMessage(WM_THEMECHANGED_MESSAGE, 0, 0), MessageResult::handled);
-    // The number is unchanged: only a forced update redraws it.
-    EXPECT_EQ(host.events, (std::vector<std::string>{"render normal 50", "tray modify", "tray modify"}));
-    EXPECT_EQ(host.lastPicture.textColour, kBlack);
+    // WM_THEMECHANGED, and the light/dark switch of Windows 10 and 11, which
+    // comes as WM_SETTINGCHANGE "ImmersiveColorSet"; other setting changes are
+    // not the engine's business.
+    const struct {
+        const char* what;
+        std::function<void()> deliver;
+        bool follows;
+    } cases[] = {
+        {"WM_THEMECHANGED",
+         [] { EXPECT_EQ(handleEngineMessage(WM_THEMECHANGED_MESSAGE, 0, 0), MessageResult::handled); }, true},
+        {"ImmersiveColorSet", [] { handleSettingChange(u"ImmersiveColorSet"); }, true},
+        {"Environment", [] { handleSettingChange(u"Environment"); }, false},
+        {"no area named", [] { handleSettingChange(u""); }, false},
+        {"another spelling", [] { handleSettingChange(u"ImmersiveColorSetX"); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.registry.deleteTree(kPersonalizeKey);
+        prepare(16384, 2000);
+        state().settings.TrayIconTextColor = 2; // by the taskbar
+        ASSERT_TRUE(state().settings.darkTheme); // no theme value reads as dark
+        host.seed(kLightThemeValue, 1, kPersonalizeKey);
+        c.deliver();
+        if (!c.follows) {
+            EXPECT_TRUE(host.events.empty());
+            EXPECT_TRUE(state().settings.darkTheme);
+            continue;
+        }
+        // The number is unchanged: only a forced update redraws it.
+        EXPECT_EQ(host.events, (std::vector<std::string>{"render normal 50", "tray modify", "tray modify"}));
+        EXPECT_EQ(host.lastPicture.textColour, kBlack);
+    }
 }
 
 TEST_F(EngineLogic, OtherMessagesAreLeftToDefaultProcessing)

@@ -4,6 +4,8 @@
 // that records that it was started.
 #include <QtTest>
 
+#include <QFile>
+#include <QMessageBox>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -18,6 +20,7 @@
 #endif
 
 #include "common/identity.h"
+#include "common/os/process.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
 #include "panel/getinfothread.h"
@@ -168,14 +171,47 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(standIn.starts().size(), 2, 20000);
     }
 
-    void enableWithWrongPathFailsQuietly()
+    void enableThatCannotStartTheEngineSaysWhy_data()
     {
-        QTemporaryDir parent;
-        QVERIFY(parent.isValid());
-        storeText(u"Path", QDir::toNativeSeparators(parent.filePath(QStringLiteral("missing"))));
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such program") << QByteArray() << QStringLiteral("The file does not exist.");
+        QTest::newRow("a text, not a program")
+            << QByteArray("just some words\n") << QStringLiteral("The file is not a program that can be run.");
+    }
+
+    void enableThatCannotStartTheEngineSaysWhy()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString program =
+            folder.filePath(QString::fromStdU16String(quenby::os::engineFileName()));
+        if (!content.isEmpty()) {
+            QFile file(program);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            file.close();
+            // Runnable as far as the file's mode goes: what stops it is its content.
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        }
+        storeText(u"Path", QDir::toNativeSeparators(folder.path()));
         MainWindow window(nullptr, kTotalRAM);
-        click(window, "EnableButton");
-        QCOMPARE(checkMarks(window), QStringLiteral("E--"));
+        QString shown;
+        bool ran = false;
+        duringModal<QMessageBox>(
+            &window, [&] { click(window, "EnableButton"); },
+            [&](QMessageBox* box) {
+                shown = box->text();
+                box->accept();
+            },
+            ran);
+        QVERIFY(ran);
+        QCOMPARE(shown, QStringLiteral("The RAM optimizer could not be started from %1.\n\n%2")
+                            .arg(QDir::toNativeSeparators(program), reason));
+        // Not running, and said so; still enabled for the next start with Windows.
+        QCOMPARE(checkMarks(window), QStringLiteral("--C"));
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
     }
 

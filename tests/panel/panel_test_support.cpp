@@ -16,6 +16,7 @@
 void initPanelResources()
 {
     Q_INIT_RESOURCE(panel_images);
+    Q_INIT_RESOURCE(panel_translations);
 }
 
 namespace quenby::paneltest {

@@ -296,6 +296,33 @@ TEST_F(EngineHostInProcess, TheWindowIsAHiddenTopLevelWindowOfTheEngineClass)
     EXPECT_EQ(GetMenu(window), nullptr);
 }
 
+TEST_F(EngineHostInProcess, TheTrayFollowsALightOrDarkSwitchAnnouncedAsImmersiveColorSet)
+{
+    // Windows 10 and 11 send WM_SETTINGCHANGE with this text when the user
+    // switches the taskbar between light and dark; other areas leave it alone.
+    EngineState& s = engineState();
+    s.settings.TrayIconTextColor = 2; // by the taskbar
+    const HWND window = FindWindowW(L"TQuenbyEngine", L"Harlowe Quenby Pro");
+    ASSERT_NE(window, nullptr);
+    auto personalize = registry_->registry().createKey(kPersonalizeKey);
+    ASSERT_TRUE(personalize);
+    const struct {
+        const wchar_t* area;
+        DWORD light;
+        bool dark;
+    } steps[] = {{L"ImmersiveColorSet", 1, false}, {L"Environment", 0, false},
+                 {L"intl", 0, false}, {L"ImmersiveColorSet", 0, true}};
+    for (const auto& step : steps) {
+        personalize->setValue(kLightThemeValue, os::RegType::dword, &step.light, sizeof step.light);
+        SendMessageW(window, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(step.area));
+        EXPECT_EQ(s.settings.darkTheme, step.dark) << "step " << (&step - steps);
+    }
+    // Nothing to read: the message says nothing, and nothing changes.
+    SendMessageW(window, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_TRUE(s.settings.darkTheme);
+    personalize->deleteValue(kLightThemeValue);
+}
+
 SIZE_T workingSet()
 {
     PROCESS_MEMORY_COUNTERS counters{};

@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "engine/strings.h"
 #include "quenby_version.h"
 #include "tests/win32/win32_helpers.h"
 
@@ -145,4 +146,45 @@ TEST(ShippedResources, ThePanelsIconGroupHoldsTheSevenImages)
     const std::vector<std::pair<unsigned, unsigned>> expected = {
         {16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}, {256, 32}};
     EXPECT_EQ(images, expected);
+}
+
+namespace {
+
+// The string table's block of 16 entries that holds `id`, in one language:
+// each entry its length and its UTF-16 text.
+std::u16string stringOf(LANGID language, unsigned id)
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(6) /* RT_STRING */,
+                                  MAKEINTRESOURCEW(id / 16 + 1), language);
+    if (!found)
+        return u"(no block)";
+    const auto* entry = static_cast<const char16_t*>(LockResource(LoadResource(module, found)));
+    for (unsigned i = 0; i < id % 16; ++i)
+        entry += 1 + *entry;
+    return std::u16string(entry + 1, *entry);
+}
+
+} // namespace
+
+TEST(ShippedResources, TheStringTableHasABlockForEveryLanguageWithItsTexts)
+{
+    // The engine carries the same resource script; this program its copy.
+    const std::pair<const char*, LANGID> languages[] = {
+        {"de", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)},
+        {"fr", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH)},
+        {"es", MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN)},
+        {"it", MAKELANGID(LANG_ITALIAN, SUBLANG_ITALIAN)},
+        {"pt_BR", MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN)},
+        {"pl", MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT)},
+        {"ru", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT)},
+        {"tr", MAKELANGID(LANG_TURKISH, SUBLANG_DEFAULT)},
+        {"zh_CN", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)},
+        {"ja", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)},
+    };
+    ASSERT_EQ(std::size(languages), quenby::engine::translatedLanguages().size());
+    for (const auto& [name, language] : languages) {
+        for (const unsigned* id = quenby::engine::stringIdsBegin(); id != quenby::engine::stringIdsEnd(); ++id)
+            EXPECT_EQ(stringOf(language, *id), quenby::engine::translatedString(*id, name)) << name << " " << *id;
+    }
 }

@@ -88,20 +88,47 @@ std::u16string panelFileName()
     return u"Quenby";
 }
 
-bool startProgram(const std::u16string& path, std::string* reason)
+StartOutcome startProgram(const std::u16string& path, std::uintptr_t)
 {
-    const auto fail = [reason](const std::string& why) {
-        if (reason)
-            *reason = why;
-        return false;
+    const auto fail = [](int error, const std::string& why = {}) {
+        StartOutcome outcome;
+        outcome.code = error;
+        outcome.detail = why.empty() ? std::strerror(error) : why;
+        switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+        case ELOOP:
+        case ENAMETOOLONG:
+            outcome.failure = StartFailure::notFound;
+            break;
+        case EACCES:
+        case EPERM:
+            outcome.failure = StartFailure::accessDenied;
+            break;
+        case ENOEXEC:
+        case ELIBBAD:
+        case EISDIR:
+            outcome.failure = StartFailure::notAProgram;
+            break;
+        case ENOMEM:
+        case EAGAIN:
+        case EMFILE:
+        case ENFILE:
+            outcome.failure = StartFailure::noResources;
+            break;
+        default:
+            outcome.failure = StartFailure::other;
+            break;
+        }
+        return outcome;
     };
     std::string file = toUtf8(path);
     if (file.empty())
-        return fail("no program named");
+        return fail(ENOENT, "no program named");
 
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
-        return fail(std::strerror(errno));
+        return fail(errno);
     UniqueFd reportRead(ends[0]);
     UniqueFd reportWrite(ends[1]);
     char* const argv[] = {file.data(), nullptr};
@@ -112,7 +139,7 @@ bool startProgram(const std::u16string& path, std::string* reason)
     // of our terminal's hang-up and Ctrl+C.
     const pid_t middle = ::fork();
     if (middle < 0)
-        return fail(std::strerror(errno));
+        return fail(errno);
     if (middle == 0) {
         ::setsid();
         const pid_t program = ::fork();
@@ -135,10 +162,10 @@ bool startProgram(const std::u16string& path, std::string* reason)
         got = ::read(reportRead.get(), &error, sizeof error);
     } while (got < 0 && errno == EINTR);
     if (got == static_cast<ssize_t>(sizeof error))
-        return fail(std::strerror(error));
+        return fail(error);
     if (got != 0)
-        return fail("the program's start could not be confirmed");
-    return true;
+        return fail(EIO, "the program's start could not be confirmed");
+    return {};
 }
 
 } // namespace quenby::os

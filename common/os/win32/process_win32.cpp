@@ -43,39 +43,45 @@ std::u16string panelFileName()
     return u"Quenby.exe";
 }
 
-bool startProgram(const std::u16string& path, std::string* reason)
+StartOutcome startProgram(const std::u16string& path, std::uintptr_t ownerWindow)
 {
     // The shell starts the program as Explorer would: its own process, not a
     // child we wait for, with its window (if it shows one) hidden.
     const std::wstring file = win32::wide(path);
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_HIDE);
+    const HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(ownerWindow), L"open", file.c_str(),
+                                           nullptr, nullptr, SW_HIDE);
     const auto code = reinterpret_cast<INT_PTR>(result);
+    StartOutcome outcome;
     if (code > 32)
-        return true;
-    if (reason) {
-        switch (code) {
-        case 0:
-        case SE_ERR_OOM:
-            *reason = "out of memory";
-            break;
-        case ERROR_FILE_NOT_FOUND:
-            *reason = "file not found";
-            break;
-        case ERROR_PATH_NOT_FOUND:
-            *reason = "path not found";
-            break;
-        case ERROR_BAD_FORMAT:
-            *reason = "not a valid program";
-            break;
-        case SE_ERR_ACCESSDENIED:
-            *reason = "access denied";
-            break;
-        default:
-            *reason = "the shell refused it (code " + std::to_string(code) + ")";
-            break;
-        }
+        return outcome; // the shell's way of saying it started
+    outcome.code = code;
+    switch (code) {
+    case 0:
+    case SE_ERR_OOM:
+        outcome.failure = StartFailure::noResources;
+        outcome.detail = "out of memory";
+        break;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        outcome.failure = StartFailure::notFound;
+        outcome.detail = code == ERROR_FILE_NOT_FOUND ? "file not found" : "path not found";
+        break;
+    case ERROR_BAD_FORMAT:
+    case SE_ERR_NOASSOC:
+    case SE_ERR_ASSOCINCOMPLETE:
+        outcome.failure = StartFailure::notAProgram;
+        outcome.detail = "not a valid program";
+        break;
+    case SE_ERR_ACCESSDENIED:
+        outcome.failure = StartFailure::accessDenied;
+        outcome.detail = "access denied";
+        break;
+    default:
+        outcome.failure = StartFailure::other;
+        outcome.detail = "the shell refused it (code " + std::to_string(code) + ")";
+        break;
     }
-    return false;
+    return outcome;
 }
 
 } // namespace quenby::os

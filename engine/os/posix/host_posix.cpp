@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <system_error>
 #include <thread>
@@ -147,7 +148,17 @@ void PosixEngineHost::postQuit(int code)
 
 std::u16string PosixEngineHost::loadString(unsigned id)
 {
-    return std::u16string(builtInString(id));
+    // The language of messages as POSIX finds it: LC_ALL, then LC_MESSAGES,
+    // then LANG, the first that is set and not empty.
+    std::string_view locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) {
+            locale = value;
+            break;
+        }
+    }
+    return std::u16string(translatedString(id, tableLanguageForLocale(locale)));
 }
 
 void PosixEngineHost::setTimer(TimerId id, unsigned milliseconds, TimerCallback callback)

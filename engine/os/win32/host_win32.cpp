@@ -79,6 +79,12 @@ LRESULT CALLBACK engineWndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         PostQuitMessage(0);
         return 0;
     }
+    // The area's name travels as a pointer, which only a sent message carries
+    // (the system refuses to post this one), so it points into our own memory.
+    if (message == WM_SETTINGCHANGE && lParam != 0) {
+        const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+        handleSettingChange(std::u16string(area, area + std::wcslen(area)));
+    }
     switch (handleEngineMessage(message, wParam, lParam)) {
     case MessageResult::handled:
         return 0;

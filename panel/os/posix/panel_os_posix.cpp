@@ -64,7 +64,7 @@ QString nativeWindowClassName(QWidget* window)
     return QString::fromStdU16String(std::u16string(panelWindowClass()));
 }
 
-bool startEngine(QWidget*, const QString& enginePath)
+quenby::os::StartOutcome startEngine(QWidget*, const QString& enginePath)
 {
     return quenby::os::startProgram(enginePath.toStdU16String());
 }

@@ -62,13 +62,10 @@ QString nativeWindowClassName(QWidget* window)
     return QString::fromWCharArray(name, length > 0 ? length : 0);
 }
 
-bool startEngine(QWidget* owner, const QString& enginePath)
+quenby::os::StartOutcome startEngine(QWidget* owner, const QString& enginePath)
 {
-    const std::wstring file = enginePath.toStdWString();
-    const HINSTANCE result =
-        ShellExecuteW(windowHandle(owner), L"open", file.c_str(), nullptr, nullptr, SW_HIDE);
-    // ShellExecuteW reports success with a value above 32.
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return quenby::os::startProgram(enginePath.toStdU16String(),
+                                    reinterpret_cast<std::uintptr_t>(windowHandle(owner)));
 }
 
 std::uint32_t nativeMessageNumber(const QByteArray&, void* message)

@@ -1,0 +1,379 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>Copyright © Quenby. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Site web&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>Version&#xa0;: %1.%2.%3 (bêta)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>pour Windows %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>Graphique de la RAM libre</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>%1&#xa0;% de RAM libre</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>RAM totale&#xa0;: n/d</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>RAM disponible&#xa0;: n/d</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>Processeur&#xa0;: n/d</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>Libérer la RAM</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>RAM libre cible&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>RAM libre minimale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>Activer l&apos;optimiseur de RAM</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>Vous n&apos;êtes pas autorisé à exécuter ce fichier.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>Ce fichier n&apos;est pas un programme exécutable.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>La mémoire est insuffisante pour le démarrer.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>Le système a refusé de le démarrer (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>Impossible de démarrer l&apos;optimiseur de RAM depuis %1.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>RAM totale&#xa0;: %1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>RAM disponible&#xa0;: %1&#xa0;Mo (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>Processeur&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>RAM libre cible, %1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>RAM libre minimale, %1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>Enregistrer la RAM libre cible et minimale</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>Ouvrir les options</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>Activer l&apos;optimiseur de RAM</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>Désactiver l&apos;optimiseur de RAM</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>Fermer l&apos;optimiseur de RAM</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>À propos de Quenby</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>Démarrer Quenby automatiquement avec Windows</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>Libérer la RAM au démarrage après</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>Mo de RAM au démarrage après</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>Libérer la RAM toutes les</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>Mo toutes les</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>minutes si RAM libre inférieure à</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>Suspendre la libération automatique si elle est inutile</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>Processeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>Ne pas surveiller le processeur</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>Activez la surveillance du processeur pour empêcher Quenby de libérer la RAM lorsque le processeur est occupé. Notez que les logiciels de refroidissement du processeur et quelques autres programmes utilisent une méthode spéciale qui maintient l&apos;utilisation du processeur à 100&#xa0;%. Dans ce cas, désactivez la surveillance du processeur pour permettre à Quenby de libérer la RAM quelle que soit l&apos;utilisation du processeur.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Icône de notification</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>Par défaut&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>Libération de RAM&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>Couleur du texte de l&apos;icône</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>dans l&apos;icône</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>Afficher la quantité de RAM libérée</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>Menu contextuel</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Libérer</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>Mo (menu)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>Vider aussi le Presse-papiers Windows en libérant la RAM</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>Émettre un son d&apos;alerte avant de libérer la RAM</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>Libérer la RAM avec&#xa0;: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>Désactiver/activer Quenby avec&#xa0;: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>Utilisation du processeur (%)</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>Pourcentage de RAM libre</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>RAM à libérer au démarrage, en Mo</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>Délai de la libération au démarrage, en secondes</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>RAM à libérer périodiquement, en Mo</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>Intervalle de libération, en minutes (0 = jamais)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>Seulement si la RAM libre est inférieure à ce pourcentage</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>Utilisation du processeur</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>Ce qu&apos;affiche l&apos;icône de notification</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>Première quantité à libérer dans le menu, en Mo</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>Deuxième quantité à libérer dans le menu, en Mo</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>Troisième quantité à libérer dans le menu, en Mo</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>Fichier du son d&apos;alerte</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>Choisir le fichier du son d&apos;alerte</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>Libérer la RAM avec&#xa0;: Ctrl + Alt + cette touche</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>Désactiver/activer avec&#xa0;: Ctrl + Alt + cette touche</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>Tous les fichiers (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Défini par votre administrateur</translation>
+    </message>
+</context>
+</TS>

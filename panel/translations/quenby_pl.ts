@@ -1,0 +1,379 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>Copyright © Quenby. Wszelkie prawa zastrzeżone.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Witryna:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>Wersja: %1.%2.%3 (beta)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>dla Windows %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>Wykres wolnej pamięci RAM</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>%1% wolnej pamięci</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>Pamięć ogółem: b.d.</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>Dostępna pamięć: b.d.</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>Użycie CPU: b.d.</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>Zwolnij pamięć</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>Cel wolnej pamięci:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>Min. wolnej pamięci:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>Włącz optymalizator RAM</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Plik nie istnieje.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>Nie masz uprawnień do uruchomienia tego pliku.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>Ten plik nie jest programem, który można uruchomić.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>Za mało pamięci, aby go uruchomić.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>System odmówił jego uruchomienia (błąd %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>Nie można uruchomić optymalizatora RAM z lokalizacji %1.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>Pamięć ogółem: %1 MB</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>Dostępna pamięć: %1 MB (%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>Użycie CPU: %1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>Cel wolnej pamięci, %1 MB</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>Minimalna wolna pamięć, %1 MB</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>Zapisz docelową i minimalną wolną pamięć</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>Otwórz opcje</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>Włącz optymalizator RAM</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>Wyłącz optymalizator RAM</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>Zamknij optymalizator RAM</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>Informacje o Quenby</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>Uruchamiaj Quenby automatycznie wraz z systemem Windows</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>Zwalniaj pamięć przy starcie po</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>MB pamięci przy starcie po</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>sekundach</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>Zwalniaj pamięć co</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>MB co</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>min, gdy wolna pamięć poniżej</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>Wstrzymuj automatyczne zwalnianie, gdy nie pomaga</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>Użycie CPU:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>Wyłącz wykrywanie użycia CPU</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>Włącz wykrywanie użycia CPU, aby Quenby nie zwalniał pamięci, gdy procesor jest zajęty. Uwaga: programy do chłodzenia procesora i kilka innych programów używają specjalnej metody, przez którą użycie CPU stale wynosi 100%. W takiej sytuacji wyłącz wykrywanie użycia CPU, aby Quenby mógł zwalniać pamięć przy dowolnym użyciu CPU.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Ikona zasobnika</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>Domyślny:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>Podczas zwalniania:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>Kolor tekstu ikony</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Wyświetlaj</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>na ikonie</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>Pokazuj, ile pamięci zwolniono</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>Menu podręczne</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Zwolnij</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>MB (menu)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>Czyść również Schowek systemu Windows przy zwalnianiu pamięci</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>Odtwarzaj dźwięk alarmu przed zwolnieniem pamięci</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>Skrót do zwalniania pamięci: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>Skrót wyłączania/włączania Quenby: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Czarny</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>Procent użycia CPU</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>Procent wolnej pamięci</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>Pamięć do zwolnienia przy starcie, w MB</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>Opóźnienie zwalniania przy starcie, w sekundach</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>Pamięć do okresowego zwalniania, w MB</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>Zwalniaj pamięć co, w minutach (0 – nigdy)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>Tylko gdy wolna pamięć jest poniżej, w procentach</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>Użycie CPU</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>Co pokazuje ikona w zasobniku</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>Pierwsza ilość do zwolnienia w menu zasobnika, w MB</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>Druga ilość do zwolnienia w menu zasobnika, w MB</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>Trzecia ilość do zwolnienia w menu zasobnika, w MB</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>Plik dźwięku alarmu</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>Wybierz plik dźwięku alarmu</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>Skrót do zwalniania pamięci: Ctrl + Alt + ten klawisz</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>Skrót wyłączania/włączania: Ctrl + Alt + ten klawisz</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dodaj pliki</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>Wszystkie pliki (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Ustawione przez administratora</translation>
+    </message>
+</context>
+</TS>

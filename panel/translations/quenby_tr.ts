@@ -1,0 +1,379 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>Telif hakkı © Quenby. Tüm hakları saklıdır.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Web sitesi:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>Sürüm: %1.%2.%3 (Beta)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>Windows %1 için</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>Boş RAM kullanım grafiği</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>Boş RAM: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>Toplam RAM: yok</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>Kullanılabilir RAM: yok</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>CPU Kullanımı: yok</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>RAM&apos;i Boşalt</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>Hedef Boş RAM:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>En Az Boş RAM:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>İyileştiriciyi Etkinleştir</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Devre Dışı Bırak</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Dosya mevcut değil.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>Bu dosyayı çalıştırma izniniz yok.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>Dosya, çalıştırılabilir bir program değil.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>Başlatmak için yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>Sistem başlatmayı reddetti (hata %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>RAM iyileştirici %1 konumundan başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>Toplam RAM: %1 MB</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>Kullanılabilir RAM: %1 MB (%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>CPU Kullanımı: %1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>Hedef boş RAM, %1 MB</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>En az boş RAM, %1 MB</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>Hedef ve en az boş RAM değerlerini kaydet</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>Seçenekleri aç</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>RAM iyileştiriciyi etkinleştir</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>RAM iyileştiriciyi devre dışı bırak</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>RAM iyileştiriciyi kapat</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>Quenby hakkında</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>Windows başlangıcında Quenby&apos;yi otomatik başlat</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>Başlangıçta RAM boşalt:</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>MB, başlangıçtan sonra:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>saniye</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>RAM&apos;i düzenli boşalt:</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>MB, her</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>dakikada; boş RAM şundan azsa:</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>Yararı yokken otomatik geri kazanmayı duraklat</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>CPU kullanımı:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>CPU kullanım algılamasını kapat</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>CPU meşgulken Quenby&apos;nin RAM geri kazanmasını önlemek için CPU kullanım algılamasını etkinleştirin. CPU soğutma programları ve birkaç başka program, CPU kullanımının sürekli yüzde 100 düzeyinde kalmasına yol açan özel bir yöntem kullanır. Böyle bir durumda, Quenby&apos;nin her CPU kullanım düzeyinde RAM geri kazanabilmesi için CPU kullanım algılamasını devre dışı bırakın.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Bildirim Simgesi</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>Varsayılan:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>Geri kazanılırken:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>Simge metni rengi</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Göster:</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>(simgede)</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>Geri kazanılan RAM miktarını göster</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>Açılır Menü</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Geri kazan:</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>MB (menü)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Diğer</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>RAM boşaltılırken Windows Panosunu da temizle</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>RAM boşaltılmadan önce uyarı sesi çal</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>RAM boşaltma kısayolu: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>Quenby&apos;yi aç/kapat kısayolu: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Siyah</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Beyaz</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>CPU kullanım yüzdesi</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>Boş RAM yüzdesi</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>Başlangıçta boşaltılacak RAM (MB)</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>Başlangıçta geri kazanma gecikmesi (saniye)</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>Düzenli olarak boşaltılacak RAM (MB)</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>RAM boşaltma aralığı, dakika (0: hiçbir zaman)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>Yalnızca boş RAM şunun altındaysa (yüzde)</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>CPU kullanımı</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>Simgede gösterilen bilgi</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>Simge menüsündeki birinci geri kazanma miktarı (MB)</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>Simge menüsündeki ikinci geri kazanma miktarı (MB)</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>Simge menüsündeki üçüncü geri kazanma miktarı (MB)</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>Uyarı sesi dosyası</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>Uyarı sesi dosyasını seçin</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>RAM boşaltma kısayolu: Ctrl + Alt + bu tuş</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>Aç/kapat kısayolu: Ctrl + Alt + bu tuş</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dosya Ekle</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>Wave Dosyaları (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Yöneticiniz tarafından ayarlandı</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,379 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>版权所有 © Quenby。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>网站：</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>版本：%1.%2.%3 (Beta)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>适用于 Windows %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>空闲内存使用情况图</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>空闲内存：%1%</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>内存总量：暂无</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>可用内存：暂无</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>CPU 使用率：暂无</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>释放内存</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>目标空闲内存：</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>最小空闲内存：</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>启用内存优化器</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>你无权运行此文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>该文件不是可运行的程序。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>内存不足，无法启动。</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>系统拒绝启动它（错误 %1）。</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>无法从 %1 启动内存优化器。</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>内存总量：%1 MB</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>可用内存：%1 MB (%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>CPU 使用率：%1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>目标空闲内存，%1 MB</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>最小空闲内存，%1 MB</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>保存目标空闲内存和最小空闲内存</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>打开选项</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>启用内存优化器</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>禁用内存优化器</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>关闭内存优化器</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>关于 Quenby</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>Windows 启动时自动启动 Quenby</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>启动时释放内存：</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>MB，启动后</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>定期释放内存：</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>MB，每隔</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>分钟，当空闲内存低于</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>在无法奏效时暂停自动回收</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>CPU 使用率：</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>禁用 CPU 使用率检测</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>启用 CPU 使用率检测，可在 CPU 繁忙时阻止 Quenby 回收内存。请注意，CPU 散热程序和少数其他程序使用的特殊方法会使 CPU 使用率始终保持在 100%。遇到这种情况时，请禁用 CPU 使用率检测，以便 Quenby 在任何 CPU 使用率下都能回收内存。</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>通知区域图标</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>默认：</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>回收内存时：</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>图标文字颜色</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>于通知区域图标中</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>显示已回收的内存量</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>弹出菜单</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>回收</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>MB 菜单项</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>释放内存时同时清除 Windows 剪贴板</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>释放内存前播放提示音</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>释放内存快捷键：Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>禁用/启用 Quenby 快捷键：Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>CPU 使用率百分比</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>空闲内存百分比</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>启动时要释放的内存 (MB)</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>启动时回收的延迟 (秒)</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>定期释放的内存 (MB)</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>释放内存的间隔 (分钟，0 表示从不)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>仅当空闲内存低于此值时 (百分比)</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>CPU 使用率</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>通知区域图标显示的内容</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>通知区域菜单中的第一个回收量 (MB)</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>通知区域菜单中的第二个回收量 (MB)</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>通知区域菜单中的第三个回收量 (MB)</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>提示音文件</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>选择提示音文件</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>释放内存快捷键：Ctrl + Alt + 此键</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>禁用/启用快捷键：Ctrl + Alt + 此键</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>Wave 文件 (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>由你的管理员设置</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,239 @@
+// The panel in every language we ship, offscreen: the user's language is
+// picked from the locale, no text of the main window, the options dialog or
+// the About box is cut off, the window the engine looks for keeps its title,
+// every control a user can reach has a name a screen reader can say, and Tab
+// goes through the controls in reading order.
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "common/identity.h"
+#include "panel/aboutdialog.h"
+#include "panel/mainwindow.h"
+#include "panel/optionsdialog.h"
+#include "panel/translation.h"
+#include "tests/panel/panel_test_support.h"
+
+using namespace quenby::paneltest;
+
+namespace {
+
+const QStringList kLanguages = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
+                                QStringLiteral("es"), QStringLiteral("it"), QStringLiteral("pt_BR"),
+                                QStringLiteral("pl"), QStringLiteral("ru"), QStringLiteral("tr"),
+                                QStringLiteral("zh_CN"), QStringLiteral("ja")};
+
+// The texts that do not fit the room they get, as "name: text". A label or
+// check box needs its size hint; a push button's text and icon must fit inside
+// its frame (its hint also holds the style's smallest button width).
+QStringList cutOff(QWidget* top)
+{
+    QStringList cut;
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(top))
+            continue;
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        QSize wanted;
+        if (label && !label->wordWrap() && !label->text().isEmpty() && label->pixmap().isNull())
+            wanted = label->sizeHint();
+        else if (qobject_cast<QPushButton*>(widget) && !button->text().isEmpty())
+            wanted = QSize(button->fontMetrics().horizontalAdvance(button->text()) +
+                               2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget),
+                           button->fontMetrics().height());
+        else if (button && !button->text().isEmpty())
+            wanted = button->sizeHint();
+        if (wanted.isValid() && (widget->width() < wanted.width() || widget->height() < wanted.height()))
+            cut.append(QStringLiteral("%1: %2 (%3x%4 of %5x%6)")
+                           .arg(widget->objectName(), label ? label->text() : button->text())
+                           .arg(widget->width())
+                           .arg(widget->height())
+                           .arg(wanted.width())
+                           .arg(wanted.height()));
+        if (const auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->tabRect(i).width() <= tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)))
+                    cut.append(QStringLiteral("tab: ") + tabs->tabText(i));
+            }
+        }
+    }
+    return cut;
+}
+
+// The controls Tab can reach, in the order Tab reaches them, from the first.
+QList<QWidget*> tabChain(QWidget* top)
+{
+    QList<QWidget*> chain;
+    QWidget* start = top->nextInFocusChain();
+    QWidget* widget = start;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(top) && widget->isEnabled() &&
+            top->isAncestorOf(widget))
+            chain.append(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != start && chain.size() < 200);
+    return chain;
+}
+
+// What a screen reader says of a control that has the focus: its own name; a
+// spin box's text field is read as the spin box, a page bar as its current page.
+QString accessibleName(QWidget* widget)
+{
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
+        widget = spin;
+    if (auto* pages = qobject_cast<QTabWidget*>(widget))
+        return pages->tabText(pages->currentIndex());
+    if (auto* bar = qobject_cast<QTabBar*>(widget))
+        return bar->tabText(bar->currentIndex());
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PrivateSettings> settings_;
+
+    void show(QWidget* widget)
+    {
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        settings_ = std::make_unique<PrivateSettings>();
+        QVERIFY(settings_->ok());
+        initPanelResources();
+    }
+
+    void cleanupTestCase() { quenby::panel::installTranslation(QLocale(QLocale::English)); }
+
+    void theLocalePicksTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("taken"); // empty: English
+        QTest::newRow("German of Austria") << "de_AT" << "de";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "pt_BR";
+        QTest::newRow("Portuguese of Portugal: no such file") << "pt_PT" << "";
+        QTest::newRow("Simplified Chinese") << "zh_CN" << "zh_CN";
+        QTest::newRow("Japanese") << "ja_JP" << "ja";
+        QTest::newRow("Turkish") << "tr_TR" << "tr";
+        QTest::newRow("Korean: English") << "ko_KR" << "";
+        QTest::newRow("English") << "en_US" << "";
+    }
+
+    void theLocalePicksTheLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, taken);
+        QCOMPARE(quenby::panel::installTranslation(QLocale(locale)), taken);
+        // The English text where no translation is loaded, another one where it is.
+        const QString save = MainWindow::tr("Save the target and minimum free RAM");
+        QCOMPARE(save == QStringLiteral("Save the target and minimum free RAM"), taken.isEmpty());
+    }
+
+    void everyLanguageIsShipped()
+    {
+        QStringList shipped = quenby::panel::shippedLanguages();
+        shipped.prepend(QStringLiteral("en"));
+        QCOMPARE(QSet<QString>(shipped.begin(), shipped.end()),
+                 QSet<QString>(kLanguages.begin(), kLanguages.end()));
+    }
+
+    void inEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : kLanguages)
+            QTest::newRow(language.toLatin1()) << language;
+    }
+
+    // Nothing cut off, the engine's window title kept, and a name for every
+    // control Tab reaches.
+    void inEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(quenby::panel::installTranslation(QLocale(language)),
+                 language == QStringLiteral("en") ? QString() : language);
+
+        MainWindow window(nullptr, kTotalRAM);
+        window.setWindowTitle(QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)));
+        show(&window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quenby for Windows 11/10"));
+        QStringList problems = cutOff(&window);
+        QStringList nameless;
+        for (QWidget* control : tabChain(&window))
+            if (accessibleName(control).trimmed().isEmpty())
+                nameless.append(control->objectName());
+
+        OptionsDialog options(&window);
+        options.loadSettings();
+        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+        QVERIFY(tabs);
+        show(&options);
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            problems += cutOff(&options);
+            for (QWidget* control : tabChain(&options))
+                if (accessibleName(control).trimmed().isEmpty())
+                    nameless.append(control->objectName());
+        }
+        AboutDialog about(&window);
+        show(&about);
+        problems += cutOff(&about);
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void tabFollowsTheReadingOrder()
+    {
+        quenby::panel::installTranslation(QLocale(QLocale::English));
+        MainWindow window(nullptr, kTotalRAM);
+        show(&window);
+        OptionsDialog options(&window);
+        options.loadSettings();
+        show(&options);
+        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+        QVERIFY(tabs);
+        // Row by row from the top, left to right within a row.
+        const auto check = [](QWidget* top) {
+            const QList<QWidget*> chain = tabChain(top);
+            QStringList names;
+            for (QWidget* w : chain)
+                names.append(w->objectName());
+            for (int i = 1; i < chain.size(); ++i) {
+                const QRect a(chain[i - 1]->mapTo(top, QPoint()), chain[i - 1]->size());
+                const QRect b(chain[i]->mapTo(top, QPoint()), chain[i]->size());
+                const bool sameRow = b.top() < a.bottom() && a.top() < b.bottom();
+                const bool inOrder = sameRow ? b.left() >= a.left() : b.top() >= a.bottom() - 1;
+                // The dialog's buttons come after its pages.
+                if (!inOrder && !qobject_cast<QTabBar*>(chain[i - 1]))
+                    return QStringLiteral("%1 before %2 in %3").arg(names[i - 1], names[i], names.join(QLatin1Char(',')));
+            }
+            return QString();
+        };
+        QString wrong = check(&window);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            wrong = check(&options);
+            QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        }
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "languages_test.moc"
