@@ -23,10 +23,20 @@
 #   QUENBY_BENCH_SWAP_GB           size of the swap file (default 16)
 #   QUENBY_BENCH_FREE_MB           memory the busy program leaves free (default 1000)
 # Needs root (swapon, dropping the page cache). Lines beginning with "RESULT"
-# carry the figures.
+# carry the figures;
+#
+#   bench/pressure.sh --table LOG ROWS
+#
+# makes the table again from the RESULT lines of an earlier run's output (with
+# the engine's rests as its source has them now), without running anything.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-[ $# -eq 3 ] || [ $# -eq 5 ] || { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX]" >&2; exit 2; }
+table_from=
+if [ "${1:-}" = --table ] && [ $# -eq 3 ]; then
+    table_from=$2
+    set -- - - "$3"
+fi
+[ $# -eq 3 ] || [ $# -eq 5 ] || { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX] | $0 --table LOG ROWS" >&2; exit 2; }
 bin=$1 work=$2 rows=$3 cross=${4:-} wine_prefix=${5:-}
 seconds=${QUENBY_BENCH_PRESSURE_SECONDS:-60}
 reps=${QUENBY_BENCH_PRESSURE_REPS:-3}
@@ -35,6 +45,23 @@ leave_mb=${QUENBY_BENCH_FREE_MB:-1000}
 
 log() { printf '==> pressure: %s\n' "$*" >&2; }
 
+declare -A result
+if [ -n "$table_from" ]; then
+    faces=() reps=0
+    while read -r _ key fields; do
+        IFS=. read -r _ face setting rep <<<"$key"
+        declare -A field=()
+        for pair in $fields; do field[${pair%%=*}]=${pair#*=}; done
+        result[$face-$setting-$rep]="${field[rate]} ${field[still]} ${field[swapin]} ${field[swapout]} ${field[recoveries]} ${field[cpu]} ${field[cost]:--}"
+        [[ " ${faces[*]} " == *" $face "* ]] || faces+=("$face")
+        [ "$rep" -le "$reps" ] || reps=$rep
+    done < <(grep '^RESULT pressure\.' "$table_from")
+    # Only repetitions that ran in full.
+    for face in "${faces[@]}"; do
+        [ -n "${result[$face-1-$reps]:-}" ] || reps=$((reps - 1))
+    done
+    [ "$reps" -gt 0 ] || { log "no complete repetition in $table_from"; exit 1; }
+else
 if [ "$(id -u)" -ne 0 ]; then
     log "skipped: switching swap on needs root"
     exit 0
@@ -66,21 +93,9 @@ chmod 600 "$swap"
 mkswap "$swap" >/dev/null
 swapon "$swap"
 
-wine_env() {
-    env WINEPREFIX="$wine_prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
-}
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+# shellcheck source=bench/procfs.sh
+. "$root/bench/procfs.sh"
 vmstat() { awk -v k="$1" '$1 == k {print $2}' /proc/vmstat; }
-wine_pid_of() {
-    local p
-    for p in /proc/[0-9]*; do
-        tr '\0' '\n' 2>/dev/null <"$p/cmdline" | head -1 | grep -q "$1" || continue
-        tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$wine_prefix" || continue
-        basename "$p"
-        return 0
-    done
-    return 1
-}
 
 # The engine's settings: defaults, enabled, clipboard clearing, and the rest.
 configure_linux() { # folder backoff
@@ -138,8 +153,23 @@ settle() {
     log "not settled after 180 s (swap in use: $used MB, $rate pages/s)"
 }
 
+# Until the process has used less than a tenth of a core for a second (at most
+# five minutes): a recovery that began in the window runs to its end.
+wait_idle() { # pid
+    local i before after
+    for i in $(seq 300); do
+        before=$(cpu_ticks "$1")
+        sleep 1
+        after=$(cpu_ticks "$1")
+        [ $((after - before)) -ge $(( $(getconf CLK_TCK) / 10 )) ] || return 0
+    done
+}
+
 # One window of $seconds beside one face's engine, or without an engine.
-# Prints "t0 t1 swapin-MiB swapout-MiB recoveries engine-cpu%".
+# Prints "t0 t1 swapin-MiB swapout-MiB recoveries engine-cpu% t2": with the
+# rest, t2 is when the busy program was back at its pace after the engine's
+# first recovery had ended and the engine was stopped (before its rest was
+# over, so no second one began), for the cost of one recovery; "-" otherwise.
 run_one() { # face setting rep
     local face=$1 setting=$2 rep=$3
     local dir=$work/$face-$setting-$rep
@@ -180,25 +210,41 @@ run_one() { # face setting rep
     t1=$(date +%s.%N)
     in1=$(vmstat pswpin) out1=$(vmstat pswpout)
     [ -z "$engine" ] || cpu1=$(cpu_ticks "$engine")
+    local in_window=0
+    if [ "$face" = linux ] && [ "$setting" != off ]; then
+        in_window=$(grep -c 'clipboard cleared' "$dir/engine.log" || true)
+    fi
+    if [ "$setting" = 1 ] && [ -n "$engine" ]; then wait_idle "$engine"; fi
     [ -z "$engine" ] || kill -TERM "$engine" 2>/dev/null || true
     [ -z "$launcher" ] || kill -TERM "$launcher" 2>/dev/null || true
     [ -z "$counter" ] || wait "$counter" 2>/dev/null || true
     [ -z "$engine" ] || wait "$engine" 2>/dev/null || true
     [ -z "$launcher" ] || wait "$launcher" 2>/dev/null || true
     kill -0 "$busy" 2>/dev/null || { log "the busy program has gone"; cat "$work/busy.out" >&2; exit 1; }
+    local t2=-
+    if [ "$setting" = 1 ]; then
+        settle
+        t2=$(date +%s.%N)
+    fi
 
-    local recoveries=0
+    # Recoveries in the window, and all that began before the engine was
+    # stopped (with the rest, one more may begin in the second the engine is
+    # watched after the window; the Wine counter counts the window only, and
+    # there the one recovery of the window is still running then).
+    local recoveries=0 begun=0
     if [ "$setting" != off ]; then
         if [ "$face" = linux ]; then
-            recoveries=$(grep -c 'clipboard cleared' "$dir/engine.log" || true)
+            recoveries=$in_window
+            begun=$(grep -c 'clipboard cleared' "$dir/engine.log" || true)
         else
             recoveries=$(tr -d '\r' <"$dir/clipboard.txt" | sed -n 's/^RESULT clipboard clears=//p')
+            begun=$recoveries
         fi
     fi
     awk -v t0="$t0" -v t1="$t1" -v i0="$in0" -v i1="$in1" -v o0="$out0" -v o1="$out1" \
-        -v rec="${recoveries:-0}" -v c0="$cpu0" -v c1="$cpu1" -v hz="$(getconf CLK_TCK)" \
-        'BEGIN { printf "%s %s %.0f %.0f %d %.2f\n", t0, t1, (i1 - i0) * 4 / 1024, (o1 - o0) * 4 / 1024,
-                 rec, (c1 - c0) / hz / (t1 - t0) * 100 }'
+        -v rec="${recoveries:-0}" -v begun="${begun:-0}" -v c0="$cpu0" -v c1="$cpu1" -v hz="$(getconf CLK_TCK)" \
+        -v t2="$t2" 'BEGIN { printf "%s %s %.0f %.0f %d %.2f %s %d\n", t0, t1, (i1 - i0) * 4 / 1024,
+                 (o1 - o0) * 4 / 1024, rec, (c1 - c0) / hz / (t1 - t0) * 100, t2, begun }'
 }
 
 # The busy program's pages a second over the whole seconds of a window, and
@@ -217,7 +263,6 @@ window_figures() { # t0 t1 reference
 
 faces=(linux)
 [ -z "$cross" ] || faces+=(wine)
-declare -A result
 normal_rate=
 start_busy
 for rep in $(seq "$reps"); do
@@ -226,26 +271,48 @@ for rep in $(seq "$reps"); do
             log "repetition $rep, $face, $( [ "$setting" = off ] && echo "engine off" || echo "RecoveryBackoff $setting")"
             # Not in a subshell: what it starts must stay in reach of the cleanup.
             run_one "$face" "$setting" "$rep" >"$work/run.txt"
-            read -r t0 t1 sin sout rec cpu <"$work/run.txt"
+            read -r t0 t1 sin sout rec cpu t2 begun <"$work/run.txt"
             reference=0
             [ "$setting" = off ] || reference=$(cut -d' ' -f1 <<<"${result[$face-off-$rep]}")
             read -r rate still < <(window_figures "$t0" "$t1" "$reference")
             [ "$setting" != off ] || normal_rate=$rate
-            result[$face-$setting-$rep]="$rate $still $sin $sout $rec $cpu"
-            echo "RESULT pressure.$face.$setting.$rep rate=$rate still=$still swapin=$sin swapout=$sout recoveries=$rec cpu=$cpu"
+            # The cost of one recovery: what the busy program fell short of its
+            # pace without an engine from the engine's start until it was back
+            # at that pace, in seconds of that pace, shared out over the
+            # recoveries that began.
+            cost=-
+            if [ "$t2" != - ]; then
+                read -r slow _ < <(window_figures "$t0" "$t2" "$reference")
+                cost=$(awk -v o="$reference" -v r="$slow" -v a="$t0" -v b="$t2" -v n="$begun" \
+                    'BEGIN { printf "%.1f", (n > 0 ? (o - r) * (b - a) / o / n : 0) }')
+            fi
+            result[$face-$setting-$rep]="$rate $still $sin $sout $rec $cpu $cost"
+            echo "RESULT pressure.$face.$setting.$rep rate=$rate still=$still swapin=$sin swapout=$sout recoveries=$rec cpu=$cpu cost=$cost"
         done
     done
 done
 kill -TERM "$busy" 2>/dev/null || true
 wait "$busy" 2>/dev/null || true
 
+fi
+
 # --- The table -------------------------------------------------------------------
 # Per face and setting: median (min–max) over the repetitions. The cost of one
-# low-memory recovery comes from the runs with the rest: the pages they fell
-# short of the run without an engine of the same repetition, in seconds of
-# that run's rate, shared out over their recoveries. An hour with the rest has
-# 6 recoveries in its first hour (2 in each later one); without it the busy
-# program runs as measured, every second.
+# low-memory recovery comes from the runs with the rest (see above). With the
+# rest, a shortage that never lifts gets its recoveries on the ticks the
+# engine's rest allows (its first and longest rest, read from its source);
+# without it the busy program runs as measured, recovering back to back.
+rest_constant() { # name -> seconds
+    sed -n "s/.*$1 = \([0-9* ]*\);.*/\1/p" "$root/engine/low_memory_rest.h" | head -1 | awk '{ v = 1; for (i = 1; i <= NF; i++) if ($i != "*") v *= $i; print v }'
+}
+first_rest=$(rest_constant kFirstRestTicks)
+longest_rest=$(rest_constant kLongestRestTicks)
+[ -n "$first_rest" ] && [ -n "$longest_rest" ] || { log "the engine's rests could not be read"; exit 1; }
+# Recoveries in the first hour and in the second of a shortage that never lifts.
+read -r first_hour second_hour < <(awk -v r="$first_rest" -v m="$longest_rest" 'BEGIN {
+    t = 0; rest = r
+    while (t < 7200) { if (t < 3600) a++; else b++; t += rest; rest = rest * 2 > m ? m : rest * 2 }
+    print a, b }')
 when=$(date -u '+%Y-%m-%d %H:%M UTC')
 commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo -)
 [ -n "$(git -C "$root" status --porcelain 2>/dev/null)" ] && commit="$commit+"
@@ -260,16 +327,13 @@ summary() { # numbers [printf format] -> "median (min–max)"
 for face in "${faces[@]}"; do
     costs=""
     for rep in $(seq "$reps"); do
-        read -r off_rate _ <<<"${result[$face-off-$rep]}"
-        read -r rate _ _ _ rec _ <<<"${result[$face-1-$rep]}"
-        costs+=" $(awk -v o="$off_rate" -v r="$rate" -v s="$seconds" -v n="$rec" \
-            'BEGIN { printf "%.2f", (n > 0 ? (o - r) * s / o / n : 0) }')"
+        costs+=" $(cut -d' ' -f7 <<<"${result[$face-1-$rep]}")"
     done
     cost=$(tr ' ' '\n' <<<"$costs" | { grep -v '^$' || true; } | sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
     for setting in off 0 1; do
         rel="" still="" sin="" sout="" recs="" cpu=""
         for rep in $(seq "$reps"); do
-            read -r rate st si so rc cp <<<"${result[$face-$setting-$rep]}"
+            read -r rate st si so rc cp _ <<<"${result[$face-$setting-$rep]}"
             read -r off_rate _ <<<"${result[$face-off-$rep]}"
             rel+=" $(awk -v r="$rate" -v o="$off_rate" 'BEGIN { printf "%.2f", r / o }')"
             still+=" $st" sin+=" $si" sout+=" $so" recs+=" $rc" cpu+=" $cp"
@@ -279,7 +343,7 @@ for face in "${faces[@]}"; do
         off) name="engine off" hour="1.00" cost_cell="–" ;;
         0) name="RecoveryBackoff 0" hour="$rel_median (as measured)" cost_cell="–" ;;
         1) name="RecoveryBackoff 1"
-           hour="$(awk -v c="$cost" 'BEGIN { printf "%.3f (6 recoveries); later hours %.3f (2)", 1 - 6 * c / 3600, 1 - 2 * c / 3600 }')"
+           hour="$(awk -v c="$cost" -v a="$first_hour" -v b="$second_hour" 'BEGIN { printf "%.3f (%d recoveries); later hours %.3f (%d)", 1 - a * c / 3600, a, 1 - b * c / 3600, b }')"
            cost_cell="$(summary "$costs" %.1f) s" ;;
         esac
         [ "$face" = linux ] && face_name="Linux" || face_name="Windows (Wine)"

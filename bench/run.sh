@@ -107,25 +107,12 @@ if [ -n "$cross" ]; then
     "$root/cmake/wine-prefix.sh" start "$wine_prefix" >/dev/null 2>&1
 fi
 
-wine_env() {
-    env WINEPREFIX="$wine_prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
-}
 
 # --- /proc readings ----------------------------------------------------------
 ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+# shellcheck source=bench/procfs.sh
+. "$root/bench/procfs.sh"
 status_field() { awk -v f="$2:" '$1 == f {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
-# The process of this Wine prefix whose command line names $1.
-wine_pid_of() {
-    local p
-    for p in /proc/[0-9]*; do
-        tr '\0' '\n' 2>/dev/null <"$p/cmdline" | head -1 | grep -q "$1" || continue
-        tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$wine_prefix" || continue
-        basename "$p"
-        return 0
-    done
-    return 1
-}
 
 private_dirs() {
     mkdir -p "$1/config" "$1/runtime"

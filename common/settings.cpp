@@ -176,6 +176,15 @@ bool readSystemTheme(os::Registry& registry, Settings& settings)
     return settings.darkTheme;
 }
 
+bool appsUseDarkTheme(os::Registry& registry)
+{
+    std::array<unsigned char, 4> buffer{1, 0, 0, 0};
+    std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
+    return registry.getValue(kPersonalizeKey, kAppsLightThemeValue, os::RegRestrict::dword, buffer.data(),
+                             &size) == RegStatus::ok &&
+           size == buffer.size() && buffer == std::array<unsigned char, 4>{};
+}
+
 bool writeSettings(os::Registry& registry, const Settings& settings)
 {
     applyStartWithWindows(registry, settings.startWithWindows, settings.enginePath);

@@ -34,6 +34,11 @@ void readSettings(os::Registry& registry, Settings& settings, std::uint32_t tota
 // counts as a dark taskbar.
 bool readSystemTheme(os::Registry& registry, Settings& settings);
 
+// Whether Windows asks apps for their dark look: "AppsUseLightTheme" of the
+// Personalize key is a REG_DWORD holding 0. Missing, unreadable or any other
+// value: the light look, as before Windows had a choice.
+bool appsUseDarkTheme(os::Registry& registry);
+
 // Panel: the full write of every value and of the start-with-Windows entry.
 // Values that a policy sets are left as the user stored them. True
 // when every value of the settings key was stored (the programs themselves go on

@@ -22,6 +22,8 @@ inline constexpr std::u16string_view kRunValue = u"Quenby";
 inline constexpr std::u16string_view kPersonalizeKey =
     u"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 inline constexpr std::u16string_view kLightThemeValue = u"SystemUsesLightTheme";
+// The apps' theme, which the panel follows (the taskbar's is the value above).
+inline constexpr std::u16string_view kAppsLightThemeValue = u"AppsUseLightTheme";
 inline constexpr std::u16string_view kPathValue = u"Path";
 
 // Where an administrator's policies live, under HKEY_LOCAL_MACHINE and under

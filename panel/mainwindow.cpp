@@ -96,6 +96,11 @@ MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
     takeRange(ui->minHorizontalSlider, u"MinimumFreeRAM", totalRAM);
     takeRange(ui->targetHorizontalSlider, u"TargetFreeRAM", totalRAM);
 
+    // In the app theme's look from the start, and in the other one within a
+    // second of the user's switch.
+    theme = new quenby::panel::ThemeFollower(this);
+    theme->refresh();
+
     reloadSettings();
     // The value labels and what a screen reader says of the sliders, also when
     // the stored values left the sliders where they were.
@@ -117,7 +122,12 @@ MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
     ui->freeUpButton->hide();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The look goes back to the light one while the window is still whole:
+    // the style change reaches every widget, this window's too.
+    delete theme;
+}
 
 void MainWindow::buildLayouts()
 {
@@ -265,6 +275,7 @@ bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr
 
 void MainWindow::update()
 {
+    theme->refresh();
     startMeasurement();
 }
 

@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "panel/theme.h"
+
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
@@ -77,6 +79,8 @@ private:
     bool optionsDialogOpen = false;
     QPointer<OptionsDialog> optionsDialog;
     GraphForm* graph = nullptr;
+    // Follows Windows' app theme, light or dark.
+    quenby::panel::ThemeFollower* theme = nullptr;
     // On Linux, the endpoint through which the engine's messages arrive.
     std::unique_ptr<QObject> messageEndpoint;
 };

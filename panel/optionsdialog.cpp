@@ -12,6 +12,7 @@
 #include "common/identity.h"
 #include "common/settings_schema.h"
 #include "panel/panel_state.h"
+#include "panel/theme.h"
 #include "panel/utilities.h"
 #include "ui_optionsdialog.h"
 
@@ -206,8 +207,9 @@ void OptionsDialog::loadSettings()
                                        ":/resources/images/ColorBlackWhite.png"};
     const auto colours = quenby::findSettingField(u"TrayIconTextColor")->choices;
     for (std::size_t i = 0; i < colours.size() && i < std::size(colourIcons); ++i)
-        ui->trayIconColorComboBox->addItem(QIcon(QString::fromLatin1(colourIcons[i])),
-                                           choiceText(colours[i]));
+        ui->trayIconColorComboBox->addItem(
+            QIcon(quenby::panel::visibleOn(QPixmap(QString::fromLatin1(colourIcons[i])), palette())),
+            choiceText(colours[i]));
     // An index outside the list leaves it without a selection.
     ui->trayIconColorComboBox->setCurrentIndex(static_cast<int>(s.TrayIconTextColor));
     for (const std::string_view name : quenby::findSettingField(u"TrayIconInfo")->choices)

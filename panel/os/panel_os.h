@@ -42,6 +42,11 @@ QString nativeWindowClassName(QWidget* window);
 // and says whether it started and, if not, why.
 quenby::os::StartOutcome startEngine(QWidget* owner, const QString& enginePath);
 
+// Gives the window the dark title bar of Windows 10 and 11, or takes it away
+// (DwmSetWindowAttribute); nothing where the system draws no title bars of
+// ours. Creates the native window if it does not exist yet.
+void setDarkTitleBar(QWidget* window, bool dark);
+
 // The message number of a native event that QWidget::nativeEvent hands over
 // (a MSG on Windows); 0 for anything that is not a window message.
 std::uint32_t nativeMessageNumber(const QByteArray& eventType, void* message);

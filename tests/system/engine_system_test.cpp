@@ -132,6 +132,33 @@ TEST_F(EngineProcess, ChangedSettingsTakeEffectOnTheUpdateMessage)
     EXPECT_EQ(engine->waitExit(), 0);
 }
 
+TEST_F(EngineProcess, ItSpeaksTheLanguageOfTheLocale)
+{
+    // LC_ALL over LC_MESSAGES over LANG, as POSIX has it; English where we
+    // have no translation.
+    const struct {
+        const char* all;
+        const char* messages;
+        const char* lang;
+        const char* title; // the tooltip's first line, then its second
+        const char* free;
+    } cases[] = {
+        {"", "", "de_DE.UTF-8", "tray icon added: RAM-Optimierer", "Freier RAM: "},
+        {"ja_JP.UTF-8", "fr_FR.UTF-8", "de_DE.UTF-8", "tray icon added: メモリ最適化", "空きメモリ: "},
+        {"", "pt_BR.UTF-8", "de_DE.UTF-8", "tray icon added: Otimizador de RAM", "RAM livre: "},
+        {"", "", "ko_KR.UTF-8", "tray icon added: RAM Optimizer", "Free RAM: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang);
+        test::ScopedEnv all("LC_ALL", c.all), messages("LC_MESSAGES", c.messages), lang("LANG", c.lang);
+        auto engine = startEngine(); // until its icon is added
+        EXPECT_NE(engine->error().find(std::string(c.title) + "\n" + c.free), std::string::npos)
+            << engine->error();
+        ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
+        EXPECT_EQ(engine->waitExit(), 0);
+    }
+}
+
 TEST_F(EngineProcess, ARefusedRuntimeFolderEndsItWithAFailureAndAReason)
 {
     // A folder that others could write to: anyone could plant a window there.

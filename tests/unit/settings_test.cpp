@@ -307,6 +307,29 @@ TEST_P(SettingsStore, MissingThemeValueCountsAsDark)
     EXPECT_TRUE(readSystemTheme(registry(), s));
 }
 
+TEST_P(SettingsStore, AppsAreDarkOnlyWhenTheirThemeValueSaysSo)
+{
+    // Unlike the taskbar's, the apps' missing value means the light look.
+    EXPECT_FALSE(appsUseDarkTheme(registry()));
+    const struct {
+        RegType type;
+        std::basic_string<unsigned char> data;
+        bool dark;
+    } cases[] = {
+        {RegType::dword, dwordData(0), true},      {RegType::dword, dwordData(1), false},
+        {RegType::dword, dwordData(0x100), false}, {RegType::sz, utf16Data(u"0"), false},
+        {RegType::binary, {0, 0, 0, 0}, false},    {RegType::qword, {0, 0, 0, 0, 0, 0, 0, 0}, false},
+    };
+    for (const auto& c : cases) {
+        put(kPersonalizeKey, kAppsLightThemeValue, c.type, c.data);
+        EXPECT_EQ(appsUseDarkTheme(registry()), c.dark) << c.data.size() << " bytes";
+    }
+    // The taskbar's value is another one.
+    put(kPersonalizeKey, kAppsLightThemeValue, RegType::dword, dwordData(1));
+    put(kPersonalizeKey, kLightThemeValue, RegType::dword, dwordData(0));
+    EXPECT_FALSE(appsUseDarkTheme(registry()));
+}
+
 TEST_P(SettingsStore, PanelLogsAndFallsBackToItsOwnFolderWithoutPath)
 {
     std::vector<std::string> log;

@@ -69,6 +69,11 @@ quenby::os::StartOutcome startEngine(QWidget*, const QString& enginePath)
     return quenby::os::startProgram(enginePath.toStdU16String());
 }
 
+void setDarkTitleBar(QWidget*, bool)
+{
+    // The window manager draws the title bars, in the desktop's own theme.
+}
+
 std::uint32_t nativeMessageNumber(const QByteArray&, void*)
 {
     // X11 and the other platforms carry no window messages of ours.

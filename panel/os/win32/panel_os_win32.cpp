@@ -2,7 +2,7 @@
 #include "panel/os/panel_os.h"
 
 #include <windows.h>
-#include <shellapi.h>
+#include <dwmapi.h>
 
 #include <vector>
 
@@ -66,6 +66,15 @@ quenby::os::StartOutcome startEngine(QWidget* owner, const QString& enginePath)
 {
     return quenby::os::startProgram(enginePath.toStdU16String(),
                                     reinterpret_cast<std::uintptr_t>(windowHandle(owner)));
+}
+
+void setDarkTitleBar(QWidget* window, bool dark)
+{
+    // DWMWA_USE_IMMERSIVE_DARK_MODE: 20 since Windows 10 20H1, 19 before it.
+    const BOOL value = dark ? TRUE : FALSE;
+    const HWND handle = windowHandle(window);
+    if (FAILED(DwmSetWindowAttribute(handle, 20, &value, sizeof value)))
+        DwmSetWindowAttribute(handle, 19, &value, sizeof value);
 }
 
 std::uint32_t nativeMessageNumber(const QByteArray&, void* message)
