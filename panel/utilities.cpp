@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include "common/settings.h"
 #include "panel/os/panel_os.h"
@@ -61,13 +62,21 @@ QSize missingRoom(const QWidget* widget)
         if (button->text().isEmpty())
             return fits;
         // A push button's hint holds the style's smallest button width too;
-        // what matters is that the text and the icon fit inside its frame.
-        const int margin = 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
-        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-        needed = qobject_cast<const QPushButton*>(widget)
-                     ? QSize(text.width() + icon + margin, text.height())
-                     : button->sizeHint();
+        // what matters is that the text fits where the style draws it.
+        if (const auto* push = qobject_cast<const QPushButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            option.text = push->text();
+            option.icon = push->icon();
+            option.iconSize = push->iconSize();
+            const QRect contents = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+            const QSize text = push->fontMetrics().size(Qt::TextShowMnemonic, push->text());
+            const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
+            needed = QSize(push->width() + std::max(0, text.width() + icon - contents.width()),
+                           push->height() + std::max(0, text.height() - contents.height()));
+        } else {
+            needed = button->sizeHint();
+        }
     } else {
         return fits;
     }

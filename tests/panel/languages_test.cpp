@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -31,8 +32,8 @@ const QStringList kLanguages = {QStringLiteral("en"), QStringLiteral("de"), QStr
                                 QStringLiteral("zh_CN"), QStringLiteral("ja")};
 
 // The texts that do not fit the room they get, as "name: text". A label or
-// check box needs its size hint; a push button's text and icon must fit inside
-// its frame (its hint also holds the style's smallest button width).
+// check box needs its size hint; a push button's text must fit where the style
+// draws it (its hint also holds the style's smallest button width).
 QStringList cutOff(QWidget* top)
 {
     QStringList cut;
@@ -44,10 +45,16 @@ QStringList cutOff(QWidget* top)
         QSize wanted;
         if (label && !label->wordWrap() && !label->text().isEmpty() && label->pixmap().isNull())
             wanted = label->sizeHint();
-        else if (qobject_cast<QPushButton*>(widget) && !button->text().isEmpty())
-            wanted = QSize(button->fontMetrics().horizontalAdvance(button->text()) +
-                               2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget),
-                           button->fontMetrics().height());
+        else if (qobject_cast<QPushButton*>(widget) && !button->text().isEmpty()) {
+            // The text must fit where the style draws it.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect contents = widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
+            const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            wanted = QSize(widget->width() + text.width() - contents.width(),
+                           widget->height() + text.height() - contents.height());
+        }
         else if (button && !button->text().isEmpty())
             wanted = button->sizeHint();
         if (wanted.isValid() && (widget->width() < wanted.width() || widget->height() < wanted.height()))
