@@ -136,12 +136,13 @@ TEST_F(Recovery, AboveTheCeilingAndForZeroNothingIsAllocated)
 
 TEST_F(Recovery, BelowTheCeilingAboutTheRequestIsAllocated)
 {
-    // A 2048 MB group in which a helper holds 1400 MB: free is then about 640 MB,
+    // A 2048 MB group in which a helper holds 1350 MB: free is then about 690 MB
+    // (about 500 under AddressSanitizer, whose programs take more of the group),
     // below the 1536 MB ceiling; free + 300 stays below half the total (1024 MB),
     // so the request is taken as it is; and the 256 MB reserve leaves the engine
     // a few hundred MB to take.
     constexpr std::uint64_t kGroupMB = 2048;
-    constexpr std::uint64_t kHeldMB = 1400;
+    constexpr std::uint64_t kHeldMB = 1350;
     constexpr std::uint64_t kRequestMB = 300;
     std::string whyNot;
     const auto group = MemoryGroup::create(kGroupMB, whyNot);
