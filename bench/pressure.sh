@@ -300,18 +300,14 @@ fi
 # Per face and setting: median (min–max) over the repetitions. The cost of one
 # low-memory recovery comes from the runs with the rest (see above). With the
 # rest, a shortage that never lifts gets its recoveries on the ticks the
-# engine's rest allows (its first and longest rest, read from its source);
+# engine's rest allows (read from its source);
 # without it the busy program runs as measured, recovering back to back.
-rest_constant() { # name -> seconds
-    sed -n "s/.*$1 = \([0-9* ]*\);.*/\1/p" "$root/engine/low_memory_rest.h" | head -1 | awk '{ v = 1; for (i = 1; i <= NF; i++) if ($i != "*") v *= $i; print v }'
-}
-first_rest=$(rest_constant kFirstRestTicks)
-longest_rest=$(rest_constant kLongestRestTicks)
-[ -n "$first_rest" ] && [ -n "$longest_rest" ] || { log "the engine's rests could not be read"; exit 1; }
+rest=$(sed -n 's/.*kRestTicks = \([0-9* ]*\);.*/\1/p' "$root/engine/low_memory_rest.h" | head -1 |
+    awk '{ v = 1; for (i = 1; i <= NF; i++) if ($i != "*") v *= $i; print v }')
+[ -n "$rest" ] || { log "the engine's rest could not be read"; exit 1; }
 # Recoveries in the first hour and in the second of a shortage that never lifts.
-read -r first_hour second_hour < <(awk -v r="$first_rest" -v m="$longest_rest" 'BEGIN {
-    t = 0; rest = r
-    while (t < 7200) { if (t < 3600) a++; else b++; t += rest; rest = rest * 2 > m ? m : rest * 2 }
+read -r first_hour second_hour < <(awk -v r="$rest" 'BEGIN {
+    for (t = 0; t < 7200; t += r) { if (t < 3600) a++; else b++ }
     print a, b }')
 when=$(date -u '+%Y-%m-%d %H:%M UTC')
 commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo -)

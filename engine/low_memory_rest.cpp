@@ -1,18 +1,8 @@
 #include "engine/low_memory_rest.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace quenby::engine {
-namespace {
-
-void earnRest(LowMemoryRest& rest)
-{
-    rest.restTicks = rest.nextRestTicks;
-    rest.nextRestTicks = std::min(rest.nextRestTicks * 2, kLongestRestTicks);
-}
-
-} // namespace
 
 void observeTick(LowMemoryRest& rest, std::uint32_t availMB, std::uint32_t minimumMB)
 {
@@ -33,7 +23,7 @@ bool mayRecoverNow(LowMemoryRest& rest, bool resting)
     if (rest.helpedSoFar) {
         // Back before a quiet spell: the last recovery did not help after all.
         rest.helpedSoFar = false;
-        earnRest(rest);
+        rest.restTicks = kRestTicks;
     }
     return rest.ticksSinceRecovery >= rest.restTicks;
 }
@@ -54,7 +44,7 @@ void recordRecovery(LowMemoryRest& rest, const RecoveryOutcome& outcome, std::ui
     rest.restTicks = 0;
     rest.helpedSoFar = outcome.blocks > 0 && outcome.freeAfter >= minimumMB;
     if (!rest.helpedSoFar)
-        earnRest(rest);
+        rest.restTicks = kRestTicks;
 }
 
 } // namespace quenby::engine

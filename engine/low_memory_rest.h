@@ -2,8 +2,7 @@
 // really use it, a recovery every second only pushes their pages out just
 // before they need them again, and repeats the alarm, the clipboard clearing
 // and the notice each time. So after a low-memory recovery that could not help
-// the rule waits 30 minutes before it fires again (the rest may double with
-// each further one up to the longest; both are 30 minutes now). Five minutes
+// the rule waits 30 minutes before it fires again. Five minutes
 // with free RAM at or above the minimum end a shortage: the next one is
 // handled on its first tick again.
 //
@@ -11,9 +10,9 @@
 // pushes a busy program's pages out costs that program two to three minutes
 // of its work (it stands still while its pages come back from swap). Rests
 // of 1 minute doubling to 30 would give 6 recoveries in the first hour of a
-// lasting shortage and leave it about 0.75 of its speed; from 10 minutes, 3
-// and about 0.89. With 30 minutes it gets 2 an hour from the start and keeps
-// at least 0.9 of its speed (docs/performance.md).
+// lasting shortage and leave it about 0.77 of its speed; from 10 minutes
+// doubling, 3 and about 0.89. With 30 minutes it gets 2 an hour from the start
+// and keeps at least 0.9 of its speed (docs/performance.md).
 //
 // Everything here counts the periodic timer's ticks, one a second; ticks that
 // fall due during a recovery do not pile up, so a rest starts when the
@@ -26,9 +25,8 @@
 
 namespace quenby::engine {
 
-// Rests in ticks: the first, and the longest the doubling reaches.
-inline constexpr std::uint32_t kFirstRestTicks = 30 * 60;
-inline constexpr std::uint32_t kLongestRestTicks = 30 * 60;
+// The rest after a recovery that could not help, in ticks.
+inline constexpr std::uint32_t kRestTicks = 30 * 60;
 // How long free RAM must stay at or above the minimum to end a shortage; a
 // shortage back sooner after a recovery means that recovery did not help.
 inline constexpr std::uint32_t kQuietTicks = 5 * 60;
@@ -38,7 +36,6 @@ struct LowMemoryRest {
     bool recoveredInShortage = false;    // a low-memory recovery since the last quiet spell
     std::uint32_t ticksSinceRecovery = 0; // since that recovery
     std::uint32_t restTicks = 0;         // the rest it earned; 0 while none
-    std::uint32_t nextRestTicks = kFirstRestTicks; // the rest the next one that can't help earns
     // It looked helpful when it ended; if the shortage returns before a quiet
     // spell has passed, it did not help after all.
     bool helpedSoFar = false;

@@ -414,9 +414,9 @@ private slots:
                                                            {"disableKeyLineEdit", 31},
                                                            {"freeUpKeyLabel", 191},
                                                            {"disableKeyLabel", 241}};
-        for (const auto& [name, spec] : fixedWidths) {
+        for (const auto& [name, drawn] : fixedWidths) {
             QWidget* widget = named(&dialog, name);
-            const int width = qobject_cast<QLabel*>(widget) ? std::max(spec, widget->sizeHint().width()) : spec;
+            const int width = qobject_cast<QLabel*>(widget) ? std::max(drawn, widget->sizeHint().width()) : drawn;
             QVERIFY2(widget->minimumWidth() == width && widget->maximumWidth() == width, name);
             if (auto* edit = qobject_cast<QLineEdit*>(widget))
                 QVERIFY2(edit->maxLength() == 1 && edit->alignment() == Qt::AlignCenter, name);
