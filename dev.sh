@@ -8,15 +8,27 @@
 #   ./dev.sh fuzz [SECONDS] fuzz the settings file's parser and reader (600 s each)
 #   ./dev.sh bench          print speed and memory figures of both faces and add them
 #                           to docs/performance.md (about 12 minutes)
-#   ./dev.sh package        build the Windows face and make its installer and portable
-#                           zip in build/windows-cross/packages/
+#   ./dev.sh package        build the Windows face and make its installer, portable zip,
+#                           SHA256SUMS and winget and Scoop manifests in
+#                           build/windows-cross/packages/ (signed when QUENBY_SIGN_PKCS12
+#                           and QUENBY_SIGN_PASSWORD_FILE are set: packaging/sign.sh)
+#   ./dev.sh package --twice
+#                           build and package the commit twice, in two fresh build
+#                           folders, and compare the two SHA256SUMS
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 
 linux_packages=(cmake g++ make pkg-config python3 libgtest-dev libgmock-dev googletest qt6-base-dev qt6-l10n-tools libxml2-utils)
 fuzz_packages=(clang libclang-rt-14-dev)
-windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth fonts-dejavu-core nsis)
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth fonts-dejavu-core nsis
+                  osslsigncode openssl python3-jsonschema python3-yaml)
+
+# Everything built here is dated from the commit, so that the same commit gives
+# the same packages (rcc and the linker read it; packaging/package.sh too).
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null); then
+    export SOURCE_DATE_EPOCH=$epoch
+fi
 
 log() { printf '==> %s\n' "$*"; }
 
@@ -63,10 +75,23 @@ build() {
         fi
         args=(-DCMAKE_TOOLCHAIN_FILE="$toolchain"
               -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake")
+        forget_other_dates "$root/build/$preset"
     fi
     log "configuring and building $preset"
     cmake --preset "$preset" "${args[@]}" >/dev/null
     cmake --build --preset "$preset"
+}
+
+# The file times in the panel's resource bundles come from SOURCE_DATE_EPOCH,
+# which make does not see change: after a new commit, the bundles of an earlier
+# build are made again.
+forget_other_dates() {
+    local dir=$1 stamp=$1/source-date-epoch
+    [ -d "$dir" ] || return 0
+    if [ "$(cat "$stamp" 2>/dev/null)" != "${SOURCE_DATE_EPOCH:-}" ]; then
+        find "$dir" -name 'qrc_*.cpp' -delete
+        printf '%s\n' "${SOURCE_DATE_EPOCH:-}" >"$stamp"
+    fi
 }
 
 # Reads the counts of one result file (GoogleTest or Qt Test XML) as "tests failures skipped".
@@ -203,19 +228,52 @@ cmd_bench() {
 
 cmd_package() {
     install_packages "${linux_packages[@]}" "${windows_packages[@]}"
+    if [ "${1:-}" = --twice ]; then
+        package_twice
+        return
+    fi
     build windows-cross
     log "making the Windows packages"
     "$root/packaging/package.sh" "$root/build/windows-cross"
 }
 
+# Two builds of this commit from nothing, one after the other in two folders,
+# must give the same bytes.
+package_twice() {
+    local qt n sums=()
+    qt=$(qt_windows_prefix) || { echo "dev.sh: the Qt for Windows could not be built" >&2; return 1; }
+    [ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "dev.sh: no git history, so no SOURCE_DATE_EPOCH: set it" >&2; return 1; }
+    for n in 1 2; do
+        local dir=$root/build/reproduce-$n
+        rm -rf "$dir"
+        log "building the commit from nothing in $dir"
+        cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENBY_TESTS=OFF \
+            -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+            -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+        cmake --build "$dir" -j"$(nproc)" >/dev/null
+        "$root/packaging/package.sh" "$dir" >/dev/null
+        sums+=("$dir/packages/SHA256SUMS")
+    done
+    for n in 0 1; do
+        echo "${sums[$n]}:"
+        cat "${sums[$n]}"
+    done
+    if cmp -s "${sums[0]}" "${sums[1]}"; then
+        echo "the two builds gave the same packages"
+    else
+        echo "the two builds differ" >&2
+        return 1
+    fi
+}
+
 case "${1:-}" in
 test) shift; cmd_test "$@" ;;
 run) cmd_run ;;
-package) cmd_package ;;
+package) shift; cmd_package "$@" ;;
 bench) cmd_bench ;;
 fuzz) shift; cmd_fuzz "$@" ;;
 *)
-    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package | ./dev.sh fuzz [SECONDS] | ./dev.sh bench" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package [--twice] | ./dev.sh fuzz [SECONDS] | ./dev.sh bench" >&2
     exit 2
     ;;
 esac

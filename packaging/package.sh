@@ -1,21 +1,37 @@
 #!/usr/bin/env bash
-# Makes the two Windows release packages of a windows-cross build:
-#   Quenby-<version>-setup.exe      per-user installer (NSIS)
+# Makes the Windows release of a windows-cross build:
+#   Quenby-<version>-setup.exe      installer (NSIS): per user, or /ALLUSERS for the machine
 #   Quenby-<version>-portable.zip   the programs, README and licence, to unpack anywhere
+#   SHA256SUMS                      the two packages' SHA-256, as sha256sum writes them
+#   winget/                         winget's manifest of the installer (schema 1.12.0)
+#   scoop/quenby.json               Scoop's manifest of the zip
 #
 #   packaging/package.sh BUILD_DIR [OUT_DIR]
 #
 # BUILD_DIR is the cross build: its programs are in BUILD_DIR/bin, its version in
 # BUILD_DIR/generated/quenby_version.h (made by CMake from the project's version).
-# The packages land in OUT_DIR (default BUILD_DIR/packages).
+# The release lands in OUT_DIR (default BUILD_DIR/packages).
+#
+# The same commit gives the same bytes: every date inside comes from
+# SOURCE_DATE_EPOCH (by default the commit's time, from git), the zip has a fixed
+# order, and a program that holds the path of the build or source folder is refused.
+#
+# Environment:
+#   QUENBY_SIGN_PKCS12, QUENBY_SIGN_PASSWORD_FILE, QUENBY_SIGN_TIMESTAMP_URL
+#                        sign every program, the uninstaller and the installer
+#                        (packaging/sign.sh); without them the release is unsigned
+#   QUENBY_RELEASE_URL   the https address the packages will be downloaded from,
+#                        for the manifests (default: the placeholder
+#                        https://quenby.invalid/releases/download/VERSION)
+#   QUENBY_HOMEPAGE_URL  the project's page for the manifests (default: the
+#                        release address's site)
+#   MAKENSIS             the makensis to use; without it `makensis` from PATH, and
+#                        Debian's nsis is installed when it is missing
 #
 # Everything is made in a temporary folder beside OUT_DIR and moved into place
-# only when both packages are complete, so a failure never leaves a half package
-# (and never spoils the ones a previous run made).
-#
-# MAKENSIS names the makensis to use. Without it, `makensis` from PATH is used and
-# Debian's nsis package is installed when it is missing. A failure ends the script
-# with one line on stderr saying why, and a non-zero exit code.
+# only when all of it is complete, so a failure never leaves a half or half-signed
+# release (and never spoils the one a previous run made). A failure ends the
+# script with one line on stderr saying why, and a non-zero exit code.
 set -euo pipefail
 
 me=package.sh
@@ -61,6 +77,34 @@ for text in "$here/README-windows.txt" "$source_dir/LICENSE.txt" "$here/quenby.n
     [ -f "$text" ] || die "missing $text"
 done
 
+# --- What the release is to say, checked before anything is made --------------------
+placeholder_url=https://quenby.invalid/releases/download
+https_address='^https://[A-Za-z0-9.-]+(:[0-9]+)?(/[A-Za-z0-9._~%!$&()*+,;=:@/-]*)?$'
+release_url=${QUENBY_RELEASE_URL:-$placeholder_url/$version}
+release_url=${release_url%/}
+[[ $release_url =~ $https_address ]] ||
+    die "QUENBY_RELEASE_URL is not an https address: $release_url"
+if [ -n "${QUENBY_HOMEPAGE_URL:-}" ]; then
+    homepage=$QUENBY_HOMEPAGE_URL
+else
+    homepage=$(sed -E 's|^(https://[^/]+).*|\1/|' <<<"$release_url")
+fi
+[[ $homepage =~ $https_address ]] || die "QUENBY_HOMEPAGE_URL is not an https address: $homepage"
+
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null) ||
+        die "no SOURCE_DATE_EPOCH, and $source_dir has no git history to take the commit's time from"
+fi
+[[ $SOURCE_DATE_EPOCH =~ ^[0-9]+$ ]] || die "SOURCE_DATE_EPOCH is not a number of seconds: $SOURCE_DATE_EPOCH"
+export SOURCE_DATE_EPOCH
+
+python=/usr/bin/python3
+[ -x "$python" ] || python=$(command -v python3) || die "python3 not found (Debian package python3)"
+# sign.sh says in one line what is wrong with a certificate given.
+"$here/sign.sh" check || exit 1
+signing=
+[ -z "${QUENBY_SIGN_PKCS12:-}" ] || signing=yes
+
 # --- makensis ----------------------------------------------------------------------
 if [ -n "${MAKENSIS:-}" ]; then
     makensis=$MAKENSIS
@@ -91,8 +135,23 @@ zip_name=Quenby-$version-portable.zip
 stage=$work/Quenby-$version
 mkdir -p "$stage"
 
+pe_time() { # FILE: the time stamp of its PE header
+    "$python" -c 'import struct, sys
+head = open(sys.argv[1], "rb").read(4096)
+print(struct.unpack_from("<I", head, struct.unpack_from("<I", head, 0x3c)[0] + 8)[0])' "$1"
+}
 for program in "${programs[@]}"; do
     "$strip_tool" -o "$stage/$program" "$build_dir/bin/$program" || die "could not strip $program"
+    # strip writes SOURCE_DATE_EPOCH into the header, whenever the program was linked.
+    dated=$(pe_time "$stage/$program") || die "could not read the header of $program"
+    [ "$dated" = "$SOURCE_DATE_EPOCH" ] ||
+        die "$program is dated $dated in its header, not SOURCE_DATE_EPOCH $SOURCE_DATE_EPOCH"
+    # A path of this machine inside would differ on the next one (and tell
+    # everyone where it was built).
+    for folder in "$build_dir" "$source_dir"; do
+        ! grep -q -a -F -- "$folder" "$stage/$program" ||
+            die "$program holds the path $folder: it would not build the same elsewhere"
+    done
 done
 # Windows' own editors expect CRLF line ends.
 sed 's/\r$//; s/$/\r/' "$here/README-windows.txt" >"$stage/README.txt"
@@ -102,8 +161,21 @@ mkdir -p "$stage/PolicyDefinitions/en-US"
 cp "$policy_dir/quenby.admx" "$stage/PolicyDefinitions/quenby.admx"
 cp "$policy_dir/en-US/quenby.adml" "$stage/PolicyDefinitions/en-US/quenby.adml"
 
+sign_define=()
+if [ -n "$signing" ]; then
+    for program in "${programs[@]}"; do
+        "$here/sign.sh" "$stage/$program" || exit 1
+    done
+    sign_define=("-DSIGN=$here/sign.sh")
+fi
+# Every file and folder dated from the commit: the installer keeps its files'
+# times, and the zip gets them too. (After signing, which writes the files anew.)
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+
+
 log=$work/makensis.log
 if ! "$makensis" -V2 -NOCD \
+        "${sign_define[@]}" \
         "-DVERSION=$version" \
         "-DSTAGE=$stage" \
         "-DICON=$source_dir/resources/images/ram_optimizer.ico" \
@@ -115,15 +187,31 @@ if ! "$makensis" -V2 -NOCD \
     die "makensis failed: ${reason:-no output}"
 fi
 [ -s "$work/$setup_name" ] || die "makensis made no $setup_name"
+if [ -n "$signing" ]; then
+    "$here/sign.sh" "$work/$setup_name" || exit 1
+fi
 
 # The zip holds one folder named after the release, so unpacking it anywhere
-# gives one tidy folder. CMake's archiver writes standard deflate zips.
-(cd "$work" && cmake -E tar cf "$zip_name" --format=zip "Quenby-$version") ||
+# gives one tidy folder.
+"$python" "$here/make_zip.py" "$work" "Quenby-$version" "$SOURCE_DATE_EPOCH" "$work/$zip_name" ||
     die "could not make $zip_name"
 [ -s "$work/$zip_name" ] || die "made no $zip_name"
 
+release=$work/release
+mkdir -p "$release"
+mv "$work/$setup_name" "$work/$zip_name" "$release/"
+(cd "$release" && sha256sum -- "$setup_name" "$zip_name" >SHA256SUMS) || die "could not write SHA256SUMS"
+"$python" "$here/manifests.py" "$version" "$release_url" "$homepage" "$SOURCE_DATE_EPOCH" \
+    "$release/$setup_name" "$release/$zip_name" "$release" || die "could not write the manifests"
+
 # --- Into place ---------------------------------------------------------------------
-# Both are complete: a rename within one folder is atomic.
-mv -f "$work/$setup_name" "$out_dir/$setup_name"
-mv -f "$work/$zip_name" "$out_dir/$zip_name"
-printf '%s\n' "$out_dir/$setup_name" "$out_dir/$zip_name"
+# All is complete. The manifests and sums go first and the packages last, each
+# by a rename within one file system, so a package in OUT_DIR is always whole.
+rm -rf "$out_dir/winget" "$out_dir/scoop"
+mv "$release/winget" "$release/scoop" "$out_dir/"
+mv -f "$release/SHA256SUMS" "$out_dir/SHA256SUMS"
+mv -f "$release/$setup_name" "$out_dir/$setup_name"
+mv -f "$release/$zip_name" "$out_dir/$zip_name"
+[ -n "$signing" ] ||
+    printf '%s: no certificate given (QUENBY_SIGN_PKCS12): the programs and the installer are not signed\n' "$me" >&2
+printf '%s\n' "$out_dir/$setup_name" "$out_dir/$zip_name" "$out_dir/SHA256SUMS"

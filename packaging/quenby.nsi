@@ -1,19 +1,27 @@
-; Quenby's per-user installer. Made by packaging/package.sh, which passes:
+; Quenby's installer. Made by packaging/package.sh, which passes:
 ;   VERSION      X.Y.Z, the CMake project's version
 ;   STAGE        folder with the stripped programs, README.txt and LICENSE.txt
 ;   ICON         the control panel's icon
 ;   OUTFILE      the installer to write
+;   SIGN         (when signing) the command that signs a program in place: the
+;                uninstaller is signed with it before it is packed into setup
 ;
-; It needs no administrator rights: everything goes to the current user's
-; folders and registry. The settings in HKCU\Software\Quenby belong to the user;
-; setup writes only the install folder "Path" there, and the uninstaller removes
-; only that, so an upgrade or an uninstall never loses a setting.
+; By default it installs for the current user and needs no administrator rights:
+; everything goes to the current user's folders and registry. The settings in
+; HKCU\Software\Quenby belong to the user; setup writes only the install folder
+; "Path" there, and the uninstaller removes only that, so an upgrade or an
+; uninstall never loses a setting.
 ;
 ; Command line, besides NSIS's own /S and /D=FOLDER:
 ;   /AUTOSTART=1   start the engine with Windows (the "Start with Windows" section)
 ;   /AUTOSTART=0   do not
-; Without it a new install starts with Windows, and an upgrade keeps what the
-; install it replaces did.
+;   /ALLUSERS      install for every user of the computer (run elevated): into
+;                  Program Files, with the common Start menu, and the Apps &
+;                  Features and start-with-Windows entries in HKEY_LOCAL_MACHINE.
+;                  No "Path" is written: each program finds the other beside
+;                  itself. Its uninstaller touches no user's settings.
+; Without /AUTOSTART a new install starts with Windows, and an upgrade keeps what
+; the install it replaces did.
 
 Unicode true
 ; Debian's Wine and today's Windows run 64-bit programs; the 32-bit stub would
@@ -32,6 +40,12 @@ Target amd64-unicode
 !getdllversion "${STAGE}/Quenby.exe" QUENBY_PANEL_V_
 !if "${QUENBY_PANEL_V_1}.${QUENBY_PANEL_V_2}.${QUENBY_PANEL_V_3}" != "${VERSION}"
     !error "Quenby.exe is version ${QUENBY_PANEL_V_1}.${QUENBY_PANEL_V_2}.${QUENBY_PANEL_V_3}, the package ${VERSION}"
+!endif
+
+!ifdef SIGN
+    ; A signing failure fails the build: never an installer with an unsigned
+    ; uninstaller inside.
+    !uninstfinalize '"${SIGN}" "%1"' = 0
 !endif
 
 !include MUI2.nsh
@@ -66,7 +80,7 @@ Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
 InstallDir "$LOCALAPPDATA\Programs\Quenby"
-; An upgrade goes where the last install went.
+; An upgrade goes where the last install went (a machine-wide one: see .onInit).
 InstallDirRegKey HKCU "${SETTINGS_KEY}" "Path"
 SetCompressor /SOLID lzma
 ManifestDPIAware true
@@ -120,6 +134,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 !include "${__FILEDIR__}/translations.nsh"
 
 Var engineWasRunning
+; 1 for a machine-wide install (/ALLUSERS), or its uninstaller.
+Var allUsers
 
 ; ---------------------------------------------------------------------------------
 ; Shared by setup and uninstaller (NSIS wants the uninstaller's own copies, named un.)
@@ -275,17 +291,32 @@ Function ${un}singleInstance
     ${EndIf}
 FunctionEnd
 
-; $R0 = the start-with-Windows entry when it names the engine of $INSTDIR
-; (quoted or not, in any letter case: StrCmp ignores case), else "".
+; $R0 = the start-with-Windows entry (the user's, or the computer's for a
+; machine-wide install) when it names the engine of $INSTDIR (quoted or not, in
+; any letter case: StrCmp ignores case), else "".
 Function ${un}runEntryOfThisInstall
     ClearErrors
-    ReadRegStr $R0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
+    ReadRegStr $R0 SHCTX "${RUN_KEY}" "${RUN_VALUE}"
     ${If} ${Errors}
         StrCpy $R0 ""
     ${ElseIf} $R0 != '"$INSTDIR\Quenbytray.exe"'
     ${AndIf} $R0 != "$INSTDIR\Quenbytray.exe"
         StrCpy $R0 ""
     ${EndIf}
+FunctionEnd
+
+; A machine-wide install writes where only administrators may: without their
+; rights it stops before anything changed, with ERROR_ELEVATION_REQUIRED.
+Function ${un}requireAdministrator
+    Push $0
+    UserInfo::GetAccountType
+    Pop $0
+    ${If} $0 != "Admin"
+        MessageBox MB_OK|MB_ICONSTOP "$(NEEDS_ADMINISTRATOR)" /SD IDOK
+        SetErrorLevel 740
+        Quit
+    ${EndIf}
+    Pop $0
 FunctionEnd
 
 !macroend
@@ -298,7 +329,6 @@ FunctionEnd
 
 Section "$(SECTION_PROGRAM)" SecProgram
     SectionIn RO
-    SetShellVarContext current
 
     ; "C:\" would otherwise be stored with its backslash.
     StrCpy $0 "$INSTDIR" "" -1
@@ -326,7 +356,11 @@ Section "$(SECTION_PROGRAM)" SecProgram
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     ; The one value of the settings key that setup owns: where the programs are.
-    WriteRegStr HKCU "${SETTINGS_KEY}" "Path" "$INSTDIR"
+    ; Every user of a machine-wide install has a key of their own, which setup
+    ; cannot reach: there the programs find each other beside themselves.
+    ${If} $allUsers != 1
+        WriteRegStr HKCU "${SETTINGS_KEY}" "Path" "$INSTDIR"
+    ${EndIf}
 
     CreateDirectory "${MENU_FOLDER}"
     CreateShortcut "${MENU_FOLDER}\${PANEL_LINK}" "$INSTDIR\Quenby.exe" "" "$INSTDIR\Quenby.exe" 0 \
@@ -334,23 +368,23 @@ Section "$(SECTION_PROGRAM)" SecProgram
     CreateShortcut "${MENU_FOLDER}\${ENGINE_LINK}" "$INSTDIR\Quenbytray.exe" "" "$INSTDIR\Quenby.exe" 0 \
         SW_SHOWNORMAL "" "$(ENGINE_LINK_DESCRIPTION)"
 
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quenby"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quenby.exe,0"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "Quenby"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quenby.exe,0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "$(SECTION_AUTOSTART)" SecAutostart
-    SetShellVarContext current
-    ; Quoted: the folder may hold spaces (a user name, say).
-    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Quenbytray.exe"'
+    ; Quoted: the folder may hold spaces (a user name, say). A machine-wide
+    ; install starts the engine for every user who logs on.
+    WriteRegStr SHCTX "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\Quenbytray.exe"'
 SectionEnd
 
 ; Last: runs whatever was chosen above.
@@ -360,7 +394,7 @@ Section "-finish"
         ; names another copy of the engine is the user's and stays.
         Call runEntryOfThisInstall
         ${If} $R0 != ""
-            DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+            DeleteRegValue SHCTX "${RUN_KEY}" "${RUN_VALUE}"
         ${EndIf}
     ${EndIf}
     ${If} $engineWasRunning = 1
@@ -379,6 +413,32 @@ Function .onInit
     Call singleInstance
 
     ${GetParameters} $0
+    StrCpy $allUsers 0
+    ; Like every option, /ALLUSERS goes before /D=, which NSIS wants last.
+    ClearErrors
+    ${GetOptions} $0 "/ALLUSERS" $1
+    ${IfNot} ${Errors}
+        StrCpy $allUsers 1
+        Call requireAdministrator
+        ; $INSTDIR holds the per-user folder unless /D= named another: a
+        ; machine-wide install goes where the last one went, or to Program Files.
+        ClearErrors
+        ReadRegStr $1 HKCU "${SETTINGS_KEY}" "Path"
+        ${If} ${Errors}
+            StrCpy $1 "$LOCALAPPDATA\Programs\Quenby"
+        ${EndIf}
+        SetShellVarContext all
+        ${If} $INSTDIR == $1
+            ClearErrors
+            ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+            ${If} ${Errors}
+            ${OrIf} $1 == ""
+                StrCpy $1 "$PROGRAMFILES64\Quenby"
+            ${EndIf}
+            StrCpy $INSTDIR $1
+        ${EndIf}
+    ${EndIf}
+
     ClearErrors
     ${GetOptions} $0 "/AUTOSTART=" $1
     ${IfNot} ${Errors}
@@ -407,10 +467,19 @@ FunctionEnd
 Function un.onInit
     SetShellVarContext current
     Call un.singleInstance
+    ; The uninstaller of a machine-wide install is the one its entry names.
+    StrCpy $allUsers 0
+    ClearErrors
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${IfNot} ${Errors}
+    ${AndIf} $0 == $INSTDIR
+        StrCpy $allUsers 1
+        Call un.requireAdministrator
+        SetShellVarContext all
+    ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
-    SetShellVarContext current
 
     DetailPrint "$(CLOSING)"
     Call un.stopQuenby
@@ -421,21 +490,24 @@ Section "Uninstall"
 
     Call un.runEntryOfThisInstall
     ${If} $R0 != ""
-        DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+        DeleteRegValue SHCTX "${RUN_KEY}" "${RUN_VALUE}"
     ${EndIf}
 
-    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 == "$INSTDIR"
-        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+        DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     ${EndIf}
 
     ; Every setting stays for a later install; only the install folder goes, and
-    ; the key itself only if nothing else was ever stored in it.
-    ReadRegStr $0 HKCU "${SETTINGS_KEY}" "Path"
-    ${If} $0 == "$INSTDIR"
-        DeleteRegValue HKCU "${SETTINGS_KEY}" "Path"
+    ; the key itself only if nothing else was ever stored in it. A machine-wide
+    ; install wrote into no user's key, so its uninstaller leaves them all alone.
+    ${If} $allUsers != 1
+        ReadRegStr $0 HKCU "${SETTINGS_KEY}" "Path"
+        ${If} $0 == "$INSTDIR"
+            DeleteRegValue HKCU "${SETTINGS_KEY}" "Path"
+        ${EndIf}
+        DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
     ${EndIf}
-    DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
 
     ; Only what setup put there: files of the user's own in the folder stay.
     Delete "$INSTDIR\Quenby.exe"

@@ -2,13 +2,17 @@
 # The release packages as a Windows user meets them, under Wine:
 #   installer_test.sh BUILD_DIR RESULTS_XML
 #
-# Makes both packages from BUILD_DIR/bin with packaging/package.sh, then in a
-# private Wine prefix (BUILD_DIR/wineprefix-install, or QUENBY_INSTALL_PREFIX):
-# silent install, the installed files, "Path", shortcuts, uninstall entry and
-# start-with-Windows entry; the installed engine and panel finding each other;
-# reinstalling over running programs without losing a setting; a locked program
-# file stopping setup before it changes anything; silent uninstall leaving
-# nothing but the settings; the portable zip running from its own folder.
+# Makes the release from BUILD_DIR/bin with packaging/package.sh: unsigned, the
+# same bytes a second time, signed with a throwaway certificate authority of its
+# own, the manifests against their published schemas, and bad certificates and
+# addresses refused. Then in a private Wine prefix (BUILD_DIR/wineprefix-install,
+# or QUENBY_INSTALL_PREFIX), with the signed installer: silent install, the
+# installed files, "Path", shortcuts, uninstall entry and start-with-Windows
+# entry; the installed engine and panel finding each other; reinstalling over
+# running programs without losing a setting; a locked program file stopping
+# setup before it changes anything; silent uninstall leaving nothing but the
+# settings; the portable zip running from its own folder; the machine-wide
+# install (/ALLUSERS) and its uninstall.
 #
 # Each case is one <testcase> of a JUnit-style RESULTS_XML; the exit code is 0
 # only when every case passed. Whatever happens, the prefix's wineserver and
@@ -210,6 +214,11 @@ version=$(sed -n 's/^#define QUENBY_VERSION_TEXT "\(.*\)"$/\1/p' "$build_dir/gen
 packages=$work/packages
 setup=$packages/Quenby-$version-setup.exe
 zip=$packages/Quenby-$version-portable.zip
+signed=$work/signed
+signed_setup=$signed/Quenby-$version-setup.exe
+release_url=https://downloads.example.org/quenby/v$version
+# No machine's own signing settings take part.
+unset QUENBY_SIGN_PKCS12 QUENBY_SIGN_PASSWORD_FILE QUENBY_SIGN_TIMESTAMP_URL QUENBY_RELEASE_URL QUENBY_HOMEPAGE_URL
 package_files="LICENSE.txt PolicyDefinitions/en-US/quenby.adml PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
 
 # --- Cases: making the packages ------------------------------------------------------
@@ -221,6 +230,10 @@ case_package_makes_both_packages() {
     expect "package.sh failed ($status): $(head -c 300 "$work/package.err")" [ "$status" -eq 0 ]
     expect "no $setup" [ -s "$setup" ]
     expect "no $zip" [ -s "$zip" ]
+    expect "an unsigned release is not said in one line: $(cat "$work/package.err")" \
+        sh -c "[ \"\$(grep -c 'not signed' '$work/package.err')\" = 1 ]"
+    expect "SHA256SUMS does not hold the two packages' sums" \
+        sh -c "cd '$packages' && [ \"\$(cut -c67- SHA256SUMS | sort | tr '\n' ' ')\" = 'Quenby-$version-portable.zip Quenby-$version-setup.exe ' ] && sha256sum --quiet -c SHA256SUMS"
     expect "setup is not a 64-bit Windows program" \
         sh -c "x86_64-w64-mingw32-objdump -f '$setup' | grep -q 'file format pei-x86-64'"
     rm -rf "$work/zip"
@@ -254,6 +267,124 @@ expect_clean_failure() { # WORD OUT_DIR BUILD_DIR [VAR=VALUE...]
     expect "the reason does not mention $word: $(cat "$out.stderr")" grep -q -F -- "$word" "$out.stderr"
     expect "a package or temporary file was left: $(ls -A "$out" 2>/dev/null | tr '\n' ' ')" \
         sh -c "[ -z \"\$(ls -A '$out' 2>/dev/null)\" ]"
+}
+
+case_package_again_gives_the_same_bytes() {
+    # Another folder, another second: dates and paths must not reach the bytes.
+    sleep 1
+    local again=$work/again
+    "$source_dir/packaging/package.sh" "$build_dir" "$again" >/dev/null 2>"$work/again.err"
+    expect "the second run gave other packages: $(diff "$packages/SHA256SUMS" "$again/SHA256SUMS" 2>&1 | tr '\n' ' ')" \
+        cmp -s "$packages/SHA256SUMS" "$again/SHA256SUMS"
+    expect "the second run gave other manifests" diff -r -q "$packages/winget" "$again/winget"
+    rm -rf "$again"
+}
+
+# A certificate authority of the test's own, a code-signing certificate it
+# issued and one for something else, in $pki.
+pki=$work/pki
+make_certificates() {
+    mkdir -p "$pki" && cd "$pki" || return 1
+    printf 'correct horse\n' >password
+    printf 'battery staple\n' >wrong-password
+    printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' >signer.ext
+    openssl req -x509 -newkey rsa:2048 -nodes -keyout ca.key -out ca.pem -days 3 -subj '/CN=Quenby test authority' \
+        -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign &&
+    openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj '/CN=Quenby test signer' &&
+    openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 3 -extfile signer.ext -out signer.pem &&
+    openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile ca.pem -passout file:password -out signer.pfx &&
+    openssl req -x509 -newkey rsa:2048 -nodes -keyout other.key -out other.pem -days 3 -subj '/CN=Quenby web server' &&
+    openssl pkcs12 -export -inkey other.key -in other.pem -passout file:password -out other.pfx &&
+    printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=critical,timeStamping\n' >tsa.ext &&
+    openssl req -newkey rsa:2048 -nodes -keyout tsa.key -out tsa.csr -subj '/CN=Quenby test time stamps' &&
+    openssl x509 -req -in tsa.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 3 -extfile tsa.ext -out tsa.pem &&
+    printf 'not a certificate\n' >junk.pfx
+    local status=$?
+    cd - >/dev/null
+    return $status
+} >/dev/null 2>&1
+
+signature_good() { osslsigncode verify -CAfile "$pki/ca.pem" -TSA-CAfile "$pki/ca.pem" -in "$1" >/dev/null 2>&1; }
+time_stamped() {
+    osslsigncode verify -CAfile "$pki/ca.pem" -TSA-CAfile "$pki/ca.pem" -in "$1" 2>&1 |
+        grep -q 'Timestamp Server Signature verification: ok'
+}
+signature_bad() { ! signature_good "$1"; }
+
+case_package_signed_with_a_certificate() {
+    make_certificates || { failures+=("could not make the test certificates"); return; }
+    # A time-stamp authority of the test's own, on this machine only.
+    rm -f "$pki/tsa.port"
+    /usr/bin/python3 "$here/tsa_server.py" "$pki" "$pki/tsa.port" </dev/null >/dev/null 2>&1 &
+    background+=($!)
+    local tsa=${background[-1]}
+    expect "the time-stamp authority did not start" wait_for 20 test -s "$pki/tsa.port"
+    local status=0
+    QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password QUENBY_RELEASE_URL=$release_url \
+        QUENBY_SIGN_TIMESTAMP_URL="http://127.0.0.1:$(cat "$pki/tsa.port" 2>/dev/null)/" \
+        "$source_dir/packaging/package.sh" "$build_dir" "$signed" >/dev/null 2>"$work/signed.err" || status=$?
+    kill "$tsa" 2>/dev/null
+    wait "$tsa" 2>/dev/null
+    expect "signed packaging failed ($status): $(head -c 300 "$work/signed.err")" [ "$status" -eq 0 ]
+    expect "a signed release says it is unsigned" test ! -s "$work/signed.err"
+    rm -rf "$work/signed-zip"
+    mkdir -p "$work/signed-zip"
+    (cd "$work/signed-zip" && cmake -E tar xf "$signed/Quenby-$version-portable.zip" >/dev/null 2>&1)
+    local file
+    for file in "$work/signed-zip/Quenby-$version"/*.exe "$signed_setup"; do
+        expect "$(basename "$file") has no good signature" signature_good "$file"
+        expect "$(basename "$file") has no time stamp" time_stamped "$file"
+    done
+    # One byte anywhere, here in the middle of the installer's packed data.
+    /usr/bin/python3 -c 'import sys
+data = bytearray(open(sys.argv[1], "rb").read())
+data[len(data) // 2] ^= 0xFF
+open(sys.argv[2], "wb").write(data)' "$signed_setup" "$work/tampered.exe"
+    expect "a flipped byte still verifies" signature_bad "$work/tampered.exe"
+    expect "the unsigned programs verify" signature_bad "$work/zip/Quenby-$version/Quenby.exe"
+    # From here on the signed release is the one installed.
+    if [ -s "$signed_setup" ] && [ -f "$work/signed-zip/Quenby-$version/quenbyctl.exe" ]; then
+        setup=$signed_setup
+        zip_dir=$work/signed-zip/Quenby-$version
+        tool_ctl=$zip_dir/quenbyctl.exe
+    fi
+}
+
+case_manifests_pass_their_schemas() {
+    local checker=$here/check_manifests.py out
+    out=$(/usr/bin/python3 "$checker" "$signed" "$source_dir/tests/schemas" "$release_url" 2>&1)
+    expect "the signed release's manifests: $out" [ -z "$out" ]
+    out=$(/usr/bin/python3 "$checker" "$packages" "$source_dir/tests/schemas" \
+        "https://quenby.invalid/releases/download/$version" 2>&1)
+    expect "the default manifests: $out" [ -z "$out" ]
+    # The checker sees a manifest that breaks the rules.
+    cp -r "$signed" "$work/broken-manifests"
+    sed -i 's/^  Scope: machine$/  Scope: everyone/' "$work/broken-manifests/winget/Quenby.Quenby.installer.yaml"
+    out=$(/usr/bin/python3 "$checker" "$work/broken-manifests" "$source_dir/tests/schemas" "$release_url" 2>&1)
+    expect "a winget manifest with a made-up scope passed" grep -q "Scope: 'everyone' is not one of" <<<"$out"
+    rm -rf "$work/broken-manifests"
+}
+
+# Each is a mistake made with the release settings: packaging stops before it
+# makes anything, with one line naming the culprit.
+case_package_refuses_bad_signing_and_addresses() {
+    local -a cases=(
+        "wrong password|QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/wrong-password"
+        "not a PKCS#12 file|QUENBY_SIGN_PKCS12=$pki/junk.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "not for code signing|QUENBY_SIGN_PKCS12=$pki/other.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "no readable file|QUENBY_SIGN_PKCS12=$pki/missing.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "QUENBY_SIGN_PASSWORD_FILE is not|QUENBY_SIGN_PKCS12=$pki/signer.pfx"
+        "QUENBY_SIGN_PKCS12 is not|QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
+        "not an https address|QUENBY_RELEASE_URL=http://downloads.example.org/quenby"
+    )
+    local entry i=0
+    for entry in "${cases[@]}"; do
+        i=$((i + 1))
+        # shellcheck disable=SC2086
+        expect_clean_failure "${entry%%|*}" "$work/refused-$i" "$build_dir" ${entry#*|}
+    done
+    expect_clean_failure "not an https address" "$work/refused-space" "$build_dir" \
+        "QUENBY_RELEASE_URL=https://downloads.example.org/a b"
 }
 
 case_package_without_makensis_fails_cleanly() {
@@ -310,6 +441,10 @@ case_silent_install() {
     done
 }
 
+case_installed_uninstaller_is_signed() {
+    expect "the uninstaller that setup wrote has no good signature" signature_good "$install_dir/uninstall.exe"
+}
+
 case_path_value() {
     expect "Path is '$(reg_value 'HKCU\Software\Quenby' Path)', not 'REG_SZ $install_win'" \
         [ "$(reg_value 'HKCU\Software\Quenby' Path)" = "REG_SZ $install_win" ]
@@ -326,16 +461,17 @@ case_start_menu_shortcuts() {
         sh -c "tr '\\0' '\\n' <'$folder/Quenby tray engine.lnk' | grep -q -x -F '$install_win\\Quenbytray.exe'"
 }
 
-case_uninstall_entry() {
-    local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby'
+# The Apps & Features entry under KEY names an install in FOLDER (Windows path).
+expect_uninstall_entry() { # KEY FOLDER
+    local key=$1 folder=$2
     local -A wanted=(
         [DisplayName]="REG_SZ Quenby"
         [DisplayVersion]="REG_SZ $version"
         [Publisher]="REG_SZ Quenby"
-        [InstallLocation]="REG_SZ $install_win"
-        [UninstallString]="REG_SZ \"$install_win\\uninstall.exe\""
-        [QuietUninstallString]="REG_SZ \"$install_win\\uninstall.exe\" /S"
-        [DisplayIcon]="REG_SZ $install_win\\Quenby.exe,0"
+        [InstallLocation]="REG_SZ $folder"
+        [UninstallString]="REG_SZ \"$folder\\uninstall.exe\""
+        [QuietUninstallString]="REG_SZ \"$folder\\uninstall.exe\" /S"
+        [DisplayIcon]="REG_SZ $folder\\Quenby.exe,0"
         [NoModify]="REG_DWORD 0x1"
         [NoRepair]="REG_DWORD 0x1"
     )
@@ -343,8 +479,12 @@ case_uninstall_entry() {
     for name in "${!wanted[@]}"; do
         local actual
         actual=$(reg_value "$key" "$name")
-        expect "$name is '$actual', not '${wanted[$name]}'" [ "$actual" = "${wanted[$name]}" ]
+        expect "$key $name is '$actual', not '${wanted[$name]}'" [ "$actual" = "${wanted[$name]}" ]
     done
+}
+
+case_uninstall_entry() {
+    expect_uninstall_entry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby' "$install_win"
 }
 
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -538,6 +678,67 @@ case_portable_zip_runs_from_its_own_folder() {
     expect "running the portable copy stored a Path" has_no_value 'HKCU\Software\Quenby' Path
 }
 
+# --- Cases: for every user of the computer ------------------------------------------
+
+machine_uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby'
+machine_run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+
+case_machine_wide_install() {
+    # The portable panel of the last case would answer the engine in place of
+    # the one installed here.
+    local pid status=0
+    for pid in "${background[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    expect "the portable panel did not end" \
+        wait_for 20 no_process_of "C:\\Portable Quenby\\Quenby-$version\\Quenby.exe"
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup /S /ALLUSERS ended with $status" [ "$status" -eq 0 ]
+    for f in $package_files uninstall.exe; do
+        expect "missing $machine_dir/$f" [ -f "$machine_dir/$f" ]
+    done
+    expect "something went into the user's folder" test ! -e "$install_dir"
+    expect_uninstall_entry "$machine_uninstall_key" "$machine_win"
+    expect "the machine's Run entry is '$(reg_value "$machine_run_key" Quenby)'" \
+        [ "$(reg_value "$machine_run_key" Quenby)" = "REG_SZ \"$machine_win\\Quenbytray.exe\"" ]
+    expect "a per-user uninstall entry was written" \
+        sh -c "! timeout 60 wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quenby' >/dev/null 2>&1"
+    expect "the user's Run entry was written" has_no_value "$run_key" Quenby
+    expect "a Path was written into the user's key" has_no_value 'HKCU\Software\Quenby' Path
+    expect "no common Start-menu shortcut" [ -f "$common_start_menu/Quenby/Quenby.lnk" ]
+    expect "the shortcut does not point at Program Files" \
+        sh -c "tr '\\0' '\\n' <'$common_start_menu/Quenby/Quenby.lnk' | grep -q -x -F '$machine_win\\Quenby.exe'"
+    expect "a shortcut went into the user's Start menu" test ! -e "$start_menu/Quenby"
+}
+
+case_machine_wide_programs_find_each_other() {
+    local log=$work/panel-machine.log
+    start_program "$machine_win\\Quenby.exe" "$log"
+    expect "the panel did not come up: $(head -c 300 "$log")" wait_for 60 panel_up "$log"
+    expect "the panel does not take the engine beside it" \
+        log_has "$log" "StartupCmd: $machine_win\\Quenbytray.exe"
+    start_program "$machine_win\\Quenbytray.exe" "$work/engine-machine.log"
+    expect "the panel never heard WM_QUENBY_START" wait_for 30 log_has "$log" WM_QUENBY_START
+    expect "the running engine is not the machine's" process_of "$machine_win\\Quenbytray.exe"
+    win "$machine_win\\quenbyctl.exe" close >/dev/null
+    expect "the panel never heard WM_QUENBY_EXIT" wait_for 30 log_has "$log" WM_QUENBY_EXIT
+}
+
+case_machine_wide_uninstall_leaves_every_setting() {
+    win reg add 'HKCU\Software\Quenby' /v TargetFreeRAM /t REG_DWORD /d 3333 /f >/dev/null
+    local status=0
+    win "$machine_win\\uninstall.exe" /S >/dev/null || status=$?
+    expect "uninstall.exe /S ended with $status" [ "$status" -eq 0 ]
+    expect "Program Files\\Quenby is still there after 60 s" wait_for 60 test ! -e "$machine_dir"
+    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+    expect "the panel still runs" wait_for 10 no_process_of "$machine_win\\Quenby.exe"
+    expect "the machine's uninstall entry is still there" \
+        sh -c "! timeout 60 wine reg query '$machine_uninstall_key' >/dev/null 2>&1"
+    expect "the machine's Run entry is still there" has_no_value "$machine_run_key" Quenby
+    expect "the common Start-menu folder is still there" test ! -e "$common_start_menu/Quenby"
+    expect "TargetFreeRAM was lost" [ "$(reg_value 'HKCU\Software\Quenby' TargetFreeRAM)" = "REG_DWORD 0xd05" ]
+}
+
 # --- Run -----------------------------------------------------------------------------
 
 started=$SECONDS
@@ -551,6 +752,10 @@ run_case package_without_makensis_fails_cleanly case_package_without_makensis_fa
 run_case package_with_failing_makensis_leaves_no_half_package case_package_with_failing_makensis_leaves_no_half_package
 run_case package_refuses_a_missing_program case_package_refuses_a_missing_program
 run_case package_refuses_programs_of_another_version case_package_refuses_programs_of_another_version
+run_case package_again_gives_the_same_bytes case_package_again_gives_the_same_bytes
+run_case package_signed_with_a_certificate case_package_signed_with_a_certificate
+run_case manifests_pass_their_schemas case_manifests_pass_their_schemas
+run_case package_refuses_bad_signing_and_addresses case_package_refuses_bad_signing_and_addresses
 
 # A prefix of this test's own, made once; every run starts from no installation.
 # Shortcuts a killed run left go first: the prefix's desktop, started with the
@@ -565,12 +770,18 @@ install_win=$local_appdata'\Programs\Quenby'
 install_dir=$(realpath -m "$(winepath -u "$install_win")")
 start_menu=$(realpath -m "$(winepath -u "$appdata")")'/Microsoft/Windows/Start Menu/Programs'
 drive_c=$(realpath -m "$(winepath -u 'C:\')")
+machine_win=$(win cmd /c 'echo %ProgramFiles%')'\Quenby'
+machine_dir=$(realpath -m "$(winepath -u "$machine_win")")
+common_start_menu=$(realpath -m "$(winepath -u "$(win cmd /c 'echo %ProgramData%')")")'/Microsoft/Windows/Start Menu/Programs'
 win reg delete 'HKCU\Software\Quenby' /f >/dev/null
 win reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby' /f >/dev/null
 win reg delete "$run_key" /v Quenby /f >/dev/null
-rm -rf "$install_dir" "$start_menu/Quenby" "$drive_c/Portable Quenby"
+win reg delete "$machine_uninstall_key" /f >/dev/null
+win reg delete "$machine_run_key" /v Quenby /f >/dev/null
+rm -rf "$install_dir" "$start_menu/Quenby" "$drive_c/Portable Quenby" "$machine_dir" "$common_start_menu/Quenby"
 
 run_case silent_install case_silent_install
+run_case installed_uninstaller_is_signed case_installed_uninstaller_is_signed
 run_case path_value case_path_value
 run_case start_menu_shortcuts case_start_menu_shortcuts
 run_case uninstall_entry case_uninstall_entry
@@ -583,6 +794,9 @@ run_case two_setups_at_once_leave_a_working_install case_two_setups_at_once_leav
 run_case silent_uninstall_leaves_only_the_settings case_silent_uninstall_leaves_only_the_settings
 run_case uninstall_keeps_what_is_not_its_own case_uninstall_keeps_what_is_not_its_own
 run_case portable_zip_runs_from_its_own_folder case_portable_zip_runs_from_its_own_folder
+run_case machine_wide_install case_machine_wide_install
+run_case machine_wide_programs_find_each_other case_machine_wide_programs_find_each_other
+run_case machine_wide_uninstall_leaves_every_setting case_machine_wide_uninstall_leaves_every_setting
 
 echo "(installer test took $((SECONDS - started)) s; packages: $(cd "$packages" && stat -c '%n %s bytes' -- * | tr '\n' ' '))"
 write_results

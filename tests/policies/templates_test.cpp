@@ -52,6 +52,27 @@ TEST(PolicyTemplates, AreWellFormed)
     EXPECT_EQ(run("xmllint --noout '" + kAdmx + "' '" + kAdml + "' 2>&1 && echo ok"), "ok\n");
 }
 
+// Group Policy editors refuse a template that breaks Microsoft's schema. The
+// schema must also refuse a template that breaks it, or the check proves nothing.
+TEST(PolicyTemplates, PassMicrosoftsSchema)
+{
+    const std::string schema = std::string(QUENBY_SCHEMA_DIR) + "/admx/PolicyDefinitionFiles.xsd";
+    const std::string broken = ::testing::TempDir() + "quenby_broken.admx";
+    // A policy without the registry key it sets.
+    run("sed '0,/ key=\"[^\"]*\"/s/// ' '" + kAdmx + "' >'" + broken + "'");
+    const struct {
+        std::string file;
+        bool valid;
+    } cases[] = {{kAdmx, true}, {kAdml, true}, {broken, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string out =
+            run("xmllint --noout --schema '" + schema + "' '" + c.file + "' 2>&1 && echo valid");
+        EXPECT_EQ(out.ends_with("validates\nvalid\n"), c.valid) << out;
+    }
+    std::remove(broken.c_str());
+}
+
 TEST(PolicyTemplates, MatchTheSettingsTableOneToOne)
 {
     std::size_t offered = 0;
