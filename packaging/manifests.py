@@ -84,6 +84,9 @@ def winget(version, url, homepage, date, setup_hash):
         "- interactive",
         "- silent",
         "- silentWithProgress",
+        "InstallerSwitches:",
+        "  Silent: /S",
+        "  SilentWithProgress: /S",
         # Setup closes a running engine and panel and updates in place.
         "UpgradeBehavior: install",
         f"ProductCode: {PRODUCT_CODE}",
