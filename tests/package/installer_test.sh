@@ -494,19 +494,27 @@ case_start_with_windows_by_default() {
         [ "$(reg_value "$run_key" Quenby)" = "REG_SZ \"$install_win\\Quenbytray.exe\"" ]
 }
 
-case_installed_engine_and_panel_find_each_other() {
-    local log=$work/panel-installed.log
-    start_program "$install_win\\Quenby.exe" "$log"
-    expect "the panel did not come up: $(head -c 300 "$log")" wait_for 60 panel_up "$log"
-    expect "the panel did not take the installed engine from Path" \
-        log_has "$log" "StartupCmd: $install_win\\Quenbytray.exe"
-    start_program "$install_win\\Quenbytray.exe" "$work/engine-installed.log"
-    expect "the panel never heard WM_QUENBY_START" wait_for 30 log_has "$log" WM_QUENBY_START
+# The panel of FOLDER (Windows path) comes up, takes the engine beside it, hears
+# that engine start and end. The panel stays open; its log is $panel_log.
+expect_programs_find_each_other() { # FOLDER TAG
+    local folder=$1
+    panel_log=$work/panel-$2.log
+    start_program "$folder\\Quenby.exe" "$panel_log"
+    expect "the panel did not come up: $(head -c 300 "$panel_log")" wait_for 60 panel_up "$panel_log"
+    expect "the panel did not take the engine of $folder" \
+        log_has "$panel_log" "StartupCmd: $folder\\Quenbytray.exe"
+    start_program "$folder\\Quenbytray.exe" "$work/engine-$2.log"
+    expect "the panel never heard WM_QUENBY_START" wait_for 30 log_has "$panel_log" WM_QUENBY_START
     expect "the engine is not running" engine_running
-    win "$tool_ctl" close >/dev/null
-    expect "the panel never heard WM_QUENBY_EXIT" wait_for 30 log_has "$log" WM_QUENBY_EXIT
+    expect "the running engine is not the one of $folder" process_of "$folder\\Quenbytray.exe"
+    win "$folder\\quenbyctl.exe" close >/dev/null
+    expect "the panel never heard WM_QUENBY_EXIT" wait_for 30 log_has "$panel_log" WM_QUENBY_EXIT
     expect "the engine did not end" wait_for 20 engine_stopped
+}
+
+case_installed_engine_and_panel_find_each_other() {
     # The panel stays open for the next case.
+    expect_programs_find_each_other "$install_win" installed
 }
 
 case_reinstall_over_running_programs_keeps_settings() {
@@ -712,16 +720,7 @@ case_machine_wide_install() {
 }
 
 case_machine_wide_programs_find_each_other() {
-    local log=$work/panel-machine.log
-    start_program "$machine_win\\Quenby.exe" "$log"
-    expect "the panel did not come up: $(head -c 300 "$log")" wait_for 60 panel_up "$log"
-    expect "the panel does not take the engine beside it" \
-        log_has "$log" "StartupCmd: $machine_win\\Quenbytray.exe"
-    start_program "$machine_win\\Quenbytray.exe" "$work/engine-machine.log"
-    expect "the panel never heard WM_QUENBY_START" wait_for 30 log_has "$log" WM_QUENBY_START
-    expect "the running engine is not the machine's" process_of "$machine_win\\Quenbytray.exe"
-    win "$machine_win\\quenbyctl.exe" close >/dev/null
-    expect "the panel never heard WM_QUENBY_EXIT" wait_for 30 log_has "$log" WM_QUENBY_EXIT
+    expect_programs_find_each_other "$machine_win" machine
 }
 
 case_machine_wide_uninstall_leaves_every_setting() {
