@@ -339,7 +339,7 @@ for face in "${faces[@]}"; do
         off) name="engine off" hour="1.00" cost_cell="–" ;;
         0) name="RecoveryBackoff 0" hour="$rel_median (as measured)" cost_cell="–" ;;
         1) name="RecoveryBackoff 1"
-           hour="$(awk -v c="$cost" -v a="$first_hour" -v b="$second_hour" 'BEGIN { printf "%.3f (%d recoveries); later hours %.3f (%d)", 1 - a * c / 3600, a, 1 - b * c / 3600, b }')"
+           hour="$(awk -v c="$cost" -v a="$first_hour" -v b="$second_hour" 'BEGIN { printf "%.3f (%d recover%s); later hours %.3f (%d)", 1 - a * c / 3600, a, a == 1 ? "y" : "ies", 1 - b * c / 3600, b }')"
            cost_cell="$(summary "$costs" %.1f) s" ;;
         esac
         [ "$face" = linux ] && face_name="Linux" || face_name="Windows (Wine)"

@@ -2,17 +2,18 @@
 // really use it, a recovery every second only pushes their pages out just
 // before they need them again, and repeats the alarm, the clipboard clearing
 // and the notice each time. So after a low-memory recovery that could not help
-// the rule waits 30 minutes before it fires again. Five minutes
+// the rule waits an hour before it fires again. Five minutes
 // with free RAM at or above the minimum end a shortage: the next one is
 // handled on its first tick again.
 //
-// Why 30 minutes from the start: measured under Wine, one recovery that
-// pushes a busy program's pages out costs that program two to three minutes
-// of its work (it stands still while its pages come back from swap). Rests
-// of 1 minute doubling to 30 would give 6 recoveries in the first hour of a
-// lasting shortage and leave it about 0.77 of its speed; from 10 minutes
-// doubling, 3 and about 0.89. With 30 minutes it gets 2 an hour from the start
-// and keeps at least 0.9 of its speed (docs/performance.md).
+// Why an hour: measured under Wine, one recovery that pushes a busy program's
+// pages out costs that program one and a half to three and a half minutes of
+// its work (it stands still while its pages come back from swap; median
+// 207 s over three runs). Rests of 1 minute doubling to 30 would give 6
+// recoveries in the first hour of a lasting shortage and leave it about 0.66
+// of its speed; a rest of 30 minutes, 2 an hour and 0.885. One an hour keeps
+// it at 0.94, and at 0.9 or above as long as a recovery costs it no more than
+// six minutes (docs/performance.md).
 //
 // Everything here counts the periodic timer's ticks, one a second; ticks that
 // fall due during a recovery do not pile up, so a rest starts when the
@@ -26,7 +27,7 @@
 namespace quenby::engine {
 
 // The rest after a recovery that could not help, in ticks.
-inline constexpr std::uint32_t kRestTicks = 30 * 60;
+inline constexpr std::uint32_t kRestTicks = 60 * 60;
 // How long free RAM must stay at or above the minimum to end a shortage; a
 // shortage back sooner after a recovery means that recovery did not help.
 inline constexpr std::uint32_t kQuietTicks = 5 * 60;

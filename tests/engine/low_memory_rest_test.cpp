@@ -85,8 +85,8 @@ std::vector<int> every(int step, int until)
 
 TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
 {
-    // A rest of 30 minutes after each: 2 recoveries an hour from the start.
-    const std::vector<int> neverLifts = {0, 1800, 3600, 5400};
+    // A rest of an hour after each: 1 recovery an hour from the start.
+    const std::vector<int> neverLifts = {0, 3600};
     const int twoHours = 7200;
     struct Case {
         const char* what;
@@ -99,7 +99,7 @@ TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
         std::vector<int> expected;
     };
     std::vector<int> switchedOn = every(1, 102); // the tick it is switched on recovers too
-    switchedOn.insert(switchedOn.end(), {1901});
+    switchedOn.insert(switchedOn.end(), {3701});
     const Case cases[] = {
         {"a shortage that never lifts", std::nullopt, 0, false, false, -1, twoHours, neverLifts},
         {"any value but 0 rests", 7, 0, false, false, -1, twoHours, neverLifts},
@@ -111,7 +111,7 @@ TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
          every(361, twoHours)}, // 360 quiet ticks, back on the 361st
         {"one recovery lifts it for good", 1, -1, false, false, -1, 600, {0}},
         {"RecoveryBackoff 0: every tick", 0, 0, false, false, -1, 600, every(1, 600)},
-        {"switched on in a shortage: the first rest is half an hour", 0, 0, false, false, 101, 2400, switchedOn},
+        {"switched on in a shortage: the first rest is an hour", 0, 0, false, false, 101, 3800, switchedOn},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -164,7 +164,7 @@ TEST_F(LowMemoryRestTest, OneNothingRecoveredNoticeAShortage)
     for (std::uint32_t backoff : {0u, 1u}) {
         SCOPED_TRACE(backoff);
         prepare(backoff);
-        EXPECT_GE(run(3600).size(), 2u);
+        EXPECT_GE(run(3601).size(), 2u);
         EXPECT_EQ(notices(), std::vector<std::string>{nothing});
     }
 
