@@ -857,54 +857,6 @@ TEST_F(DamagedFile, IsReportedOncePerProcess)
 
 // Reading or writing costs memory in proportion to the file, whatever its lines
 // look like: a file of many tiny lines once took 165 times its size.
-TEST_F(RegistryStore, MemoryStaysWithinFourTimesTheFileWhateverItsShape)
-{
-    constexpr std::size_t size = 256 << 10;
-    const struct {
-        const char* shape;
-        std::string line;
-    } shapes[] = {
-        {"comment lines", ";\n"},
-        {"unreadable lines", "x\n"},
-        {"blank lines between comments", ";\n\n"},
-        {"section lines", "[a]\n"},
-        {"shortest values", "@=\"\"\n"},
-        {"unreadable named values", "@=\n"},
-        {"numbers", "\"TargetFreeRAM\"=dword:00000400\n"},
-        {"continued hex", "\"B\"=hex:01,\\\n  02\n"},
-    };
-    for (const auto& [shape, line] : shapes) {
-        SCOPED_TRACE(shape);
-        std::string text = "REGEDIT4\n\n[Software\\Quenby]\n\"TargetFreeRAM\"=dword:00001000\n";
-        while (text.size() + line.size() <= size)
-            text += line;
-        writeText(file(), text);
-
-        std::size_t readPeak = 0;
-        std::uint32_t number = 0;
-        {
-            const quenby::test::HeapMeter meter;
-            std::uint32_t length = sizeof number;
-            EXPECT_EQ(registry.getValue(quenbyKey, u"TargetFreeRAM", RegRestrict::dword, &number, &length),
-                      RegStatus::ok);
-            readPeak = meter.peakAbove();
-        }
-        EXPECT_EQ(number, line.starts_with("\"TargetFreeRAM\"") ? 0x400u : 0x1000u);
-        EXPECT_LE(readPeak, 4 * text.size()) << "a read of a " << text.size() << "-byte file";
-
-        auto key = registry.openKey(quenbyKey, RegAccess::write);
-        ASSERT_NE(key, nullptr);
-        std::size_t writePeak = 0;
-        {
-            const quenby::test::HeapMeter meter;
-            const std::uint32_t state = 1;
-            EXPECT_EQ(key->setValue(u"Quenby_Stat", RegType::dword, &state, sizeof state), RegStatus::ok);
-            writePeak = meter.peakAbove();
-        }
-        EXPECT_LE(writePeak, 4 * text.size()) << "a write to a " << text.size() << "-byte file";
-    }
-}
-
 // One byte more, or a folder in its place, is refused and never written over:
 // StoreHardening.SettingsSomeoneElseCouldHaveWrittenAreRefusedWhole.
 TEST_F(DamagedFile, AFileOfTheLargestSizeTakenIsRead)

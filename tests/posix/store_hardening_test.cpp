@@ -202,10 +202,10 @@ TEST_F(StoreHardening, SettingsSomeoneElseCouldHaveWrittenAreRefusedWhole)
          "is writable by group or others (mode 0777)", 5},
         {"our folder writable by its group", false,
          [](StoreHardening& t) { fs::permissions(t.folder, static_cast<fs::perms>(0770)); },
-         "registry folder", 5},
+         "quenby is writable by group or others (mode 0770)", 5},
         {"the config folder writable by all and not sticky", false,
          [](StoreHardening& t) { fs::permissions(t.config, static_cast<fs::perms>(0757)); },
-         "config folder", 5},
+         "config is writable by others and not sticky", 5},
         {"the config folder writable by a private group (the control for umask 002)", false,
          [](StoreHardening& t) { fs::permissions(t.config, static_cast<fs::perms>(0775)); }, "", 0},
         {"our folder owned by another user", true, [&](StoreHardening& t) { chownTo(t.folder); },
@@ -221,6 +221,12 @@ TEST_F(StoreHardening, SettingsSomeoneElseCouldHaveWrittenAreRefusedWhole)
              fs::create_symlink(t.dir.path() / "notes.txt", t.file);
          },
          "is a symbolic link", 5},
+        {"our folder a symbolic link to a private folder of ours", false,
+         [](StoreHardening& t) {
+             fs::rename(t.folder, t.dir.path() / "elsewhere");
+             fs::create_directory_symlink(t.dir.path() / "elsewhere", t.folder);
+         },
+         "quenby is a symbolic link", 5},
         {"a FIFO in place of the file", false,
          [](StoreHardening& t) {
              fs::remove(t.file);
@@ -243,6 +249,7 @@ TEST_F(StoreHardening, SettingsSomeoneElseCouldHaveWrittenAreRefusedWhole)
         TearDown();
         fs::remove_all(dir.path() / "config");
         fs::remove_all(dir.path() / "notes.txt");
+        fs::remove_all(dir.path() / "elsewhere");
         SetUp();
         if (c.needsRoot && !test::canActAsOtherUser()) {
             std::printf("[   NOTE   ] not root: '%s' is not run\n", c.what);

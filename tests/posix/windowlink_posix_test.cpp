@@ -516,7 +516,7 @@ TEST_F(WindowLink, UnsafeRuntimeFolderIsRefused)
 
     {
         quenby::test::ScopedEnv missing("XDG_RUNTIME_DIR", "/proc/no-such-folder/run");
-        expectRefused("XDG_RUNTIME_DIR that cannot be made", "cannot create");
+        expectRefused("XDG_RUNTIME_DIR that cannot be made", "cannot be created");
     }
 
     reset();

@@ -10,6 +10,7 @@
 // another user got hold of some other way (inherited, passed over, connected
 // before it changed its user) still cannot post.
 #include "common/os/posix/endpoint.h"
+#include "common/os/posix/private_folder.h"
 #include "common/os/posix/unique_fd.h"
 #include "common/os/posix/wire.h"
 
@@ -42,11 +43,6 @@ constexpr std::size_t kRecordSize = 24;
 // that a flood of junk cannot hold the caller's event loop; the rest wait for the
 // next call.
 constexpr int kMaxDroppedPerCall = 64;
-
-std::string errorText(int error)
-{
-    return std::strerror(error);
-}
 
 bool makeAddress(const std::string& path, sockaddr_un& address, socklen_t& length)
 {
@@ -112,97 +108,6 @@ std::uint64_t fnv1a64(std::string_view bytes)
         hash *= 0x100000001b3ULL;
     }
     return hash;
-}
-
-// A folder that the runtime folder is made in must not let anyone else rename or
-// replace what is inside it: owned by us or by root, and not writable by others
-// unless the sticky bit protects each entry (as on /tmp).
-bool safeParent(const std::string& path, std::string& why)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        why = path + ": " + errorText(errno);
-        return false;
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        why = path + " is not a folder";
-        return false;
-    }
-    if (info.st_uid != ::geteuid() && info.st_uid != 0) {
-        why = path + " is owned by another user";
-        return false;
-    }
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (info.st_mode & S_ISVTX) == 0) {
-        why = path + " is writable by others and not sticky";
-        return false;
-    }
-    return true;
-}
-
-// Makes the folder if it is missing and checks that it is ours alone.
-bool privateFolder(const std::string& path, std::string& why)
-{
-    bool created = false;
-    if (::mkdir(path.c_str(), 0700) == 0) {
-        created = true;
-    } else if (errno != EEXIST) {
-        why = "cannot create " + path + ": " + errorText(errno);
-        return false;
-    }
-
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        why = path + ": " + errorText(errno);
-        return false;
-    }
-    if (S_ISLNK(info.st_mode)) {
-        why = path + " is a symbolic link";
-        return false;
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        why = path + " is not a folder";
-        return false;
-    }
-
-    // Check the folder through a handle on it, so that what is checked is what
-    // was opened even if the name is swapped meanwhile.
-    UniqueFd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (folder.get() < 0) {
-        why = path + ": " + errorText(errno);
-        return false;
-    }
-    if (created) {
-        // mkdir's mode went through the umask; an odd umask could leave even the
-        // owner without access.
-        (void)::fchmod(folder.get(), 0700);
-    }
-    if (::fstat(folder.get(), &info) != 0) {
-        why = path + ": " + errorText(errno);
-        return false;
-    }
-    if (info.st_uid != ::geteuid()) {
-        why = path + " is owned by another user (uid " + std::to_string(info.st_uid) + ")";
-        return false;
-    }
-    char mode[8];
-    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        why = path + " is writable by group or others (mode " + mode + ")";
-        return false;
-    }
-    // Search alone would let anyone who can guess a socket's name post to it.
-    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-        why = path + " is open to group or others (mode " + mode + ")";
-        return false;
-    }
-    return true;
-}
-
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
 }
 
 // Gives the socket file a modification time with full clock resolution: findWindow
@@ -274,40 +179,20 @@ bool sendMessage(const std::string& path, const PostedMessage& message)
 
 std::string runtimeFolder(std::string* reason)
 {
-    std::string why;
-    std::string folder;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     // A relative XDG_RUNTIME_DIR is invalid and ignored, as the base directory
     // convention says.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string path = "/tmp/quenby-" + std::to_string(::geteuid());
     if (runtime != nullptr && runtime[0] == '/') {
-        const std::string base = withoutTrailingSlashes(runtime);
-        if (::mkdir(base.c_str(), 0700) != 0 && errno != EEXIST) {
-            if (reason)
-                *reason = "cannot create " + base + ": " + errorText(errno);
-            return {};
-        }
-        if (!safeParent(base, why)) {
-            if (reason)
-                *reason = why;
-            return {};
-        }
-        folder = (base == "/" ? std::string() : base) + "/quenby";
-    } else {
-        if (!safeParent("/tmp", why)) {
-            if (reason)
-                *reason = why;
-            return {};
-        }
-        folder = "/tmp/quenby-" + std::to_string(::geteuid());
+        path = runtime;
+        while (!path.empty() && path.back() == '/')
+            path.pop_back();
+        path += "/quenby";
     }
-    if (!privateFolder(folder, why)) {
-        if (reason)
-            *reason = why;
-        return {};
-    }
-    if (reason)
-        reason->clear();
-    return folder;
+    PrivateFolder folder = openPrivateFolder(path, {.rootMayOwn = false, .closedToOthers = true, .create = true});
+    if (reason != nullptr)
+        *reason = folder.refusal.empty() && !folder.fd.valid() ? "folder " + path + " cannot be created" : folder.refusal;
+    return folder.fd.valid() ? path : std::string();
 }
 
 Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)

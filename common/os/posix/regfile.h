@@ -1,9 +1,7 @@
 // The file behind the Linux registry: a REGEDIT4 export of the keys under
 // HKEY_CURRENT_USER, read and written as text. This part only turns text into a
-// document and back; the file I/O, locking and status codes live in
+// document and back; the file itself, its lock and the status codes live in
 // registry_posix.cpp, so everything here can be tested on strings.
-//
-// The layout:
 //
 //   REGEDIT4
 //
@@ -15,22 +13,16 @@
 //   "Path"=hex(2):25,00,54,00,00,00
 //
 // Text is UTF-8 in the file and little-endian UTF-16 with its terminating null in
-// the document, the way Windows stores REG_SZ data. A file that was damaged or
-// edited by hand is read as far as it is sound: every line that cannot be read
-// is kept verbatim, in place, and written back unchanged, so that rewriting the
-// file never holds less than it did.
-//
-// Whatever a file holds, reading it costs time and memory in proportion to its
-// size: a reader's look-up walks the text once and keeps nothing of it; a
-// document keeps the text and one 8-byte entry per section line, per sound value
-// and per run of other lines, and decodes a value only when it is asked for.
+// a value, the way Windows stores REG_SZ data. A file damaged or edited by hand is
+// read as far as it is sound: every line that cannot be read is kept verbatim, in
+// place, and written back unchanged, so rewriting the file never holds less than
+// it did.
 #pragma once
 
 #include "common/os/registry.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +35,6 @@ namespace quenby::os::posix {
 // by us and is refused unread, never replaced.
 inline constexpr std::size_t kMaxRegistryFileSize = std::size_t{1} << 20;
 
-// The largest text parseRegFile takes (the entries address it with 29 bits).
-inline constexpr std::size_t kMaxDocumentSize = (std::size_t{1} << 29) - 1;
-
 // How many line numbers of unreadable lines are listed; the rest are counted.
 inline constexpr std::size_t kListedMalformedLines = 16;
 
@@ -57,57 +46,34 @@ struct RegValue {
     bool operator==(const RegValue&) const = default;
 };
 
+// One line of the file as the format sees it (a hex value may go on over
+// indented lines). Blank lines are not kept: the writer puts its own between keys.
+struct RegLine {
+    enum class Kind : std::uint8_t {
+        section,       // [path], trimmed
+        brokenSection, // a line that opens a section but names no key: verbatim
+        value,         // a sound value under a sound section, in the form this program writes
+        kept,          // anything else (comments, unreadable lines): verbatim
+    };
+    Kind kind = Kind::kept;
+    std::string text;
+};
+
 struct RegDocument {
-    // The logical lines that could not be read: how many, and the 1-based
-    // physical line numbers of the first kListedMalformedLines of them, in file
-    // order. Lines of unreadable content inside a broken section are counted
-    // too, but the sound lines under a broken section line are only kept, not
-    // counted, since the section line already is.
+    std::vector<RegLine> lines;
+    // The lines that could not be read: how many, and the 1-based line numbers of
+    // the first kListedMalformedLines of them. The lines under a broken section
+    // line are kept but not counted when they are sound: the section line is.
     std::size_t malformedCount = 0;
     std::vector<std::size_t> malformedLines;
-
-    // The rest belongs to the functions below. `entries` lists, in file order,
-    // every section line, every sound value and every run of lines carried
-    // through verbatim (comments and unreadable lines), as spans of `text`; what
-    // was added or changed since lives in `addedValues` and `addedPaths`, and the
-    // kept lines that were removed are listed by offset in `removedLines`.
-    struct Entry {
-        std::uint32_t offset = 0;      // into text, or an index into addedValues/addedPaths
-        std::uint32_t sizeAndKind = 0; // the span's size in the low 29 bits, the kind above
-    };
-    std::string text;
-    std::vector<Entry> entries;
-    std::vector<RegValue> addedValues;
-    std::vector<std::u16string> addedPaths;
-    std::vector<std::uint32_t> removedLines;
 };
 
-// Reads the text of a file of at most kMaxDocumentSize bytes (std::length_error
-// beyond). Never fails otherwise: whatever cannot be read is kept in the
-// document verbatim and counted in malformedCount.
-RegDocument parseRegFile(std::string text);
+// Never fails: whatever cannot be read is kept verbatim and counted.
+RegDocument parseRegFile(std::string_view text);
 
-// The text of the document, every kept line with all of its bytes, every value in
-// the form this program writes. For a document that came from parseRegFile and
-// the changes below, parsing the text again gives the same values and the same
-// text back.
+// Every kept line with all of its bytes, every value in the form this program
+// writes. Parsing the text again gives the same document.
 std::string serializeRegFile(const RegDocument& document);
-
-// The same text handed to `sink` in pieces, so that it never has to be held
-// whole; stops and returns false as soon as the sink does.
-bool serializeRegFile(const RegDocument& document, const std::function<bool(std::string_view)>& sink);
-
-// What a reader asks of a file, answered in one pass over its text without
-// building a document: whether the key exists and, when a name is given, the
-// value as findValue would give it.
-struct RegLookup {
-    bool keyExists = false;
-    std::optional<RegValue> value;
-    std::size_t malformedCount = 0;
-    std::size_t firstMalformedLine = 0; // 1-based; 0 when none
-};
-RegLookup lookUp(std::string_view text, std::u16string_view path,
-                 std::optional<std::u16string_view> name = std::nullopt);
 
 // Key paths are relative to HKEY_CURRENT_USER: names separated by single
 // backslashes, none of them empty, no nulls, line breaks or unpaired surrogates.
@@ -133,15 +99,14 @@ struct RegKeyValue {
 };
 std::vector<RegKeyValue> allValues(const RegDocument& document);
 
-// Adds a section line for the key and for each of its parents that has none, with
-// the letter case of the sections that already exist. Returns whether anything
-// was added.
+// Adds a section line for the key and for each of its parents that has none, in
+// the letter case of the sections already there. Returns whether it added any.
 bool createKey(RegDocument& document, std::u16string_view path);
 
 // Stores the value: it replaces the last line of that name in the key, keeping
-// the name's original letter case, and every other line of that name (sound or
-// not) goes. A new name is added at the end of the key's last section. Returns
-// false, changing nothing, when the key does not exist.
+// the name's letter case, and every other line of that name (sound or not) goes.
+// A new name goes at the end of the key's last section. Returns false, changing
+// nothing, when the key does not exist.
 bool setValue(RegDocument& document, std::u16string_view path, RegValue value);
 
 struct DeleteOutcome {
@@ -151,11 +116,10 @@ struct DeleteOutcome {
 
 // Removes every line of that name from the key, the unreadable ones included,
 // since the caller wants the value gone.
-DeleteOutcome deleteValue(RegDocument& document, std::u16string_view path,
-                          std::u16string_view name);
+DeleteOutcome deleteValue(RegDocument& document, std::u16string_view path, std::u16string_view name);
 
-// Removes the sections of the key and of all its sub-keys. Returns whether the
-// key existed.
+// Removes the sections of the key and of all its sub-keys, with their lines.
+// Returns whether the key existed.
 bool deleteTree(RegDocument& document, std::u16string_view path);
 
 } // namespace quenby::os::posix
