@@ -12,7 +12,7 @@
 #                                resident memory is also read after 1 minute)
 #   QUENBY_BENCH_BLOCKS / _RUNS  recovery blocks of 1 MiB per run, and runs (512, 15)
 #   QUENBY_BENCH_POSTS           update messages for the latency (200)
-#   QUENBY_BENCH_PARTS           which parts run (default "idle recovery latency
+#   QUENBY_BENCH_PARTS           which parts run (default "idle recovery latency store
 #                                pressure"); bench/pressure.sh has its own settings
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,7 +25,7 @@ panel_minutes=${QUENBY_BENCH_PANEL_MINUTES:-10}
 blocks=${QUENBY_BENCH_BLOCKS:-512}
 runs=${QUENBY_BENCH_RUNS:-15}
 posts=${QUENBY_BENCH_POSTS:-200}
-parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency pressure} "
+parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency store pressure} "
 want() { [[ $parts == *" $1 "* ]]; }
 
 log() { printf '==> %s\n' "$*" >&2; }
@@ -78,7 +78,7 @@ fresh_folder "$native"
 log "building the Linux face into $native"
 cmake -S "$root" -B "$native" -DQUENBY_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log" ||
     { cat "$work/configure.log" >&2; exit 1; }
-cmake --build "$native" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_latency quenby_bench_busy \
+cmake --build "$native" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_latency quenby_bench_busy quenby_bench_store \
     $(grep -q '^Qt6_DIR:PATH=/' "$native/CMakeCache.txt" && echo Quenby) >"$work/build.log" 2>&1 ||
     { tail -40 "$work/build.log" >&2; exit 1; }
 bin=$native/bin
@@ -216,6 +216,12 @@ log "latency of WM_UPDATEDATAMESSAGE and of reading the settings"
 private_dirs "$work/latency"
 XDG_CONFIG_HOME="$work/latency/config" XDG_RUNTIME_DIR="$work/latency/runtime" \
     "$bin/quenby_bench_latency" "$bin/Quenbytray" "$posts" 2000 | tee "$work/latency.txt" | grep -v '^RESULT'
+fi
+
+# --- The Linux settings store: heap and time of reads and writes -------------------
+if want store; then
+log "the Linux settings store: files of several shapes at 64 KiB and at the 1 MiB cap"
+"$bin/quenby_bench_store" | tee "$work/store.txt"
 fi
 
 # --- The panel's long watch --------------------------------------------------------

@@ -5,7 +5,7 @@
 // of a value from a 64 KiB file in under 10 ms, and no read of a file of the
 // largest size taking more than 32 MiB of heap at its peak.
 //
-//   quenby_registry_bench [SIZE...]     sizes in bytes (default: 65536 and the cap)
+//   quenby_bench_store [SIZE...]     sizes in bytes (default: 65536 and the cap)
 #include "common/os/posix/regfile.h"
 #include "common/os/registry.h"
 #include "common/settings.h"
