@@ -55,6 +55,7 @@ protected:
         resetEngineState(*host_, registry_->registry());
         EngineState& s = engineState();
         loadStringTable();
+        s.settingsKey = std::u16string(kSettingsKey);
         host_->registerWindowClass();
         ASSERT_TRUE(host_->createEngineWindow());
     }
