@@ -89,7 +89,6 @@ void setupEngine()
     EngineState& s = engineState();
     EngineHost& host = *s.host;
     loadStringTable();
-    s.settingsKey = std::u16string(kSettingsKey);
 
     // The defaults are fractions of the total, so it is measured first.
     s.totalRAM = host.totalPhysicalMB();

@@ -16,7 +16,6 @@ void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* ma
     s.machineRegistry = machineRegistry;
     s.messages = {};
     s.taskbarCreated = 0;
-    s.settingsKey.clear();
     s.settings = {};
     s.totalRAM = 0;
     s.largeRAM = false;

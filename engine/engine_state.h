@@ -30,7 +30,6 @@ struct EngineState {
     MessageNumbers messages;
     // Broadcast by the shell when the notification area is (re)created.
     std::uint32_t taskbarCreated = 0;
-    std::u16string settingsKey;
     Settings settings;
 
     std::uint32_t totalRAM = 0;   // MB, measured once at start-up

@@ -1,36 +1,6 @@
 #include "panel/getinfothread.h"
 
-#include <atomic>
-
 #include "common/sampling.h"
-
-namespace {
-
-std::atomic<int> live{0};
-std::atomic<int> created{0};
-
-} // namespace
-
-GetInfoThread::GetInfoThread()
-{
-    ++live;
-    ++created;
-}
-
-GetInfoThread::~GetInfoThread()
-{
-    --live;
-}
-
-int GetInfoThread::liveCount()
-{
-    return live;
-}
-
-int GetInfoThread::createdCount()
-{
-    return created;
-}
 
 void GetInfoThread::run()
 {

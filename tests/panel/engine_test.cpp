@@ -346,10 +346,15 @@ private slots:
         auto* timer = window.findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
         QVERIFY(timer && timer->isActive() && !timer->isSingleShot());
         QCOMPARE(timer->interval(), 1000);
-        // Each tick starts one new measurement.
-        const int before = GetInfoThread::createdCount();
+        // Each tick starts one new measurement: with the timer stopped, one
+        // invoked tick alone brings the figures.
+        timer->stop();
+        QTest::qWait(2500); // a measurement already under way reports first
+        auto* total = named(&window, "totalRAMLabel");
+        total->setProperty("text", QStringLiteral("none yet"));
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        QCOMPARE(GetInfoThread::createdCount(), before + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(total->property("text").toString(),
+                                  QStringLiteral("Total RAM: %1MB").arg(quenby::totalPhysicalMB()), 5000);
     }
 
     void engineMessages_data()
@@ -426,9 +431,22 @@ private slots:
     {
         MainWindow window(nullptr, kTotalRAM);
         auto* graph = window.findChild<GraphForm*>();
-        const int createdBefore = GetInfoThread::createdCount();
+        // Each measurement's thread object is deleted once it has reported: the
+        // deletion is an event of the main thread, which an application's
+        // event filter sees.
+        struct Deletions : QObject {
+            int seen = 0;
+            bool eventFilter(QObject* object, QEvent* event) override
+            {
+                seen += event->type() == QEvent::DeferredDelete && qobject_cast<GetInfoThread*>(object) ? 1 : 0;
+                return false;
+            }
+        } deletions;
+        qApp->installEventFilter(&deletions);
+        const int threadsBefore = threadsOfThisProcess();
+        QVERIFY(threadsBefore > 0);
         // A new measurement every second; each thread lives a little over one.
-        QTRY_VERIFY_WITH_TIMEOUT(GetInfoThread::createdCount() >= createdBefore + 6, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(graph->history().size() >= 6, 60000);
         const QString total = named(&window, "totalRAMLabel")->property("text").toString();
         QCOMPARE(total, QStringLiteral("Total RAM: %1MB").arg(quenby::totalPhysicalMB()));
         QVERIFY(named(&window, "availRAMLabel")->property("text").toString().startsWith(QStringLiteral("Available RAM: ")));
@@ -436,7 +454,9 @@ private slots:
         QVERIFY(graph->history().size() >= 3);
         // Finished threads are released: only the one or two still measuring
         // exist, not one per second since the window opened.
-        QTRY_VERIFY_WITH_TIMEOUT(GetInfoThread::liveCount() <= 3, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(threadsOfThisProcess() <= threadsBefore + 2, 20000);
+        QVERIFY2(deletions.seen >= graph->history().size() - 3, qPrintable(QString::number(deletions.seen)));
+        qApp->removeEventFilter(&deletions);
     }
 };
 

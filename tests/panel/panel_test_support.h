@@ -122,6 +122,9 @@ bool deliverToPanel(MainWindow& window, std::uint32_t message);
 bool callNativeEvent(MainWindow& window, std::uint32_t message, qintptr* result);
 #endif
 
+// How many threads this process has now, as the operating system counts them.
+int threadsOfThisProcess();
+
 // Which of the main window's three state buttons are checked, as "EDC" (Enable,
 // Disable, Close) with a dash for each that is not.
 QString checkMarks(MainWindow& window);

@@ -119,4 +119,16 @@ bool deliverToPanel(MainWindow&, std::uint32_t message)
     return os::postToWindow(panelWindowClass(), kPanelWindowTitle, message);
 }
 
+int threadsOfThisProcess()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("Threads:"))
+            return line.mid(8).trimmed().toInt();
+    }
+    return -1;
+}
+
 } // namespace quenby::paneltest

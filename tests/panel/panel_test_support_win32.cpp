@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <deque>
 
 #include <QCoreApplication>
@@ -190,6 +192,19 @@ bool callNativeEvent(MainWindow& window, std::uint32_t number, qintptr* result)
                                                                 : nullptr;
     message.message = number;
     return NativeEventAccess::call(window, &message, result);
+}
+
+int threadsOfThisProcess()
+{
+    const os::win32::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot)
+        return -1;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry))
+        count += entry.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
+    return count;
 }
 
 } // namespace quenby::paneltest

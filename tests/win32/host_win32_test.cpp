@@ -55,7 +55,6 @@ protected:
         resetEngineState(*host_, registry_->registry());
         EngineState& s = engineState();
         loadStringTable();
-        s.settingsKey = std::u16string(kSettingsKey);
         host_->registerWindowClass();
         ASSERT_TRUE(host_->createEngineWindow());
     }

@@ -60,7 +60,6 @@ protected:
         engine::resetEngineState(*host_, registry_->registry());
         EngineState& s = engineState();
         engine::loadStringTable();
-        s.settingsKey = std::u16string(kSettingsKey);
         s.totalRAM = host_->totalPhysicalMB();
         s.largeRAM = s.totalRAM > 1023;
         readSettings(registry_->registry(), s.settings, s.totalRAM, Deliverable::engine);
