@@ -24,6 +24,9 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from junit import write_results  # noqa: E402
+
 LANGUAGES = ["de", "fr", "es", "it", "pt_BR", "pl", "ru", "tr", "zh_CN", "ja"]
 NSIS_LANGUAGES = ["ENGLISH", "GERMAN", "FRENCH", "SPANISH", "ITALIAN", "PORTUGUESEBR", "POLISH",
                   "RUSSIAN", "TURKISH", "SIMPCHINESE", "JAPANESE"]
@@ -142,21 +145,7 @@ def main():
         cases.append((name, problems))
         for problem in problems:
             print(problem)
-    failed = sum(1 for _, problems in cases if problems)
-    os.makedirs(os.path.dirname(results), exist_ok=True)
-    with open(results, "w", encoding="utf-8") as out:
-        out.write(f'<testsuites tests="{len(cases)}" failures="{failed}" errors="0" skipped="0" '
-                  f'name="quenby_translation_checks">\n<testsuite name="translations" tests="{len(cases)}" '
-                  f'failures="{failed}">\n')
-        for name, problems in cases:
-            out.write(f'<testcase name="{name}">')
-            if problems:
-                detail = "\n".join(problems).replace("&", "&amp;").replace("<", "&lt;")
-                out.write(f'<failure message="{len(problems)} problems">{detail}</failure>')
-            out.write("</testcase>\n")
-        out.write("</testsuite>\n</testsuites>\n")
-    print(f"{len(cases) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return 1 if write_results(results, "quenby_translation_checks", cases) else 0
 
 
 if __name__ == "__main__":
