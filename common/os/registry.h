@@ -79,10 +79,6 @@ public:
     // terminating null, which RegGetValueW adds when the stored data lacks it.
     virtual RegStatus getValue(std::u16string_view path, std::u16string_view name,
                                RegRestrict restrict, void* buffer, std::uint32_t* size) = 0;
-
-    // RegDeleteTreeW under HKEY_CURRENT_USER: the key, its values and its sub-keys.
-    // Neither program needs it; tools and tests use it to start from a clean key.
-    virtual RegStatus deleteTree(std::u16string_view path) = 0;
 };
 
 // The real current-user registry of this platform (a process-wide object).

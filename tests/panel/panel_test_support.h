@@ -161,10 +161,6 @@ public:
     {
         return ++calls, os::currentUserRegistry().getValue(path, name, restrict, buffer, size);
     }
-    os::RegStatus deleteTree(std::u16string_view path) override
-    {
-        return ++calls, os::currentUserRegistry().deleteTree(path);
-    }
 
     int calls = 0;
 };

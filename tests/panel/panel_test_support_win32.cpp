@@ -86,9 +86,9 @@ void PrivateSettings::clearRegistry() const
     if (!place_->ok)
         return;
     os::Registry& registry = os::currentUserRegistry();
-    registry.deleteTree(kSettingsKey);
-    registry.deleteTree(kPolicyKey);
-    os::localMachineRegistry().deleteTree(kPolicyKey);
+    RegDeleteTreeW(HKEY_CURRENT_USER, os::win32::wide(kSettingsKey).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, os::win32::wide(kPolicyKey).c_str());
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, os::win32::wide(kPolicyKey).c_str());
     if (auto run = registry.openKey(kRunKey, os::RegAccess::write))
         run->deleteValue(kRunValue);
 }

@@ -167,7 +167,7 @@ TEST(RegFileText, EveryValueTypeRoundTripsThroughTheText)
 
     const std::string text = serializeRegFile(doc);
     const RegDocument back = parseRegFile(text);
-    EXPECT_TRUE(back.malformedLines.empty());
+    EXPECT_TRUE(back.malformedCount == 0);
     expectSameDocument(back, doc);
     EXPECT_EQ(serializeRegFile(back), text);
     EXPECT_TRUE(text.starts_with("REGEDIT4\n\n[Software]\n\n[Software\\Quenby]\n")) << text;
@@ -195,7 +195,7 @@ TEST(RegFileText, ReadsWhatPeopleAndOtherToolsWrite)
                              "\"\"=\"default\"\n"
                              "\"Last\"=\"no newline at the end\"";
     const RegDocument doc = parseRegFile(text);
-    EXPECT_TRUE(doc.malformedLines.empty());
+    EXPECT_TRUE(doc.malformedCount == 0);
     EXPECT_EQ(findValue(doc, quenbyKey, u"TargetFreeRAM"), value(u"TargetFreeRAM", RegType::dword, dword(0x100A)));
     EXPECT_EQ(dataIn(doc, quenbyKey, u"Long"), (Bytes{1, 2, 3, 4, 5, 0xFF}));
     EXPECT_EQ(findValue(doc, quenbyKey, u"Typed").value_or(RegValue{}).type, RegType::qword);
@@ -270,7 +270,8 @@ TEST(RegFileText, UnreadableLinesAreKeptVerbatimInPlace)
                              "\"Deleted\"=-\n"                 // line 10
                              "\"B\"=\"b\"\n";
     RegDocument doc = parseRegFile(text);
-    EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(doc.malformedCount, 6u);
+    EXPECT_EQ(doc.firstMalformedLine, 5u);
     EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(1));
     EXPECT_EQ(dataIn(doc, quenbyKey, u"B"), utf16(u"b"));
     EXPECT_FALSE(findValue(doc, quenbyKey, u"BadDword"));
@@ -293,15 +294,6 @@ TEST(RegFileText, UnreadableLinesAreKeptVerbatimInPlace)
     EXPECT_NE(rewritten.find("\"baddword\"=dword:00000004\n"), std::string::npos);
     EXPECT_NE(rewritten.find(garbage), std::string::npos);
 
-    // Past the first few, unreadable lines are counted, not listed.
-    std::string many = "REGEDIT4\n\n[Software\\Quenby]\n";
-    for (int i = 0; i < 40; ++i)
-        many += "junk\n";
-    const RegDocument lots = parseRegFile(many);
-    EXPECT_EQ(lots.malformedCount, 40u);
-    ASSERT_EQ(lots.malformedLines.size(), kListedMalformedLines);
-    EXPECT_EQ(lots.malformedLines.front(), 4u);
-    EXPECT_EQ(lots.malformedLines.back(), 4 + kListedMalformedLines - 1);
 }
 
 TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
@@ -317,7 +309,8 @@ TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
                              "[Software\\Other]\n"
                              "\"D\"=\"d\"\n";
     RegDocument doc = parseRegFile(text);
-    EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{3, 6, 8, 9}));
+    EXPECT_EQ(doc.malformedCount, 4u); // lines 3, 6, 8 and 9
+    EXPECT_EQ(doc.firstMalformedLine, 3u);
     EXPECT_EQ(dataIn(doc, quenbyKey, u"A"), dword(1));
     EXPECT_FALSE(findValue(doc, quenbyKey, u"B")) << "B belongs to no key anyone can name";
     EXPECT_FALSE(keyExists(doc, u"Software\\Quenby\\Broken"));
@@ -332,14 +325,6 @@ TEST(RegFileText, ABrokenSectionLineOwnsTheLinesUnderIt)
                        "[Software\\Other]\n\"D\"=\"d\"\n\n");
     const RegDocument back = parseRegFile(written);
     expectSameDocument(back, doc);
-
-    // Deleting a tree takes its sub-keys, not a sibling whose name merely starts alike.
-    RegDocument tree = parseRegFile("REGEDIT4\n\n[A\\B]\n\"x\"=dword:00000001\n[a\\b\\C]\n\"y\"=hex:02\n"
-                                    "[A\\BC]\n\"z\"=dword:00000003\n");
-    EXPECT_TRUE(deleteTree(tree, u"A\\B"));
-    EXPECT_FALSE(keyExists(tree, u"A\\B\\C"));
-    EXPECT_EQ(dataIn(tree, u"A\\BC", u"z"), dword(3));
-    EXPECT_FALSE(deleteTree(tree, u"A\\B"));
 }
 
 TEST(RegFileText, TruncatedAndContinuedLinesStayAsTheyWere)
@@ -350,7 +335,8 @@ TEST(RegFileText, TruncatedAndContinuedLinesStayAsTheyWere)
                              "\"S\"=\"C:\\\\dir\\\\\n"     // unterminated string ending in backslashes
                              "  \"not a continuation\"\n"; // of a string value
     RegDocument doc = parseRegFile(text);
-    EXPECT_EQ(doc.malformedLines, (std::vector<std::size_t>{4, 7, 8}));
+    EXPECT_EQ(doc.malformedCount, 3u); // lines 4, 7 and 8
+    EXPECT_EQ(doc.firstMalformedLine, 4u);
     ASSERT_TRUE(setValue(doc, quenbyKey, value(u"X", RegType::binary, Bytes(100, 0x5A))));
     const std::string written = serializeRegFile(doc);
     EXPECT_NE(written.find("\"H\"=hex:01,02,\\\n"), std::string::npos);
@@ -469,67 +455,21 @@ TEST_F(RegistryStore, EveryValueTypeRoundTripsThroughTheFile)
     expectCleanFile();
 }
 
-TEST_F(RegistryStore, StatusCodesMatchWindows)
+// The Windows status codes are pinned for every registry by the contract suite;
+// here, what they mean for the file.
+TEST_F(RegistryStore, RefusedCallsLeaveTheFileAlone)
 {
     auto key = create();
     ASSERT_NE(key, nullptr);
     ASSERT_EQ(set(*key, value(u"Text", RegType::sz, utf16(u"hello"))), RegStatus::ok);
-    ASSERT_EQ(set(*key, value(u"Raw", RegType::sz, utf16(u"raw", false))), RegStatus::ok);
-    ASSERT_EQ(set(*key, value(u"Path", RegType::expandSz, utf16(u"%TEMP%"))), RegStatus::ok);
     ASSERT_EQ(set(*key, value(u"Number", RegType::dword, dword(42))), RegStatus::ok);
-    ASSERT_EQ(set(*key, value(u"Half", RegType::dword, Bytes{1, 0})), RegStatus::ok);
 
-    // RegQueryValueExW: a null buffer reports the size, a small one asks for more.
-    std::uint32_t size = 0;
-    RegType type = RegType::none;
-    EXPECT_EQ(key->queryValue(u"Text", nullptr, size, &type), RegStatus::ok);
-    EXPECT_EQ(size, 12u);
-    EXPECT_EQ(type, RegType::sz);
-    char small[4] = {};
-    size = sizeof small;
-    EXPECT_EQ(key->queryValue(u"Text", small, size, nullptr), RegStatus::moreData);
-    EXPECT_EQ(size, 12u);
-    size = 4;
-    std::uint32_t number = 0;
-    EXPECT_EQ(key->queryValue(u"Number", &number, size, nullptr), RegStatus::ok);
-    EXPECT_EQ(number, 42u);
-    EXPECT_EQ(key->queryValue(u"Missing", nullptr, size, nullptr), RegStatus::notFound);
-
-    // RegOpenKeyExW of a missing key.
+    // A path no section could be written for.
     RegStatus status = RegStatus::ok;
-    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\Missing", RegAccess::write, &status), nullptr);
-    EXPECT_EQ(status, RegStatus::notFound);
     EXPECT_EQ(registry.openKey(u"Software\\Quenby\\", RegAccess::read, &status), nullptr);
     EXPECT_EQ(status, RegStatus::invalidData);
-
-    // RegGetValueW: the type restriction, and a terminator added where missing.
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Raw", RegRestrict::sz, nullptr, &size), RegStatus::ok);
-    EXPECT_EQ(size, 8u);
-    char16_t text[8] = {u'x', u'x', u'x', u'x', u'x', u'x', u'x', u'x'};
-    size = 6;
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Raw", RegRestrict::sz, text, &size), RegStatus::moreData);
-    EXPECT_EQ(size, 8u);
-    size = sizeof text;
-    EXPECT_EQ(registry.getValue(quenbyKey, u"raw", RegRestrict::sz, text, &size), RegStatus::ok);
-    EXPECT_EQ(size, 8u);
-    EXPECT_EQ(std::u16string(text, 4), std::u16string(u"raw\0", 4));
-    size = sizeof text;
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Text", RegRestrict::sz, text, &size), RegStatus::ok);
-    EXPECT_EQ(size, 12u) << "an existing terminator is not doubled";
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Path", RegRestrict::sz, nullptr, &size), RegStatus::unsupportedType);
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Number", RegRestrict::sz, nullptr, &size), RegStatus::unsupportedType);
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Text", RegRestrict::dword, nullptr, &size), RegStatus::unsupportedType);
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Half", RegRestrict::dword, nullptr, &size), RegStatus::unsupportedType);
-    number = 0;
-    size = 4;
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Number", RegRestrict::dword, &number, &size), RegStatus::ok);
-    EXPECT_EQ(number, 42u);
-    size = 2;
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Number", RegRestrict::dword, &number, &size), RegStatus::moreData);
-    EXPECT_EQ(size, 4u);
-    EXPECT_EQ(registry.getValue(quenbyKey, u"Missing", RegRestrict::dword, nullptr, &size), RegStatus::notFound);
-    EXPECT_EQ(registry.getValue(u"Software\\Nobody", u"Number", RegRestrict::dword, nullptr, &size),
-              RegStatus::notFound);
+    EXPECT_EQ(registry.createKey(u"Software\\\\Quenby", &status), nullptr);
+    EXPECT_EQ(status, RegStatus::invalidData);
 
     // A key opened for reading refuses changes and leaves the file alone.
     const std::string before = fileText(file());
@@ -539,24 +479,18 @@ TEST_F(RegistryStore, StatusCodesMatchWindows)
     EXPECT_EQ(reader->deleteValue(u"Text"), RegStatus::accessDenied);
     EXPECT_EQ(fileText(file()), before);
 
-    // RegDeleteValueW.
-    EXPECT_EQ(key->deleteValue(u"TEXT"), RegStatus::ok);
-    EXPECT_EQ(query(*reader, u"Text").status, RegStatus::notFound);
-    EXPECT_EQ(key->deleteValue(u"Text"), RegStatus::notFound);
+    EXPECT_EQ(key->deleteValue(u"Missing"), RegStatus::notFound);
+    EXPECT_EQ(fileText(file()), before);
 
-    // RegDeleteTreeW takes the sub-keys and their values, nothing beside them.
-    auto sub = create(u"Software\\Quenby\\Sub\\Deeper");
-    ASSERT_EQ(set(*sub, value(u"Deep", RegType::dword, dword(1))), RegStatus::ok);
+    // The key goes from the file (its sections removed by hand, a sibling whose
+    // name merely starts alike kept): the key object outlived its key, and reads
+    // and writes say so.
     auto sibling = create(u"Software\\QuenbyTools");
     ASSERT_EQ(set(*sibling, value(u"Kept", RegType::dword, dword(2))), RegStatus::ok);
-    EXPECT_EQ(registry.deleteTree(u"software\\quenby"), RegStatus::ok);
+    writeText(file(), "REGEDIT4\n\n[Software\\QuenbyTools]\n\"Kept\"=dword:00000002\n\n");
     EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read, &status), nullptr);
     EXPECT_EQ(status, RegStatus::notFound);
-    EXPECT_EQ(registry.openKey(u"Software\\Quenby\\Sub\\Deeper", RegAccess::read), nullptr);
     EXPECT_EQ(query(*sibling, u"Kept").data, dword(2));
-    EXPECT_EQ(registry.deleteTree(quenbyKey), RegStatus::notFound);
-    EXPECT_EQ(fileText(file()).find("Deep"), std::string::npos);
-    // The key object outlived its key: reads and writes say so.
     EXPECT_EQ(query(*key, u"Number").status, RegStatus::notFound);
     EXPECT_EQ(set(*key, value(u"Number", RegType::dword, dword(1))), RegStatus::notFound);
     EXPECT_EQ(registry.openKey(quenbyKey, RegAccess::read), nullptr) << "a write does not bring it back";
@@ -660,13 +594,6 @@ quenby::test::ChildRole readerRole("registry-reader", [](int, char**) -> int {
     return 0;
 });
 
-// delete-tree <path>
-quenby::test::ChildRole deleterRole("registry-delete-tree", [](int argc, char** argv) -> int {
-    if (argc < 1)
-        return 30;
-    return currentUserRegistry().deleteTree(quenby::fromUtf8(argv[0])) == RegStatus::ok ? 0 : 31;
-});
-
 TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing)
 {
     auto key = create();
@@ -695,7 +622,7 @@ TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing)
     EXPECT_EQ(badReads, 0) << "of " << reads << " reads";
 
     const RegDocument doc = parseRegFile(fileText(file()));
-    EXPECT_TRUE(doc.malformedLines.empty());
+    EXPECT_TRUE(doc.malformedCount == 0);
     int present = 0;
     int reported = 0;
     for (const std::string& tag : {std::string("first"), std::string("second")}) {
@@ -712,7 +639,7 @@ TEST_F(RegistryStore, TwoProcessesWritingAtOnceLoseNothing)
     expectCleanFile();
 }
 
-TEST_F(RegistryStore, AKeyDeletedByAnotherProcessIsGoneForAnOpenKey)
+TEST_F(RegistryStore, AKeyRemovedFromTheFileIsGoneForAnOpenKey)
 {
     auto key = create(u"Software\\Quenby\\Session");
     ASSERT_NE(key, nullptr);
@@ -721,7 +648,9 @@ TEST_F(RegistryStore, AKeyDeletedByAnotherProcessIsGoneForAnOpenKey)
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(query(*reader, u"Value").status, RegStatus::ok);
 
-    ASSERT_EQ(startChild({"--quenby-child=registry-delete-tree", "Software\\Quenby"})->waitExit(), 0);
+    // Whoever rewrites the file (another process, the user's editor) leaves the
+    // key out.
+    writeText(file(), "REGEDIT4\n\n[Software\\Other]\n");
 
     EXPECT_EQ(query(*reader, u"Value").status, RegStatus::notFound);
     EXPECT_EQ(set(*key, value(u"Value", RegType::dword, dword(2))), RegStatus::notFound);

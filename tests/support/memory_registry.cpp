@@ -1,4 +1,5 @@
 #include "tests/support/memory_registry.h"
+#include "tests/support/native_registry.h"
 
 #include <cstring>
 
@@ -110,6 +111,9 @@ std::unique_ptr<os::RegistryKey> MemoryRegistry::createKey(std::u16string_view p
         return nullptr;
     }
     const auto folded = foldCase(path);
+    // Its parents too, as RegCreateKeyExW makes them.
+    for (std::size_t end = 0; (end = folded.find(u'\\', end)) != std::u16string::npos; ++end)
+        keys[folded.substr(0, end)];
     keys[folded];
     report(status, RegStatus::ok);
     return std::make_unique<MemoryKey>(*this, folded, true);
@@ -150,6 +154,23 @@ RegStatus MemoryRegistry::getValue(std::u16string_view path, std::u16string_view
         std::memcpy(buffer, data.data(), needed);
     *size = needed;
     return RegStatus::ok;
+}
+
+namespace {
+
+class MemoryScope final : public NativeRegistryScope {
+public:
+    os::Registry& registry() override { return registry_; }
+
+private:
+    MemoryRegistry registry_;
+};
+
+} // namespace
+
+std::unique_ptr<NativeRegistryScope> makeMemoryRegistry()
+{
+    return std::make_unique<MemoryScope>();
 }
 
 RegStatus MemoryRegistry::deleteTree(std::u16string_view path)

@@ -26,7 +26,9 @@ public:
                                                os::RegStatus* status = nullptr) override;
     os::RegStatus getValue(std::u16string_view path, std::u16string_view name,
                            os::RegRestrict restrict, void* buffer, std::uint32_t* size) override;
-    os::RegStatus deleteTree(std::u16string_view path) override;
+    // RegDeleteTreeW: the key, its values and its sub-keys, for tests that start
+    // from a clean key.
+    os::RegStatus deleteTree(std::u16string_view path);
 
     // Every successful setValue and deleteValue, as "set <name>" / "delete <name>".
     std::vector<std::string> journal;

@@ -17,4 +17,15 @@ public:
 
 std::unique_ptr<NativeRegistryScope> makeNativeRegistry();
 
+// The in-memory registry of the logic suites, as a scope of its own.
+std::unique_ptr<NativeRegistryScope> makeMemoryRegistry();
+
+// Every registry a suite that pins the Windows rules runs against on this face.
+struct RegistryBackend {
+    const char* name;
+    std::unique_ptr<NativeRegistryScope> (*make)();
+};
+inline constexpr RegistryBackend kRegistryBackends[] = {{"memory", makeMemoryRegistry},
+                                                        {"native", makeNativeRegistry}};
+
 } // namespace quenby::test

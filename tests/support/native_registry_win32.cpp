@@ -2,13 +2,15 @@
 
 #include "common/settings_schema.h"
 
+#include "common/os/win32/handles.h"
+
 namespace quenby::test {
 namespace {
 
 // The test prefix is private to the build, so the real key names are safe to use.
 void clean(os::Registry& registry)
 {
-    registry.deleteTree(kSettingsKey);
+    RegDeleteTreeW(HKEY_CURRENT_USER, os::win32::wide(kSettingsKey).c_str());
     if (auto run = registry.openKey(kRunKey, os::RegAccess::write))
         run->deleteValue(kRunValue);
     if (auto theme = registry.openKey(kPersonalizeKey, os::RegAccess::write))

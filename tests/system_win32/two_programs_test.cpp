@@ -133,8 +133,8 @@ private:
 
     void forgetSettings()
     {
-        quenby::os::currentUserRegistry().deleteTree(quenby::kSettingsKey);
-        quenby::os::localMachineRegistry().deleteTree(quenby::kPolicyKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, quenby::os::win32::wide(quenby::kSettingsKey).c_str());
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, quenby::os::win32::wide(quenby::kPolicyKey).c_str());
         if (auto run = quenby::os::currentUserRegistry().openKey(quenby::kRunKey, quenby::os::RegAccess::write))
             run->deleteValue(quenby::kRunValue);
     }

@@ -14,7 +14,7 @@
 #include "tests/support/test_env.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "common/os/win32/handles.h"
 #else
 #include <sys/stat.h>
 #endif
@@ -79,7 +79,6 @@ public:
     {
         return inner_.getValue(path, name, restrict, buffer, size);
     }
-    RegStatus deleteTree(std::u16string_view path) override { return inner_.deleteTree(path); }
 
 private:
     os::Registry& inner_;
@@ -227,7 +226,8 @@ TEST(MachinePolicies, TheRealMachineStoreIsReadAndOnlyRead)
     readSettings(user, s, kTotal, Deliverable::engine, {}, &machine);
     EXPECT_EQ(s.TrayIconInfo, 0u);
     EXPECT_TRUE(setByPolicy(s, u"TrayIconInfo"));
-    EXPECT_EQ(machine.deleteTree(kPolicyKey), RegStatus::ok);
+    EXPECT_EQ(RegDeleteTreeW(HKEY_LOCAL_MACHINE, os::win32::wide(kPolicyKey).c_str()),
+              ERROR_SUCCESS);
 #else
     test::TempDir dir;
     test::ScopedEnv dirs("XDG_CONFIG_DIRS", ("relative:" + dir.path().string()).c_str());

@@ -23,18 +23,7 @@ namespace {
 
 constexpr std::uint32_t kTotal = 16384;
 
-class MemoryScope final : public test::NativeRegistryScope {
-public:
-    os::Registry& registry() override { return registry_; }
-
-private:
-    test::MemoryRegistry registry_;
-};
-
-struct Backend {
-    const char* name;
-    std::function<std::unique_ptr<test::NativeRegistryScope>()> make;
-};
+using Backend = test::RegistryBackend;
 
 std::basic_string<unsigned char> utf16Data(std::u16string_view text, bool terminated = true)
 {
@@ -106,7 +95,6 @@ protected:
         return settings;
     }
 
-private:
     std::unique_ptr<test::NativeRegistryScope> scope_;
 };
 
@@ -148,7 +136,8 @@ TEST_P(SettingsStore, ReReadingStartsFromDefaultsAgain)
     Settings s;
     readSettings(registry(), s, kTotal, Deliverable::engine);
     EXPECT_EQ(s.TargetFreeRAM, 777u);
-    registry().deleteTree(kSettingsKey);
+    scope_.reset(); // a fresh, empty store of the same kind
+    scope_ = GetParam().make();
     readSettings(registry(), s, kTotal, Deliverable::engine);
     EXPECT_EQ(s.TargetFreeRAM, 4096u);
 }
@@ -375,8 +364,7 @@ TEST_P(SettingsStore, InstallPathKeepsEveryCharacterOfTheStoredText)
 
 INSTANTIATE_TEST_SUITE_P(
     Registries, SettingsStore,
-    testing::Values(Backend{"memory", [] { return std::unique_ptr<test::NativeRegistryScope>(new MemoryScope); }},
-                    Backend{"native", [] { return test::makeNativeRegistry(); }}),
+    testing::ValuesIn(test::kRegistryBackends),
     [](const testing::TestParamInfo<Backend>& info) { return std::string(info.param.name); });
 
 // The order of the full write is fixed: the values in schema order, with the

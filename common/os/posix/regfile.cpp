@@ -378,8 +378,8 @@ RegDocument parseRegFile(std::string_view text)
 {
     RegDocument document;
     const auto malformed = [&](std::size_t number) {
-        if (document.malformedCount++ < kListedMalformedLines)
-            document.malformedLines.push_back(number);
+        if (document.malformedCount++ == 0)
+            document.firstMalformedLine = number;
     };
     // Sized once: growing the list of a large file would hold two copies of it.
     std::size_t filled = 0;
@@ -578,20 +578,6 @@ DeleteOutcome deleteValue(RegDocument& document, std::u16string_view path, std::
     });
     eraseMarked(document, drop);
     return outcome;
-}
-
-bool deleteTree(RegDocument& document, std::u16string_view path)
-{
-    const std::u16string key = foldCase(path);
-    std::vector<bool> drop(document.lines.size());
-    bool dropping = false; // inside a section of the tree; the prelude never is
-    for (std::size_t i = 0; i < document.lines.size(); ++i) {
-        if (isSection(document.lines[i]))
-            dropping = matchSection(document.lines[i], key) != Match::none;
-        drop[i] = dropping;
-    }
-    eraseMarked(document, drop);
-    return std::find(drop.begin(), drop.end(), true) != drop.end();
 }
 
 } // namespace quenby::os::posix

@@ -35,9 +35,6 @@ namespace quenby::os::posix {
 // by us and is refused unread, never replaced.
 inline constexpr std::size_t kMaxRegistryFileSize = std::size_t{1} << 20;
 
-// How many line numbers of unreadable lines are listed; the rest are counted.
-inline constexpr std::size_t kListedMalformedLines = 16;
-
 struct RegValue {
     std::u16string name; // empty for the key's default value, written as @
     RegType type = RegType::none;
@@ -61,11 +58,11 @@ struct RegLine {
 
 struct RegDocument {
     std::vector<RegLine> lines;
-    // The lines that could not be read: how many, and the 1-based line numbers of
-    // the first kListedMalformedLines of them. The lines under a broken section
-    // line are kept but not counted when they are sound: the section line is.
+    // The lines that could not be read: how many, and the 1-based number of the
+    // first (0 when none). The lines under a broken section line are kept but not
+    // counted when they are sound: the section line is.
     std::size_t malformedCount = 0;
-    std::vector<std::size_t> malformedLines;
+    std::size_t firstMalformedLine = 0;
 };
 
 // Never fails: whatever cannot be read is kept verbatim and counted.
@@ -117,9 +114,5 @@ struct DeleteOutcome {
 // Removes every line of that name from the key, the unreadable ones included,
 // since the caller wants the value gone.
 DeleteOutcome deleteValue(RegDocument& document, std::u16string_view path, std::u16string_view name);
-
-// Removes the sections of the key and of all its sub-keys, with their lines.
-// Returns whether the key existed.
-bool deleteTree(RegDocument& document, std::u16string_view path);
 
 } // namespace quenby::os::posix

@@ -153,7 +153,7 @@ Store open(Scope scope, UniqueFd* writersLock = nullptr)
     }
     store.document = reg::parseRegFile(text);
     if (const std::size_t count = store.document.malformedCount; count > 0) {
-        const std::string first = std::to_string(store.document.malformedLines.front());
+        const std::string first = std::to_string(store.document.firstMalformedLine);
         reportOnce(count == 1 ? name + " line " + first + " is malformed; kept as it is"
                               : name + " lines " + first + " and " + std::to_string(count - 1) +
                                     " more are malformed; kept as they are");
@@ -212,16 +212,6 @@ public:
     std::unique_ptr<RegistryKey> createKey(std::u16string_view path, RegStatus* status) override;
     RegStatus getValue(std::u16string_view path, std::u16string_view name, RegRestrict restrict, void* buffer,
                        std::uint32_t* size) override;
-
-    RegStatus deleteTree(std::u16string_view path) override
-    {
-        if (!reg::isValidKeyPath(path))
-            return RegStatus::invalidData;
-        return modify([&](reg::RegDocument& document) {
-            const bool existed = reg::deleteTree(document, path);
-            return Change{existed ? RegStatus::ok : RegStatus::notFound, existed};
-        });
-    }
 
 private:
     Scope scope_;

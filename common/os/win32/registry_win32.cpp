@@ -98,12 +98,6 @@ public:
         return status(result);
     }
 
-    RegStatus deleteTree(std::u16string_view path) override
-    {
-        // With a sub-key name, the sub-key itself goes too.
-        return status(RegDeleteTreeW(root_, wide(path).c_str()));
-    }
-
 private:
     HKEY root_;
 };
