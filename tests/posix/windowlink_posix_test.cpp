@@ -6,6 +6,7 @@
 #include "common/os/windowlink.h"
 #include "common/text.h"
 #include "tests/posix/other_user.h"
+#include "tests/support/endpoint_wait.h"
 #include "tests/support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,7 @@ using quenby::os::registerMessage;
 using quenby::os::WindowRef;
 using quenby::os::posix::Endpoint;
 using quenby::os::posix::runtimeFolder;
+using quenby::test::waitFor;
 
 constexpr std::array<std::u16string_view, 6> kNames = {
     u"WM_UPDATEDATAMESSAGE", u"WM_StartDefragRAM", u"WM_QUENBY_START",
@@ -74,11 +76,11 @@ int endpointChild(int argc, char** argv)
     std::printf("\n");
     std::fflush(stdout);
     if (count == 0) {
-        (void)endpoint.wait(30000);
+        (void)waitFor(endpoint, 30000);
         return 0;
     }
     for (int i = 0; i < count; ++i) {
-        const auto message = endpoint.wait(10000);
+        const auto message = waitFor(endpoint, 10000);
         if (!message) {
             std::printf("timeout\n");
             return 4;
@@ -311,7 +313,7 @@ TEST_F(WindowLink, EndpointsInOneProcessAreDistinctAndRemoveTheirFiles)
             const WindowRef found = findWindow(kClass, kTitle);
             EXPECT_EQ(found.address, second.path());
             ASSERT_TRUE(postMessage(found, 0xC001, 1, 2));
-            const auto message = second.wait(5000);
+            const auto message = waitFor(second, 5000);
             ASSERT_TRUE(message);
             EXPECT_EQ(message->message, 0xC001u);
             EXPECT_FALSE(first.receive()) << "the message went to both endpoints";
@@ -381,13 +383,13 @@ TEST_F(WindowLink, MalformedDatagramsAreDroppedAndGoodOnesStillArrive)
         ASSERT_TRUE(sender.sendTo(endpoint.path(), datagram)) << datagram.size() << " bytes";
     EXPECT_FALSE(endpoint.receive()) << "a malformed datagram was taken for a message";
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(endpoint.wait(150));
+    EXPECT_FALSE(waitFor(endpoint, 150));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(140));
 
     for (const auto& datagram : hostile)
         ASSERT_TRUE(sender.sendTo(endpoint.path(), datagram));
     ASSERT_TRUE(sender.sendTo(endpoint.path(), good));
-    const auto message = endpoint.wait(5000);
+    const auto message = waitFor(endpoint, 5000);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->message, 0xC0DEu);
     EXPECT_EQ(message->wParam, 0x1122334455667788ULL);
@@ -470,7 +472,7 @@ TEST_F(WindowLink, UnsafeRuntimeFolderIsRefused)
         Endpoint endpoint(kClass, kTitle);
         EXPECT_FALSE(endpoint.isOpen());
         EXPECT_FALSE(endpoint.receive());
-        EXPECT_FALSE(endpoint.wait(0));
+        EXPECT_FALSE(waitFor(endpoint, 0));
         EXPECT_FALSE(findWindow(kClass, kTitle));
         EXPECT_FALSE(postToWindow(kClass, kTitle, 0xC000, 1, 1));
     };
@@ -581,7 +583,7 @@ TEST_F(WindowLink, MessagesFromAnotherUserAreDroppedAndOursStillArrive)
     ASSERT_EQ(sent, 0) << "the other user could not send at all";
 
     ASSERT_TRUE(postToWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle, 0xC0DE, 2, 3));
-    const auto message = engine.wait(5000);
+    const auto message = waitFor(engine, 5000);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->message, 0xC0DEu) << "a message of another user was taken";
     EXPECT_EQ(message->wParam, 2u);
@@ -599,7 +601,7 @@ TEST_F(WindowLink, FolderTooDeepForASocketAddressFailsCleanly)
     EXPECT_FALSE(runtimeFolder().empty());
     Endpoint endpoint(kClass, kTitle);
     EXPECT_FALSE(endpoint.isOpen());
-    EXPECT_FALSE(endpoint.wait(0));
+    EXPECT_FALSE(waitFor(endpoint, 0));
     EXPECT_FALSE(findWindow(kClass, kTitle));
     EXPECT_FALSE(postToWindow(kClass, kTitle, 0xC000));
 }

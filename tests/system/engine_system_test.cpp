@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "common/os/windowlink.h"
+#include "tests/support/endpoint_wait.h"
 #include "tests/system/system_support.h"
 
 namespace quenby::systest {
@@ -31,7 +32,7 @@ protected:
     {
         EXPECT_TRUE(panel.isOpen());
         auto engine = startEngine();
-        const auto started = panel.wait(20000);
+        const auto started = quenby::test::waitFor(panel, 20000);
         EXPECT_TRUE(started) << "WM_QUENBY_START never arrived";
         if (started) {
             EXPECT_EQ(started->message, messageNumber(Message::QuenbyStart));
@@ -77,7 +78,7 @@ TEST_F(EngineProcess, ClosedOrTerminatedItTellsTheRunningPanelAndEndsCleanly)
         ASSERT_TRUE(bySignal ? engine->signal(SIGTERM)
                              : os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
         EXPECT_EQ(engine->waitExit(), 0) << engine->error();
-        const auto ended = panel.wait(20000);
+        const auto ended = quenby::test::waitFor(panel, 20000);
         ASSERT_TRUE(ended) << "WM_QUENBY_EXIT never arrived";
         EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
         EXPECT_FALSE(panel.receive()) << "more than start and exit reached the panel";
@@ -99,7 +100,7 @@ TEST_F(EngineProcess, APanelThatOpensAfterTheStartHearsOnlyTheExit)
     EXPECT_FALSE(panel.receive());
     ASSERT_TRUE(engine->signal(SIGTERM));
     EXPECT_EQ(engine->waitExit(), 0) << engine->error();
-    const auto ended = panel.wait(20000);
+    const auto ended = quenby::test::waitFor(panel, 20000);
     ASSERT_TRUE(ended);
     EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
     EXPECT_FALSE(panel.receive());

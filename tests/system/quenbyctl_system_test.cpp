@@ -12,6 +12,7 @@
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
 #include "common/text.h"
+#include "tests/support/endpoint_wait.h"
 #include "tests/system/system_support.h"
 
 namespace quenby::systest {
@@ -204,7 +205,7 @@ TEST_F(Quenbyctl, PostsTheMessagesThePanelWould)
     Endpoint engine(kEngineWindowClass, kEngineWindowTitle);
     ASSERT_TRUE(engine.isOpen());
     const auto expectPosted = [&](std::uint32_t message, std::uint64_t wParam) {
-        const auto got = engine.wait(20000);
+        const auto got = quenby::test::waitFor(engine, 20000);
         ASSERT_TRUE(got) << "nothing was posted";
         EXPECT_EQ(got->message, message);
         EXPECT_EQ(got->wParam, wParam);
@@ -255,7 +256,7 @@ TEST_F(Quenbyctl, FirstEnableStoresEverySettingAndStartsADetachedEngine)
     EXPECT_EQ(storedNumber(u"Quenby_Stat"), 1u);
     expectEverySettingStored();
 
-    const auto started = panel.wait(20000);
+    const auto started = quenby::test::waitFor(panel, 20000);
     ASSERT_TRUE(started) << "the started engine never announced itself";
     EXPECT_EQ(started->message, messageNumber(Message::QuenbyStart));
     ASSERT_TRUE(eventually([] { return static_cast<bool>(engineWindow()); }));
@@ -282,7 +283,7 @@ TEST_F(Quenbyctl, FirstEnableStoresEverySettingAndStartsADetachedEngine)
 
     expectRun({"close"}, 0);
     EXPECT_EQ(engine.waitExit(), 0);
-    const auto ended = panel.wait(20000);
+    const auto ended = quenby::test::waitFor(panel, 20000);
     ASSERT_TRUE(ended);
     EXPECT_EQ(ended->message, messageNumber(Message::QuenbyExit));
     EXPECT_FALSE(engineWindow());

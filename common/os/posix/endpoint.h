@@ -1,6 +1,7 @@
-// The receiving side of the window link on Linux: a "window" with a class and a
-// title is a Unix datagram socket in the per-user runtime folder. Other
-// processes find it with findWindow() and post to it with postMessage().
+// The receiving side of the window link on Linux (windowlink_posix.cpp): a
+// "window" with a class and a title is a Unix datagram socket in the per-user
+// runtime folder. Other processes find it with findWindow() and post to it with
+// postMessage().
 #pragma once
 
 #include <cstdint>
@@ -39,9 +40,6 @@ public:
     // Takes the next waiting message without blocking. Datagrams that are not
     // well-formed messages are dropped.
     std::optional<PostedMessage> receive();
-
-    // Waits up to timeoutMs (negative: for ever) for the next message.
-    std::optional<PostedMessage> wait(int timeoutMs);
 
 private:
     int fd_ = -1;
