@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 
 #include <fcntl.h>
@@ -82,6 +83,65 @@ PrivateFolder openPrivateFolder(std::string path, FolderRule rule)
     if (rule.closedToOthers && (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
         return refuse(path, "is open to group or others " + modeText(info.st_mode));
     return result;
+}
+
+PrivateFile readPrivateFile(int folder, const std::string& name, const std::string& what, std::size_t maxBytes,
+                            FolderRule rule)
+{
+    PrivateFile file;
+    const auto refuse = [&](const std::string& why, PrivateFile::State state = PrivateFile::State::refused) {
+        file.state = state;
+        file.refusal = what + " " + why;
+        file.text.clear();
+        return std::move(file);
+    };
+    const UniqueFd fd(::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    struct stat info {};
+    if (!fd.valid() && errno == ENOENT)
+        return file;
+    if (!fd.valid())
+        return refuse(errno == ELOOP ? "is a symbolic link" : "cannot be opened: " + std::string(std::strerror(errno)));
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return refuse("is not a regular file");
+    if (info.st_uid != ::geteuid() && !(rule.rootMayOwn && info.st_uid == 0))
+        return refuse("is owned by another user (uid " + std::to_string(info.st_uid) + ")");
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return refuse("is writable by group or others " + modeText(info.st_mode));
+    if (rule.closedToOthers && (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return refuse("is open to group or others " + modeText(info.st_mode));
+    const std::string tooLarge = "is larger than " + std::to_string(maxBytes >> 10) + " KiB; not read and left alone";
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return refuse(tooLarge, PrivateFile::State::tooLarge);
+    file.text.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(fd.get(), buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno != EINTR)
+            return refuse("cannot be read: " + std::string(std::strerror(errno)));
+        file.text.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+        if (file.text.size() > maxBytes) // it grew since it was looked at
+            return refuse(tooLarge, PrivateFile::State::tooLarge);
+    }
+    file.state = PrivateFile::State::ok;
+    return file;
+}
+
+bool replacePrivateFile(int folder, const std::string& name, const std::string& temporary, std::string_view text,
+                        bool durable)
+{
+    ::unlinkat(folder, temporary.c_str(), 0);
+    UniqueFd fd(::openat(folder, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    // The umask may have taken bits away, never added any. A failed close can be
+    // the first news of a failed write.
+    const bool written = fd.valid() && ::fchmod(fd.get(), 0600) == 0 && writeAll(fd.get(), text) &&
+                         (!durable || ::fsync(fd.get()) == 0) && fd.close();
+    // rename replaces whatever has the name, a link included, without following it.
+    if (!written || ::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0) {
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return false;
+    }
+    if (durable)
+        ::fsync(folder);
+    return true;
 }
 
 } // namespace quenby::os::posix

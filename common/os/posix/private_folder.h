@@ -32,4 +32,23 @@ struct PrivateFolder {
 
 PrivateFolder openPrivateFolder(std::string path, FolderRule rule);
 
+// A small file in such a folder, read whole. It must be a regular file of this
+// user (or root, where the rule allows), writable by no one else (closed to
+// others entirely, where the rule says so) and no larger than maxBytes; it is
+// opened without following a link or waiting on a FIFO in its place.
+struct PrivateFile {
+    enum class State { missing, ok, refused, tooLarge } state = State::missing;
+    std::string text;
+    std::string refusal; // names the file as `what`, followed by the reason
+};
+PrivateFile readPrivateFile(int folder, const std::string& name, const std::string& what, std::size_t maxBytes,
+                            FolderRule rule);
+
+// Writes the text to a fresh file `temporary` (one left there is removed first),
+// 0600 whatever the umask, and renames it over `name`, so that readers find all
+// of the old text or all of the new. `durable`: flushed to disk first, the
+// rename too, so that a crash cannot leave an empty file either.
+bool replacePrivateFile(int folder, const std::string& name, const std::string& temporary, std::string_view text,
+                        bool durable);
+
 } // namespace quenby::os::posix

@@ -13,22 +13,21 @@
 #include "common/os/recovery_feedback.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
 
 #include "common/os/posix/unique_fd.h"
 #include "common/os/posix/endpoint.h"
+#include "common/os/posix/private_folder.h"
 #include "common/text.h"
 
 namespace quenby::os {
 namespace {
 
-constexpr std::string_view kFileName = "/recovery-feedback";
+const std::string kFileName = "recovery-feedback";
 constexpr std::string_view kHeader = "QNBY-FEEDBACK ";
 // Header, stamp and a notice of kMaxFeedbackChars fit easily; more is not ours.
 constexpr std::size_t kMaxFileBytes = 4096;
@@ -90,28 +89,12 @@ bool publishRecoveryFeedback(std::u16string_view text)
     const std::string content =
         std::string(kHeader) + newStamp() + "\n" + toUtf8(notice) + "\n";
 
-    const std::string path = folder + std::string(kFileName);
-    const std::string fresh = path + "." + std::to_string(::getpid()) + ".new";
-    // A fresh file of our own: never one that is there already, never through a
-    // link. One left by an engine that ended half-way (same pid) is cleared once.
-    int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0 && errno == EEXIST) {
-        ::unlink(fresh.c_str());
-        fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    }
-    if (fd < 0)
-        return false;
-    UniqueFd file(fd);
-    // The umask may have taken bits away, never added any; 0600 whatever it is.
-    // A failed close can be the first news of a failed write.
-    const bool ok =
-        ::fchmod(file.get(), 0600) == 0 && writeAll(file.get(), content) && file.close();
-    // rename replaces whatever has the name, a link included, without following it.
-    if (!ok || ::rename(fresh.c_str(), path.c_str()) != 0) {
-        ::unlink(fresh.c_str());
-        return false;
-    }
-    return true;
+    // A fresh file of this engine's own beside it; one left by an engine that
+    // ended half-way (same pid) is cleared.
+    const UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    return dir.valid() && posix::replacePrivateFile(dir.get(), kFileName,
+                                                    kFileName + "." + std::to_string(::getpid()) + ".new", content,
+                                                    false);
 }
 
 std::optional<RecoveryFeedback> lastRecoveryFeedback()
@@ -119,31 +102,14 @@ std::optional<RecoveryFeedback> lastRecoveryFeedback()
     const std::string folder = posix::runtimeFolder();
     if (folder.empty())
         return std::nullopt;
-    const std::string path = folder + std::string(kFileName);
-    // O_NONBLOCK: a FIFO put in its place must not hold the reader.
-    UniqueFd file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0)
+    const UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!dir.valid())
         return std::nullopt;
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
-        (info.st_mode & 077) != 0 || info.st_size > static_cast<off_t>(kMaxFileBytes))
+    const posix::PrivateFile file =
+        posix::readPrivateFile(dir.get(), kFileName, kFileName, kMaxFileBytes, {.closedToOthers = true});
+    if (file.state != posix::PrivateFile::State::ok)
         return std::nullopt;
-
-    std::string content(kMaxFileBytes + 1, '\0');
-    std::size_t got = 0;
-    while (got < content.size()) {
-        const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    if (got > kMaxFileBytes)
-        return std::nullopt; // it grew while being read
-    content.resize(got);
+    const std::string& content = file.text;
 
     // Exactly two lines: the header with the stamp, and the notice.
     const std::size_t firstEnd = content.find('\n');

@@ -117,41 +117,12 @@ Store open(Scope scope, UniqueFd* writersLock = nullptr)
             return refuse("registry lock in " + *path + " cannot be taken");
     }
     const std::string name = "registry file " + *path + "/" + kFileName;
-
-    // Non-blocking, so that a FIFO in its place cannot hold the caller.
-    const UniqueFd file(
-        ::openat(store.folder.get(), kFileName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
-    struct stat info {};
-    if (!file.valid() && errno == ENOENT) {
-        store.state = Store::State::ok; // no settings yet
-        return store;
-    }
-    if (!file.valid())
-        return refuse(name + (errno == ELOOP ? " is a symbolic link" : " cannot be opened: " + std::string(std::strerror(errno))));
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return refuse(name + " is not a regular file");
-    if (info.st_uid != ::geteuid() && !(machine && info.st_uid == 0))
-        return refuse(name + " is owned by another user (uid " + std::to_string(info.st_uid) + ")");
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        char mode[16];
-        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
-        return refuse(name + " is writable by group or others (mode " + mode + ")");
-    }
-    const std::string tooLarge =
-        name + " is larger than " + std::to_string(reg::kMaxRegistryFileSize >> 10) + " KiB; not read and left alone";
-    if (static_cast<std::uintmax_t>(info.st_size) > reg::kMaxRegistryFileSize)
-        return refuse(tooLarge, Store::State::tooLarge);
-    std::string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (ssize_t n; (n = ::read(file.get(), buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno != EINTR)
-            return refuse(name + " cannot be read: " + std::strerror(errno));
-        text.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
-        if (text.size() > reg::kMaxRegistryFileSize) // it grew since it was looked at
-            return refuse(tooLarge, Store::State::tooLarge);
-    }
-    store.document = reg::parseRegFile(text);
+    reg::PrivateFile file = reg::readPrivateFile(store.folder.get(), kFileName, name, reg::kMaxRegistryFileSize,
+                                                 {.rootMayOwn = machine});
+    if (!file.refusal.empty())
+        return refuse(file.refusal,
+                      file.state == reg::PrivateFile::State::tooLarge ? Store::State::tooLarge : Store::State::refused);
+    store.document = reg::parseRegFile(file.text);
     if (const std::size_t count = store.document.malformedCount; count > 0) {
         const std::string first = std::to_string(store.document.firstMalformedLine);
         reportOnce(count == 1 ? name + " line " + first + " is malformed; kept as it is"
@@ -160,23 +131,6 @@ Store open(Scope scope, UniqueFd* writersLock = nullptr)
     }
     store.state = Store::State::ok;
     return store;
-}
-
-// Writes the document to a temporary file, 0600 whatever the umask, flushes it
-// and renames it over the file, so that the file holds all of the old text or
-// all of the new, even across a crash.
-bool replaceFile(int folder, const reg::RegDocument& document)
-{
-    ::unlinkat(folder, kTemporaryName, 0); // a crashed writer's; under the lock it is ours to remove
-    UniqueFd fd(::openat(folder, kTemporaryName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-    const bool written = fd.valid() && ::fchmod(fd.get(), 0600) == 0 &&
-                         writeAll(fd.get(), reg::serializeRegFile(document)) && ::fsync(fd.get()) == 0 && fd.close();
-    if (!written || ::renameat(folder, kTemporaryName, folder, kFileName) != 0) {
-        ::unlinkat(folder, kTemporaryName, 0);
-        return false;
-    }
-    ::fsync(folder); // makes the rename itself durable
-    return true;
 }
 
 struct Change {
@@ -203,7 +157,9 @@ public:
         if (store.state != Store::State::ok)
             return store.state == Store::State::tooLarge ? RegStatus::invalidData : RegStatus::accessDenied;
         const Change change = apply(store.document);
-        if (change.changed && !replaceFile(store.folder.get(), store.document))
+        // The temporary file is ours to replace: only the lock's holder writes it.
+        if (change.changed && !reg::replacePrivateFile(store.folder.get(), kFileName, kTemporaryName,
+                                                        reg::serializeRegFile(store.document), true))
             return RegStatus::accessDenied;
         return change.status;
     }
