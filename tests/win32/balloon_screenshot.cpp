@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         return 2;
     updateTray(true);
     host.notifyRecovered(text(IDS_RECOVERED_TITLE), recoveryFeedbackText(3417 - 812, 3417));
-    const bool shown = host.lastBalloonSucceeded();
+    const bool shown = test::pumpMessagesUntil([] { return !test::shownBalloon().empty(); }, 15000);
     test::pumpMessagesUntil([] { return false; }, seconds * 1000);
     host.notifyTray(TrayAction::remove, s.tray.tooltip);
     return shown ? 0 : 3;

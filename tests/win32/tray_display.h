@@ -73,8 +73,8 @@ protected:
 
     void TearDown() override
     {
-        if (host_ && host_->window() && trayKnows(host_->window()))
-            forget(host_->window());
+        if (host_ && test::engineWindow() && trayKnows(test::engineWindow()))
+            forget(test::engineWindow());
         host_.reset();
     }
 

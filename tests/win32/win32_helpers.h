@@ -127,6 +127,35 @@ inline std::wstring programBeside(const std::wstring& fileName)
 
 // Handles this thread's messages until `done` holds or the time is up; false
 // on the time running out.
+// The engine window of this process, found the way the panel finds it.
+inline HWND engineWindow()
+{
+    return FindWindowW(L"TQuenbyEngine", L"Harlowe Quenby Pro");
+}
+
+// The text of a visible balloon that the notification area shows now; empty if none.
+inline std::wstring shownBalloon()
+{
+    std::wstring found;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t type[64] = {};
+            GetClassNameW(window, type, 64);
+            if (std::wstring(type) != L"tooltips_class32" || !IsWindowVisible(window))
+                return TRUE;
+            wchar_t text[512] = {};
+            DWORD_PTR length = 0;
+            // Another process's window: a time limit, so a hung shell can't hold the test.
+            if (SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                                    SMTO_ABORTIFHUNG, 2000, &length) &&
+                length > 0)
+                *reinterpret_cast<std::wstring*>(result) = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 inline bool pumpMessagesUntil(const std::function<bool()>& done, int timeoutMs = 10000)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

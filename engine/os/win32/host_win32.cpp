@@ -326,8 +326,7 @@ void Win32EngineHost::notifyTray(TrayAction action, const std::u16string& toolti
     case TrayAction::remove: message = NIM_DELETE; break;
     }
     // A refusal changes nothing for the logic: the next update sends the record again.
-    lastTrayCallSucceeded_ = Shell_NotifyIconW(message, &trayIconData_) != FALSE;
-    lastTrayAction_ = action;
+    Shell_NotifyIconW(message, &trayIconData_);
 }
 
 namespace {
@@ -362,8 +361,7 @@ void Win32EngineHost::notifyRecovered(const std::u16string& title, const std::u1
     balloon.hWnd = window_;
     // Refused (no icon, or no notification area): the notice is not seen, and
     // nothing else depends on it.
-    lastBalloonSucceeded_ = Shell_NotifyIconW(NIM_MODIFY, &balloon) != FALSE;
-    lastBalloon_ = balloon;
+    Shell_NotifyIconW(NIM_MODIFY, &balloon);
 }
 
 void Win32EngineHost::buildTrayMenu(const std::vector<MenuItem>& items)

@@ -95,18 +95,11 @@ public:
     void suspend() override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
 
-    // What the engine window, its menu and its tray record are right now; for
-    // the tests, which read them back through the Win32 API.
-    HWND window() const { return window_; }
+    // The tray menu, the tray image and the record the shell is sent: the host's
+    // own handles, through which the tests read them back with the Win32 API.
     HMENU menu() const { return menu_.get(); }
     HICON trayIcon() const { return icon_.get(); }
     const NOTIFYICONDATAW& trayIconData() const { return trayIconData_; }
-    // The last request to the shell and whether it said yes (nothing before the first).
-    std::optional<TrayAction> lastTrayAction() const { return lastTrayAction_; }
-    bool lastTrayCallSucceeded() const { return lastTrayCallSucceeded_; }
-    // The last balloon record sent and whether the shell took it (none before the first).
-    const std::optional<NOTIFYICONDATAW>& lastBalloon() const { return lastBalloon_; }
-    bool lastBalloonSucceeded() const { return lastBalloonSucceeded_; }
 
 private:
     HINSTANCE instance_;
@@ -114,10 +107,6 @@ private:
     win32::UniqueIcon icon_;  // the one current tray image
     win32::UniqueMenu menu_;  // the tray menu, built once at start-up
     NOTIFYICONDATAW trayIconData_{};
-    std::optional<TrayAction> lastTrayAction_;
-    bool lastTrayCallSucceeded_ = false;
-    std::optional<NOTIFYICONDATAW> lastBalloon_;
-    bool lastBalloonSucceeded_ = false;
 };
 
 } // namespace quenby::engine
