@@ -26,6 +26,9 @@ const char* const kDigits[10][kGlyphHeight] = {
 const char* const kMinus[kGlyphHeight] = {"....", "....", "....", "....", "####",
                                           "....", "....", "....", "...."};
 
+// The disabled picture, one string per row: '.' transparent, 'k' dark grey
+// outline, 'g' grey, 'l' light grey, 'r' red. tools/make_engine_images.py reads
+// this very table to make the Windows icon resource, so both faces draw the same.
 const std::array<const char*, kIconSize> kDisabledMap = {
     "................", "...kkkkkkkkkk...", "..kllllllllllk..", "..klrrgggggrrk..",
     "..klgrrgggrrgk..", "..klggrrgrrggk..", "..klgggrrrgggk..", "..klgggrrrgggk..",
@@ -73,11 +76,6 @@ TrayPicture trayPictureFor(bool enabled, bool darkTheme, bool recovering, std::u
         picture.textX = trayGeometryFor(kIconSize, kIconSize).textX(text.size());
     }
     return picture;
-}
-
-const std::array<const char*, kIconSize>& disabledIconMap()
-{
-    return kDisabledMap;
 }
 
 TrayImage renderTrayPicture(const TrayPicture& picture)

@@ -116,9 +116,4 @@ struct TrayImage {
 // are ever drawn), the bar, and the key colour made transparent.
 TrayImage renderTrayPicture(const TrayPicture& picture);
 
-// The disabled picture as a character map, one string per row: '.' transparent,
-// 'k' dark grey outline, 'g' grey, 'l' light grey, 'r' red. The Windows icon
-// resource is made from the same map by tools/make_engine_images.py.
-const std::array<const char*, kIconSize>& disabledIconMap();
-
 } // namespace quenby::engine

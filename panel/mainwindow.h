@@ -44,8 +44,6 @@ public:
     // other message number.
     bool handleEngineMessage(std::uint32_t message);
 
-    bool optionsDialogIsOpen() const { return optionsDialogOpen; }
-    int totalRAMMB() const { return totalRAM; }
 
 protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;

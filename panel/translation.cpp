@@ -21,15 +21,6 @@ std::unique_ptr<QTranslator>& installed()
 
 } // namespace
 
-QStringList shippedLanguages()
-{
-    QStringList languages;
-    const QStringList files = QDir(kFolder).entryList({kPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files)
-        languages.append(QFileInfo(file).completeBaseName().mid(kPrefix.size()));
-    return languages;
-}
-
 QString installTranslation(const QLocale& locale)
 {
     if (auto& old = installed()) {

@@ -12,9 +12,6 @@ class QCoreApplication;
 
 namespace quenby::panel {
 
-// The languages we have a translation for, as their files name them ("de", "pt_BR").
-QStringList shippedLanguages();
-
 // Installs the translation for `locale` in place of any installed before;
 // returns the language taken, or an empty text when English stays.
 QString installTranslation(const QLocale& locale = QLocale::system());

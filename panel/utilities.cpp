@@ -39,11 +39,6 @@ QString installPath()
     return QString::fromStdU16String(quenby::installPath(registry(), logToDebug));
 }
 
-bool isWindows11()
-{
-    return isWindows11Build(os::windowsBuildNumber());
-}
-
 QString windowsGenerationText(std::uint32_t build)
 {
     return QCoreApplication::translate("AboutDialog", "for Windows %1")

@@ -26,10 +26,6 @@ constexpr bool isWindows11Build(std::uint32_t build)
     return build >= 22000;
 }
 
-// Whether the system is Windows 11; false on Windows 10, when the version can't
-// be read, and off Windows.
-bool isWindows11();
-
 // "for Windows 11" or "for Windows 10", by build number.
 QString windowsGenerationText(std::uint32_t build);
 

@@ -256,10 +256,9 @@ void checkDisabledIcon(const DecodedIcon& icon, const Scale& s)
     TrayPicture disabled;
     disabled.disabled = true;
     const TrayImage picture = renderTrayPicture(disabled);
-    const auto& map = disabledIconMap();
     int opaque = 0, mapOpaque = 0;
-    for (const char* row : map)
-        mapOpaque += static_cast<int>(std::count_if(row, row + kIconSize, [](char c) { return c != '.'; }));
+    for (const TrayImage::Pixel& p : picture.pixels)
+        mapOpaque += p.opaque ? 1 : 0;
     for (int y = 0; y < s.size; ++y) {
         for (int x = 0; x < s.size; ++x) {
             // The map's pixels around this one's place in it.
