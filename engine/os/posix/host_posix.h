@@ -58,9 +58,6 @@ public:
     void suspend() override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
 
-    // The current icon image, as the stand-in tray would show it.
-    const TrayImage& trayImage() const { return image_; }
-
 private:
     using Clock = std::chrono::steady_clock;
     struct Timer {
@@ -79,7 +76,6 @@ private:
     bool quit_ = false;
     int quitCode_ = 0;
     ReserveGate reserve_;
-    TrayImage image_;
     bool trayShown_ = false;
     std::vector<MenuItem> menu_;
 };
