@@ -31,13 +31,6 @@ public:
     // first reading arrives.
     void refresh();
 
-    // Used-memory fractions 0..1, newest first, at most kHistoryLength.
-    const QList<float>& history() const { return history_; }
-
-    // The picture last drawn (null before the first resize, and while the
-    // widget is too narrow to have one).
-    const QPixmap& picture() const { return pixmap_; }
-
     static constexpr qsizetype kHistoryLength = 100;
 
 protected:
@@ -46,6 +39,6 @@ protected:
 
 private:
     std::unique_ptr<Ui::GraphForm> ui;
-    QPixmap pixmap_;
-    QList<float> history_;
+    QPixmap pixmap_;       // null before the first resize and while too narrow
+    QList<float> history_; // used-memory fractions 0..1, newest first
 };

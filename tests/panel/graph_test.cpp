@@ -44,6 +44,25 @@ std::unique_ptr<GraphForm> graphOfWidth(int width)
     return graph;
 }
 
+// The picture as the widget paints it, 20 px in from its left edge; null when
+// the widget is too narrow to have one.
+QImage shown(GraphForm& graph)
+{
+    const QImage widget = graph.grab().toImage();
+    return graph.width() > 39 ? widget.copy(20, 0, graph.width() - 39, 201) : QImage();
+}
+
+int rightmostGreen(const QImage& image)
+{
+    int rightmost = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QList<int> xs = columnsOf(image, y, kGreen);
+        if (!xs.isEmpty())
+            rightmost = std::max(rightmost, xs.back());
+    }
+    return rightmost;
+}
+
 } // namespace
 
 class GraphTest : public QObject {
@@ -59,7 +78,7 @@ private slots:
     void geometryAt800()
     {
         auto graph = graphOfWidth(800);
-        const QImage image = graph->picture().toImage();
+        const QImage image = shown(*graph);
         QCOMPARE(image.size(), QSize(761, 201));
 
         // The outline frames the whole picture; the plot is black inside it,
@@ -106,7 +125,7 @@ private slots:
         graph.show();
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
         // The first resize draws the picture; the widget shows it 20 px in.
-        QTRY_COMPARE_WITH_TIMEOUT(graph.picture().size(), QSize(761, 201), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(at(graph.grab().toImage(), 780, 200), kBlack, 10000);
         const QImage shown = graph.grab().toImage();
         QCOMPARE(at(shown, 20, 0), kBlack);          // the outline's corner
         QCOMPARE(at(shown, 40, 50), kTeal);          // the first grid line
@@ -132,22 +151,20 @@ private slots:
         QCOMPARE(counter.paints, 2);
         graph.removeEventFilter(&counter);
 
-        // A resize draws a picture of the new width.
+        // A resize draws a picture of the new width: its far corner moves in.
         graph.resize(500, 201);
-        QTRY_COMPARE_WITH_TIMEOUT(graph.picture().size(), QSize(461, 201), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(at(graph.grab().toImage(), 480, 200), kBlack, 10000);
     }
 
     void curveNeedsTwoReadings()
     {
         auto graph = graphOfWidth(800);
         graph->addValue(37);
-        QCOMPARE(graph->history().size(), 1);
-        QCOMPARE(countOf(graph->picture().toImage(), kGreen), 0);
+        QCOMPARE(countOf(shown(*graph), kGreen), 0);
 
         graph->addValue(37);
-        const QImage image = graph->picture().toImage();
+        const QImage image = shown(*graph);
         // Free 37 % is 63 % used: y = 0.63 x 160 + 20 = 120.8, truncated to 120.
-        QCOMPARE(graph->history().front(), 0.63f);
         QCOMPARE(columnsOf(image, 120, kGreen).size(), 41); // x 20 .. 60
         QCOMPARE(columnsOf(image, 120, kGreen).front(), 20);
         QCOMPARE(columnsOf(image, 120, kGreen).back(), 60);
@@ -159,7 +176,7 @@ private slots:
         auto graph = graphOfWidth(800);
         graph->addValue(90); // older: 10 % used, y = 36
         graph->addValue(37); // newest: y = 120
-        const QImage image = graph->picture().toImage();
+        const QImage image = shown(*graph);
         QCOMPARE(at(image, 20, 120), kGreen);
         QCOMPARE(at(image, 60, 36), kGreen);
         QVERIFY(at(image, 20, 36) != kGreen);
@@ -172,34 +189,28 @@ private slots:
         // Extremes: all free on the top line, all used on the bottom line.
         graph->addValue(100);
         graph->addValue(0);
-        const QImage extremes = graph->picture().toImage();
+        const QImage extremes = shown(*graph);
         QCOMPARE(at(extremes, 20, 180), kGreen);
         QCOMPARE(at(extremes, 60, 20), kGreen);
     }
 
     void curveStopsAtTheLastColumn()
     {
-        const auto rightmostGreen = [](const QImage& image) {
-            int rightmost = -1;
-            for (int y = 0; y < image.height(); ++y) {
-                const QList<int> xs = columnsOf(image, y, kGreen);
-                if (!xs.isEmpty())
-                    rightmost = std::max(rightmost, xs.back());
-            }
-            return rightmost;
-        };
         auto graph = graphOfWidth(800);
         // 19 readings: 18 segments, the last ending on the last grid line.
         for (int i = 0; i < 19; ++i)
             graph->addValue(i % 2 ? 10 : 90);
-        QCOMPARE(rightmostGreen(graph->picture().toImage()), 740);
+        QCOMPARE(rightmostGreen(shown(*graph)), 740);
         // More readings than columns: segment i runs to x = 20 + 40 i for i up to
         // the 19 columns, so the 19th heads for x 780 and is cut at the picture's
         // edge; older readings stay in the history unseen.
         for (int i = 0; i < 11; ++i)
             graph->addValue(i % 2 ? 10 : 90);
-        QCOMPARE(graph->history().size(), 30);
-        QCOMPARE(rightmostGreen(graph->picture().toImage()), 760);
+        QCOMPARE(rightmostGreen(shown(*graph)), 760);
+        // Widened, the graph shows all 30: the oldest at x = 20 + 40 x 29.
+        graph->resize(1300, 201);
+        graph->renderGraph();
+        QCOMPARE(rightmostGreen(shown(*graph)), 1180);
     }
 
     void narrowWidths()
@@ -208,7 +219,7 @@ private slots:
         auto graph = graphOfWidth(79);
         graph->addValue(10);
         graph->addValue(90);
-        const QImage image = graph->picture().toImage();
+        const QImage image = shown(*graph);
         QCOMPARE(image.size(), QSize(40, 201));
         QCOMPARE(countOf(image, kGreen), 0);
         QVERIFY(at(image, 20, 50) != kTeal);
@@ -219,7 +230,7 @@ private slots:
         auto one = graphOfWidth(80);
         one->addValue(10);
         one->addValue(90);
-        const QImage oneImage = one->picture().toImage();
+        const QImage oneImage = shown(*one);
         QCOMPARE(oneImage.size(), QSize(41, 201));
         QCOMPARE(columnsOf(oneImage, 50, kTeal), QList<int>{20});
         QCOMPARE(at(oneImage, 20, 36), kGreen);
@@ -240,24 +251,28 @@ private slots:
             auto none = graphOfWidth(width);
             none->addValue(50);
             none->addValue(50);
-            QVERIFY(none->picture().isNull());
+            QVERIFY(none->grab().toImage().isNull() || countOf(none->grab().toImage(), kBlack) == 0);
         }
     }
 
     void historyKeepsOneHundred()
     {
-        auto graph = graphOfWidth(800);
+        // Wide enough for 101 columns, so every reading kept is seen.
+        auto graph = graphOfWidth(4100);
         for (int i = 0; i <= 100; ++i)
             graph->addValue(i);
-        // 101 readings: the first (0 % free, 1.0 used) fell out; the newest
-        // (100 % free, 0.0 used) is at the front.
-        QCOMPARE(graph->history().size(), 100);
-        QCOMPARE(graph->history().front(), 0.0f);
-        QCOMPARE(graph->history().back(), 0.99f);
+        // 101 readings: the first (0 % free, 1.0 used) fell out. The newest
+        // (100 % free, 0.0 used) is at the left on the top line; the oldest kept
+        // (1 % free: y = 0.99 x 160 + 20 = 178.4) ends the curve at column 100.
+        QImage image = shown(*graph);
+        QCOMPARE(rightmostGreen(image), 20 + 40 * 99);
+        QCOMPARE(at(image, 20, 20), kGreen);
+        QCOMPARE(at(image, 20 + 40 * 99, 178), kGreen);
         graph->addValue(50);
-        QCOMPARE(graph->history().size(), 100);
-        QCOMPARE(graph->history().front(), 0.5f);
-        QCOMPARE(graph->history().back(), 0.98f);
+        image = shown(*graph);
+        QCOMPARE(rightmostGreen(image), 20 + 40 * 99);
+        QCOMPARE(at(image, 20, 100), kGreen);           // 0.5 used
+        QCOMPARE(at(image, 20 + 40 * 99, 176), kGreen); // 2 % free: 176.8
     }
 };
 
