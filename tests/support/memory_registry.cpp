@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "common/registry_rules.h"
 #include "common/text.h"
 
 namespace quenby::test {
@@ -128,21 +129,9 @@ RegStatus MemoryRegistry::getValue(std::u16string_view path, std::u16string_view
     const auto found = key->second.values.find(foldCase(name));
     if (found == key->second.values.end())
         return RegStatus::notFound;
-    auto data = found->second.data;
-    if (restrict == os::RegRestrict::dword) {
-        if (found->second.type != RegType::dword || data.size() != 4)
-            return RegStatus::unsupportedType;
-    } else {
-        if (found->second.type != RegType::sz)
-            return RegStatus::unsupportedType;
-        // Text comes back terminated even when it was stored without the null.
-        if (data.size() % 2)
-            data.push_back(0);
-        if (data.size() < 2 || data[data.size() - 1] != 0 || data[data.size() - 2] != 0) {
-            data.push_back(0);
-            data.push_back(0);
-        }
-    }
+    std::vector<std::uint8_t> data(found->second.data.begin(), found->second.data.end());
+    if (const RegStatus status = restrictValue(restrict, found->second.type, data); status != RegStatus::ok)
+        return status;
     const auto needed = static_cast<std::uint32_t>(data.size());
     if (!size)
         return RegStatus::ok;

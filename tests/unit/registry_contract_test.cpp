@@ -12,6 +12,7 @@
 #include "common/settings_schema.h"
 #include "common/text.h"
 #include "tests/support/native_registry.h"
+#include "tests/support/test_env.h"
 
 using namespace quenby;
 using os::RegAccess;
@@ -41,7 +42,7 @@ const struct {
     {u"Text", RegType::sz, text(u"hello")},
     {u"Raw", RegType::sz, text(u"raw", false)}, // stored without its terminator
     {u"Empty", RegType::sz, {}},
-    {u"Path", RegType::expandSz, text(u"%TEMP%")},
+    {u"Unset", RegType::expandSz, text(u"%QUENBY_NOT_SET%\\x")},
     {u"Number", RegType::dword, {42, 0, 0, 0}},
     {u"Half", RegType::dword, {1, 0}},
     {u"Blob", RegType::binary, {1, 2, 3, 4}},
@@ -65,7 +66,9 @@ const Read kReads[] = {
     {Call::query,    u"Text",    kNullBuffer, RegStatus::ok,              12},
     {Call::query,    u"text",    12,          RegStatus::ok,              12, text(u"hello")},
     {Call::query,    u"Text",    4,           RegStatus::moreData,        12},
-    {Call::query,    u"Raw",     16,          RegStatus::ok,              6,  text(u"raw", false)},
+    // (Whether it reports a terminator it adds to text stored without one is
+    // left open: Wine does, and Windows is not known to.)
+    {Call::query,    u"Raw",     16,          RegStatus::ok,              std::nullopt, text(u"raw", false)},
     {Call::query,    u"Empty",   kNullBuffer, RegStatus::ok,              0},
     {Call::query,    u"Number",  100,         RegStatus::ok,              4,  {42, 0, 0, 0}},
     {Call::query,    u"Half",    4,           RegStatus::ok,              2,  {1, 0}},
@@ -74,7 +77,9 @@ const Read kReads[] = {
     {Call::getSz,    u"Text",    16,          RegStatus::ok,              12, text(u"hello")},
     {Call::getSz,    u"RAW",     16,          RegStatus::ok,              8,  text(u"raw")},
     {Call::getSz,    u"Raw",     6,           RegStatus::moreData,        8},
-    {Call::getSz,    u"Path",    kNullBuffer, RegStatus::unsupportedType, std::nullopt},
+    // REG_EXPAND_SZ is expanded and handed back as text; a name that is not set
+    // in the environment stays as it stands.
+    {Call::getSz,    u"Unset",   64,          RegStatus::ok,              38, text(u"%QUENBY_NOT_SET%\\x")},
     {Call::getSz,    u"Number",  kNullBuffer, RegStatus::unsupportedType, std::nullopt},
     {Call::getSz,    u"Blob",    16,          RegStatus::unsupportedType, std::nullopt},
     {Call::getSz,    u"Missing", 16,          RegStatus::notFound,        std::nullopt},
@@ -82,7 +87,7 @@ const Read kReads[] = {
     {Call::getDword, u"Number",  4,           RegStatus::ok,              4,  {42, 0, 0, 0}},
     {Call::getDword, u"Number",  kNullBuffer, RegStatus::ok,              4},
     {Call::getDword, u"Number",  2,           RegStatus::moreData,        4},
-    {Call::getDword, u"Half",    4,           RegStatus::unsupportedType, std::nullopt},
+    {Call::getDword, u"Half",    4,           RegStatus::ok,              2,  {1, 0}}, // the length as stored
     {Call::getDword, u"Blob",    4,           RegStatus::unsupportedType, std::nullopt},
     {Call::getDword, u"Text",    4,           RegStatus::unsupportedType, std::nullopt},
     {Call::getDword, u"Missing", 4,           RegStatus::notFound,        std::nullopt},
@@ -132,6 +137,24 @@ TEST_P(RegistryContract, ReadsFollowTheWindowsRules)
     std::uint32_t size = 4;
     EXPECT_EQ(registry().getValue(u"Software\\Quenby\\Nobody", u"Number", RegRestrict::dword, nullptr, &size),
               RegStatus::notFound);
+}
+
+TEST_P(RegistryContract, ExpandableTextTakesTheEnvironmentsValues)
+{
+    const test::ScopedEnv variable("QUENBY_CONTRACT_DIR", "C:\\Quenby");
+    auto key = registry().openKey(kSettingsKey, RegAccess::write);
+    ASSERT_NE(key, nullptr);
+    const Bytes stored = text(u"%QUENBY_CONTRACT_DIR%\\Alarm.wav");
+    ASSERT_EQ(key->setValue(u"Music", RegType::expandSz, stored.data(), static_cast<std::uint32_t>(stored.size())),
+              RegStatus::ok);
+    const Bytes expanded = text(u"C:\\Quenby\\Alarm.wav");
+    std::uint32_t size = 0;
+    EXPECT_EQ(registry().getValue(kSettingsKey, u"Music", RegRestrict::sz, nullptr, &size), RegStatus::ok);
+    EXPECT_EQ(size, expanded.size());
+    Bytes buffer(64, 0xCC);
+    size = static_cast<std::uint32_t>(buffer.size());
+    ASSERT_EQ(registry().getValue(kSettingsKey, u"Music", RegRestrict::sz, buffer.data(), &size), RegStatus::ok);
+    EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + size), expanded);
 }
 
 TEST_P(RegistryContract, KeysAndWritesFollowTheWindowsRules)

@@ -22,6 +22,7 @@
 #include "common/os/posix/private_folder.h"
 #include "common/os/posix/regfile.h"
 #include "common/os/registry.h"
+#include "common/registry_rules.h"
 
 #include <atomic>
 #include <cerrno>
@@ -262,20 +263,10 @@ RegStatus PosixRegistry::getValue(std::u16string_view path, std::u16string_view 
     auto value = reg::findValue(read(), path, name);
     if (!value)
         return RegStatus::notFound;
-    std::vector<std::uint8_t>& data = value->data;
-    if (restrict == RegRestrict::sz) {
-        if (value->type != RegType::sz)
-            return RegStatus::unsupportedType;
-        // Handed back as a whole, terminated string even when stored without one.
-        if (data.size() % 2 != 0)
-            data.push_back(0);
-        if (data.size() < 2 || data[data.size() - 2] != 0 || data.back() != 0)
-            data.insert(data.end(), {0, 0});
-    } else if (value->type != RegType::dword || data.size() != 4) {
-        return RegStatus::unsupportedType;
-    }
+    if (const RegStatus status = restrictValue(restrict, value->type, value->data); status != RegStatus::ok)
+        return status;
     std::uint32_t room = size != nullptr ? *size : 0;
-    const RegStatus status = copyOut(data, buffer, room);
+    const RegStatus status = copyOut(value->data, buffer, room);
     if (size != nullptr)
         *size = room;
     return status;

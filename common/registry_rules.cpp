@@ -1,0 +1,59 @@
+#include "common/registry_rules.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "common/text.h"
+
+namespace quenby {
+namespace {
+
+std::u16string expandEnvironment(std::u16string_view text)
+{
+    std::u16string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t open = text.find(u'%', at);
+        const std::size_t close = open == std::u16string_view::npos ? open : text.find(u'%', open + 1);
+        if (close == std::u16string_view::npos) {
+            out += text.substr(at);
+            break;
+        }
+        out += text.substr(at, open - at);
+        const char* value = close > open + 1 ? std::getenv(toUtf8(text.substr(open + 1, close - open - 1)).c_str())
+                                             : nullptr;
+        if (value != nullptr) {
+            out += fromUtf8(value);
+            at = close + 1;
+        } else {
+            // Not a variable: the first % stays, and the second may open one.
+            out += text.substr(open, close - open);
+            at = close;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+os::RegStatus restrictValue(os::RegRestrict restrict, os::RegType type, std::vector<std::uint8_t>& data)
+{
+    if (restrict == os::RegRestrict::dword)
+        return type == os::RegType::dword ? os::RegStatus::ok : os::RegStatus::unsupportedType;
+    if (type == os::RegType::expandSz) {
+        const std::u16string text =
+            expandEnvironment(textFromRegistryData(data.data(), static_cast<std::uint32_t>(data.size()), data.size()));
+        data.clear();
+        for (char16_t c : text)
+            data.insert(data.end(), {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
+    } else if (type != os::RegType::sz) {
+        return os::RegStatus::unsupportedType;
+    }
+    // Handed back as a whole, terminated string even when stored without one.
+    if (data.size() % 2 != 0)
+        data.push_back(0);
+    if (data.size() < 2 || data[data.size() - 2] != 0 || data.back() != 0)
+        data.insert(data.end(), {0, 0});
+    return os::RegStatus::ok;
+}
+
+} // namespace quenby

@@ -1,0 +1,21 @@
+// What RegGetValueW makes of a stored value under a type restriction, for the
+// registries that are not Windows' own (the Linux store, the tests' in-memory
+// one), so that they answer as the real registry does.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "common/os/registry.h"
+
+namespace quenby {
+
+// Turns the stored data into what the call hands back, or says unsupportedType:
+// - sz: REG_SZ text, terminated even when it was stored without its null;
+//   REG_EXPAND_SZ too, with %NAME% replaced by the environment variable's value
+//   (a name that is not set stays as it stands), as RegGetValueW does without
+//   RRF_NOEXPAND;
+// - dword: REG_DWORD data as it is stored, whatever its length.
+os::RegStatus restrictValue(os::RegRestrict restrict, os::RegType type, std::vector<std::uint8_t>& data);
+
+} // namespace quenby
