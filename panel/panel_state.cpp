@@ -8,7 +8,6 @@ namespace quenby::panel {
 namespace {
 
 quenby::os::Registry* replacementRegistry = nullptr;
-quenby::os::Registry* replacementMachineRegistry = nullptr;
 
 } // namespace
 
@@ -30,13 +29,7 @@ void useRegistry(quenby::os::Registry* replacement)
 
 quenby::os::Registry& machineRegistry()
 {
-    return replacementMachineRegistry ? *replacementMachineRegistry
-                                      : quenby::os::localMachineRegistry();
-}
-
-void useMachineRegistry(quenby::os::Registry* replacement)
-{
-    replacementMachineRegistry = replacement;
+    return quenby::os::localMachineRegistry();
 }
 
 void markPolicyControl(QWidget* control, std::u16string_view valueName)

@@ -24,10 +24,8 @@ Settings& settings();
 quenby::os::Registry& registry();
 void useRegistry(quenby::os::Registry* replacement);
 
-// Where the administrator's machine-wide policies are read: HKEY_LOCAL_MACHINE,
-// unless a test has put another in its place (null puts the real one back).
+// Where the administrator's machine-wide policies are read: HKEY_LOCAL_MACHINE.
 quenby::os::Registry& machineRegistry();
-void useMachineRegistry(quenby::os::Registry* replacement);
 
 // Shows a control whose value a policy sets as disabled, with a tooltip that
 // says why; a control whose policy is gone becomes usable again.
