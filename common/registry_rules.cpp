@@ -1,6 +1,7 @@
 #include "common/registry_rules.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "common/text.h"
@@ -54,6 +55,16 @@ os::RegStatus restrictValue(os::RegRestrict restrict, os::RegType type, std::vec
     if (data.size() < 2 || data[data.size() - 2] != 0 || data.back() != 0)
         data.insert(data.end(), {0, 0});
     return os::RegStatus::ok;
+}
+
+os::RegStatus copyOut(std::span<const std::uint8_t> data, void* buffer, std::uint32_t& size)
+{
+    const auto needed = static_cast<std::uint32_t>(data.size());
+    const bool fits = buffer == nullptr || size >= needed;
+    if (buffer != nullptr && fits && needed > 0)
+        std::memcpy(buffer, data.data(), needed);
+    size = needed;
+    return fits ? os::RegStatus::ok : os::RegStatus::moreData;
 }
 
 } // namespace quenby

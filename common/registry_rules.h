@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "common/os/registry.h"
@@ -17,5 +18,10 @@ namespace quenby {
 //   RRF_NOEXPAND;
 // - dword: REG_DWORD data as it is stored, whatever its length.
 os::RegStatus restrictValue(os::RegRestrict restrict, os::RegType type, std::vector<std::uint8_t>& data);
+
+// Hands the data over the way the Reg* calls do: the size alone for a null
+// buffer, moreData with the size needed for a buffer of `size` bytes that is too
+// small. `size` is then the data's length.
+os::RegStatus copyOut(std::span<const std::uint8_t> data, void* buffer, std::uint32_t& size);
 
 } // namespace quenby

@@ -35,15 +35,7 @@ public:
             return RegStatus::notFound;
         if (type)
             *type = value->type;
-        const auto needed = static_cast<std::uint32_t>(value->data.size());
-        if (buffer && needed > size) {
-            size = needed;
-            return RegStatus::moreData;
-        }
-        if (buffer && needed > 0)
-            std::memcpy(buffer, value->data.data(), needed);
-        size = needed;
-        return RegStatus::ok;
+        return copyOut(value->data, buffer, size);
     }
 
     RegStatus setValue(std::u16string_view name, RegType type, const void* data,
@@ -132,17 +124,7 @@ RegStatus MemoryRegistry::getValue(std::u16string_view path, std::u16string_view
     std::vector<std::uint8_t> data(found->second.data.begin(), found->second.data.end());
     if (const RegStatus status = restrictValue(restrict, found->second.type, data); status != RegStatus::ok)
         return status;
-    const auto needed = static_cast<std::uint32_t>(data.size());
-    if (!size)
-        return RegStatus::ok;
-    if (buffer && needed > *size) {
-        *size = needed;
-        return RegStatus::moreData;
-    }
-    if (buffer)
-        std::memcpy(buffer, data.data(), needed);
-    *size = needed;
-    return RegStatus::ok;
+    return size ? copyOut(data, buffer, *size) : RegStatus::ok;
 }
 
 namespace {

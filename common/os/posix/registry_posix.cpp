@@ -174,18 +174,6 @@ private:
     Scope scope_;
 };
 
-// Hands `data` over the way the Reg* calls do: the size alone for a null
-// buffer, moreData with the size needed for one too small.
-RegStatus copyOut(const std::vector<std::uint8_t>& data, void* buffer, std::uint32_t& size)
-{
-    const auto needed = static_cast<std::uint32_t>(data.size());
-    const bool fits = buffer == nullptr || size >= needed;
-    if (buffer != nullptr && fits && needed > 0)
-        std::memcpy(buffer, data.data(), needed);
-    size = needed;
-    return fits ? RegStatus::ok : RegStatus::moreData;
-}
-
 class PosixKey final : public RegistryKey {
 public:
     PosixKey(PosixRegistry& owner, std::u16string_view path, RegAccess access)
