@@ -6,6 +6,7 @@
 // - storing one value changes that value alone, and deleting one removes that
 //   one alone: every other value reads as before.
 #include "common/os/posix/regfile.h"
+#include "tests/support/regfile_values.h"
 #include "common/text.h"
 
 #include <cstdint>
@@ -33,11 +34,11 @@ bool sameName(std::u16string_view a, std::u16string_view b)
 }
 
 // Every value other than `path`\`name` reads in `after` as it does in `before`.
-void expectOthersUnchanged(const std::vector<RegKeyValue>& values, const RegDocument& before,
+void expectOthersUnchanged(const std::vector<quenby::test::RegKeyValue>& values, const RegDocument& before,
                            const RegDocument& after, std::u16string_view path, std::u16string_view name,
                            const char* property)
 {
-    for (const RegKeyValue& entry : values) {
+    for (const quenby::test::RegKeyValue& entry : values) {
         if (sameName(entry.path, path) && sameName(entry.value.name, name))
             continue;
         check(keyExists(after, entry.path), property);
@@ -52,12 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const RegDocument document = parseRegFile(text);
-    const std::vector<RegKeyValue> values = allValues(document);
+    const std::vector<quenby::test::RegKeyValue> values = quenby::test::valuesOf(document);
 
     // Parse, write, parse again.
     const std::string written = serializeRegFile(document);
     const RegDocument back = parseRegFile(written);
-    check(allValues(back) == values, "a rewrite keeps every value");
+    check(quenby::test::valuesOf(back) == values, "a rewrite keeps every value");
     check(back.malformedCount == document.malformedCount, "a rewrite keeps every unreadable line");
     check(serializeRegFile(back) == written, "a rewritten file is written the same again");
 

@@ -11,6 +11,7 @@
 // - the state write changes `Quenby_Stat` alone, and only where the key exists;
 // - the panel's full write keeps every value it does not own.
 #include "common/os/posix/regfile.h"
+#include "tests/support/regfile_values.h"
 #include "common/os/process.h"
 #include "common/os/registry.h"
 #include "common/settings.h"
@@ -72,10 +73,10 @@ std::string readFile()
 }
 
 // Every value of every key in the file but those the write may change.
-std::vector<reg::RegKeyValue> valuesBut(const std::string& text, const std::vector<std::u16string>& owned)
+std::vector<quenby::test::RegKeyValue> valuesBut(const std::string& text, const std::vector<std::u16string>& owned)
 {
-    std::vector<reg::RegKeyValue> kept;
-    for (reg::RegKeyValue& entry : reg::allValues(reg::parseRegFile(text))) {
+    std::vector<quenby::test::RegKeyValue> kept;
+    for (quenby::test::RegKeyValue& entry : quenby::test::valuesOf(reg::parseRegFile(text))) {
         bool isOwned = false;
         for (const std::u16string& name : owned) {
             isOwned = isOwned || (equalsIgnoreCase(entry.path, kSettingsKey) && equalsIgnoreCase(entry.value.name, name));

@@ -483,19 +483,6 @@ std::optional<RegValue> findValue(const RegDocument& document, std::u16string_vi
     return found != nullptr ? readValue(found->text) : std::nullopt;
 }
 
-std::vector<RegKeyValue> allValues(const RegDocument& document)
-{
-    std::vector<RegKeyValue> out;
-    std::u16string path;
-    for (const RegLine& line : document.lines) {
-        if (line.kind == Kind::section)
-            path = fromUtf8(sectionPath(line));
-        else if (line.kind == Kind::value)
-            out.push_back({path, *readValue(line.text)});
-    }
-    return out;
-}
-
 bool createKey(RegDocument& document, std::u16string_view path)
 {
     if (!isValidKeyPath(path))

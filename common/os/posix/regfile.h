@@ -87,15 +87,6 @@ bool keyExists(const RegDocument& document, std::u16string_view path);
 std::optional<RegValue> findValue(const RegDocument& document, std::u16string_view path,
                                   std::u16string_view name);
 
-// Every sound value in file order, with the key path of its section as written.
-struct RegKeyValue {
-    std::u16string path;
-    RegValue value;
-
-    bool operator==(const RegKeyValue&) const = default;
-};
-std::vector<RegKeyValue> allValues(const RegDocument& document);
-
 // Adds a section line for the key and for each of its parents that has none, in
 // the letter case of the sections already there. Returns whether it added any.
 bool createKey(RegDocument& document, std::u16string_view path);
