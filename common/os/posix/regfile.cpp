@@ -3,6 +3,7 @@
 #include "common/text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 namespace quenby::os::posix {
@@ -46,28 +47,13 @@ bool startsWithNoCase(std::string_view s, std::string_view lowerPrefix)
            });
 }
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// Hex digits and nothing else, between `fewest` and 8 of them.
+// Hex digits and nothing else (no sign, no prefix), between `fewest` and 8 of them.
 std::optional<std::uint32_t> parseHex(std::string_view s, std::size_t fewest)
 {
-    if (s.empty() || s.size() < fewest || s.size() > 8)
-        return std::nullopt;
     std::uint32_t n = 0;
-    for (char c : s) {
-        if (hexDigit(c) < 0)
-            return std::nullopt;
-        n = (n << 4) | static_cast<std::uint32_t>(hexDigit(c));
-    }
+    if (s.size() < std::max<std::size_t>(fewest, 1) || s.size() > 8 ||
+        std::from_chars(s.data(), s.data() + s.size(), n, 16).ptr != s.data() + s.size())
+        return std::nullopt;
     return n;
 }
 
@@ -153,9 +139,10 @@ bool readHexBytes(std::string_view s, std::vector<std::uint8_t>& out)
     while (!s.empty()) {
         const std::size_t comma = s.find(',');
         const std::string_view token = trim(s.substr(0, comma));
-        if (token.size() != 2 || hexDigit(token[0]) < 0 || hexDigit(token[1]) < 0)
+        const auto byte = token.size() == 2 ? parseHex(token, 2) : std::nullopt;
+        if (!byte)
             return false;
-        out.push_back(static_cast<std::uint8_t>(hexDigit(token[0]) << 4 | hexDigit(token[1])));
+        out.push_back(static_cast<std::uint8_t>(*byte));
         if (comma == std::string_view::npos)
             break;
         s = trim(s.substr(comma + 1));
