@@ -53,7 +53,6 @@ protected:
         registry_ = test::makeNativeRegistry();
         host_ = std::make_unique<Win32EngineHost>(GetModuleHandleW(nullptr));
         resetEngineState(*host_, registry_->registry());
-        EngineState& s = engineState();
         loadStringTable();
         host_->registerWindowClass();
         ASSERT_TRUE(host_->createEngineWindow());
@@ -68,8 +67,6 @@ protected:
         // No engine window of this process may be found by later tests.
         EXPECT_FALSE(os::findWindow(kEngineWindowClass, kEngineWindowTitle));
     }
-
-    HMENU menu() const { return host_->menu(); }
 
     std::unique_ptr<test::NativeRegistryScope> registry_;
     std::unique_ptr<Win32EngineHost> host_;
@@ -105,6 +102,36 @@ std::vector<MenuEntry> readMenu(HMENU menu)
     return entries;
 }
 
+// The menu the tray shows on a right click, read while it is open (the popup
+// window hands out its menu) and then closed with Escape. No handle when no menu
+// came up.
+struct ShownMenu {
+    HMENU handle = nullptr;
+    std::vector<MenuEntry> entries;
+};
+ShownMenu shownMenu;
+
+void CALLBACK readShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    if (const HWND popup = FindWindowW(L"#32768", nullptr)) {
+        shownMenu.handle = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        shownMenu.entries = readMenu(shownMenu.handle);
+    }
+    PostMessageW(test::engineWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+ShownMenu rightClickMenu()
+{
+    shownMenu = {};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, readShownMenu);
+    // The tray callback of a right click shows the menu; it returns when the
+    // menu is closed.
+    SendMessageW(test::engineWindow(), WM_TRAYICON, 0, WM_RBUTTONDOWN);
+    KillTimer(nullptr, timer);
+    return shownMenu;
+}
+
 // A file of this process's own in the temporary folder.
 std::wstring tempPath(const std::wstring& prefix, const std::wstring& suffix)
 {
@@ -137,32 +164,33 @@ void expectBox(DialogAnswerer& answer, const std::wstring& caption, const std::w
 TEST_F(EngineHostInProcess, TheTrayMenuHasElevenEntriesAndRelabellingMovesNone)
 {
     host_->buildTrayMenu(trayMenuItems());
-    ASSERT_TRUE(IsMenu(menu()));
+    const HMENU built = rightClickMenu().handle;
+    ASSERT_TRUE(IsMenu(built));
     std::vector<MenuEntry> expected = {
         {201, false, L"Restart Windows"}, {202, false, L"Suspend Windows"}, {203, false, L"Shutdown Windows"},
         {0, true, L""}, {204, false, L"Clear Clipboard"}, {0, true, L""},
         {207, false, L"Free-up RAM Manually\n"}, // the line feed of the string table stays
         {0, true, L""}, {208, false, L"Configuration..."}, {209, false, L"Enable RAM Optimizer"},
         {210, false, L"Close RAM Optimizer"}};
-    EXPECT_EQ(readMenu(menu()), expected);
+    EXPECT_EQ(shownMenu.entries, expected);
     // 205 and 206 are relabelled at every start-up, yet are not in the menu.
     updateMenuLabels();
-    EXPECT_EQ(GetMenuState(menu(), IDM_FREEUP_X, MF_BYCOMMAND), static_cast<UINT>(-1));
-    EXPECT_EQ(readMenu(menu()), expected);
+    EXPECT_EQ(rightClickMenu().entries, expected);
+    EXPECT_EQ(GetMenuState(built, IDM_FREEUP_X, MF_BYCOMMAND), static_cast<UINT>(-1));
 
     toggleEngineEnabled();
     EXPECT_EQ(engineState().settings.Quenby_Stat, 1u);
     expected[9].text = L"Disable RAM Optimizer";
-    EXPECT_EQ(readMenu(menu()), expected);
+    EXPECT_EQ(rightClickMenu().entries, expected);
     toggleEngineEnabled();
     expected[9].text = L"Enable RAM Optimizer";
-    EXPECT_EQ(readMenu(menu()), expected);
+    EXPECT_EQ(rightClickMenu().entries, expected);
 
-    // Destroyed, it is freed; nothing is left to relabel or destroy, and both are harmless.
-    const HMENU built = menu();
+    // Destroyed, it is freed and no longer shown; nothing is left to relabel or
+    // destroy, and both are harmless.
     host_->destroyTrayMenu();
-    EXPECT_EQ(menu(), nullptr);
     EXPECT_FALSE(IsMenu(built));
+    EXPECT_EQ(rightClickMenu().handle, nullptr);
     host_->setMenuItemText(IDM_ENABLE, u"x");
     host_->destroyTrayMenu();
 }
@@ -171,7 +199,6 @@ TEST_F(EngineHostInProcess, TheTrayMenuHasElevenEntriesAndRelabellingMovesNone)
 // back to the engine window as its command. Clear Clipboard is chosen because it
 // is harmless; Return is pressed only once that very entry is highlighted.
 namespace menu_drive {
-HMENU shownMenu = nullptr;
 HWND owner = nullptr;
 int ticks = 0;
 bool highlightedBeforeReturn = false;
@@ -188,7 +215,8 @@ void CALLBACK step(HWND, UINT, UINT_PTR timer, DWORD)
         return;
     }
     KillTimer(nullptr, timer);
-    highlightedBeforeReturn = (GetMenuState(shownMenu, IDM_CLEARCLIPBOARD, MF_BYCOMMAND) & MF_HILITE) != 0;
+    const HMENU shown = reinterpret_cast<HMENU>(SendMessageW(FindWindowW(L"#32768", nullptr), MN_GETHMENU, 0, 0));
+    highlightedBeforeReturn = (GetMenuState(shown, IDM_CLEARCLIPBOARD, MF_BYCOMMAND) & MF_HILITE) != 0;
     PostMessageW(owner, WM_KEYDOWN, highlightedBeforeReturn ? VK_RETURN : VK_ESCAPE, 0);
 }
 } // namespace menu_drive
@@ -208,7 +236,6 @@ TEST_F(EngineHostInProcess, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
     CloseClipboard();
     ASSERT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 
-    menu_drive::shownMenu = menu();
     menu_drive::owner = test::engineWindow();
     menu_drive::ticks = 0;
     menu_drive::highlightedBeforeReturn = false;

@@ -95,9 +95,8 @@ public:
     void suspend() override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
 
-    // The tray menu, the tray image and the record the shell is sent: the host's
-    // own handles, through which the tests read them back with the Win32 API.
-    HMENU menu() const { return menu_.get(); }
+    // The tray image and the record the shell is sent, which no notification
+    // area hands back: the tests read them through these with the Win32 API.
     HICON trayIcon() const { return icon_.get(); }
     const NOTIFYICONDATAW& trayIconData() const { return trayIconData_; }
 
