@@ -47,7 +47,9 @@ public:
         if (key == owner_.keys.end())
             return RegStatus::notFound;
         const auto* bytes = static_cast<const unsigned char*>(data);
-        key->second.values[foldCase(name)] = {type, {bytes, bytes + size}};
+        // No data may come as a null pointer.
+        key->second.values[foldCase(name)] = {type, size > 0 ? std::basic_string<unsigned char>(bytes, bytes + size)
+                                                             : std::basic_string<unsigned char>()};
         owner_.record("set " + toUtf8(name));
         return RegStatus::ok;
     }
