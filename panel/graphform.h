@@ -24,11 +24,8 @@ public:
     // Records a reading of free memory in percent (0..100) and redraws at once.
     void addValue(int freePercent);
 
-    // Draws the picture for the current width and history.
-    void renderGraph();
-
-    // renderGraph, then an immediate repaint: shows the empty grid before the
-    // first reading arrives.
+    // Draws the picture again and repaints at once: shows the empty grid before
+    // the first reading arrives.
     void refresh();
 
     static constexpr qsizetype kHistoryLength = 100;
@@ -38,6 +35,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Draws the picture for the current width and history.
+    void renderGraph();
+
     std::unique_ptr<Ui::GraphForm> ui;
     QPixmap pixmap_;       // null before the first resize and while too narrow
     QList<float> history_; // used-memory fractions 0..1, newest first

@@ -40,7 +40,7 @@ std::unique_ptr<GraphForm> graphOfWidth(int width)
 {
     auto graph = std::make_unique<GraphForm>();
     graph->resize(width, 201);
-    graph->renderGraph();
+    graph->refresh();
     return graph;
 }
 
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(rightmostGreen(shown(*graph)), 760);
         // Widened, the graph shows all 30: the oldest at x = 20 + 40 x 29.
         graph->resize(1300, 201);
-        graph->renderGraph();
+        graph->refresh();
         QCOMPARE(rightmostGreen(shown(*graph)), 1180);
     }
 
