@@ -215,10 +215,13 @@ bool PosixEngineHost::destroyTrayImage()
     return true;
 }
 
-// There is no notification area to draw in or talk to: the stand-in only says
-// when the icon comes and goes.
-void PosixEngineHost::renderTrayImage(const TrayPicture&) {}
+void PosixEngineHost::renderTrayImage(const TrayPicture& picture)
+{
+    image_ = renderTrayPicture(picture);
+}
 
+// There is no notification area to talk to: the stand-in says when the icon
+// comes and goes, and keeps its image and tooltip.
 void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
 {
     if (action == TrayAction::add && !trayShown_)

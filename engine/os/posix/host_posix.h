@@ -76,6 +76,7 @@ private:
     bool quit_ = false;
     int quitCode_ = 0;
     ReserveGate reserve_;
+    TrayImage image_; // the stand-in tray's picture, drawn as the Windows icon is checked against
     bool trayShown_ = false;
     std::vector<MenuItem> menu_;
 };
