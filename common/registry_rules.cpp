@@ -41,11 +41,8 @@ os::RegStatus restrictValue(os::RegRestrict restrict, os::RegType type, std::vec
     if (restrict == os::RegRestrict::dword)
         return type == os::RegType::dword ? os::RegStatus::ok : os::RegStatus::unsupportedType;
     if (type == os::RegType::expandSz) {
-        const std::u16string text =
-            expandEnvironment(textFromRegistryData(data.data(), static_cast<std::uint32_t>(data.size()), data.size()));
-        data.clear();
-        for (char16_t c : text)
-            data.insert(data.end(), {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
+        data = registryDataFromText(
+            expandEnvironment(textFromRegistryData(data.data(), static_cast<std::uint32_t>(data.size()), data.size())));
     } else if (type != os::RegType::sz) {
         return os::RegStatus::unsupportedType;
     }

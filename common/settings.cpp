@@ -58,17 +58,9 @@ RegStatus writeNumber(os::RegistryKey& key, std::u16string_view name, std::uint3
     return key.setValue(name, RegType::dword, data.data(), 4);
 }
 
-// REG_SZ data: the text and its terminator, (length + 1) x 2 bytes.
 RegStatus writeText(os::RegistryKey& key, std::u16string_view name, std::u16string_view text)
 {
-    std::basic_string<unsigned char> data;
-    data.reserve((text.size() + 1) * 2);
-    for (char16_t c : text) {
-        data.push_back(static_cast<unsigned char>(c & 0xFF));
-        data.push_back(static_cast<unsigned char>(c >> 8));
-    }
-    data.push_back(0);
-    data.push_back(0);
+    const std::vector<std::uint8_t> data = registryDataFromText(text);
     return key.setValue(name, RegType::sz, data.data(), static_cast<std::uint32_t>(data.size()));
 }
 

@@ -142,4 +142,14 @@ std::u16string textFromRegistryData(const void* data, std::uint32_t size, std::s
     return out;
 }
 
+std::vector<std::uint8_t> registryDataFromText(std::u16string_view text)
+{
+    std::vector<std::uint8_t> data;
+    data.reserve((text.size() + 1) * 2);
+    for (char16_t c : text)
+        data.insert(data.end(), {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
+    data.insert(data.end(), {0, 0});
+    return data;
+}
+
 } // namespace quenby

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quenby {
 
@@ -26,5 +27,9 @@ std::u16string foldCase(std::u16string_view text);
 // The text of little-endian UTF-16 data up to its first null code unit, never
 // reading past `size` bytes and never more than `maxChars` code units.
 std::u16string textFromRegistryData(const void* data, std::uint32_t size, std::size_t maxChars);
+
+// REG_SZ data of the text: little-endian UTF-16 and its terminating null,
+// (length + 1) x 2 bytes.
+std::vector<std::uint8_t> registryDataFromText(std::u16string_view text);
 
 } // namespace quenby

@@ -32,18 +32,11 @@ SOURCES = os.path.join(IMAGES, "src")
 
 # name: (width, height, PNG colour type)
 PICTURES = {
-    "About.png": (40, 40, "RGBA"),
-    "Options.png": (40, 40, "RGBA"),
+    **dict.fromkeys(["About.png", "Options.png", "Enable.png", "Disable.png", "Close.png"], (40, 40, "RGBA")),
     "Save.png": (40, 40, "P"),
-    "Enable.png": (40, 40, "RGBA"),
-    "Disable.png": (40, 40, "RGBA"),
-    "Close.png": (40, 40, "RGBA"),
     "AboutLogo.png": (120, 120, "RGBA"),
-    "TrayIcon1.png": (26, 46, "RGB"),
-    "TrayIcon2.png": (26, 46, "RGB"),
-    "ColorBlack.png": (16, 16, "RGB"),
-    "ColorWhite.png": (16, 16, "RGB"),
-    "ColorBlackWhite.png": (16, 16, "RGB"),
+    **dict.fromkeys(["TrayIcon1.png", "TrayIcon2.png"], (26, 46, "RGB")),
+    **dict.fromkeys(["ColorBlack.png", "ColorWhite.png", "ColorBlackWhite.png"], (16, 16, "RGB")),
 }
 ICON = "ram_optimizer.ico"
 ICON_8BIT = (48, 32, 16)

@@ -4,6 +4,8 @@
 // postMessage().
 #pragma once
 
+#include "common/os/posix/private_folder.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +25,9 @@ struct PostedMessage {
 // is not safe to use: not a folder, a symbolic link, owned by another user, or
 // writable by group or others. `reason` then says why.
 std::string runtimeFolder(std::string* reason = nullptr);
+
+// The same folder, opened: for files kept in it beside the sockets.
+PrivateFolder openRuntimeFolder();
 
 class Endpoint {
 public:

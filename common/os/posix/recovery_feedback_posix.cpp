@@ -12,7 +12,6 @@
 // followed.
 #include "common/os/recovery_feedback.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -76,9 +75,6 @@ bool printable(std::u16string_view text)
 
 bool publishRecoveryFeedback(std::u16string_view text)
 {
-    const std::string folder = posix::runtimeFolder();
-    if (folder.empty())
-        return false;
     std::u16string notice(text.substr(0, kMaxFeedbackChars));
     if (!notice.empty() && notice.back() >= 0xD800 && notice.back() < 0xDC00)
         notice.pop_back(); // the cut went through a character
@@ -91,22 +87,19 @@ bool publishRecoveryFeedback(std::u16string_view text)
 
     // A fresh file of this engine's own beside it; one left by an engine that
     // ended half-way (same pid) is cleared.
-    const UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    return dir.valid() && posix::replacePrivateFile(dir.get(), kFileName,
-                                                    kFileName + "." + std::to_string(::getpid()) + ".new", content,
-                                                    false);
+    const posix::PrivateFolder folder = posix::openRuntimeFolder();
+    return folder.fd.valid() &&
+           posix::replacePrivateFile(folder.fd.get(), kFileName, kFileName + "." + std::to_string(::getpid()) + ".new",
+                                     content, false);
 }
 
 std::optional<RecoveryFeedback> lastRecoveryFeedback()
 {
-    const std::string folder = posix::runtimeFolder();
-    if (folder.empty())
-        return std::nullopt;
-    const UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!dir.valid())
+    const posix::PrivateFolder folder = posix::openRuntimeFolder();
+    if (!folder.fd.valid())
         return std::nullopt;
     const posix::PrivateFile file =
-        posix::readPrivateFile(dir.get(), kFileName, kFileName, kMaxFileBytes, {.closedToOthers = true});
+        posix::readPrivateFile(folder.fd.get(), kFileName, kFileName, kMaxFileBytes, {.closedToOthers = true});
     if (file.state != posix::PrivateFile::State::ok)
         return std::nullopt;
     const std::string& content = file.text;

@@ -150,17 +150,6 @@ bool readHexBytes(std::string_view s, std::vector<std::uint8_t>& out)
     return true;
 }
 
-std::vector<std::uint8_t> utf16Data(std::u16string_view text)
-{
-    std::vector<std::uint8_t> out;
-    for (char16_t c : text) {
-        out.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    out.insert(out.end(), {0, 0});
-    return out;
-}
-
 // A value line with its continuations joined: each physical line trimmed, the
 // backslash that continues it dropped.
 std::optional<RegValue> readValue(std::string_view line)
@@ -184,7 +173,7 @@ std::optional<RegValue> readValue(std::string_view line)
         if (!text || end != data.size() || !isWellFormedUtf8(*text))
             return std::nullopt;
         value.type = RegType::sz;
-        value.data = utf16Data(fromUtf8(*text));
+        value.data = registryDataFromText(fromUtf8(*text));
     } else if (startsWithNoCase(data, "dword:")) {
         // All eight digits, as they are always written: fewer means a cut-off line.
         const auto n = parseHex(data.substr(6), 8);

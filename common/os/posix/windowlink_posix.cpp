@@ -185,7 +185,9 @@ bool sendMessage(const std::string& path, const PostedMessage& message)
 
 } // namespace
 
-std::string runtimeFolder(std::string* reason)
+namespace {
+
+std::string runtimeFolderPath()
 {
     // A relative XDG_RUNTIME_DIR is invalid and ignored, as the base directory
     // convention says.
@@ -197,7 +199,25 @@ std::string runtimeFolder(std::string* reason)
             path.pop_back();
         path += "/quenby";
     }
-    PrivateFolder folder = openPrivateFolder(path, {.rootMayOwn = false, .closedToOthers = true, .create = true});
+    return path;
+}
+
+PrivateFolder openRuntimeFolder(const std::string& path)
+{
+    return openPrivateFolder(path, {.rootMayOwn = false, .closedToOthers = true, .create = true});
+}
+
+} // namespace
+
+PrivateFolder openRuntimeFolder()
+{
+    return openRuntimeFolder(runtimeFolderPath());
+}
+
+std::string runtimeFolder(std::string* reason)
+{
+    const std::string path = runtimeFolderPath();
+    PrivateFolder folder = openRuntimeFolder(path);
     if (reason != nullptr)
         *reason = folder.refusal.empty() && !folder.fd.valid() ? "folder " + path + " cannot be created" : folder.refusal;
     return folder.fd.valid() ? path : std::string();
