@@ -36,22 +36,25 @@ std::u16string expandEnvironment(std::u16string_view text)
 
 } // namespace
 
-os::RegStatus restrictValue(os::RegRestrict restrict, os::RegType type, std::vector<std::uint8_t>& data)
+os::RegStatus getRestricted(os::RegRestrict restrict, os::RegType type, std::vector<std::uint8_t> data,
+                            void* buffer, std::uint32_t* size)
 {
-    if (restrict == os::RegRestrict::dword)
-        return type == os::RegType::dword ? os::RegStatus::ok : os::RegStatus::unsupportedType;
-    if (type == os::RegType::expandSz) {
-        data = registryDataFromText(
-            expandEnvironment(textFromRegistryData(data.data(), static_cast<std::uint32_t>(data.size()), data.size())));
-    } else if (type != os::RegType::sz) {
+    if (restrict == os::RegRestrict::dword) {
+        if (type != os::RegType::dword)
+            return os::RegStatus::unsupportedType;
+    } else if (type != os::RegType::sz && type != os::RegType::expandSz) {
         return os::RegStatus::unsupportedType;
+    } else {
+        if (type == os::RegType::expandSz)
+            data = registryDataFromText(expandEnvironment(
+                textFromRegistryData(data.data(), static_cast<std::uint32_t>(data.size()), data.size())));
+        // Handed back as a whole, terminated string even when stored without one.
+        if (data.size() % 2 != 0)
+            data.push_back(0);
+        if (data.size() < 2 || data[data.size() - 2] != 0 || data.back() != 0)
+            data.insert(data.end(), {0, 0});
     }
-    // Handed back as a whole, terminated string even when stored without one.
-    if (data.size() % 2 != 0)
-        data.push_back(0);
-    if (data.size() < 2 || data[data.size() - 2] != 0 || data.back() != 0)
-        data.insert(data.end(), {0, 0});
-    return os::RegStatus::ok;
+    return size != nullptr ? copyOut(data, buffer, *size) : os::RegStatus::ok;
 }
 
 os::RegStatus copyOut(std::span<const std::uint8_t> data, void* buffer, std::uint32_t& size)

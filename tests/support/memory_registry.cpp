@@ -123,10 +123,8 @@ RegStatus MemoryRegistry::getValue(std::u16string_view path, std::u16string_view
     const auto found = key->second.values.find(foldCase(name));
     if (found == key->second.values.end())
         return RegStatus::notFound;
-    std::vector<std::uint8_t> data(found->second.data.begin(), found->second.data.end());
-    if (const RegStatus status = restrictValue(restrict, found->second.type, data); status != RegStatus::ok)
-        return status;
-    return size ? copyOut(data, buffer, *size) : RegStatus::ok;
+    return getRestricted(restrict, found->second.type, {found->second.data.begin(), found->second.data.end()}, buffer,
+                         size);
 }
 
 namespace {

@@ -157,7 +157,7 @@ Process::Process(std::vector<std::string> argv, const std::string& cgroupProcs,
         return;
     Fd errRead(errEnds[0]), errWrite(errEnds[1]);
     Fd null(::open("/dev/null", O_RDONLY | O_CLOEXEC));
-    if (!null || argv.empty())
+    if (!null.valid() || argv.empty())
         return;
 
     std::vector<char*> args;
@@ -226,7 +226,7 @@ bool Process::pump(int timeoutMs)
     Stream* streams[2];
     nfds_t count = 0;
     for (Stream* stream : {&out_, &err_}) {
-        if (stream->fd) {
+        if (stream->fd.valid()) {
             fds[count] = {stream->fd.get(), POLLIN, 0};
             streams[count++] = stream;
         }
@@ -267,7 +267,7 @@ bool Process::waitFor(Stream& stream, std::string_view text, int timeoutMs)
                               .count();
         if (left <= 0)
             return false;
-        if (!stream.fd && !running())
+        if (!stream.fd.valid() && !running())
             return false; // nothing more will come
         pump(static_cast<int>(std::min<long long>(left, 50)));
     }

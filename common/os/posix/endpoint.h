@@ -38,8 +38,8 @@ public:
     Endpoint(const Endpoint&) = delete;
     Endpoint& operator=(const Endpoint&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
-    int fd() const { return fd_; } // for poll(); readable when a message waits
+    bool isOpen() const { return fd_.valid(); }
+    int fd() const { return fd_.get(); } // for poll(); readable when a message waits
     const std::string& path() const { return path_; }
 
     // Takes the next waiting message without blocking. Datagrams that are not
@@ -47,7 +47,7 @@ public:
     std::optional<PostedMessage> receive();
 
 private:
-    int fd_ = -1;
+    UniqueFd fd_;
     std::string path_;
 };
 

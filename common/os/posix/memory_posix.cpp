@@ -14,23 +14,7 @@
 namespace quenby::os {
 namespace {
 
-std::optional<std::uint64_t> meminfoField(const std::string& text, const std::string& name)
-{
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.compare(0, name.size(), name) == 0 && line.size() > name.size() &&
-            line[name.size()] == ':') {
-            std::istringstream fields(line.substr(name.size() + 1));
-            std::uint64_t kib = 0;
-            if (fields >> kib)
-                return kib * 1024;
-        }
-    }
-    return std::nullopt;
-}
-
-std::string readFile(const std::string& path)
+std::string fileText(const std::string& path)
 {
     std::ifstream in(path);
     std::ostringstream out;
@@ -38,27 +22,19 @@ std::string readFile(const std::string& path)
     return out.str();
 }
 
-std::optional<std::uint64_t> readNumberFile(const std::string& path)
+// The number after `name` on a line of the text ("MemTotal: 123 kB",
+// "inactive_file 123"), or the first number when no name is given (a limit
+// file, which says "max" for no limit).
+std::optional<std::uint64_t> numberIn(const std::string& text, const std::string& name = {})
 {
-    std::ifstream in(path);
-    std::string word;
-    if (!(in >> word) || word == "max")
-        return std::nullopt;
-    try {
-        return std::stoull(word);
-    } catch (...) {
-        return std::nullopt;
-    }
-}
-
-std::optional<std::uint64_t> statField(const std::string& path, const std::string& name)
-{
-    std::ifstream in(path);
-    std::string key;
-    std::uint64_t value = 0;
-    while (in >> key >> value) {
-        if (key == name)
-            return value;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string key;
+        if (!name.empty() && (!(fields >> key) || (key != name && key != name + ":")))
+            continue;
+        std::uint64_t value = 0;
+        return fields >> value ? std::optional(value) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -69,44 +45,41 @@ constexpr std::uint64_t kNoLimit = std::uint64_t{1} << 60;
 struct GroupRoom {
     std::uint64_t limit = 0;
     std::uint64_t used = 0; // usage less the page cache the kernel can drop at once
+    std::uint64_t free() const { return limit - std::min(used, limit); }
 };
+
+// Where each cgroup version keeps a group's figures.
+struct Layout {
+    const char* base;
+    const char* limit;
+    const char* usage;
+    const char* inactive; // the droppable page cache, in memory.stat
+};
+constexpr Layout kVersion2{"/sys/fs/cgroup", "memory.max", "memory.current", "inactive_file"};
+constexpr Layout kVersion1{"/sys/fs/cgroup/memory", "memory.limit_in_bytes", "memory.usage_in_bytes",
+                           "total_inactive_file"};
 
 // The tightest memory limit on the way from this process's group up to the root.
 std::optional<GroupRoom> cgroupRoom()
 {
     std::ifstream in("/proc/self/cgroup");
-    std::string line;
     std::optional<GroupRoom> best;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line);) {
         const auto first = line.find(':');
         const auto second = line.find(':', first + 1);
         if (first == std::string::npos || second == std::string::npos)
             continue;
-        const std::string controllers = line.substr(first + 1, second - first - 1);
-        std::string path = line.substr(second + 1);
-        std::string base, limitFile, usageFile, statFile, inactiveName;
-        if (controllers == "") {
-            base = "/sys/fs/cgroup";
-            limitFile = "memory.max";
-            usageFile = "memory.current";
-            inactiveName = "inactive_file";
-        } else if (("," + controllers + ",").find(",memory,") != std::string::npos) {
-            base = "/sys/fs/cgroup/memory";
-            limitFile = "memory.limit_in_bytes";
-            usageFile = "memory.usage_in_bytes";
-            inactiveName = "total_inactive_file";
-        } else {
-            continue;
-        }
-        while (true) {
-            const std::string dir = base + (path == "/" ? "" : path);
-            if (const auto limit = readNumberFile(dir + "/" + limitFile);
-                limit && *limit < kNoLimit) {
-                const auto usage = readNumberFile(dir + "/" + usageFile).value_or(0);
-                const auto inactive = statField(dir + "/memory.stat", inactiveName).value_or(0);
-                GroupRoom room{*limit, usage > inactive ? usage - inactive : 0};
-                if (!best || room.limit - std::min(room.used, room.limit) <
-                                 best->limit - std::min(best->used, best->limit))
+        const std::string controllers = "," + line.substr(first + 1, second - first - 1) + ",";
+        const Layout* layout = controllers == ",," ? &kVersion2
+                               : controllers.find(",memory,") != std::string::npos ? &kVersion1
+                                                                                   : nullptr;
+        for (std::string path = line.substr(second + 1); layout != nullptr;) {
+            const std::string dir = layout->base + (path == "/" ? "" : path) + "/";
+            if (const auto limit = numberIn(fileText(dir + layout->limit)); limit && *limit < kNoLimit) {
+                const auto usage = numberIn(fileText(dir + layout->usage)).value_or(0);
+                const auto inactive = numberIn(fileText(dir + "memory.stat"), layout->inactive).value_or(0);
+                const GroupRoom room{*limit, usage > inactive ? usage - inactive : 0};
+                if (!best || room.free() < best->free())
                     best = room;
             }
             if (path.empty() || path == "/")
@@ -123,16 +96,16 @@ std::optional<GroupRoom> cgroupRoom()
 bool queryMemoryStatus(MemoryStatus& status)
 {
     status = {};
-    const std::string meminfo = readFile("/proc/meminfo");
-    const auto total = meminfoField(meminfo, "MemTotal");
-    const auto avail = meminfoField(meminfo, "MemAvailable");
+    const std::string meminfo = fileText("/proc/meminfo");
+    const auto total = numberIn(meminfo, "MemTotal");
+    const auto avail = numberIn(meminfo, "MemAvailable");
     if (!total || !avail || *total == 0)
         return false;
-    std::uint64_t totalBytes = *total;
-    std::uint64_t availBytes = std::min(*avail, *total);
+    std::uint64_t totalBytes = *total * 1024; // kB, which is KiB
+    std::uint64_t availBytes = std::min(*avail, *total) * 1024;
     if (const auto room = cgroupRoom()) {
         totalBytes = std::min(totalBytes, room->limit);
-        availBytes = std::min(availBytes, room->limit - std::min(room->used, room->limit));
+        availBytes = std::min(availBytes, room->free());
     }
     status.totalPhys = totalBytes;
     status.availPhys = availBytes;

@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <initializer_list>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -91,35 +93,17 @@ std::u16string panelFileName()
 StartOutcome startProgram(const std::u16string& path, std::uintptr_t)
 {
     const auto fail = [](int error, const std::string& why = {}) {
+        const auto among = [error](std::initializer_list<int> codes) {
+            return std::find(codes.begin(), codes.end(), error) != codes.end();
+        };
         StartOutcome outcome;
         outcome.code = error;
         outcome.detail = why.empty() ? std::strerror(error) : why;
-        switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-        case ELOOP:
-        case ENAMETOOLONG:
-            outcome.failure = StartFailure::notFound;
-            break;
-        case EACCES:
-        case EPERM:
-            outcome.failure = StartFailure::accessDenied;
-            break;
-        case ENOEXEC:
-        case ELIBBAD:
-        case EISDIR:
-            outcome.failure = StartFailure::notAProgram;
-            break;
-        case ENOMEM:
-        case EAGAIN:
-        case EMFILE:
-        case ENFILE:
-            outcome.failure = StartFailure::noResources;
-            break;
-        default:
-            outcome.failure = StartFailure::other;
-            break;
-        }
+        outcome.failure = among({ENOENT, ENOTDIR, ELOOP, ENAMETOOLONG}) ? StartFailure::notFound
+                          : among({EACCES, EPERM})                     ? StartFailure::accessDenied
+                          : among({ENOEXEC, ELIBBAD, EISDIR})          ? StartFailure::notAProgram
+                          : among({ENOMEM, EAGAIN, EMFILE, ENFILE})    ? StartFailure::noResources
+                                                                       : StartFailure::other;
         return outcome;
     };
     std::string file = toUtf8(path);

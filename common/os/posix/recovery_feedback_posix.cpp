@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <ctime>
@@ -45,30 +46,16 @@ std::string newStamp()
 // A stamp as newStamp writes it: digits, dashes and a dot.
 bool plausibleStamp(std::string_view stamp)
 {
-    if (stamp.empty() || stamp.size() > 64)
-        return false;
-    for (const char c : stamp) {
-        if (!((c >= '0' && c <= '9') || c == '-' || c == '.'))
-            return false;
-    }
-    return true;
+    return !stamp.empty() && stamp.size() <= 64 &&
+           stamp.find_first_not_of("0123456789-.") == std::string_view::npos;
 }
 
 // Control characters (line breaks, terminal escapes) have no place in a notice:
-// it is one line that goes to terminals as it stands.
-bool isControl(char16_t c)
+// it is one line that goes to terminals as it stands. U+FFFD stands for bytes
+// that were no UTF-8.
+bool unfit(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c < 0xA0);
-}
-
-// One line of printable text; U+FFFD stands for bytes that were no UTF-8.
-bool printable(std::u16string_view text)
-{
-    for (const char16_t c : text) {
-        if (isControl(c) || c == 0xFFFD)
-            return false;
-    }
-    return true;
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0xFFFD;
 }
 
 } // namespace
@@ -78,10 +65,7 @@ bool publishRecoveryFeedback(std::u16string_view text)
     std::u16string notice(text.substr(0, kMaxFeedbackChars));
     if (!notice.empty() && notice.back() >= 0xD800 && notice.back() < 0xDC00)
         notice.pop_back(); // the cut went through a character
-    for (char16_t& c : notice) {
-        if (isControl(c) || c == 0xFFFD)
-            c = u' '; // one line, whatever the text held
-    }
+    std::replace_if(notice.begin(), notice.end(), unfit, u' '); // one line, whatever the text held
     const std::string content =
         std::string(kHeader) + newStamp() + "\n" + toUtf8(notice) + "\n";
 
@@ -113,7 +97,7 @@ std::optional<RecoveryFeedback> lastRecoveryFeedback()
     feedback.stamp = content.substr(kHeader.size(), firstEnd - kHeader.size());
     feedback.text = fromUtf8(std::string_view(content).substr(firstEnd + 1, content.size() - firstEnd - 2));
     if (!plausibleStamp(feedback.stamp) || feedback.text.empty() ||
-        feedback.text.size() > kMaxFeedbackChars || !printable(feedback.text))
+        feedback.text.size() > kMaxFeedbackChars || std::any_of(feedback.text.begin(), feedback.text.end(), unfit))
         return std::nullopt;
     return feedback;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <utility>
 
 namespace quenby::os::posix {
@@ -259,38 +260,28 @@ std::optional<std::u16string> quotableText(const std::vector<std::uint8_t>& data
 
 std::string formatValue(const RegValue& value)
 {
-    static constexpr char digits[] = "0123456789abcdef";
     std::string out = (value.name.empty() ? std::string("@") : quote(toUtf8(value.name))) + '=';
     if (value.type == RegType::sz) {
         if (const auto text = quotableText(value.data))
             return out + quote(toUtf8(*text));
     }
+    char number[16];
     if (value.type == RegType::dword && value.data.size() == 4) {
-        out += "dword:";
-        for (int i = 3; i >= 0; --i)
-            out += {digits[value.data[i] >> 4], digits[value.data[i] & 0xF]};
-        return out;
+        std::snprintf(number, sizeof number, "dword:%02x%02x%02x%02x", value.data[3], value.data[2], value.data[1],
+                      value.data[0]);
+        return out + number;
     }
-    if (value.type == RegType::binary) {
-        out += "hex:";
-    } else {
-        std::string number;
-        for (auto n = static_cast<std::uint32_t>(value.type); number.empty() || n != 0; n >>= 4)
-            number.insert(number.begin(), digits[n & 0xF]);
-        out += "hex(" + number + "):";
-    }
+    std::snprintf(number, sizeof number, "hex(%x):", static_cast<unsigned>(value.type));
+    out += value.type == RegType::binary ? "hex:" : number;
     std::size_t column = out.size();
     for (std::size_t i = 0; i < value.data.size(); ++i) {
         if (column + 3 > kHexWrapColumn) {
             out += "\\\n  ";
             column = 2;
         }
-        out += {digits[value.data[i] >> 4], digits[value.data[i] & 0xF]};
-        column += 2;
-        if (i + 1 < value.data.size()) {
-            out += ',';
-            ++column;
-        }
+        std::snprintf(number, sizeof number, i + 1 < value.data.size() ? "%02x," : "%02x", value.data[i]);
+        out += number;
+        column += 3;
     }
     return out;
 }
@@ -318,22 +309,30 @@ bool forEachLineOfKey(const RegDocument& document, std::u16string_view foldedPat
     return found;
 }
 
-void eraseMarked(RegDocument& document, const std::vector<bool>& drop)
-{
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < document.lines.size(); ++i) {
-        if (drop[i])
-            continue;
-        if (kept != i)
-            document.lines[kept] = std::move(document.lines[i]);
-        ++kept;
-    }
-    document.lines.resize(kept);
-}
-
 bool isNamed(const RegLine& line, std::u16string_view foldedName)
 {
     return line.kind != Kind::section && foldedNameOf(line.text) == foldedName;
+}
+
+// Removes every line of that name from the key but the one at `except`.
+DeleteOutcome removeNamed(RegDocument& document, std::u16string_view path, std::u16string_view name,
+                          std::size_t except)
+{
+    DeleteOutcome outcome;
+    std::vector<bool> drop(document.lines.size());
+    const std::u16string foldedName = foldCase(name);
+    forEachLineOfKey(document, foldCase(path), [&](std::size_t i, const RegLine& line) {
+        drop[i] = i != except && isNamed(line, foldedName);
+        outcome.found = outcome.found || (drop[i] && line.kind == Kind::value);
+        outcome.changed = outcome.changed || drop[i];
+    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        if (!drop[i] && kept++ != i)
+            document.lines[kept - 1] = std::move(document.lines[i]);
+    }
+    document.lines.resize(kept);
+    return outcome;
 }
 
 } // namespace
@@ -357,12 +356,6 @@ RegDocument parseRegFile(std::string_view text)
         if (document.malformedCount++ == 0)
             document.firstMalformedLine = number;
     };
-    // Sized once: growing the list of a large file would hold two copies of it.
-    std::size_t filled = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos = std::min(text.find('\n', pos), text.size()) + 1)
-        filled += !trim(text.substr(pos, text.find('\n', pos) - pos)).empty();
-    document.lines.reserve(filled);
-
     std::size_t pos = 0;
     std::size_t number = 1;
     const std::string_view first = text.substr(0, text.find('\n'));
@@ -465,51 +458,40 @@ bool createKey(RegDocument& document, std::u16string_view path)
         return false;
     bool changed = false;
     std::u16string spelled; // the path so far, in the letter case already in the file
-    for (std::size_t start = 0; start <= path.size();) {
-        const std::size_t end = std::min(path.find(u'\\', start), path.size());
-        const std::u16string key = foldCase(path.substr(0, end));
-        // The section of exactly this key, else the last one of a key below it.
+    for (std::size_t end = path.find(u'\\');; end = path.find(u'\\', end + 1)) {
+        const std::size_t stop = std::min(end, path.size());
+        const std::u16string key = foldCase(path.substr(0, stop));
+        // The section of exactly this key spells it, else the last one of a key below it.
         const RegLine* spelling = nullptr;
         bool hasSection = false;
         for (const RegLine& line : document.lines) {
             const Match match = matchSection(line, key);
-            if (match != Match::none)
-                spelling = &line;
-            if (match == Match::equal) {
-                hasSection = true;
-                break;
-            }
+            spelling = match != Match::none && !hasSection ? &line : spelling;
+            hasSection = hasSection || match == Match::equal;
         }
-        if (spelling != nullptr) {
-            spelled = fromUtf8(sectionPath(*spelling)).substr(0, end);
-        } else {
-            if (!spelled.empty())
-                spelled += u'\\';
-            spelled += path.substr(start, end - start);
-        }
+        spelled = spelling != nullptr ? fromUtf8(sectionPath(*spelling)).substr(0, stop)
+                                      : spelled + std::u16string(path.substr(spelled.size(), stop - spelled.size()));
         if (!hasSection) {
             document.lines.push_back({Kind::section, "[" + toUtf8(spelled) + "]"});
             changed = true;
         }
-        start = end + 1;
+        if (end == std::u16string_view::npos)
+            return changed;
     }
-    return changed;
 }
 
 bool setValue(RegDocument& document, std::u16string_view path, RegValue value)
 {
     if (!isValidKeyPath(path) || !isValidValueName(value.name))
         return false;
-    const std::u16string key = foldCase(path);
     const std::u16string name = foldCase(value.name);
     std::optional<std::size_t> keep; // the line that takes the new data
     std::size_t end = 0;             // past the key's last line
-    const bool hasSection = forEachLineOfKey(document, key, [&](std::size_t i, const RegLine& line) {
-        if (line.kind == Kind::value && isNamed(line, name))
-            keep = i;
-        end = i + 1;
-    });
-    if (!hasSection) {
+    if (!forEachLineOfKey(document, foldCase(path), [&](std::size_t i, const RegLine& line) {
+            if (line.kind == Kind::value && isNamed(line, name))
+                keep = i;
+            end = i + 1;
+        })) {
         // A key so far known only by its sub-keys gets its section.
         return keyExists(document, path) && createKey(document, path) && setValue(document, path, std::move(value));
     }
@@ -522,25 +504,13 @@ bool setValue(RegDocument& document, std::u16string_view path, RegValue value)
                               {Kind::value, formatValue(value)});
         keep = end;
     }
-    std::vector<bool> drop(document.lines.size());
-    forEachLineOfKey(document, key,
-                     [&](std::size_t i, const RegLine& line) { drop[i] = i != keep && isNamed(line, name); });
-    eraseMarked(document, drop);
+    removeNamed(document, path, value.name, *keep);
     return true;
 }
 
 DeleteOutcome deleteValue(RegDocument& document, std::u16string_view path, std::u16string_view name)
 {
-    DeleteOutcome outcome;
-    std::vector<bool> drop(document.lines.size());
-    const std::u16string foldedName = foldCase(name);
-    forEachLineOfKey(document, foldCase(path), [&](std::size_t i, const RegLine& line) {
-        drop[i] = isNamed(line, foldedName);
-        outcome.found = outcome.found || (drop[i] && line.kind == Kind::value);
-        outcome.changed = outcome.changed || drop[i];
-    });
-    eraseMarked(document, drop);
-    return outcome;
+    return removeNamed(document, path, name, std::string_view::npos);
 }
 
 } // namespace quenby::os::posix

@@ -28,7 +28,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <cstdint>
 #include <vector>
 #include <optional>
@@ -249,15 +248,7 @@ RegStatus PosixRegistry::getValue(std::u16string_view path, std::u16string_view 
     if (!reg::isValidKeyPath(path) || (buffer != nullptr && size == nullptr))
         return RegStatus::invalidData;
     auto value = reg::findValue(read(), path, name);
-    if (!value)
-        return RegStatus::notFound;
-    if (const RegStatus status = restrictValue(restrict, value->type, value->data); status != RegStatus::ok)
-        return status;
-    std::uint32_t room = size != nullptr ? *size : 0;
-    const RegStatus status = copyOut(value->data, buffer, room);
-    if (size != nullptr)
-        *size = room;
-    return status;
+    return value ? getRestricted(restrict, value->type, std::move(value->data), buffer, size) : RegStatus::notFound;
 }
 
 } // namespace

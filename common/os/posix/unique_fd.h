@@ -28,11 +28,7 @@ public:
     }
 
     bool valid() const { return fd_ >= 0; }
-    explicit operator bool() const { return valid(); }
     int get() const { return fd_; }
-
-    // Hands the descriptor over; the object no longer closes it.
-    int release() { return std::exchange(fd_, -1); }
 
     void reset()
     {

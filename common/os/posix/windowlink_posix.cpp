@@ -24,6 +24,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -66,20 +67,6 @@ bool makeAddress(const std::string& path, sockaddr_un& address, socklen_t& lengt
     return true;
 }
 
-void putLittleEndian(unsigned char* out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out[i] = static_cast<unsigned char>(value >> (8 * i));
-}
-
-std::uint64_t getLittleEndian(const unsigned char* in, int bytes)
-{
-    std::uint64_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | in[i];
-    return value;
-}
-
 // Whether the datagram's credentials name this user. One without credentials
 // (which the kernel attaches to every datagram once SO_PASSCRED is on) or with
 // any other control data is not trusted.
@@ -101,13 +88,15 @@ bool fromThisUser(msghdr& header)
     return ours;
 }
 
-void encode(const PostedMessage& message, unsigned char (&record)[kRecordSize])
-{
-    putLittleEndian(record, kMagic, 4);
-    putLittleEndian(record + 4, message.message, 4);
-    putLittleEndian(record + 8, message.wParam, 8);
-    putLittleEndian(record + 16, static_cast<std::uint64_t>(message.lParam), 8);
-}
+// One message as it travels. Both ends are processes of this machine, so the
+// fields go in its own byte order.
+struct Record {
+    std::uint32_t magic = kMagic;
+    std::uint32_t message = 0;
+    std::uint64_t wParam = 0;
+    std::int64_t lParam = 0;
+};
+static_assert(sizeof(Record) == kRecordSize);
 
 std::uint64_t fnv1a64(std::string_view bytes)
 {
@@ -174,18 +163,13 @@ bool sendMessage(const std::string& path, const PostedMessage& message)
     UniqueFd sender(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
     if (sender.get() < 0)
         return false;
-    unsigned char record[kRecordSize];
-    encode(message, record);
+    const Record record{kMagic, message.message, message.wParam, message.lParam};
     // Never block (a full queue means the receiver is stuck: report it) and never
     // die of SIGPIPE.
-    const ssize_t sent = ::sendto(sender.get(), record, sizeof record, MSG_DONTWAIT | MSG_NOSIGNAL,
+    const ssize_t sent = ::sendto(sender.get(), &record, sizeof record, MSG_DONTWAIT | MSG_NOSIGNAL,
                                   reinterpret_cast<const sockaddr*>(&address), length);
     return sent == static_cast<ssize_t>(sizeof record);
 }
-
-} // namespace
-
-namespace {
 
 std::string runtimeFolderPath()
 {
@@ -259,7 +243,7 @@ Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
             }
             stampNow(path);
             path_ = path;
-            fd_ = socket.release();
+            fd_ = std::move(socket);
             return;
         }
         if (errno != EADDRINUSE)
@@ -281,15 +265,13 @@ Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
 
 Endpoint::~Endpoint()
 {
-    if (fd_ >= 0) {
-        ::close(fd_);
+    if (fd_.valid())
         ::unlink(path_.c_str());
-    }
 }
 
 std::optional<PostedMessage> Endpoint::receive()
 {
-    if (fd_ < 0)
+    if (!fd_.valid())
         return std::nullopt;
     // One byte more than a record: together with MSG_TRUNC (which makes recv
     // report the datagram's real length) an oversize datagram is told apart from
@@ -303,22 +285,19 @@ std::optional<PostedMessage> Endpoint::receive()
         header.msg_iovlen = 1;
         header.msg_control = control;
         header.msg_controllen = sizeof control;
-        const ssize_t got = ::recvmsg(fd_, &header, MSG_DONTWAIT | MSG_TRUNC | MSG_CMSG_CLOEXEC);
+        const ssize_t got = ::recvmsg(fd_.get(), &header, MSG_DONTWAIT | MSG_TRUNC | MSG_CMSG_CLOEXEC);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             return std::nullopt; // EAGAIN: nothing waits
         }
-        if (!fromThisUser(header) || got != static_cast<ssize_t>(kRecordSize) ||
-            getLittleEndian(buffer, 4) != kMagic) {
+        Record record;
+        std::memcpy(&record, buffer, sizeof record);
+        if (!fromThisUser(header) || got != static_cast<ssize_t>(kRecordSize) || record.magic != kMagic) {
             ++dropped;
             continue;
         }
-        PostedMessage message;
-        message.message = static_cast<std::uint32_t>(getLittleEndian(buffer + 4, 4));
-        message.wParam = getLittleEndian(buffer + 8, 8);
-        message.lParam = static_cast<std::int64_t>(getLittleEndian(buffer + 16, 8));
-        return message;
+        return PostedMessage{record.message, record.wParam, record.lParam};
     }
     return std::nullopt;
 }
@@ -328,39 +307,17 @@ std::optional<PostedMessage> Endpoint::receive()
 namespace quenby::os {
 namespace {
 
-struct DirCloser {
-    void operator()(DIR* dir) const { ::closedir(dir); }
-};
-using DirHandle = std::unique_ptr<DIR, DirCloser>;
-
 struct Candidate {
     std::string path;
     timespec modified {};
     ino_t inode = 0;
 };
 
+// Newest first, then any fixed order, so that every caller picks the same one.
 bool newerFirst(const Candidate& a, const Candidate& b)
 {
-    if (a.modified.tv_sec != b.modified.tv_sec)
-        return a.modified.tv_sec > b.modified.tv_sec;
-    if (a.modified.tv_nsec != b.modified.tv_nsec)
-        return a.modified.tv_nsec > b.modified.tv_nsec;
-    return a.path > b.path; // any fixed order, so that every caller picks the same one
-}
-
-bool hasEnding(const std::string& text, std::string_view ending)
-{
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
-
-// Removes a stale socket file, unless it has been replaced meanwhile by a new
-// endpoint of the same name.
-void removeStale(const Candidate& candidate)
-{
-    struct stat info {};
-    if (::lstat(candidate.path.c_str(), &info) == 0 && info.st_ino == candidate.inode)
-        ::unlink(candidate.path.c_str());
+    return std::tie(a.modified.tv_sec, a.modified.tv_nsec, a.path) >
+           std::tie(b.modified.tv_sec, b.modified.tv_nsec, b.path);
 }
 
 } // namespace
@@ -369,15 +326,9 @@ std::uint32_t registerMessage(std::u16string_view name)
 {
     if (name.empty())
         return 0;
-    // FNV-1a of the case-folded name: the same in every process with no shared
+    // A hash of the case-folded name: the same in every process with no shared
     // table, and distinct for the names the two programs exchange (the tests check).
-    const std::string bytes = toUtf8(foldCase(name));
-    std::uint32_t hash = 0x811c9dc5u;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x01000193u;
-    }
-    return 0xC000u + hash % 0x4000u;
+    return 0xC000u + static_cast<std::uint32_t>(posix::fnv1a64(toUtf8(foldCase(name))) % 0x4000u);
 }
 
 WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
@@ -385,7 +336,7 @@ WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
     const std::string folder = posix::runtimeFolder();
     if (folder.empty())
         return {};
-    DirHandle dir(::opendir(folder.c_str()));
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
     if (!dir)
         return {};
 
@@ -394,7 +345,7 @@ WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
     std::vector<Candidate> candidates;
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string name = entry->d_name;
-        if (name.compare(0, prefix.size(), prefix) != 0 || !hasEnding(name, ".sock"))
+        if (!name.starts_with(prefix) || !name.ends_with(".sock"))
             continue;
         struct stat info {};
         if (::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
@@ -409,10 +360,14 @@ WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
         switch (posix::probeEndpoint(candidate.path)) {
         case posix::Probe::Live:
             return WindowRef {static_cast<std::uintptr_t>(candidate.inode), candidate.path};
-        case posix::Probe::Stale:
-            // Its process ended without removing it (killed, or crashed).
-            removeStale(candidate);
+        case posix::Probe::Stale: {
+            // Its process ended without removing it (killed, or crashed); unless
+            // a new endpoint of the same name has taken its place meanwhile.
+            struct stat info {};
+            if (::lstat(candidate.path.c_str(), &info) == 0 && info.st_ino == candidate.inode)
+                ::unlink(candidate.path.c_str());
             break;
+        }
         case posix::Probe::Gone:
         case posix::Probe::Unreachable:
             break;
