@@ -113,6 +113,8 @@ std::vector<Kind> everyKind()
          "\"InnerNull\"=hex(1):61,00,00,00,62,00,00,00\n"},
         {value(u"TwoLines", RegType::sz, utf16(u"one\r\ntwo")), "\"TwoLines\"=hex(1):"},
         {value(u"OddLength", RegType::sz, Bytes{'a', 0, 'b'}), "\"OddLength\"=hex(1):61,00,62\n"},
+        {value(u"LoneHalf", RegType::sz, utf16(std::u16string{u'a', char16_t(0xD800), u'b'})),
+         "\"LoneHalf\"=hex(1):61,00,00,d8,62,00,00,00\n"},
         {value(u"ZeroLengthSz", RegType::sz, Bytes{}), "\"ZeroLengthSz\"=hex(1):\n"},
         {value(u"TargetFreeRAM", RegType::dword, dword(0x1000)), "\"TargetFreeRAM\"=dword:00001000\n"},
         {value(u"Highest", RegType::dword, dword(0xFFFFFFFF)), "\"Highest\"=dword:ffffffff\n"},
@@ -474,6 +476,12 @@ TEST_F(RegistryStore, RefusedCallsLeaveTheFileAlone)
     EXPECT_EQ(registry.openKey(u"Software\\Quenby\\", RegAccess::read, &status), nullptr);
     EXPECT_EQ(status, RegStatus::invalidData);
     EXPECT_EQ(registry.createKey(u"Software\\\\Quenby", &status), nullptr);
+    EXPECT_EQ(status, RegStatus::invalidData);
+    // Names no line can carry: a line break, half of a surrogate pair.
+    const std::u16string lone{u'x', char16_t(0xDC00)};
+    EXPECT_EQ(set(*key, value(lone, RegType::dword, dword(1))), RegStatus::invalidData);
+    EXPECT_EQ(set(*key, value(u"two\nlines", RegType::dword, dword(1))), RegStatus::invalidData);
+    EXPECT_EQ(registry.createKey(u"Software\\" + lone, &status), nullptr);
     EXPECT_EQ(status, RegStatus::invalidData);
 
     // A key opened for reading refuses changes and leaves the file alone.

@@ -65,15 +65,10 @@ bool isWellFormedUtf8(std::string_view s)
     return toUtf8(fromUtf8(s)) == s;
 }
 
+// The converter patches an unpaired surrogate too; sound UTF-16 comes back as it was.
 bool hasUnpairedSurrogate(std::u16string_view s)
 {
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
-            ++i;
-        else if (s[i] >= 0xD800 && s[i] <= 0xDFFF)
-            return true;
-    }
-    return false;
+    return fromUtf8(toUtf8(s)) != s;
 }
 
 std::u16string folded(std::string_view utf8)
@@ -246,16 +241,11 @@ std::string quote(std::string_view utf8)
 // no unpaired surrogates. Anything else is written as hex(1) so no byte changes.
 std::optional<std::u16string> quotableText(const std::vector<std::uint8_t>& data)
 {
-    if (data.size() < 2 || data.size() % 2 != 0 || data[data.size() - 2] != 0 || data.back() != 0)
+    std::u16string text = textFromRegistryData(data.data(), static_cast<std::uint32_t>(data.size()), data.size());
+    if (registryDataFromText(text) != data || text.find_first_of(u"\r\n") != std::u16string::npos ||
+        hasUnpairedSurrogate(text))
         return std::nullopt;
-    std::u16string text;
-    for (std::size_t i = 0; i + 2 < data.size(); i += 2) {
-        const auto c = static_cast<char16_t>(data[i] | data[i + 1] << 8);
-        if (c == 0 || c == u'\r' || c == u'\n')
-            return std::nullopt;
-        text += c;
-    }
-    return hasUnpairedSurrogate(text) ? std::nullopt : std::optional(text);
+    return text;
 }
 
 std::string formatValue(const RegValue& value)
@@ -356,6 +346,12 @@ RegDocument parseRegFile(std::string_view text)
         if (document.malformedCount++ == 0)
             document.firstMalformedLine = number;
     };
+    // Sized once: growing the list of a large file would hold two copies of it.
+    std::size_t filled = 0;
+    for (std::size_t pos = 0; pos < text.size(); pos = std::min(text.find('\n', pos), text.size()) + 1)
+        filled += !trim(text.substr(pos, text.find('\n', pos) - pos)).empty();
+    document.lines.reserve(filled);
+
     std::size_t pos = 0;
     std::size_t number = 1;
     const std::string_view first = text.substr(0, text.find('\n'));

@@ -79,7 +79,8 @@ void reportOnce(const std::string& message)
 }
 
 struct Store {
-    enum class State { ok, missing, refused, tooLarge } state = State::missing;
+    using State = reg::PrivateFile::State; // missing, ok, refused or tooLarge
+    State state = State::missing;
     UniqueFd folder;
     reg::RegDocument document;
 };
@@ -120,8 +121,7 @@ Store open(Scope scope, UniqueFd* writersLock = nullptr)
     reg::PrivateFile file = reg::readPrivateFile(store.folder.get(), kFileName, name, reg::kMaxRegistryFileSize,
                                                  {.rootMayOwn = machine});
     if (!file.refusal.empty())
-        return refuse(file.refusal,
-                      file.state == reg::PrivateFile::State::tooLarge ? Store::State::tooLarge : Store::State::refused);
+        return refuse(file.refusal, file.state);
     store.document = reg::parseRegFile(file.text);
     if (const std::size_t count = store.document.malformedCount; count > 0) {
         const std::string first = std::to_string(store.document.firstMalformedLine);
