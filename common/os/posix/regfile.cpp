@@ -199,8 +199,7 @@ bool isSoundSection(std::string_view line)
     if (line.size() < 3 || line.front() != '[' || line.back() != ']')
         return false;
     const std::string_view path = line.substr(1, line.size() - 2);
-    return path.front() != '\\' && path.back() != '\\' && path.find("\\\\") == std::string_view::npos &&
-           path.find_first_of(std::string_view("\0\r\n", 3)) == std::string_view::npos && isWellFormedUtf8(path);
+    return isWellFormedUtf8(path) && isValidKeyPath(fromUtf8(path));
 }
 
 std::string_view sectionPath(const RegLine& line)
