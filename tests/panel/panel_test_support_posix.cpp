@@ -4,6 +4,7 @@
 #include "tests/panel/panel_test_support.h"
 
 #include <QFile>
+#include <QThread>
 
 #include "common/identity.h"
 #include "common/os/posix/endpoint.h"
@@ -36,7 +37,16 @@ PrivateSettings::PrivateSettings() : place_(std::make_unique<Place>())
     place_->ok = true;
 }
 
-PrivateSettings::~PrivateSettings() = default;
+// An engine that a failing case started for real (the one beside the suite,
+// when the stored path it should have used was not read) is closed, so that no
+// run leaves one behind.
+PrivateSettings::~PrivateSettings()
+{
+    for (int tries = 0; tries < 100 && os::findWindow(kEngineWindowClass, kEngineWindowTitle); ++tries) {
+        os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage);
+        QThread::msleep(100);
+    }
+}
 
 bool PrivateSettings::ok() const
 {
