@@ -186,22 +186,17 @@ std::string runtimeFolderPath()
     return path;
 }
 
-PrivateFolder openRuntimeFolder(const std::string& path)
-{
-    return openPrivateFolder(path, {.rootMayOwn = false, .closedToOthers = true, .create = true});
-}
-
 } // namespace
 
 PrivateFolder openRuntimeFolder()
 {
-    return openRuntimeFolder(runtimeFolderPath());
+    return openPrivateFolder(runtimeFolderPath(), {.rootMayOwn = false, .closedToOthers = true, .create = true});
 }
 
 std::string runtimeFolder(std::string* reason)
 {
     const std::string path = runtimeFolderPath();
-    PrivateFolder folder = openRuntimeFolder(path);
+    const PrivateFolder folder = openRuntimeFolder();
     if (reason != nullptr)
         *reason = folder.refusal.empty() && !folder.fd.valid() ? "folder " + path + " cannot be created" : folder.refusal;
     return folder.fd.valid() ? path : std::string();
