@@ -1,7 +1,6 @@
 #include "tests/support/memory_registry.h"
 #include "tests/support/native_registry.h"
 
-#include <cstring>
 
 #include "common/registry_rules.h"
 #include "common/text.h"

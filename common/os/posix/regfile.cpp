@@ -264,8 +264,8 @@ std::string formatValue(const RegValue& value)
         if (const auto text = quotableText(value.data))
             return out + quote(toUtf8(*text));
     }
-    // By hand, not with printf: a file of hex data formats every byte of it on
-    // each read, and printf made such reads three times slower.
+    // The bytes by hand, not with printf: a file of hex data formats every byte
+    // of it on each read, and printf made such reads three times slower.
     static constexpr char digits[] = "0123456789abcdef";
     const auto hex = [&](std::uint8_t byte) { out += {digits[byte >> 4], digits[byte & 0xF]}; };
     if (value.type == RegType::dword && value.data.size() == 4) {
