@@ -30,11 +30,11 @@ quenby::os::WindowRef engineWindow()
     return quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle);
 }
 
-// The process behind a window: its socket is named <identity>.<pid>.sock.
+// The process behind a window: its socket is named <identity>.<stamp>.<pid>.sock.
 pid_t pidOf(const quenby::os::WindowRef& window)
 {
     const QStringList parts = QFileInfo(QString::fromStdString(window.address)).fileName().split(QLatin1Char('.'));
-    return parts.size() == 3 ? static_cast<pid_t>(parts[1].toInt()) : -1;
+    return parts.size() == 4 ? static_cast<pid_t>(parts[2].toInt()) : -1;
 }
 
 // Whether the process has ended. This suite is a subreaper, so the engine (started

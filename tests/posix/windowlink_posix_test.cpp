@@ -40,8 +40,16 @@ using quenby::os::postToWindow;
 using quenby::os::registerMessage;
 using quenby::os::WindowRef;
 using quenby::os::posix::Endpoint;
-using quenby::os::posix::runtimeFolder;
 using quenby::test::waitFor;
+
+// The runtime folder's path when it may be used, else "" and the refusal in `reason`.
+std::string runtimeFolder(std::string* reason = nullptr)
+{
+    const auto folder = quenby::os::posix::openRuntimeFolder();
+    if (reason != nullptr)
+        *reason = folder.refusal;
+    return folder.fd.valid() ? folder.path : std::string();
+}
 
 constexpr std::array<std::u16string_view, 6> kNames = {
     u"WM_UPDATEDATAMESSAGE", u"WM_StartDefragRAM", u"WM_QUENBY_START",
@@ -236,9 +244,11 @@ TEST_F(WindowLink, ChildIsFoundInAnyCaseAndReceivesExactNumbers)
     Child child(childArgs(3));
     const auto ready = startEndpoint(child);
     ASSERT_TRUE(ready);
-    const std::string expectedName =
-        "." + std::to_string(child.pid()) + ".sock"; // <hash>.<pid>.sock
-    EXPECT_EQ(ready->path.substr(ready->path.size() - expectedName.size()), expectedName);
+    // <hash>.<stamp>.<pid>.sock, the hash and the stamp of 16 hex digits each
+    const std::string name = fs::path(ready->path).filename().string();
+    EXPECT_EQ(name.find('.'), 16u);
+    EXPECT_EQ(name.find('.', 17), 33u);
+    EXPECT_EQ(name.substr(34), std::to_string(child.pid()) + ".sock");
     EXPECT_EQ(fs::path(ready->path).parent_path(), runtime_ / "quenby");
 
     const WindowRef found = findWindow(kClassOtherCase, kTitleOtherCase);
@@ -328,27 +338,14 @@ TEST_F(WindowLink, EndpointsInOneProcessAreDistinctAndRemoveTheirFiles)
     EXPECT_FALSE(fs::exists(fs::symlink_status(firstPath)));
     EXPECT_FALSE(findWindow(kClass, kTitle));
 
-    // Opened back to back, within one tick of the file system's clock: the one
-    // opened last is still the one found.
+    // Opened back to back, within one tick of a coarse clock: the one opened
+    // last is still the one found.
     for (int round = 0; round < 20; ++round) {
         Endpoint older(kClass, kTitle);
         Endpoint newer(kClass, kTitle);
         ASSERT_TRUE(older.isOpen() && newer.isOpen());
         ASSERT_EQ(findWindow(kClass, kTitle).address, newer.path()) << "round " << round;
     }
-
-    // A socket file left under this process's own name (by an ended process that
-    // had the same pid) is cleared and the name reused.
-    {
-        RawSocket leftover;
-        ASSERT_TRUE(leftover.bind(firstPath));
-        leftover.keepFile();
-    }
-    ASSERT_TRUE(fs::is_socket(fs::symlink_status(firstPath)));
-    Endpoint reopened(kClass, kTitle);
-    ASSERT_TRUE(reopened.isOpen());
-    EXPECT_EQ(reopened.path(), firstPath);
-    EXPECT_EQ(findWindow(kClass, kTitle).address, firstPath);
 }
 
 TEST_F(WindowLink, MalformedDatagramsAreDroppedAndGoodOnesStillArrive)

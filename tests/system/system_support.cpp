@@ -138,8 +138,8 @@ double peakResidentMB(pid_t pid)
 pid_t pidOfWindow(const std::string& address)
 {
     const std::string name = fs::path(address).filename().string();
-    const auto dot = name.find('.');
-    const auto end = name.rfind(".sock");
+    const auto end = name.rfind(".sock"); // <hash>.<stamp>.<pid>.sock
+    const auto dot = end == std::string::npos || end == 0 ? std::string::npos : name.rfind('.', end - 1);
     if (dot == std::string::npos || end == std::string::npos || end <= dot + 1)
         return -1;
     try {

@@ -64,7 +64,7 @@ std::string ctlPath();
 // it can't be read.
 double peakResidentMB(pid_t pid);
 
-// The pid in an endpoint's socket name (<hash>.<pid>.sock); -1 if none.
+// The pid in an endpoint's socket name (<hash>.<stamp>.<pid>.sock); -1 if none.
 pid_t pidOfWindow(const std::string& address);
 
 std::uint32_t messageNumber(Message which);

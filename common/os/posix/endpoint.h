@@ -21,12 +21,9 @@ struct PostedMessage {
 };
 
 // The per-user runtime folder ($XDG_RUNTIME_DIR/quenby, or /tmp/quenby-<uid>
-// without XDG_RUNTIME_DIR), created 0700 when missing. Empty when it exists but
-// is not safe to use: not a folder, a symbolic link, owned by another user, or
-// writable by group or others. `reason` then says why.
-std::string runtimeFolder(std::string* reason = nullptr);
-
-// The same folder, opened: for files kept in it beside the sockets.
+// without XDG_RUNTIME_DIR), created 0700 when missing, and opened. Not open when
+// it is not safe to use (not a folder, a symbolic link, owned by another user,
+// open to group or others); the refusal then says why.
 PrivateFolder openRuntimeFolder();
 
 class Endpoint {

@@ -27,18 +27,32 @@ bool makeFolder(int parent, const std::string& name)
     return ::fchmodat(parent, name.c_str(), 0700, 0) == 0;
 }
 
+// Why a folder or file is not private under the rule; empty when it is.
+std::string notPrivate(const struct stat& info, FolderRule rule)
+{
+    if (info.st_uid != ::geteuid() && !(rule.rootMayOwn && info.st_uid == 0))
+        return "is owned by another user (uid " + std::to_string(info.st_uid) + ")";
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return "is writable by group or others " + modeText(info.st_mode);
+    // Search alone would let anyone who can guess a socket's name post to it.
+    if (rule.closedToOthers && (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return "is open to group or others " + modeText(info.st_mode);
+    return {};
+}
+
 } // namespace
 
 PrivateFolder openPrivateFolder(std::string path, FolderRule rule)
 {
     PrivateFolder result;
     const auto refuse = [&](const std::string& what, const std::string& why) {
-        result.fd.reset();
+        result.fd.close();
         result.refusal = "folder " + what + " " + why;
         return std::move(result);
     };
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
+    result.path = path;
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos || slash + 1 == path.size())
         return refuse(path, "is not an absolute path of a folder");
@@ -54,7 +68,7 @@ PrivateFolder openPrivateFolder(std::string path, FolderRule rule)
     const UniqueFd parent(::open(parentPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat info {};
     if (!parent.valid() || ::fstat(parent.get(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        if ((errno == ENOENT || errno == ENOTDIR) && !rule.create)
             return result; // missing
         return refuse(parentPath, "cannot be opened: " + std::string(std::strerror(errno)));
     }
@@ -67,7 +81,7 @@ PrivateFolder openPrivateFolder(std::string path, FolderRule rule)
         return refuse(path, "cannot be created: " + std::string(std::strerror(errno)));
     result.fd = UniqueFd(::openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!result.fd.valid()) {
-        if (errno == ENOENT)
+        if (errno == ENOENT && !rule.create)
             return result; // missing
         if (::fstatat(parent.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
             return refuse(path, S_ISLNK(info.st_mode) ? "is a symbolic link" : "is not a folder");
@@ -75,13 +89,8 @@ PrivateFolder openPrivateFolder(std::string path, FolderRule rule)
     }
     if (::fstat(result.fd.get(), &info) != 0)
         return refuse(path, "cannot be read: " + std::string(std::strerror(errno)));
-    if (info.st_uid != ::geteuid() && !(rule.rootMayOwn && info.st_uid == 0))
-        return refuse(path, "is owned by another user (uid " + std::to_string(info.st_uid) + ")");
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return refuse(path, "is writable by group or others " + modeText(info.st_mode));
-    // Search alone would let anyone who can guess a socket's name post to it.
-    if (rule.closedToOthers && (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return refuse(path, "is open to group or others " + modeText(info.st_mode));
+    if (const std::string why = notPrivate(info, rule); !why.empty())
+        return refuse(path, why);
     return result;
 }
 
@@ -103,12 +112,8 @@ PrivateFile readPrivateFile(int folder, const std::string& name, const std::stri
         return refuse(errno == ELOOP ? "is a symbolic link" : "cannot be opened: " + std::string(std::strerror(errno)));
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return refuse("is not a regular file");
-    if (info.st_uid != ::geteuid() && !(rule.rootMayOwn && info.st_uid == 0))
-        return refuse("is owned by another user (uid " + std::to_string(info.st_uid) + ")");
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return refuse("is writable by group or others " + modeText(info.st_mode));
-    if (rule.closedToOthers && (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return refuse("is open to group or others " + modeText(info.st_mode));
+    if (const std::string why = notPrivate(info, rule); !why.empty())
+        return refuse(why);
     const std::string tooLarge = "is larger than " + std::to_string(maxBytes >> 10) + " KiB; not read and left alone";
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
         return refuse(tooLarge, PrivateFile::State::tooLarge);

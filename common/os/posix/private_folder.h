@@ -27,7 +27,8 @@ struct FolderRule {
 
 struct PrivateFolder {
     UniqueFd fd;         // open when the folder may be used
-    std::string refusal; // why not, naming the folder; empty when it is missing
+    std::string path;    // as given, without trailing slashes
+    std::string refusal; // why not, naming the folder; empty when it is missing (and not to be made)
 };
 
 PrivateFolder openPrivateFolder(std::string path, FolderRule rule);

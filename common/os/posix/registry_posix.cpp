@@ -100,8 +100,8 @@ Store open(Scope scope, UniqueFd* writersLock = nullptr)
         store.state = state;
         return std::move(store);
     };
-    if (!folder.refusal.empty() || (writersLock != nullptr && !folder.fd.valid()))
-        return refuse(folder.refusal.empty() ? "folder " + *path + " cannot be created" : folder.refusal);
+    if (!folder.refusal.empty())
+        return refuse(folder.refusal);
     if (!folder.fd.valid())
         return store;
     store.folder = std::move(folder.fd);

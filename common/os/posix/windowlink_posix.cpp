@@ -1,6 +1,11 @@
 // The window link on Linux. A window is a Unix datagram socket in the per-user
-// runtime folder, named "<identity hash>.<pid>.sock"; findWindow() looks for the
-// newest live one of a class and title, postMessage() sends it one record.
+// runtime folder, named "<identity hash>.<stamp>.<pid>.sock"; findWindow() looks
+// for the newest live one of a class and title, postMessage() sends it one record.
+//
+// The stamp is the time the endpoint opened, in nanoseconds and 16 hex digits,
+// so the newest endpoint of an identity is the one whose name sorts last, and no
+// name is ever used twice: a file left by a killed process never stands in the
+// way of a new endpoint, and findWindow clears it when it comes across it.
 //
 // The folder is private to the user (0700, owned by them, nothing for group or
 // others) and the socket is 0600 whatever the umask, so only the user's own
@@ -17,6 +22,7 @@
 #include "common/text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -24,7 +30,6 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <tuple>
 #include <string>
 #include <vector>
 
@@ -40,10 +45,9 @@ namespace {
 
 // What a connect() to a window's socket file tells about it.
 enum class Probe {
-    Live,        // a process is receiving on it
-    Stale,       // the file is left over from a process that has ended
-    Gone,        // there is no such file any more
-    Unreachable, // something else (no permission, bad path): leave it alone
+    Live,  // a process is receiving on it
+    Stale, // the file is left over from a process that has ended
+    Other, // gone, or something else (no permission, bad path): leave it alone
 };
 
 // "QNBY" in the first four bytes, so that a stray datagram is recognised as one.
@@ -108,31 +112,35 @@ std::uint64_t fnv1a64(std::string_view bytes)
     return hash;
 }
 
-// Gives the socket file a modification time with full clock resolution: findWindow
-// picks the newest endpoint of an identity, and the file system's own time stamps
-// are only as fine as the kernel's tick, too coarse for two endpoints opened in
-// quick succession.
-void stampNow(const std::string& path)
+// Nanoseconds since the epoch, and later than any stamp this process gave
+// before, so that two endpoints opened back to back still differ and sort in
+// the order they were opened.
+std::uint64_t newStamp()
 {
+    static std::atomic<std::uint64_t> last{0};
     timespec now {};
-    if (::clock_gettime(CLOCK_REALTIME, &now) != 0)
-        return;
-    const timespec times[2] = {now, now};
-    (void)::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const auto time = static_cast<std::uint64_t>(now.tv_sec) * 1'000'000'000u + static_cast<std::uint64_t>(now.tv_nsec);
+    std::uint64_t previous = last.load();
+    while (!last.compare_exchange_weak(previous, std::max(time, previous + 1))) {
+    }
+    return std::max(time, previous + 1);
 }
 
-// "<16 hex digits>." : the start of every socket file name of one window identity
-// (class and title, compared without regard to case).
+// 16 hex digits and a dot: one field of a socket file name.
+std::string field(std::uint64_t n)
+{
+    char hex[20];
+    std::snprintf(hex, sizeof hex, "%016llx.", static_cast<unsigned long long>(n));
+    return hex;
+}
+
+// The start of every socket file name of one window identity (class and title,
+// compared without regard to case).
 std::string windowFilePrefix(std::u16string_view windowClass, std::u16string_view title)
 {
     // U+0001 cannot occur in either part, so that ("ab", "c") and ("a", "bc") differ.
-    std::u16string identity = foldCase(windowClass);
-    identity += u'\x0001';
-    identity += foldCase(title);
-    char hex[20];
-    std::snprintf(hex, sizeof hex, "%016llx.",
-                  static_cast<unsigned long long>(fnv1a64(toUtf8(identity))));
-    return hex;
+    return field(fnv1a64(toUtf8(foldCase(windowClass) + u'\x0001' + foldCase(title))));
 }
 
 Probe probeEndpoint(const std::string& path)
@@ -140,17 +148,13 @@ Probe probeEndpoint(const std::string& path)
     sockaddr_un address {};
     socklen_t length = 0;
     if (!makeAddress(path, address, length))
-        return Probe::Unreachable;
+        return Probe::Other;
     UniqueFd probe(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
     if (probe.get() < 0)
-        return Probe::Unreachable;
+        return Probe::Other;
     if (::connect(probe.get(), reinterpret_cast<const sockaddr*>(&address), length) == 0)
         return Probe::Live;
-    switch (errno) {
-    case ECONNREFUSED: return Probe::Stale; // the file is there, nobody is bound to it
-    case ENOENT: return Probe::Gone;
-    default: return Probe::Unreachable;
-    }
+    return errno == ECONNREFUSED ? Probe::Stale : Probe::Other; // refused: nobody is bound to it
 }
 
 // Sends one message record without blocking; false when it could not be queued.
@@ -193,19 +197,10 @@ PrivateFolder openRuntimeFolder()
     return openPrivateFolder(runtimeFolderPath(), {.rootMayOwn = false, .closedToOthers = true, .create = true});
 }
 
-std::string runtimeFolder(std::string* reason)
-{
-    const std::string path = runtimeFolderPath();
-    const PrivateFolder folder = openRuntimeFolder();
-    if (reason != nullptr)
-        *reason = folder.refusal.empty() && !folder.fd.valid() ? "folder " + path + " cannot be created" : folder.refusal;
-    return folder.fd.valid() ? path : std::string();
-}
-
 Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
 {
-    const std::string folder = runtimeFolder();
-    if (folder.empty())
+    const PrivateFolder folder = openRuntimeFolder();
+    if (!folder.fd.valid())
         return;
     UniqueFd socket(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0)
@@ -216,46 +211,21 @@ Endpoint::Endpoint(std::u16string_view windowClass, std::u16string_view title)
     if (::setsockopt(socket.get(), SOL_SOCKET, SO_PASSCRED, &on, sizeof on) != 0)
         return;
 
-    const std::string stem = folder + "/" + windowFilePrefix(windowClass, title) +
-                             std::to_string(::getpid());
-    // The first endpoint of an identity in this process is "<hash>.<pid>.sock";
-    // should the process open a second one, it gets "<hash>.<pid>-2.sock" and so on.
-    bool staleRemoved = false;
-    int serial = 1;
-    for (int attempt = 0; attempt < 128 && serial <= 64; ++attempt) {
-        const std::string path =
-            stem + (serial == 1 ? std::string() : "-" + std::to_string(serial)) + ".sock";
-        sockaddr_un address {};
-        socklen_t length = 0;
-        if (!makeAddress(path, address, length))
-            return;
-        if (::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), length) == 0) {
-            // bind() gave the file the umask's mode; until this chmod only the
-            // private folder guards it.
-            if (::chmod(path.c_str(), 0600) != 0) {
-                ::unlink(path.c_str());
-                return;
-            }
-            stampNow(path);
-            path_ = path;
-            fd_ = std::move(socket);
-            return;
-        }
-        if (errno != EADDRINUSE)
-            return;
-        // The name is taken: either left over by an ended process that had our
-        // pid, which we clear away, or another endpoint of this very process.
-        const auto probe = probeEndpoint(path);
-        if (probe == Probe::Stale && !staleRemoved) {
-            ::unlink(path.c_str());
-            staleRemoved = true;
-            continue;
-        }
-        if (probe == Probe::Gone)
-            continue;
-        staleRemoved = false;
-        ++serial;
+    const std::string path =
+        folder.path + "/" + windowFilePrefix(windowClass, title) + field(newStamp()) + std::to_string(::getpid()) + ".sock";
+    sockaddr_un address {};
+    socklen_t length = 0;
+    if (!makeAddress(path, address, length) ||
+        ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), length) != 0)
+        return;
+    // bind() gave the file the umask's mode; until this chmod only the private
+    // folder guards it.
+    if (::chmod(path.c_str(), 0600) != 0) {
+        ::unlink(path.c_str());
+        return;
     }
+    path_ = path;
+    fd_ = std::move(socket);
 }
 
 Endpoint::~Endpoint()
@@ -300,23 +270,6 @@ std::optional<PostedMessage> Endpoint::receive()
 } // namespace quenby::os::posix
 
 namespace quenby::os {
-namespace {
-
-struct Candidate {
-    std::string path;
-    timespec modified {};
-    ino_t inode = 0;
-};
-
-// Newest first, then any fixed order, so that every caller picks the same one.
-bool newerFirst(const Candidate& a, const Candidate& b)
-{
-    return std::tie(a.modified.tv_sec, a.modified.tv_nsec, a.path) >
-           std::tie(b.modified.tv_sec, b.modified.tv_nsec, b.path);
-}
-
-} // namespace
-
 std::uint32_t registerMessage(std::u16string_view name)
 {
     if (name.empty())
@@ -328,15 +281,19 @@ std::uint32_t registerMessage(std::u16string_view name)
 
 WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
 {
-    const std::string folder = posix::runtimeFolder();
-    if (folder.empty())
+    const posix::PrivateFolder folder = posix::openRuntimeFolder();
+    if (!folder.fd.valid())
         return {};
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.path.c_str()), ::closedir);
     if (!dir)
         return {};
 
     const std::string prefix = posix::windowFilePrefix(windowClass, title);
     const uid_t me = ::geteuid();
+    struct Candidate {
+        std::string path;
+        ino_t inode = 0;
+    };
     std::vector<Candidate> candidates;
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string name = entry->d_name;
@@ -347,9 +304,11 @@ WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
             continue;
         if (!S_ISSOCK(info.st_mode) || info.st_uid != me || info.st_ino == 0)
             continue;
-        candidates.push_back({folder + "/" + name, info.st_mtim, info.st_ino});
+        candidates.push_back({folder.path + "/" + name, info.st_ino});
     }
-    std::sort(candidates.begin(), candidates.end(), newerFirst);
+    // Newest first: the stamp after the prefix has a fixed width.
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Candidate& a, const Candidate& b) { return a.path > b.path; });
 
     for (const auto& candidate : candidates) {
         switch (posix::probeEndpoint(candidate.path)) {
@@ -363,8 +322,7 @@ WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
                 ::unlink(candidate.path.c_str());
             break;
         }
-        case posix::Probe::Gone:
-        case posix::Probe::Unreachable:
+        case posix::Probe::Other:
             break;
         }
     }

@@ -63,8 +63,7 @@ bool PosixEngineHost::createEngineWindow()
     window_ = std::make_unique<os::posix::Endpoint>(kEngineWindowClass, kEngineWindowTitle);
     if (window_->isOpen())
         return true;
-    std::string reason;
-    os::posix::runtimeFolder(&reason);
+    const std::string reason = os::posix::openRuntimeFolder().refusal;
     note("cannot open the engine window" + (reason.empty() ? std::string() : ": " + reason));
     window_.reset();
     return false;
