@@ -464,30 +464,13 @@ std::optional<RegValue> findValue(const RegDocument& document, std::u16string_vi
 
 bool createKey(RegDocument& document, std::u16string_view path)
 {
-    if (!isValidKeyPath(path))
+    const std::u16string key = foldCase(path);
+    if (!isValidKeyPath(path) || std::any_of(document.lines.begin(), document.lines.end(), [&](const RegLine& line) {
+            return matchSection(line, key) == Match::equal;
+        }))
         return false;
-    bool changed = false;
-    std::u16string spelled; // the path so far, in the letter case already in the file
-    for (std::size_t end = path.find(u'\\');; end = path.find(u'\\', end + 1)) {
-        const std::size_t stop = std::min(end, path.size());
-        const std::u16string key = foldCase(path.substr(0, stop));
-        // The section of exactly this key spells it, else the last one of a key below it.
-        const RegLine* spelling = nullptr;
-        bool hasSection = false;
-        for (const RegLine& line : document.lines) {
-            const Match match = matchSection(line, key);
-            spelling = match != Match::none && !hasSection ? &line : spelling;
-            hasSection = hasSection || match == Match::equal;
-        }
-        spelled = spelling != nullptr ? fromUtf8(sectionPath(*spelling)).substr(0, stop)
-                                      : spelled + std::u16string(path.substr(spelled.size(), stop - spelled.size()));
-        if (!hasSection) {
-            document.lines.push_back({Kind::section, "[" + toUtf8(spelled) + "]"});
-            changed = true;
-        }
-        if (end == std::u16string_view::npos)
-            return changed;
-    }
+    document.lines.push_back({Kind::section, "[" + toUtf8(path) + "]"});
+    return true;
 }
 
 bool setValue(RegDocument& document, std::u16string_view path, RegValue value)

@@ -87,8 +87,8 @@ bool keyExists(const RegDocument& document, std::u16string_view path);
 std::optional<RegValue> findValue(const RegDocument& document, std::u16string_view path,
                                   std::u16string_view name);
 
-// Adds a section line for the key and for each of its parents that has none, in
-// the letter case of the sections already there. Returns whether it added any.
+// Adds a section line for the key unless it has one, spelled as given; its parents
+// need none, since a key exists through its sub-keys. Returns whether it added one.
 bool createKey(RegDocument& document, std::u16string_view path);
 
 // Stores the value: it replaces the last line of that name in the key, keeping
