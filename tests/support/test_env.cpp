@@ -247,7 +247,7 @@ bool Process::pump(int timeoutMs)
         if (got > 0)
             streams[i]->text.append(chunk, static_cast<std::size_t>(got));
         else if (got == 0 || errno != EINTR)
-            streams[i]->fd.reset();
+            streams[i]->fd.close();
         progress = true;
     }
     return progress;

@@ -134,7 +134,7 @@ StartOutcome startProgram(const std::u16string& path, std::uintptr_t)
         becomeProgram(file.c_str(), argv, reportWrite.get());
     }
 
-    reportWrite.reset();
+    reportWrite.close();
     int status = 0;
     while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
     }

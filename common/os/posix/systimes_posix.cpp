@@ -12,16 +12,10 @@
 
 namespace quenby::os {
 
+// The processors that are online, the ones whose times /proc/stat adds up.
 int processorCount()
 {
-    std::ifstream in("/proc/stat");
-    std::string line;
-    int count = 0;
-    while (std::getline(in, line)) {
-        if (line.size() > 3 && line.compare(0, 3, "cpu") == 0 && line[3] >= '0' && line[3] <= '9')
-            ++count;
-    }
-    return count;
+    return static_cast<int>(::sysconf(_SC_NPROCESSORS_ONLN));
 }
 
 bool querySystemTimes(SystemTimes& times)

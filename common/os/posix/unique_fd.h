@@ -14,14 +14,14 @@ namespace quenby::os {
 class UniqueFd {
 public:
     explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    ~UniqueFd() { reset(); }
+    ~UniqueFd() { close(); }
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
     UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     UniqueFd& operator=(UniqueFd&& other) noexcept
     {
         if (this != &other) {
-            reset();
+            close();
             fd_ = std::exchange(other.fd_, -1);
         }
         return *this;
@@ -29,12 +29,6 @@ public:
 
     bool valid() const { return fd_ >= 0; }
     int get() const { return fd_; }
-
-    void reset()
-    {
-        if (fd_ >= 0)
-            ::close(std::exchange(fd_, -1));
-    }
 
     // Closes the descriptor and says whether the close succeeded, which for a
     // written file is the last chance to hear of a failed write.
