@@ -7,12 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
-#include <thread>
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -23,19 +21,12 @@ namespace {
 namespace fs = std::filesystem;
 using quenby::os::StartFailure;
 using quenby::os::startProgram;
+using quenby::test::eventually;
 
 void writeFile(const fs::path& path, const std::string& text, fs::perms perms)
 {
     std::ofstream(path, std::ios::binary) << text;
     fs::permissions(path, perms, fs::perm_options::replace);
-}
-
-template <typename Condition>
-bool eventually(Condition condition)
-{
-    for (int i = 0; i < 2000 && !condition(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return condition();
 }
 
 // A field of /proc/<pid>/status, such as "SigBlk".

@@ -4,10 +4,12 @@
 // outlive their test.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #ifndef _WIN32
@@ -16,6 +18,19 @@
 #endif
 
 namespace quenby::test {
+
+// Polls the condition until it holds (true) or the time is up (false).
+template <typename Condition>
+bool eventually(Condition condition, int timeoutMs = 20000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
 
 // A fresh folder under the system's temporary folder, removed with its content
 // when the object goes.

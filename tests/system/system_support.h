@@ -131,17 +131,6 @@ protected:
     test::ScopedEnv runtimeEnv_;
 };
 
-// Polls the condition until it holds (true) or the time is up (false).
-template <typename Condition>
-bool eventually(Condition condition, int timeoutMs = 20000)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
+using test::eventually;
 
 } // namespace quenby::systest

@@ -122,9 +122,11 @@ std::uint64_t newStamp()
     ::clock_gettime(CLOCK_REALTIME, &now);
     const auto time = static_cast<std::uint64_t>(now.tv_sec) * 1'000'000'000u + static_cast<std::uint64_t>(now.tv_nsec);
     std::uint64_t previous = last.load();
-    while (!last.compare_exchange_weak(previous, std::max(time, previous + 1))) {
-    }
-    return std::max(time, previous + 1);
+    std::uint64_t stamp = 0;
+    do
+        stamp = std::max(time, previous + 1);
+    while (!last.compare_exchange_weak(previous, stamp));
+    return stamp;
 }
 
 // 16 hex digits and a dot: one field of a socket file name.
