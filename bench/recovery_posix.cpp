@@ -84,9 +84,9 @@ int main(int argc, char** argv)
     // memory per ReserveGate::kBlocksPerCheck blocks.
     constexpr int kLooks = 1000;
     const auto lookStart = Clock::now();
-    os::MemoryStatus status;
+    os::MemoryRoom room;
     for (int i = 0; i < kLooks; ++i)
-        os::queryMemoryStatus(status);
+        os::queryRecoveryRoom(room);
     const double lookMicros = bench::secondsSince(lookStart) * 1e6 / kLooks;
     const double blockMicros = s[2].median > 0 ? 1e6 / s[2].median : 0;
     const double share = blockMicros > 0

@@ -14,6 +14,8 @@ namespace {
 constexpr std::int64_t WM_LBUTTONDBLCLK = 515;
 constexpr std::int64_t WM_RBUTTONDOWN = 516;
 constexpr std::size_t kErrorTextCapacity = 100;
+// A power failure's text carries the system's own description, which may be long.
+constexpr std::size_t kPowerErrorCapacity = 512;
 constexpr std::size_t kLongPathChars = 32768;
 
 void recoverBeyondFree(std::uint32_t amount)
@@ -27,6 +29,19 @@ void recoverBeyondFree(std::uint32_t amount)
 bool confirmed(unsigned question)
 {
     return engineState().host->confirm(text(question), text(IDS_CONFIRM));
+}
+
+// A power command the system refused is said, with the system's reason: else
+// the user waits for a restart that never comes.
+void reportPowerFailure(unsigned message, std::uint32_t error)
+{
+    if (error == 0)
+        return;
+    EngineHost& host = *engineState().host;
+    std::u16string shown = formatText(text(message), {decimal(error), host.errorText(error)}, kPowerErrorCapacity);
+    while (!shown.empty() && (shown.back() == u' ' || shown.back() == u'\n' || shown.back() == u'\r'))
+        shown.pop_back();
+    host.showError(shown, text(IDS_ERROR));
 }
 
 } // namespace
@@ -56,19 +71,25 @@ void handleCommand(unsigned id)
     case IDM_RESTART:
         if (confirmed(IDS_CONFIRM_RESTART)) {
             host.setShutdownPrivilege(true); // a refusal is no reason not to try
-            host.exitWindows(kRestartFlags, kShutdownReason);
+            reportPowerFailure(IDS_RESTART_FAILED, host.exitWindows(kRestartFlags, kShutdownReason));
         }
         break;
     case IDM_SUSPEND:
-        if (confirmed(IDS_CONFIRM_SUSPEND) && host.setShutdownPrivilege(true) == 0) {
-            host.suspend();
+        if (confirmed(IDS_CONFIRM_SUSPEND)) {
+            // Without the privilege the call can only fail: its refusal is said.
+            if (const std::uint32_t refused = host.setShutdownPrivilege(true); refused != 0) {
+                reportPowerFailure(IDS_SUSPEND_FAILED, refused);
+                break;
+            }
+            const std::uint32_t error = host.suspend();
             host.setShutdownPrivilege(false);
+            reportPowerFailure(IDS_SUSPEND_FAILED, error);
         }
         break;
     case IDM_SHUTDOWN:
         if (confirmed(IDS_CONFIRM_SHUTDOWN)) {
             host.setShutdownPrivilege(true);
-            host.exitWindows(kShutdownFlags, kShutdownReason);
+            reportPowerFailure(IDS_SHUTDOWN_FAILED, host.exitWindows(kShutdownFlags, kShutdownReason));
         }
         break;
     case IDM_CLEARCLIPBOARD:

@@ -27,9 +27,12 @@ enum CommandId : unsigned {
 // Ctrl+Alt, the only modifiers the hot keys answer to.
 inline constexpr std::uint32_t kHotKeyModifiers = 0x0003; // MOD_ALT | MOD_CONTROL
 
-// ExitWindowsEx flags and the planned-application-installation reason.
-inline constexpr std::uint32_t kRestartFlags = 0x06;  // EWX_REBOOT | EWX_FORCE
-inline constexpr std::uint32_t kShutdownFlags = 0x0D; // EWX_SHUTDOWN | EWX_FORCE | EWX_POWEROFF
+// ExitWindowsEx flags and the planned-application-installation reason. Never
+// EWX_FORCE, which closes every program without asking, unsaved work and all:
+// with EWX_FORCEIFHUNG each program may ask to save or call the restart off, and
+// only those that do not answer are closed.
+inline constexpr std::uint32_t kRestartFlags = 0x12;  // EWX_REBOOT | EWX_FORCEIFHUNG
+inline constexpr std::uint32_t kShutdownFlags = 0x19; // EWX_SHUTDOWN | EWX_POWEROFF | EWX_FORCEIFHUNG
 inline constexpr std::uint32_t kShutdownReason = 0x80040002;
 
 // The system's error code for a file name that is too long.

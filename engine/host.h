@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/identity.h"
+#include "common/os/memory.h"
 #include "engine/tray_picture.h"
 
 namespace quenby::engine {
@@ -86,6 +87,9 @@ public:
     virtual bool startCpuSampler() = 0;
 
     // --- Recovery ----------------------------------------------------------------------
+    // What a recovery must not exhaust and how much of it is left (the commit on
+    // Windows, physical memory on Linux); false when it can't be read.
+    virtual bool recoveryRoom(os::MemoryRoom& room) = 0;
     // Obtains one block of 1 MiB with every page committed (one write per 4096-byte
     // page); null when it can't be had. Each block goes back through releaseBlock.
     virtual void* obtainBlock() = 0;
@@ -121,8 +125,14 @@ public:
     virtual void showError(const std::u16string& text, const std::u16string& caption) = 0;
     // 0 on success, 1627 (the function failed) when any step fails.
     virtual std::uint32_t setShutdownPrivilege(bool enable) = 0;
-    virtual void exitWindows(std::uint32_t flags, std::uint32_t reason) = 0;
-    virtual void suspend() = 0;
+    // ExitWindowsEx; 0 when the system took the request, or the system's error
+    // code. A program that then asks to be saved first may still call it off.
+    virtual std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) = 0;
+    // Puts the machine to sleep and returns after it woke; 0, or the error code.
+    virtual std::uint32_t suspend() = 0;
+    // The system's description of an error code, in the user's language; empty
+    // when it has none.
+    virtual std::u16string errorText(std::uint32_t code) = 0;
     // Starts the program; 0, or the system's error code.
     virtual std::uint32_t startProcess(const LaunchRequest& request) = 0;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "engine/reserve_gate.h"
 #include "engine/strings.h"
 #include "engine/tray.h"
 
@@ -48,13 +49,18 @@ struct RecoveryEnd {
     }
 };
 
-// One pass: obtain up to `count` committed blocks, then release exactly those.
-// Returns how many it obtained.
-std::size_t recoveryPass(std::uint32_t count, std::vector<void*>& blocks)
+// One pass: obtain up to `count` committed blocks, as long as the reserve
+// allows, then release exactly those. Returns how many it obtained.
+std::size_t recoveryPass(std::uint32_t count, ReserveGate& reserve, std::vector<void*>& blocks)
 {
     EngineHost& host = *engineState().host;
     blocks.clear();
+    reserve.newPass();
     for (std::uint32_t i = 0; i < count; ++i) {
+        // The pass ends above the reserve, before the system has to refuse
+        // anyone an allocation, not at our own failed one.
+        if (!reserve.mayObtain())
+            break;
         void* block = host.obtainBlock();
         if (!block)
             break; // no more memory to be had in this pass
@@ -122,9 +128,10 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     const std::uint32_t before = s.availRAM;
     std::vector<void*> blocks;
     blocks.reserve(std::min(target, kMaxBlocksPerPass));
+    ReserveGate reserve([&host = *s.host](os::MemoryRoom& room) { return host.recoveryRoom(room); });
     int pass = 1;
     for (; s.availRAM < target && pass <= kMaxPasses; ++pass) {
-        outcome.blocks += recoveryPass(std::min(target, kMaxBlocksPerPass), blocks);
+        outcome.blocks += recoveryPass(std::min(target, kMaxBlocksPerPass), reserve, blocks);
         s.availRAM = s.host->availablePhysicalMB();
     }
     outcome.passesRan = pass > 1;

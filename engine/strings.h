@@ -31,6 +31,11 @@ enum StringId : unsigned {
     IDS_RECOVERED_TITLE = 124,
     IDS_RECOVERED = 125,
     IDS_NOTHING_RECOVERED = 126,
+    // A power command the system refused: its error code and the system's own
+    // description of it.
+    IDS_RESTART_FAILED = 127,
+    IDS_SUSPEND_FAILED = 128,
+    IDS_SHUTDOWN_FAILED = 129,
 };
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.

@@ -1,6 +1,7 @@
 #include "engine/system_host.h"
 
 #include "common/identity.h"
+#include "common/os/memory.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
 
@@ -29,6 +30,11 @@ std::uint32_t SystemEngineHost::availablePhysicalMB()
 std::uint32_t SystemEngineHost::freeMemoryPercent()
 {
     return quenby::freeMemoryPercent();
+}
+
+bool SystemEngineHost::recoveryRoom(os::MemoryRoom& room)
+{
+    return os::queryRecoveryRoom(room);
 }
 
 } // namespace quenby::engine

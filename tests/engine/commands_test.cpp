@@ -120,26 +120,41 @@ TEST_F(Commands, ToggleTellsThePanelRelabelsRedrawsAndStoresLast)
     EXPECT_EQ(stored.Quenby_Stat, 0u);
 }
 
-TEST_F(Commands, RestartAndShutdownGoAheadWithoutThePrivilegeSuspendDoesNot)
+TEST_F(Commands, PowerCommandsLetProgramsSaveAndSayWhyTheyFailed)
 {
-    host.privilegeResult = 1627;
-    handleCommand(IDM_RESTART);
-    handleCommand(IDM_SUSPEND);
-    handleCommand(IDM_SHUTDOWN);
-    const std::vector<std::string> expected = {
-        "confirm Confirm: Do you want to restart your computer now?", "privilege on",
-        "exit windows 6 2147745794",
-        "confirm Confirm: Do you want to suspend your computer now?", "privilege on",
-        "confirm Confirm: Do you want to shutdown your computer now?", "privilege on",
-        "exit windows 13 2147745794"};
-    EXPECT_EQ(host.events, expected);
-
-    host.events.clear();
-    host.privilegeResult = 0;
-    handleCommand(IDM_SUSPEND);
-    EXPECT_EQ(host.events, (std::vector<std::string>{
-                               "confirm Confirm: Do you want to suspend your computer now?",
-                               "privilege on", "suspend", "privilege off"}));
+    // EWX_REBOOT or EWX_SHUTDOWN | EWX_POWEROFF, always with EWX_FORCEIFHUNG and
+    // never EWX_FORCE (4), which would close programs with unsaved work.
+    struct Case {
+        unsigned command;
+        std::uint32_t privilege;
+        std::uint32_t power; // what the system answers the power call
+        std::vector<std::string> events;
+    };
+    const std::string restart = "confirm Confirm: Do you want to restart your computer now?";
+    const std::string suspend = "confirm Confirm: Do you want to suspend your computer now?";
+    const std::string shutdown = "confirm Confirm: Do you want to shutdown your computer now?";
+    const Case cases[] = {
+        {IDM_RESTART, 0, 0, {restart, "privilege on", "exit windows 18 2147745794"}},
+        {IDM_SHUTDOWN, 0, 0, {shutdown, "privilege on", "exit windows 25 2147745794"}},
+        {IDM_SUSPEND, 0, 0, {suspend, "privilege on", "suspend", "privilege off"}},
+        // Without the privilege restart and shutdown still try: the system decides.
+        {IDM_RESTART, 1627, 5, {restart, "privilege on", "exit windows 18 2147745794",
+                                "error Error: Windows could not be restarted (error 5). Access is denied."}},
+        {IDM_SHUTDOWN, 0, 1190, {shutdown, "privilege on", "exit windows 25 2147745794",
+                                 "error Error: Windows could not be shut down (error 1190)."}},
+        {IDM_SUSPEND, 0, 50, {suspend, "privilege on", "suspend", "privilege off",
+                              "error Error: Windows could not be suspended (error 50)."}},
+        // Sleep can't be had without the privilege: not tried, and said.
+        {IDM_SUSPEND, 1627, 0, {suspend, "privilege on",
+                                "error Error: Windows could not be suspended (error 1627)."}},
+    };
+    for (const Case& c : cases) {
+        host.events.clear();
+        host.privilegeResult = c.privilege;
+        host.powerResult = c.power;
+        handleCommand(c.command);
+        EXPECT_EQ(host.events, c.events) << c.command << " " << c.privilege << " " << c.power;
+    }
 
     // Answered No, none of them does more than ask.
     host.events.clear();

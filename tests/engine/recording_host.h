@@ -30,6 +30,13 @@ public:
     bool samplersFinish = true;
     // Blocks a pass can have before allocation fails; unlimited when negative.
     long blocksPerPassLimit = -1;
+    // What a recovery must not exhaust (the commit on Windows), in bytes: each
+    // block held takes 1 MiB of `roomAvailable`. Plenty unless a test says so.
+    std::uint64_t roomLimit = std::uint64_t{1} << 40;
+    std::uint64_t roomAvailable = std::uint64_t{1} << 40;
+    bool roomReadable = true;
+    // Called at each look at the room, before it is read; may change it.
+    std::function<void()> duringRoomLook;
     // Called after every pass (when the engine measures again); may change `avail`.
     std::function<void(int pass)> afterPass;
     // Called while the alarm sound "plays", in the middle of a recovery.
@@ -45,6 +52,7 @@ public:
     bool answerYes = true;
     std::uint32_t privilegeResult = 0;
     std::uint32_t launchResult = 0;
+    std::uint32_t powerResult = 0; // what ExitWindowsEx and the sleep call give
     // The shell refuses to destroy the icon image while this is set.
     bool destroyRefused = false;
 
@@ -141,6 +149,14 @@ public:
         return samplerStarts;
     }
 
+    bool recoveryRoom(os::MemoryRoom& room) override
+    {
+        if (duringRoomLook)
+            duringRoomLook();
+        room = roomReadable ? os::MemoryRoom{roomLimit, roomAvailable} : os::MemoryRoom{};
+        return roomReadable;
+    }
+
     void* obtainBlock() override
     {
         if (blocksPerPassLimit >= 0 && static_cast<long>(inPass_) >= blocksPerPassLimit) {
@@ -150,15 +166,20 @@ public:
         }
         ++inPass_;
         ++outstanding_;
+        roomAvailable -= std::uint64_t{1} << 20;
+        lowestRoom = std::min(lowestRoom, roomAvailable);
         return reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x10000 + inPass_));
     }
     void releaseBlock(void*) override
     {
         --outstanding_;
+        roomAvailable += std::uint64_t{1} << 20;
         if (outstanding_ == 0)
             closePass(); // the pass released all it had
     }
     std::uint64_t outstandingBlocks() const { return outstanding_; }
+    // The least room left while blocks were held.
+    std::uint64_t lowestRoom = ~std::uint64_t{0};
 
     void playSound(const std::u16string& sound) override
     {
@@ -227,11 +248,20 @@ public:
         events.push_back(std::string("privilege ") + (enable ? "on" : "off"));
         return privilegeResult;
     }
-    void exitWindows(std::uint32_t flags, std::uint32_t reason) override
+    std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) override
     {
         events.push_back("exit windows " + std::to_string(flags) + " " + std::to_string(reason));
+        return powerResult;
     }
-    void suspend() override { events.push_back("suspend"); }
+    std::uint32_t suspend() override
+    {
+        events.push_back("suspend");
+        return powerResult;
+    }
+    std::u16string errorText(std::uint32_t code) override
+    {
+        return code == 5 ? u"Access is denied.\r\n" : u"";
+    }
     std::uint32_t startProcess(const engine::LaunchRequest& request) override
     {
         launches.push_back(request);

@@ -63,13 +63,13 @@ protected:
 
 TEST_F(RecoveryNotice, TheEnginePrintsItAndTheWatchShowsItOnlyWhenAskedFor)
 {
-    // 1024 MB with 450 held: about 570 free, below the 768 MB ceiling, and some
-    // 300 MB above the engine's 256 MB reserve, so that passes run and allocate.
+    // 1536 MB with 700 held: about 830 free, below the 1152 MB ceiling, and some
+    // 300 MB above the engine's 512 MB reserve, so that passes run and allocate.
     std::string whyNot;
-    const auto group = MemoryGroup::create(1024, whyNot);
+    const auto group = MemoryGroup::create(1536, whyNot);
     if (!group)
         GTEST_SKIP() << "no memory cgroup to run a pass in: " << whyNot;
-    Process holder({test::selfPath(), "--quenby-child=hold-for-notice", "450"}, group->procsFile());
+    Process holder({test::selfPath(), "--quenby-child=hold-for-notice", "700"}, group->procsFile());
     ASSERT_TRUE(holder.waitForOutput("holding", 60000)) << holder.error();
 
     saveSettings([](Settings& s) {

@@ -114,4 +114,12 @@ bool queryMemoryStatus(MemoryStatus& status)
     return true;
 }
 
+bool queryRecoveryRoom(MemoryRoom& room)
+{
+    MemoryStatus status;
+    const bool ok = queryMemoryStatus(status);
+    room = {status.totalPhys, status.availPhys};
+    return ok;
+}
+
 } // namespace quenby::os

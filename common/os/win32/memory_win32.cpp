@@ -15,4 +15,16 @@ bool queryMemoryStatus(MemoryStatus& status)
     return ok;
 }
 
+bool queryRecoveryRoom(MemoryRoom& room)
+{
+    MEMORYSTATUSEX record{};
+    record.dwLength = 64;
+    const bool ok = GlobalMemoryStatusEx(&record) != FALSE;
+    // Despite their names, these are the commit limit and the commit still
+    // available, the page files and RAM together.
+    room.limit = ok ? record.ullTotalPageFile : 0;
+    room.available = ok ? record.ullAvailPageFile : 0;
+    return ok;
+}
+
 } // namespace quenby::os

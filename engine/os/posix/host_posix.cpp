@@ -26,7 +26,10 @@
 namespace quenby::engine {
 namespace {
 
-constexpr std::size_t kBlockSize = ReserveGate::kBlockBytes;
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+// The system's error code for a request this platform does not carry out.
+constexpr std::uint32_t kNotSupported = 50; // ERROR_NOT_SUPPORTED
 
 void note(const std::string& line)
 {
@@ -183,9 +186,6 @@ bool PosixEngineHost::startCpuSampler()
 
 void* PosixEngineHost::obtainBlock()
 {
-    // Recovery must never wake the out-of-memory killer.
-    if (!reserve_.mayObtain())
-        return nullptr;
     // Our own mapping, committed by the kernel in one call: faster than touching
     // each page, and never served from heap memory that is already resident.
     void* block = mmap(nullptr, kBlockSize, PROT_READ | PROT_WRITE,
@@ -196,7 +196,6 @@ void* PosixEngineHost::obtainBlock()
 void PosixEngineHost::releaseBlock(void* block)
 {
     munmap(block, kBlockSize);
-    reserve_.released();
 }
 
 void PosixEngineHost::playSound(const std::u16string& sound)
@@ -291,14 +290,23 @@ std::uint32_t PosixEngineHost::setShutdownPrivilege(bool)
     return 1627; // there is no such privilege to adjust here
 }
 
-void PosixEngineHost::exitWindows(std::uint32_t flags, std::uint32_t)
+// Never reached while every question is answered No; should it be, the request
+// is refused as one this platform does not carry out.
+std::uint32_t PosixEngineHost::exitWindows(std::uint32_t flags, std::uint32_t)
 {
     note("power request " + std::to_string(flags) + " not carried out on this platform");
+    return kNotSupported;
 }
 
-void PosixEngineHost::suspend()
+std::uint32_t PosixEngineHost::suspend()
 {
     note("suspend request not carried out on this platform");
+    return kNotSupported;
+}
+
+std::u16string PosixEngineHost::errorText(std::uint32_t)
+{
+    return {}; // the code alone is said
 }
 
 std::uint32_t PosixEngineHost::startProcess(const LaunchRequest& request)

@@ -10,7 +10,6 @@
 
 #include "common/os/posix/endpoint.h"
 #include "engine/host.h"
-#include "engine/os/posix/reserve_gate.h"
 #include "engine/system_host.h"
 #include "engine/tray_picture.h"
 
@@ -54,8 +53,9 @@ public:
     bool confirm(const std::u16string& text, const std::u16string& caption) override;
     void showError(const std::u16string& text, const std::u16string& caption) override;
     std::uint32_t setShutdownPrivilege(bool enable) override;
-    void exitWindows(std::uint32_t flags, std::uint32_t reason) override;
-    void suspend() override;
+    std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) override;
+    std::uint32_t suspend() override;
+    std::u16string errorText(std::uint32_t code) override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
 
 private:
@@ -75,7 +75,6 @@ private:
     std::map<TimerId, Timer> timers_;
     bool quit_ = false;
     int quitCode_ = 0;
-    ReserveGate reserve_;
     TrayImage image_; // the stand-in tray's picture, drawn as the Windows icon is checked against
     bool trayShown_ = false;
     std::vector<MenuItem> menu_;

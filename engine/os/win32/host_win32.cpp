@@ -446,14 +446,25 @@ std::uint32_t Win32EngineHost::setShutdownPrivilege(bool enable)
     return 0;
 }
 
-void Win32EngineHost::exitWindows(std::uint32_t flags, std::uint32_t reason)
+std::uint32_t Win32EngineHost::exitWindows(std::uint32_t flags, std::uint32_t reason)
 {
-    ExitWindowsEx(flags, reason);
+    // Success means only that the system started the request: the programs are
+    // asked afterwards, and one may still call it off.
+    return ExitWindowsEx(flags, reason) ? 0 : GetLastError();
 }
 
-void Win32EngineHost::suspend()
+std::uint32_t Win32EngineHost::suspend()
 {
-    SetSystemPowerState(TRUE, FALSE);
+    return SetSystemPowerState(TRUE, FALSE) ? 0 : GetLastError();
+}
+
+std::u16string Win32EngineHost::errorText(std::uint32_t code)
+{
+    // Language 0: the user's own language first, as the system looks it up.
+    wchar_t buffer[512] = {};
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, buffer, std::size(buffer), nullptr);
+    return std::u16string(buffer, buffer + length);
 }
 
 std::uint32_t Win32EngineHost::startProcess(const LaunchRequest& request)

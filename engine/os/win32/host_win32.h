@@ -91,8 +91,9 @@ public:
     bool confirm(const std::u16string& text, const std::u16string& caption) override;
     void showError(const std::u16string& text, const std::u16string& caption) override;
     std::uint32_t setShutdownPrivilege(bool enable) override;
-    void exitWindows(std::uint32_t flags, std::uint32_t reason) override;
-    void suspend() override;
+    std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) override;
+    std::uint32_t suspend() override;
+    std::u16string errorText(std::uint32_t code) override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
 
     // The tray image and the record the shell is sent, which no notification
