@@ -58,7 +58,7 @@ int runEngine(EngineHost& host, os::Registry& registry, os::Registry* machineReg
     resetEngineState(host, registry, machineRegistry);
     EngineState& s = engineState();
     host.registerWindowClass();
-    if (host.engineWindowExists())
+    if (host.engineWindowExists() || !host.claimEngineLock())
         return 0; // one engine per session; the running one is not told
     if (!host.createEngineWindow())
         return host.windowFailureExitCode();

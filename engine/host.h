@@ -56,6 +56,11 @@ public:
     virtual void registerWindowClass() = 0;
     // Whether an engine window already exists in this session.
     virtual bool engineWindowExists() = 0;
+    // Takes the session's engine lock for as long as the host lives; false when
+    // another engine holds it. Two engines started at the same moment can both
+    // find no window yet: the lock lets one of them through. A lock left by an
+    // engine that ended without letting go is taken over.
+    virtual bool claimEngineLock() = 0;
     // Creates the hidden engine window; false when that fails.
     virtual bool createEngineWindow() = 0;
     // The exit code of an engine whose window could not be created. Windows

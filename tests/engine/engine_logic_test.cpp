@@ -325,7 +325,7 @@ TEST_F(EngineLogic, StartupOrderAndShutdownOrder)
     // The labels before the first icon, the start-up timer before the hot keys,
     // the periodic timer last.
     const std::vector<std::string> expected = {
-        "register class", "find engine", "create window", "post panel",
+        "register class", "find engine", "claim lock", "create window", "post panel",
         "debug My output string.", "build menu", "menu 209 Enable RAM Optimizer",
         "menu 205 Free-up RAM Manually\\n", "menu 206 Free-up RAM Manually\\n",
         "menu 207 Free-up RAM Manually\\n", "render disabled", "tray add", "set timer 2 30000",
@@ -347,6 +347,13 @@ TEST_F(EngineLogic, ASecondEngineEndsAtOnceTellingNobody)
     EXPECT_EQ(runEngine(host, host.registry), 0);
     EXPECT_EQ(host.events, (std::vector<std::string>{"register class", "find engine"}));
     EXPECT_TRUE(host.posted.empty());
+
+    // One started at the same moment: no window yet, but it holds the lock.
+    RecordingHost racing;
+    racing.engineLockHeld = true;
+    EXPECT_EQ(runEngine(racing, racing.registry), 0);
+    EXPECT_EQ(racing.events, (std::vector<std::string>{"register class", "find engine", "claim lock"}));
+    EXPECT_TRUE(racing.posted.empty());
 
     RecordingHost noWindow;
     noWindow.windowCreation = false;

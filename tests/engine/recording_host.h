@@ -48,6 +48,7 @@ public:
     // The message loop: what happens between start-up and shutdown.
     std::function<int()> loop;
     bool existingEngine = false;
+    bool engineLockHeld = false; // by another engine that has no window yet
     bool windowCreation = true;
     bool answerYes = true;
     std::uint32_t privilegeResult = 0;
@@ -99,6 +100,11 @@ public:
     {
         events.push_back("find engine");
         return existingEngine;
+    }
+    bool claimEngineLock() override
+    {
+        events.push_back("claim lock");
+        return !engineLockHeld;
     }
     bool createEngineWindow() override
     {

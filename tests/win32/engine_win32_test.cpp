@@ -13,6 +13,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -132,6 +133,41 @@ TEST_F(EngineUnderWine, ASecondEngineEndsAtOnceAndTheFirstRunsOn)
     EXPECT_TRUE(first.running());
     EXPECT_TRUE(engineFound());
     closeEngine(first);
+}
+
+TEST_F(EngineUnderWine, TwoEnginesStartedAtTheSameMomentLeaveOne)
+{
+    // Both held at their first instruction and let go together, so that both
+    // look for a window before either has made one: the lock decides.
+    for (int round = 0; round < 20; ++round) {
+        ChildProcess a(test::programBeside(kEngine), L"", CREATE_SUSPENDED);
+        ChildProcess b(test::programBeside(kEngine), L"", CREATE_SUSPENDED);
+        ASSERT_TRUE(a.started() && b.started());
+        a.resume();
+        b.resume();
+        // One of them ends at once with 0; the other makes its window.
+        ASSERT_TRUE(test::pumpMessagesUntil([&] { return !a.running() || !b.running(); }, 15000))
+            << "round " << round << ": both engines stay";
+        ChildProcess& left = a.running() ? a : b;
+        ChildProcess& ended = a.running() ? b : a;
+        EXPECT_EQ(ended.waitExit(0), 0) << "round " << round;
+        ASSERT_TRUE(waitForEngineWindow(left)) << "round " << round;
+        closeEngine(left);
+    }
+}
+
+TEST_F(EngineUnderWine, ALockLeftByAnEngineThatDiedIsTakenOver)
+{
+    // A thread that takes the lock and ends without letting go, as an engine
+    // that crashed would; this process keeps the lock object alive meanwhile.
+    const std::wstring name = L"Local\\" + wide(kEngineWindowClass);
+    const os::win32::UniqueHandle kept(CreateMutexW(nullptr, FALSE, name.c_str()));
+    ASSERT_TRUE(kept);
+    std::thread([&] { ASSERT_EQ(WaitForSingleObject(kept.get(), 0), WAIT_OBJECT_0); }).join();
+
+    ChildProcess engine(test::programBeside(kEngine), L"");
+    ASSERT_TRUE(waitForEngineWindow(engine)) << "the engine refused an abandoned lock";
+    closeEngine(engine);
 }
 
 TEST_F(EngineUnderWine, ASettingsChangeTakesEffectAfterTheNotification)

@@ -73,13 +73,15 @@ inline std::wstring selfPathW()
 // object goes, so that a failing test never leaves a process behind.
 class ChildProcess {
 public:
-    ChildProcess(const std::wstring& program, const std::wstring& arguments)
+    // `flags` as CreateProcessW takes them: CREATE_SUSPENDED holds the child
+    // until resume(), so that several can be let go at the same moment.
+    ChildProcess(const std::wstring& program, const std::wstring& arguments, DWORD flags = 0)
     {
         std::wstring commandLine = L"\"" + program + L"\" " + arguments;
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info {};
-        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
                             nullptr, &startup, &info))
             return;
         process_ = UniqueHandle(info.hProcess);
@@ -90,6 +92,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return static_cast<bool>(process_); }
+    void resume() const { ResumeThread(thread_.get()); }
     HANDLE handle() const { return process_.get(); }
     bool running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 

@@ -1,6 +1,8 @@
 #include "engine/os/posix/host_posix.h"
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <spawn.h>
 #include <signal.h>
 #include <sys/mman.h>
@@ -59,6 +61,20 @@ PosixEngineHost::~PosixEngineHost()
 {
     if (signalFd_ >= 0)
         close(signalFd_);
+}
+
+bool PosixEngineHost::claimEngineLock()
+{
+    // A lock file beside the window sockets. The system lets go of an flock when
+    // its holder ends, however it ends, so a crashed engine leaves none behind.
+    const os::posix::PrivateFolder folder = os::posix::openRuntimeFolder();
+    if (!folder.fd.valid())
+        return true; // no runtime folder: creating the window will say why
+    engineLock_ = os::UniqueFd(
+        openat(folder.fd.get(), "engine.lock", O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!engineLock_.valid())
+        return true; // the window check alone decides, as before there was a lock
+    return flock(engineLock_.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
 }
 
 bool PosixEngineHost::createEngineWindow()

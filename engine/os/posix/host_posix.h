@@ -21,6 +21,7 @@ public:
     ~PosixEngineHost() override;
 
     void registerWindowClass() override {}
+    bool claimEngineLock() override;
     bool createEngineWindow() override;
     void outputDebugString(std::u16string_view text) override;
     int runMessageLoop() override;
@@ -70,6 +71,7 @@ private:
     void runDueTimers();
     int pollTimeout() const;
 
+    os::UniqueFd engineLock_; // flock'ed while this engine runs
     std::unique_ptr<os::posix::Endpoint> window_;
     int signalFd_ = -1;
     std::map<TimerId, Timer> timers_;

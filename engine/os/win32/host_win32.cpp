@@ -177,6 +177,8 @@ Win32EngineHost::Win32EngineHost(HINSTANCE instance) : instance_(instance)
 
 Win32EngineHost::~Win32EngineHost()
 {
+    if (engineLock_)
+        ReleaseMutex(engineLock_.get()); // a clean end, not an abandoned lock
     if (window_ && IsWindow(window_)) {
         // Our own teardown is no request to quit: detach the engine's reactions
         // (WM_DESTROY would post a quit) before the window goes.
@@ -197,6 +199,26 @@ void Win32EngineHost::registerWindowClass()
     const std::wstring name = os::win32::wide(kEngineWindowClass);
     windowClass.lpszClassName = name.c_str();
     RegisterClassExW(&windowClass);
+}
+
+bool Win32EngineHost::claimEngineLock()
+{
+    // "Local\": the session's own namespace, so that the engines of users
+    // signed in side by side (fast user switching, Remote Desktop) each run.
+    const std::wstring name = L"Local\\" + os::win32::wide(kEngineWindowClass);
+    engineLock_ = os::win32::UniqueHandle(CreateMutexW(nullptr, FALSE, name.c_str()));
+    // No lock to be had (the name taken by an object of another kind): the
+    // window check alone decides, as it did before there was a lock.
+    if (!engineLock_)
+        return true;
+    switch (WaitForSingleObject(engineLock_.get(), 0)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED: // its owner ended without releasing it: ours now
+        return true;
+    default:
+        engineLock_ = {};
+        return false;
+    }
 }
 
 bool Win32EngineHost::createEngineWindow()

@@ -9,6 +9,7 @@
 
 #include "engine/host.h"
 #include "engine/system_host.h"
+#include "common/os/win32/handles.h"
 #include "engine/os/win32/gdi_handles.h"
 
 namespace quenby::engine {
@@ -60,6 +61,7 @@ public:
     ~Win32EngineHost() override;
 
     void registerWindowClass() override;
+    bool claimEngineLock() override;
     bool createEngineWindow() override;
     void outputDebugString(std::u16string_view text) override;
     int runMessageLoop() override;
@@ -103,6 +105,7 @@ public:
 
 private:
     HINSTANCE instance_;
+    os::win32::UniqueHandle engineLock_; // owned while this engine runs
     HWND window_ = nullptr;
     win32::UniqueIcon icon_;  // the one current tray image
     win32::UniqueMenu menu_;  // the tray menu, built once at start-up
