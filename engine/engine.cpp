@@ -97,6 +97,7 @@ void setupEngine()
     s.ramCeiling = static_cast<std::uint32_t>(static_cast<std::uint64_t>(s.totalRAM) * 3 / 4);
     s.recovering = false;
     s.autoTicks = 0;
+    s.sessionInUse = host.sessionInUse();
 
     readEngineSettings();
     host.buildTrayMenu(trayMenuItems());
@@ -158,6 +159,11 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
     }
     if (message == WM_TRAYICON) {
         handleTrayCallback(lParam);
+        return MessageResult::handled;
+    }
+    if (message == WM_WTSSESSION_CHANGE_MESSAGE) {
+        // Whatever the change, the session's state is read afresh.
+        s.sessionInUse = s.host->sessionInUse();
         return MessageResult::handled;
     }
     if (message == WM_THEMECHANGED_MESSAGE) {

@@ -24,6 +24,7 @@ void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* ma
     s.cpuUsage = 0.0;
     s.samplersAlive = 0;
     s.recovering = false;
+    s.sessionInUse = true;
     s.autoTicks = 0;
     s.lowMemoryRest = {};
     s.texts.clear();

@@ -42,6 +42,9 @@ struct EngineState {
     // needs one or two; a flood of forced updates must not pile up more.
     std::atomic<int> samplersAlive{0};
     bool recovering = false;
+    // This engine's session is the one in use; only then does it recover of
+    // its own accord (a recovery asked for by the user runs anyway).
+    bool sessionInUse = true;
     std::uint32_t autoTicks = 0;  // counted ticks of the interval rule since the last recovery
     LowMemoryRest lowMemoryRest;  // when the low-memory rule may fire again
 

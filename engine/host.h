@@ -47,6 +47,8 @@ inline constexpr std::uint32_t WM_TRAYICON = 1034;
 inline constexpr std::uint32_t WM_COMMAND_MESSAGE = 0x0111;
 inline constexpr std::uint32_t WM_HOTKEY_MESSAGE = 0x0312;
 inline constexpr std::uint32_t WM_THEMECHANGED_MESSAGE = 0x031A;
+// The engine's session was connected, disconnected, switched to or away from.
+inline constexpr std::uint32_t WM_WTSSESSION_CHANGE_MESSAGE = 0x02B1;
 
 class EngineHost {
 public:
@@ -90,6 +92,17 @@ public:
     // Starts a thread that measures the CPU usage over one second and stores it in
     // the engine state; false when no thread could be started.
     virtual bool startCpuSampler() = 0;
+
+    // --- The session -------------------------------------------------------------------
+    // Whether this engine's session is the one in use: connected to the screen
+    // (or a remote desktop) and not switched away from. True when that can't be
+    // told, as on a system with one session.
+    virtual bool sessionInUse() = 0;
+    // Takes the machine-wide lock that keeps the recoveries of two sessions from
+    // running at the same time; false when another session's recovery holds it.
+    // Each taken lock is given back with unlockRecoveries.
+    virtual bool lockRecoveries() = 0;
+    virtual void unlockRecoveries() = 0;
 
     // --- Recovery ----------------------------------------------------------------------
     // What a recovery must not exhaust and how much of it is left (the commit on

@@ -17,6 +17,11 @@ void onPeriodicTimer()
         return;
     if (!optimizerEnabled())
         return;
+    // In a session switched away from or disconnected, the shortage is that of
+    // the user at the screen: trimming their programs from here is not ours to
+    // do. The icon stays current; the rules wait, their counts with them.
+    if (!s.sessionInUse)
+        return;
 
     if (s.availRAM < settings.MinimumFreeRAM && s.availRAM < settings.TargetFreeRAM) {
         // While the rule rests, the tick ends here as a shortage tick does: the
@@ -54,7 +59,8 @@ void onStartupTimer()
     // The start-up recovery happens once: the timer ends itself.
     s.host->killTimer(TimerId::startup);
     updateTray(false);
-    recoverRAM(s.settings.FreeonStartup_val1);
+    if (s.sessionInUse)
+        recoverRAM(s.settings.FreeonStartup_val1);
 }
 
 } // namespace quenby::engine

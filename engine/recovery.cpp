@@ -125,6 +125,20 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     if (s.availRAM >= s.ramCeiling)
         return outcome;
 
+    // Another session's recovery is under way: the two would trim the same
+    // programs twice over. This one gives way, as to a busy processor.
+    struct MachineLock {
+        EngineHost& host;
+        bool held = host.lockRecoveries();
+        ~MachineLock()
+        {
+            if (held)
+                host.unlockRecoveries();
+        }
+    } machineLock{*s.host};
+    if (!machineLock.held)
+        return outcome;
+
     const std::uint32_t before = s.availRAM;
     std::vector<void*> blocks;
     blocks.reserve(std::min(target, kMaxBlocksPerPass));

@@ -49,6 +49,9 @@ public:
     std::function<int()> loop;
     bool existingEngine = false;
     bool engineLockHeld = false; // by another engine that has no window yet
+    bool inUse = true;           // the engine's session is the one at the screen
+    bool recoveriesLockedElsewhere = false; // another session's recovery runs
+    int recoveryLocksHeld = 0;
     bool windowCreation = true;
     bool answerYes = true;
     std::uint32_t privilegeResult = 0;
@@ -162,6 +165,16 @@ public:
         room = roomReadable ? os::MemoryRoom{roomLimit, roomAvailable} : os::MemoryRoom{};
         return roomReadable;
     }
+
+    bool sessionInUse() override { return inUse; }
+    bool lockRecoveries() override
+    {
+        if (recoveriesLockedElsewhere)
+            return false;
+        ++recoveryLocksHeld;
+        return true;
+    }
+    void unlockRecoveries() override { --recoveryLocksHeld; }
 
     void* obtainBlock() override
     {

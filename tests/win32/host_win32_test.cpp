@@ -21,6 +21,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/os/registry.h"
@@ -574,6 +575,36 @@ TEST_F(EngineHostInProcess, TheShutdownPrivilegeIsSwitchedOnAndOffInTheToken)
         EXPECT_TRUE(after.held);
         EXPECT_EQ(after.enabled, enable);
     }
+}
+
+TEST_F(EngineHostInProcess, RecoveriesOfTwoEnginesTakeTheMachineWideLockInTurn)
+{
+    // Another session's engine, played by a second host on a thread of its own
+    // (the lock belongs to a thread, as it does to each engine's one thread).
+    Win32EngineHost other(GetModuleHandleW(nullptr));
+    auto otherTries = [&] {
+        bool got = false;
+        std::thread([&] {
+            got = other.lockRecoveries();
+            if (got)
+                other.unlockRecoveries();
+        }).join();
+        return got;
+    };
+    ASSERT_TRUE(host_->lockRecoveries());
+    EXPECT_FALSE(otherTries());
+    host_->unlockRecoveries();
+    EXPECT_TRUE(otherTries());
+    // A test session is the one at the screen, told or assumed.
+    EXPECT_TRUE(host_->sessionInUse());
+}
+
+TEST_F(EngineHostInProcess, AnErrorIsDescribedByTheSystem)
+{
+    // What a refused power call's box says after the code: the system's own
+    // sentence, in the user's language (no power call is made here).
+    EXPECT_EQ(host_->errorText(ERROR_ACCESS_DENIED).rfind(u"Access", 0), 0u);
+    EXPECT_EQ(host_->errorText(0xDEADBEEF), u"");
 }
 
 void storeInstallFolder(os::Registry& registry, const std::wstring& folder)

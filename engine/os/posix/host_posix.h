@@ -35,6 +35,11 @@ public:
 
     bool startCpuSampler() override;
 
+    // One session here, and no other session's engine to wait for.
+    bool sessionInUse() override { return true; }
+    bool lockRecoveries() override { return true; }
+    void unlockRecoveries() override {}
+
     void* obtainBlock() override;
     void releaseBlock(void* block) override;
     void playSound(const std::u16string& sound) override;

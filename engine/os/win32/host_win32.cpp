@@ -1,6 +1,8 @@
 #include "engine/os/win32/host_win32.h"
 
 #include <mmsystem.h>
+#include <sddl.h>
+#include <wtsapi32.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -179,6 +181,8 @@ Win32EngineHost::~Win32EngineHost()
 {
     if (engineLock_)
         ReleaseMutex(engineLock_.get()); // a clean end, not an abandoned lock
+    if (sessionNotices_)
+        WTSUnRegisterSessionNotification(window_);
     if (window_ && IsWindow(window_)) {
         // Our own teardown is no request to quit: detach the engine's reactions
         // (WM_DESTROY would post a quit) before the window goes.
@@ -229,6 +233,9 @@ bool Win32EngineHost::createEngineWindow()
                               os::win32::wide(kEngineWindowTitle).c_str(), WS_OVERLAPPEDWINDOW,
                               CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance_,
                               nullptr);
+    // Switching users, connecting and disconnecting arrive as WM_WTSSESSION_CHANGE.
+    if (window_)
+        sessionNotices_ = WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
     return window_ != nullptr;
 }
 
@@ -283,6 +290,50 @@ bool Win32EngineHost::startCpuSampler()
     // The thread runs on by itself; its handle is not needed.
     os::win32::UniqueHandle thread(CreateThread(nullptr, 0, cpuSampler, nullptr, 0, nullptr));
     return static_cast<bool>(thread);
+}
+
+bool Win32EngineHost::sessionInUse()
+{
+    // WTSActive: a user works in it, at the console or over Remote Desktop, and
+    // a locked screen still counts. Switched away from (fast user switching) it
+    // is WTSConnected, after a remote disconnect WTSDisconnected.
+    WTS_CONNECTSTATE_CLASS* state = nullptr;
+    DWORD bytes = 0;
+    if (!WTSQuerySessionInformationW(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSConnectState,
+                                     reinterpret_cast<LPWSTR*>(&state), &bytes))
+        return true; // can't be told: the one session there is
+    const bool active = bytes >= sizeof *state && *state == WTSActive;
+    WTSFreeMemory(state);
+    return active;
+}
+
+bool Win32EngineHost::lockRecoveries()
+{
+    if (!recoveryLock_) {
+        // In the machine's namespace, where every signed-in user's engine finds
+        // it; open to every signed-in user for waiting and releasing only. An
+        // object of that name that can't be opened leaves the engines unlocked,
+        // as they were before.
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                L"D:(A;;0x00100001;;;AU)(A;;GA;;;SY)(A;;GA;;;BA)", SDDL_REVISION_1, &descriptor, nullptr))
+            return true;
+        SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+        recoveryLock_ = os::win32::UniqueHandle(CreateMutexExW(
+            &attributes, L"Global\\QuenbyRecovery", 0, SYNCHRONIZE | MUTEX_MODIFY_STATE));
+        LocalFree(descriptor);
+        if (!recoveryLock_)
+            return true;
+    }
+    // WAIT_ABANDONED: an engine ended in the middle of its recovery; ours now.
+    const DWORD waited = WaitForSingleObject(recoveryLock_.get(), 0);
+    return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+}
+
+void Win32EngineHost::unlockRecoveries()
+{
+    if (recoveryLock_)
+        ReleaseMutex(recoveryLock_.get());
 }
 
 void* Win32EngineHost::obtainBlock()

@@ -74,6 +74,10 @@ public:
 
     bool startCpuSampler() override;
 
+    bool sessionInUse() override;
+    bool lockRecoveries() override;
+    void unlockRecoveries() override;
+
     void* obtainBlock() override;
     void releaseBlock(void* block) override;
     void playSound(const std::u16string& sound) override;
@@ -106,6 +110,8 @@ public:
 private:
     HINSTANCE instance_;
     os::win32::UniqueHandle engineLock_; // owned while this engine runs
+    os::win32::UniqueHandle recoveryLock_; // machine-wide, owned while a recovery runs
+    bool sessionNotices_ = false; // registered for the session's changes
     HWND window_ = nullptr;
     win32::UniqueIcon icon_;  // the one current tray image
     win32::UniqueMenu menu_;  // the tray menu, built once at start-up
