@@ -2,7 +2,9 @@
 // that it starts and ends, the two ways it is ended, and settings that change
 // while it runs. The test plays the panel with an endpoint of the panel's
 // window class and title.
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 
 #include <chrono>
 #include <filesystem>
@@ -10,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "common/os/posix/endpoint.h"
 #include "common/os/windowlink.h"
 #include "tests/support/endpoint_wait.h"
 #include "tests/system/system_support.h"
@@ -63,6 +66,19 @@ TEST_F(EngineProcess, SecondEngineEndsAtOnceWhileTheFirstKeepsRunning)
     // And it still answers: a close ends it normally.
     ASSERT_TRUE(os::postToWindow(kEngineWindowClass, kEngineWindowTitle, kCloseMessage));
     EXPECT_EQ(first->waitExit(), 0) << first->error();
+}
+
+TEST_F(EngineProcess, AnEngineThatHoldsTheLockButHasNoWindowYetKeepsASecondOneOut)
+{
+    // The moment two engines started together meet in, held still: this
+    // process is the one that took the lock and has no window yet.
+    const auto folder = os::posix::openRuntimeFolder();
+    ASSERT_TRUE(folder.fd.valid()) << folder.refusal;
+    const os::UniqueFd lock(openat(folder.fd.get(), "engine.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    ASSERT_EQ(flock(lock.get(), LOCK_EX | LOCK_NB), 0);
+    Process second({enginePath()});
+    EXPECT_EQ(second.waitExit(), 0) << second.error();
+    EXPECT_FALSE(engineWindow());
 }
 
 // WM_CLOSE from another process (this one) and SIGTERM end it the same way.
