@@ -80,19 +80,7 @@ int main(int argc, char** argv)
     std::printf("RESULT recovery.ratio touch=%.2f populate=%.2f better=%.2f\n",
                 s[0].median / s[1].median, s[0].median / s[2].median, ratio);
 
-    // What the engine's path adds to the kernel's populate: one look at available
-    // memory per ReserveGate::kBlocksPerCheck blocks.
-    constexpr int kLooks = 1000;
-    const auto lookStart = Clock::now();
-    os::MemoryRoom room;
-    for (int i = 0; i < kLooks; ++i)
-        os::queryRecoveryRoom(room);
-    const double lookMicros = bench::secondsSince(lookStart) * 1e6 / kLooks;
-    const double blockMicros = s[2].median > 0 ? 1e6 / s[2].median : 0;
-    const double share = blockMicros > 0
-        ? lookMicros / engine::ReserveGate::kBlocksPerCheck / blockMicros * 100 : 0;
-    std::printf("  reserve look %.1f us, once per %u blocks: %.1f %% of a populated block's time\n",
-                lookMicros, engine::ReserveGate::kBlocksPerCheck, share);
-    std::printf("RESULT recovery.reserve micros=%.1f share=%.1f\n", lookMicros, share);
+    // What a recovery adds to the kernel's populate: the reserve's looks.
+    bench::printReserveLook(s[2].median);
     return 0;
 }

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "bench/bench_stats.h"
+#include "common/os/memory.h"
 #include "engine/host.h"
+#include "engine/reserve_gate.h"
 
 namespace quenby::bench {
 
@@ -41,6 +43,25 @@ inline void* touchObtain(void*)
 inline void touchRelease(void*, void* block)
 {
     std::free(block);
+}
+
+// What the safety reserve adds to each block of a recovery: one look at the
+// room (commit on Windows, physical memory on Linux) per kBlocksPerCheck
+// blocks, beside the time of one block at `blocksPerSecond`.
+inline void printReserveLook(double blocksPerSecond)
+{
+    constexpr int kLooks = 1000;
+    const auto lookStart = Clock::now();
+    os::MemoryRoom room;
+    for (int i = 0; i < kLooks; ++i)
+        os::queryRecoveryRoom(room);
+    const double lookMicros = secondsSince(lookStart) * 1e6 / kLooks;
+    const double blockMicros = blocksPerSecond > 0 ? 1e6 / blocksPerSecond : 0;
+    const unsigned per = engine::ReserveGate::kBlocksPerCheck;
+    const double share = blockMicros > 0 ? lookMicros / per / blockMicros * 100 : 0;
+    std::printf("  reserve look %.1f us, once per %u blocks: %.1f %% of a block's time\n", lookMicros, per,
+                share);
+    std::printf("RESULT recovery.reserve micros=%.1f share=%.1f\n", lookMicros, share);
 }
 
 // The engine's own block path, through whichever host this face has.

@@ -56,6 +56,7 @@ int main(int argc, char** argv)
         return 1;
     std::printf("  engine / touch %.2f\n", s[0].median / s[1].median);
     std::printf("RESULT recovery.ratio touch=%.2f\n", s[0].median / s[1].median);
+    bench::printReserveLook(s[0].median);
     std::fflush(stdout);
     return 0;
 }
