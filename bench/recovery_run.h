@@ -62,6 +62,9 @@ inline void printReserveLook(double blocksPerSecond)
     std::printf("  reserve look %.1f us, once per %u blocks: %.1f %% of a block's time\n", lookMicros, per,
                 share);
     std::printf("RESULT recovery.reserve micros=%.1f share=%.1f\n", lookMicros, share);
+    std::printf("  room now: limit %llu MB, available %llu MB; a pass stops above %llu MB\n",
+                static_cast<unsigned long long>(room.limit >> 20), static_cast<unsigned long long>(room.available >> 20),
+                static_cast<unsigned long long>((engine::safetyReserve(room.limit) >> 20) + per));
 }
 
 // The engine's own block path, through whichever host this face has.
