@@ -105,16 +105,32 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_SMALLDESC
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Quenby.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN)"
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
-!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; Two finish pages, one shown. A per-user setup runs with the user's own token,
+; so it may open the control panel (or the README) for them.
+!define MUI_PAGE_CUSTOMFUNCTION_PRE skipUnlessPerUser
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quenby.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN)"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!insertmacro MUI_PAGE_FINISH
+; A machine-wide setup runs elevated (or as SYSTEM, deployed): whatever it starts
+; gets that token, and an elevated engine or panel does not hear the user's own
+; programs (Windows drops messages posted from a lower integrity level), so
+; settings, Close and the taskbar's restart would never reach it. It starts
+; nothing and says so; the Run entry starts the engine at each user's sign-in.
+; (Asking the running Explorer to start a program as the signed-in user would
+; work where there is an Explorer, but not for a deployment as SYSTEM, and not
+; from the System plug-in without a COM dance we could not test here: the
+; conservative choice is not to start anything.)
+Var finishText
+!define MUI_PAGE_CUSTOMFUNCTION_PRE machineFinishPre
+!define MUI_FINISHPAGE_TEXT "$finishText"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -241,7 +257,10 @@ Function ${un}stopQuenby
         ; Nothing was changed: an engine that was stopped for the update runs
         ; on as before.
         ${If} $R4 = 1
+        ${AndIf} $allUsers != 1
         ${AndIf} ${FileExists} "$INSTDIR\Quenbytray.exe"
+            ; Machine-wide, never: it would run with setup's elevated token (see
+            ; the finish pages).
             Exec '"$INSTDIR\Quenbytray.exe"'
         ${EndIf}
         Abort "$(STILL_RUNNING_ABORT)"
@@ -397,11 +416,27 @@ Section "-finish"
             DeleteRegValue SHCTX "${RUN_KEY}" "${RUN_VALUE}"
         ${EndIf}
     ${EndIf}
+    ; Machine-wide, the engine it closed is not started again: it would run
+    ; with setup's elevated token (see the finish pages).
     ${If} $engineWasRunning = 1
+    ${AndIf} $allUsers != 1
         DetailPrint "$(RESTARTING_ENGINE)"
         Exec '"$INSTDIR\Quenbytray.exe"'
     ${EndIf}
 SectionEnd
+
+Function skipUnlessPerUser
+    ${If} $allUsers = 1
+        Abort
+    ${EndIf}
+FunctionEnd
+
+Function machineFinishPre
+    ${If} $allUsers != 1
+        Abort
+    ${EndIf}
+    StrCpy $finishText "$(FINISH_MACHINE_TEXT)"
+FunctionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(SECTION_PROGRAM_DESCRIPTION)"

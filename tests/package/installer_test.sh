@@ -114,6 +114,10 @@ process_of() { # PATH
     return 1
 }
 no_process_of() { ! process_of "$1"; }
+# No process of PATH shows up within SECONDS.
+none_shows_up() { # SECONDS PATH
+    ! wait_for "$1" process_of "$2"
+}
 # The uninstaller's second half: the copy of itself it runs from a temporary
 # folder (%TEMP%\~nsuN.tmp\Un.exe).
 uninstaller_done() {
@@ -723,6 +727,23 @@ case_machine_wide_programs_find_each_other() {
     expect_programs_find_each_other "$machine_win" machine
 }
 
+# Setup for every user runs elevated: whatever it started would run with its
+# token, deaf to the user's own programs. An engine it closed for the update
+# stays closed, and it opens nothing itself (the per-user update starting the
+# engine again is in reinstall_over_running_programs_keeps_settings).
+case_machine_wide_update_starts_nothing() {
+    start_program "$machine_win\\Quenbytray.exe" "$work/engine-machine-update.log"
+    expect "the engine did not start" wait_for 30 engine_running
+    local status=0
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup /S /ALLUSERS over a running engine ended with $status" [ "$status" -eq 0 ]
+    expect "the engine was not closed for the update" wait_for 20 no_process_of "$machine_win\\Quenbytray.exe"
+    expect "the panel was not closed for the update" wait_for 20 no_process_of "$machine_win\\Quenby.exe"
+    # Setup has returned: a program it started would show up within moments.
+    expect "setup started the engine with its own token" none_shows_up 5 "$machine_win\\Quenbytray.exe"
+    expect "setup started the panel with its own token" no_process_of "$machine_win\\Quenby.exe"
+}
+
 case_machine_wide_uninstall_leaves_every_setting() {
     win reg add 'HKCU\Software\Quenby' /v TargetFreeRAM /t REG_DWORD /d 3333 /f >/dev/null
     local status=0
@@ -795,6 +816,7 @@ run_case uninstall_keeps_what_is_not_its_own case_uninstall_keeps_what_is_not_it
 run_case portable_zip_runs_from_its_own_folder case_portable_zip_runs_from_its_own_folder
 run_case machine_wide_install case_machine_wide_install
 run_case machine_wide_programs_find_each_other case_machine_wide_programs_find_each_other
+run_case machine_wide_update_starts_nothing case_machine_wide_update_starts_nothing
 run_case machine_wide_uninstall_leaves_every_setting case_machine_wide_uninstall_leaves_every_setting
 
 echo "(installer test took $((SECONDS - started)) s; packages: $(cd "$packages" && stat -c '%n %s bytes' -- * | tr '\n' ' '))"
