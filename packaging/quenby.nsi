@@ -127,10 +127,13 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 ; (Asking the running Explorer to start a program as the signed-in user would
 ; work where there is an Explorer, but not for a deployment as SYSTEM, and not
 ; from the System plug-in without a COM dance we could not test here: the
-; conservative choice is not to start anything.)
+; conservative choice is not to start anything.) No reboot choice either: the
+; only thing a restart does here is remove files set aside (setAsideIfInUse),
+; and restarting now would sign out the very users still running them.
 Var finishText
 !define MUI_PAGE_CUSTOMFUNCTION_PRE machineFinishPre
 !define MUI_FINISHPAGE_TEXT "$finishText"
+!define MUI_FINISHPAGE_NOREBOOTSUPPORT
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -152,6 +155,11 @@ Var finishText
 Var engineWasRunning
 ; 1 for a machine-wide install (/ALLUSERS), or its uninstaller.
 Var allUsers
+; The machine-wide update's program files that were in use and moved aside
+; (full paths), until they are deleted or, should setup fail, put back.
+Var asideTray
+Var asidePanel
+Var asideCtl
 
 ; ---------------------------------------------------------------------------------
 ; Shared by setup and uninstaller (NSIS wants the uninstaller's own copies, named un.)
@@ -245,6 +253,13 @@ Function ${un}stopQuenby
             ${If} $R3 = 0
                 StrCpy $R0 "$INSTDIR\quenbyctl.exe"
                 Call ${un}waitWritable
+            ${EndIf}
+            ; Machine-wide, a program file still in use once this session's
+            ; windows are gone is run by another user's session, which no
+            ; WM_CLOSE of ours reaches: setup sets it aside (setAsideIfInUse),
+            ; the uninstaller deletes it at the next restart.
+            ${If} $allUsers = 1
+                StrCpy $R3 0
             ${EndIf}
         ${EndIf}
         ${If} $R3 = 0
@@ -346,6 +361,77 @@ FunctionEnd
 ; ---------------------------------------------------------------------------------
 ; Setup
 
+; Machine-wide only. $R0: a program file name in $INSTDIR. A program that
+; another user's session runs cannot be written or replaced, but Windows lets it
+; be renamed within its volume, and the process runs on from the renamed file:
+; it is moved to a free name beside itself so that the new version can take its
+; place. Out: $R1 = where it went, or "" when it was not in use. When it can be
+; neither written nor moved, setup stops (.onInstFailed puts back what moved).
+Function setAsideIfInUse
+    Push $0
+    Push $1
+    StrCpy $R1 ""
+    ${If} ${FileExists} "$INSTDIR\$R0"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\$R0" a
+        ${IfNot} ${Errors}
+            FileClose $0
+        ${Else}
+            ; A name an earlier update set aside may still wait for its restart.
+            StrCpy $1 1
+            ${Do}
+                StrCpy $R1 "$INSTDIR\$R0.$1.old"
+                ${IfNot} ${FileExists} "$R1"
+                    ${Break}
+                ${EndIf}
+                IntOp $1 $1 + 1
+            ${Loop}
+            ClearErrors
+            Rename "$INSTDIR\$R0" "$R1"
+            ${If} ${Errors}
+                StrCpy $R1 ""
+                DetailPrint "$(STILL_RUNNING_DETAIL)"
+                Abort "$(STILL_RUNNING_ABORT)"
+            ${EndIf}
+            DetailPrint "$(SET_ASIDE_DETAIL)"
+        ${EndIf}
+    ${EndIf}
+    Pop $1
+    Pop $0
+FunctionEnd
+
+!macro QUENBY_SET_ASIDE NAME VAR
+    StrCpy $R0 "${NAME}"
+    Call setAsideIfInUse
+    StrCpy ${VAR} $R1
+!macroend
+
+; Once every new file is in place: a file set aside is deleted now if its
+; process has ended meanwhile, else at the next restart (Delete /REBOOTOK sets
+; the reboot flag, which the finish page tells about).
+!macro QUENBY_DROP_SET_ASIDE VAR
+    ${If} ${VAR} != ""
+        Delete /REBOOTOK "${VAR}"
+        StrCpy ${VAR} ""
+    ${EndIf}
+!macroend
+
+; Setup failed: every program file that was set aside goes back to its name, in
+; place of a new copy that may have been written already.
+!macro QUENBY_PUT_BACK NAME VAR
+    ${If} ${VAR} != ""
+        Delete "$INSTDIR\${NAME}"
+        Rename "${VAR}" "$INSTDIR\${NAME}"
+        StrCpy ${VAR} ""
+    ${EndIf}
+!macroend
+
+Function .onInstFailed
+    !insertmacro QUENBY_PUT_BACK "Quenbytray.exe" $asideTray
+    !insertmacro QUENBY_PUT_BACK "Quenby.exe" $asidePanel
+    !insertmacro QUENBY_PUT_BACK "quenbyctl.exe" $asideCtl
+FunctionEnd
+
 Section "$(SECTION_PROGRAM)" SecProgram
     SectionIn RO
 
@@ -358,6 +444,18 @@ Section "$(SECTION_PROGRAM)" SecProgram
     DetailPrint "$(CLOSING)"
     Call stopQuenby
     StrCpy $engineWasRunning $R2
+    ${If} $allUsers = 1
+        ; Every program first, before any file is written: a failure here
+        ; leaves the old version whole.
+        !insertmacro QUENBY_SET_ASIDE "Quenbytray.exe" $asideTray
+        !insertmacro QUENBY_SET_ASIDE "Quenby.exe" $asidePanel
+        !insertmacro QUENBY_SET_ASIDE "quenbyctl.exe" $asideCtl
+        ; What earlier updates set aside and a restart has not removed yet, if
+        ; nothing runs it any more.
+        Delete "$INSTDIR\Quenbytray.exe.*.old"
+        Delete "$INSTDIR\Quenby.exe.*.old"
+        Delete "$INSTDIR\quenbyctl.exe.*.old"
+    ${EndIf}
 
     SetOutPath "$INSTDIR"
     SetOverwrite on
@@ -398,6 +496,13 @@ Section "$(SECTION_PROGRAM)" SecProgram
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    !insertmacro QUENBY_DROP_SET_ASIDE $asideTray
+    !insertmacro QUENBY_DROP_SET_ASIDE $asidePanel
+    !insertmacro QUENBY_DROP_SET_ASIDE $asideCtl
+    ${If} ${RebootFlag}
+        DetailPrint "$(FINISH_SET_ASIDE)"
+    ${EndIf}
 SectionEnd
 
 Section "$(SECTION_AUTOSTART)" SecAutostart
@@ -436,6 +541,9 @@ Function machineFinishPre
         Abort
     ${EndIf}
     StrCpy $finishText "$(FINISH_MACHINE_TEXT)"
+    ${If} ${RebootFlag}
+        StrCpy $finishText "$finishText$\r$\n$\r$\n$(FINISH_SET_ASIDE)"
+    ${EndIf}
 FunctionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
@@ -545,9 +653,20 @@ Section "Uninstall"
     ${EndIf}
 
     ; Only what setup put there: files of the user's own in the folder stay.
-    Delete "$INSTDIR\Quenby.exe"
-    Delete "$INSTDIR\Quenbytray.exe"
-    Delete "$INSTDIR\quenbyctl.exe"
+    ; Machine-wide, a program that another user's session still runs goes at
+    ; the next restart, with the folder.
+    ${If} $allUsers = 1
+        Delete /REBOOTOK "$INSTDIR\Quenby.exe"
+        Delete /REBOOTOK "$INSTDIR\Quenbytray.exe"
+        Delete /REBOOTOK "$INSTDIR\quenbyctl.exe"
+        Delete /REBOOTOK "$INSTDIR\Quenby.exe.*.old"
+        Delete /REBOOTOK "$INSTDIR\Quenbytray.exe.*.old"
+        Delete /REBOOTOK "$INSTDIR\quenbyctl.exe.*.old"
+    ${Else}
+        Delete "$INSTDIR\Quenby.exe"
+        Delete "$INSTDIR\Quenbytray.exe"
+        Delete "$INSTDIR\quenbyctl.exe"
+    ${EndIf}
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\PolicyDefinitions\en-US\quenby.adml"
@@ -555,5 +674,13 @@ Section "Uninstall"
     Delete "$INSTDIR\PolicyDefinitions\quenby.admx"
     RMDir "$INSTDIR\PolicyDefinitions"
     Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR"
+    ${If} ${RebootFlag}
+        ; A program goes at the restart: the folder after it (a folder with
+        ; files of the user's own stays then too).
+        RMDir /REBOOTOK "$INSTDIR"
+        DetailPrint "$(UNINSTALL_IN_USE)"
+        MessageBox MB_OK|MB_ICONINFORMATION "$(UNINSTALL_IN_USE)" /SD IDOK
+    ${Else}
+        RMDir "$INSTDIR"
+    ${EndIf}
 SectionEnd
