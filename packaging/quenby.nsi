@@ -19,7 +19,9 @@
 ;                  Program Files, with the common Start menu, and the Apps &
 ;                  Features and start-with-Windows entries in HKEY_LOCAL_MACHINE.
 ;                  No "Path" is written: each program finds the other beside
-;                  itself. Its uninstaller touches no user's settings.
+;                  itself. Its uninstaller touches no user's settings. It starts
+;                  no program itself, and replaces programs that other users'
+;                  sessions run by renaming them aside (see setAsideIfInUse).
 ; Without /AUTOSTART a new install starts with Windows, and an upgrade keeps what
 ; the install it replaces did.
 

@@ -12,7 +12,9 @@
 # running programs without losing a setting; a locked program file stopping
 # setup before it changes anything; silent uninstall leaving nothing but the
 # settings; the portable zip running from its own folder; the machine-wide
-# install (/ALLUSERS) and its uninstall.
+# install (/ALLUSERS), which starts nothing itself, updates over a program in
+# use by another session (and puts back what it moved when it fails), and its
+# uninstall.
 #
 # Each case is one <testcase> of a JUnit-style RESULTS_XML; the exit code is 0
 # only when every case passed. Whatever happens, the prefix's wineserver and
