@@ -9,11 +9,13 @@
 //     succeed). With --no-rename it is not shared for deleting: renaming fails
 //     too. Prints "holding" once it holds, then waits until it is killed.
 //
-//   installer_probe finish TITLE
-//     Clicks through the setup wizard whose window is titled TITLE, and prints
-//     the texts of the last page it showed (the finish page), one control a line
-//     as "CLASS: TEXT". Ends with 1 when no such window shows up within 60 s or
-//     it does not end within 180 s.
+//   installer_probe wizard TITLE
+//     Clicks through the setup or uninstall wizard whose window title begins
+//     with TITLE, answers each message box it shows with OK, and prints the
+//     texts of each message box ("message: CLASS: TEXT") and of each page it
+//     clicked on, setup's finish page last, one control a line as "CLASS: TEXT".
+//     Ends with 1 when no such window shows up within 60 s or it does not end
+//     within 180 s.
 #include <windows.h>
 
 #include <cstdio>
@@ -112,7 +114,64 @@ std::wstring pageTexts(HWND window)
     return texts;
 }
 
-int finish(const wchar_t* title)
+// The message boxes that the process of WIZARD shows besides it, all answered
+// with OK; their texts go to MESSAGES.
+void answerMessageBoxes(HWND wizard, std::wstring& messages)
+{
+    struct Search {
+        HWND wizard;
+        DWORD process;
+        std::vector<HWND> boxes;
+    } search{wizard, 0, {}};
+    GetWindowThreadProcessId(wizard, &search.process);
+    EnumWindows(
+        [](HWND window, LPARAM into) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(into);
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (window != search.wizard && process == search.process && std::wstring_view(name) == L"#32770")
+                search.boxes.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND box : search.boxes) {
+        std::wstring texts = pageTexts(box);
+        for (std::size_t start = 0; start < texts.size();) {
+            const std::size_t end = texts.find(L'\n', start);
+            messages += L"message: " + texts.substr(start, end - start + 1);
+            start = end + 1;
+        }
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    }
+}
+
+// The dialog window whose title begins with TITLE (the uninstaller's ends in a
+// space), or null.
+HWND findWizard(std::wstring_view title)
+{
+    struct Search {
+        std::wstring_view title;
+        HWND found;
+    } search{title, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM into) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(into);
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (std::wstring_view(name) == L"#32770" && textOf(window).starts_with(search.title)) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int clickThrough(const wchar_t* title)
 {
     HWND wizard = nullptr;
     for (int waited = 0; !wizard; waited += 200) {
@@ -121,22 +180,34 @@ int finish(const wchar_t* title)
             return 1;
         }
         Sleep(200);
-        wizard = FindWindowW(L"#32770", title);
+        wizard = findWizard(title);
     }
     // The Next button (also "I Agree", "Install" and "Finish") is control 1 of
     // the wizard; setup ignores it while it is disabled, as during the install.
-    std::wstring last;
+    // A page is clicked on only once it has been read twice alike, so that the
+    // one setup moves to by itself at the end of the install is read as well.
+    std::wstring pages;
+    std::wstring messages;
+    std::wstring previous;
     for (int waited = 0; IsWindow(wizard); waited += 500) {
         if (waited >= 180000) {
             std::fprintf(stderr, "setup did not end\n");
             return 1;
         }
-        last = pageTexts(wizard);
-        PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(wizard, IDOK)));
+        answerMessageBoxes(wizard, messages);
+        const std::wstring page = pageTexts(wizard);
+        const HWND next = GetDlgItem(wizard, IDOK);
+        if (page == previous && IsWindowEnabled(next)) {
+            pages += page;
+            PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(next));
+            previous.clear();
+        } else {
+            previous = page;
+        }
         Sleep(500);
     }
-    print(last);
+    print(messages);
+    print(pages);
     return 0;
 }
 
@@ -151,8 +222,8 @@ int wmain(int argc, wchar_t** argv)
         if (arguments[2] == L"--no-rename")
             return hold(argv[2], false);
     }
-    if (arguments.size() == 2 && arguments[0] == L"finish")
-        return finish(argv[2]);
-    std::fprintf(stderr, "usage: installer_probe hold PATH [--no-rename] | finish TITLE\n");
+    if (arguments.size() == 2 && arguments[0] == L"wizard")
+        return clickThrough(argv[2]);
+    std::fprintf(stderr, "usage: installer_probe hold PATH [--no-rename] | wizard TITLE\n");
     return 2;
 }

@@ -781,7 +781,7 @@ case_machine_wide_update_sets_aside_a_program_in_use() {
     LC_ALL=C.UTF-8 timeout 120 wine "$setup" /ALLUSERS </dev/null >/dev/null 2>&1 &
     installer=$!
     background+=($installer)
-    finish=$(win "$probe" finish "Quenby Setup")
+    finish=$(win "$probe" wizard "Quenby Setup")
     wait "$installer" || status=$?
     expect "setup /ALLUSERS with the engine in use elsewhere ended with $status" [ "$status" -eq 0 ]
     for f in $package_files; do
@@ -821,6 +821,27 @@ case_machine_wide_update_that_fails_puts_back_what_it_moved() {
     win "$setup" /S /ALLUSERS >/dev/null || status=$?
     expect "setup failed once the files were free (exit $status)" [ "$status" -eq 0 ]
     expect "Quenbytray.exe not replaced once free" cmp -s "$machine_dir/Quenbytray.exe" "$zip_dir/Quenbytray.exe"
+}
+
+# A program that another user's session runs cannot be deleted: Windows deletes
+# it at the next restart, and the uninstaller says so.
+case_machine_wide_uninstall_leaves_a_program_in_use_to_the_restart() {
+    hold_in_another_session Quenbytray.exe
+    local holder=${background[-1]} told status=0
+    LC_ALL=C.UTF-8 win "$machine_win\\uninstall.exe" >/dev/null
+    told=$(win "$probe" wizard "Quenby Uninstall")
+    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+    expect "Quenby.exe is still there" test ! -e "$machine_dir/Quenby.exe"
+    expect "the engine in use is not deleted at the next restart" \
+        deleted_at_restart "$machine_win\\Quenbytray.exe"
+    expect "the uninstaller did not say so: $told" grep -q -F -- "$(english_text UNINSTALL_IN_USE)" <<<"$told"
+    kill "$holder" 2>/dev/null
+    wait "$holder" 2>/dev/null
+    rm -rf "$machine_dir"
+    win reg delete "$pending_key" /v PendingFileRenameOperations /f >/dev/null
+    # Installed again for the next case.
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup /S /ALLUSERS after the uninstall ended with $status" [ "$status" -eq 0 ]
 }
 
 case_machine_wide_uninstall_leaves_every_setting() {
@@ -899,6 +920,8 @@ run_case machine_wide_programs_find_each_other case_machine_wide_programs_find_e
 run_case machine_wide_update_starts_nothing case_machine_wide_update_starts_nothing
 run_case machine_wide_update_sets_aside_a_program_in_use case_machine_wide_update_sets_aside_a_program_in_use
 run_case machine_wide_update_that_fails_puts_back_what_it_moved case_machine_wide_update_that_fails_puts_back_what_it_moved
+run_case machine_wide_uninstall_leaves_a_program_in_use_to_the_restart \
+    case_machine_wide_uninstall_leaves_a_program_in_use_to_the_restart
 run_case machine_wide_uninstall_leaves_every_setting case_machine_wide_uninstall_leaves_every_setting
 
 echo "(installer test took $((SECONDS - started)) s; packages: $(cd "$packages" && stat -c '%n %s bytes' -- * | tr '\n' ' '))"
