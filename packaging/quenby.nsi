@@ -452,11 +452,6 @@ Section "$(SECTION_PROGRAM)" SecProgram
         !insertmacro QUENBY_SET_ASIDE "Quenbytray.exe" $asideTray
         !insertmacro QUENBY_SET_ASIDE "Quenby.exe" $asidePanel
         !insertmacro QUENBY_SET_ASIDE "quenbyctl.exe" $asideCtl
-        ; What earlier updates set aside and a restart has not removed yet, if
-        ; nothing runs it any more.
-        Delete "$INSTDIR\Quenbytray.exe.*.old"
-        Delete "$INSTDIR\Quenby.exe.*.old"
-        Delete "$INSTDIR\quenbyctl.exe.*.old"
     ${EndIf}
 
     SetOutPath "$INSTDIR"
@@ -502,6 +497,14 @@ Section "$(SECTION_PROGRAM)" SecProgram
     !insertmacro QUENBY_DROP_SET_ASIDE $asideTray
     !insertmacro QUENBY_DROP_SET_ASIDE $asidePanel
     !insertmacro QUENBY_DROP_SET_ASIDE $asideCtl
+    ${If} $allUsers = 1
+        ; What earlier updates set aside and no restart has removed yet, once
+        ; nothing runs it any more (only now: until every new file is in place,
+        ; what this run set aside must stay to be put back).
+        Delete "$INSTDIR\Quenbytray.exe.*.old"
+        Delete "$INSTDIR\Quenby.exe.*.old"
+        Delete "$INSTDIR\quenbyctl.exe.*.old"
+    ${EndIf}
     ${If} ${RebootFlag}
         DetailPrint "$(FINISH_SET_ASIDE)"
     ${EndIf}
