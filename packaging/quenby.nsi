@@ -19,7 +19,9 @@
 ;                  Program Files, with the common Start menu, and the Apps &
 ;                  Features and start-with-Windows entries in HKEY_LOCAL_MACHINE.
 ;                  No "Path" is written: each program finds the other beside
-;                  itself. Its uninstaller touches no user's settings.
+;                  itself. Its uninstaller touches no user's settings. It starts
+;                  no program itself, and replaces programs that other users'
+;                  sessions run by renaming them aside (see setAsideIfInUse).
 ; Without /AUTOSTART a new install starts with Windows, and an upgrade keeps what
 ; the install it replaces did.
 
@@ -105,16 +107,35 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_SMALLDESC
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Quenby.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN)"
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
-!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; Two finish pages, one shown. A per-user setup runs with the user's own token,
+; so it may open the control panel (or the README) for them.
+!define MUI_PAGE_CUSTOMFUNCTION_PRE skipUnlessPerUser
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quenby.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN)"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!insertmacro MUI_PAGE_FINISH
+; A machine-wide setup runs elevated (or as SYSTEM, deployed): whatever it starts
+; gets that token, and an elevated engine or panel does not hear the user's own
+; programs (Windows drops messages posted from a lower integrity level), so
+; settings, Close and the taskbar's restart would never reach it. It starts
+; nothing and says so; the Run entry starts the engine at each user's sign-in.
+; (Asking the running Explorer to start a program as the signed-in user would
+; work where there is an Explorer, but not for a deployment as SYSTEM, and not
+; from the System plug-in without a COM dance we could not test here: the
+; conservative choice is not to start anything.) No reboot choice either: the
+; only thing a restart does here is remove files set aside (setAsideIfInUse),
+; and restarting now would sign out the very users still running them.
+Var finishText
+!define MUI_PAGE_CUSTOMFUNCTION_PRE machineFinishPre
+!define MUI_FINISHPAGE_TEXT "$finishText"
+!define MUI_FINISHPAGE_NOREBOOTSUPPORT
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -136,6 +157,11 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Quenby. All rights re
 Var engineWasRunning
 ; 1 for a machine-wide install (/ALLUSERS), or its uninstaller.
 Var allUsers
+; The machine-wide update's program files that were in use and moved aside
+; (full paths), until they are deleted or, should setup fail, put back.
+Var asideTray
+Var asidePanel
+Var asideCtl
 
 ; ---------------------------------------------------------------------------------
 ; Shared by setup and uninstaller (NSIS wants the uninstaller's own copies, named un.)
@@ -230,6 +256,13 @@ Function ${un}stopQuenby
                 StrCpy $R0 "$INSTDIR\quenbyctl.exe"
                 Call ${un}waitWritable
             ${EndIf}
+            ; Machine-wide, a program file still in use once this session's
+            ; windows are gone is run by another user's session, which no
+            ; WM_CLOSE of ours reaches: setup sets it aside (setAsideIfInUse),
+            ; the uninstaller deletes it at the next restart.
+            ${If} $allUsers = 1
+                StrCpy $R3 0
+            ${EndIf}
         ${EndIf}
         ${If} $R3 = 0
             ${Break}
@@ -241,7 +274,10 @@ Function ${un}stopQuenby
         ; Nothing was changed: an engine that was stopped for the update runs
         ; on as before.
         ${If} $R4 = 1
+        ${AndIf} $allUsers != 1
         ${AndIf} ${FileExists} "$INSTDIR\Quenbytray.exe"
+            ; Machine-wide, never: it would run with setup's elevated token (see
+            ; the finish pages).
             Exec '"$INSTDIR\Quenbytray.exe"'
         ${EndIf}
         Abort "$(STILL_RUNNING_ABORT)"
@@ -327,6 +363,77 @@ FunctionEnd
 ; ---------------------------------------------------------------------------------
 ; Setup
 
+; Machine-wide only. $R0: a program file name in $INSTDIR. A program that
+; another user's session runs cannot be written or replaced, but Windows lets it
+; be renamed within its volume, and the process runs on from the renamed file:
+; it is moved to a free name beside itself so that the new version can take its
+; place. Out: $R1 = where it went, or "" when it was not in use. When it can be
+; neither written nor moved, setup stops (.onInstFailed puts back what moved).
+Function setAsideIfInUse
+    Push $0
+    Push $1
+    StrCpy $R1 ""
+    ${If} ${FileExists} "$INSTDIR\$R0"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\$R0" a
+        ${IfNot} ${Errors}
+            FileClose $0
+        ${Else}
+            ; A name an earlier update set aside may still wait for its restart.
+            StrCpy $1 1
+            ${Do}
+                StrCpy $R1 "$INSTDIR\$R0.$1.old"
+                ${IfNot} ${FileExists} "$R1"
+                    ${Break}
+                ${EndIf}
+                IntOp $1 $1 + 1
+            ${Loop}
+            ClearErrors
+            Rename "$INSTDIR\$R0" "$R1"
+            ${If} ${Errors}
+                StrCpy $R1 ""
+                DetailPrint "$(STILL_RUNNING_DETAIL)"
+                Abort "$(STILL_RUNNING_ABORT)"
+            ${EndIf}
+            DetailPrint "$(SET_ASIDE_DETAIL)"
+        ${EndIf}
+    ${EndIf}
+    Pop $1
+    Pop $0
+FunctionEnd
+
+!macro QUENBY_SET_ASIDE NAME VAR
+    StrCpy $R0 "${NAME}"
+    Call setAsideIfInUse
+    StrCpy ${VAR} $R1
+!macroend
+
+; Once every new file is in place: a file set aside is deleted now if its
+; process has ended meanwhile, else at the next restart (Delete /REBOOTOK sets
+; the reboot flag, which the finish page tells about).
+!macro QUENBY_DROP_SET_ASIDE VAR
+    ${If} ${VAR} != ""
+        Delete /REBOOTOK "${VAR}"
+        StrCpy ${VAR} ""
+    ${EndIf}
+!macroend
+
+; Setup failed: every program file that was set aside goes back to its name, in
+; place of a new copy that may have been written already.
+!macro QUENBY_PUT_BACK NAME VAR
+    ${If} ${VAR} != ""
+        Delete "$INSTDIR\${NAME}"
+        Rename "${VAR}" "$INSTDIR\${NAME}"
+        StrCpy ${VAR} ""
+    ${EndIf}
+!macroend
+
+Function .onInstFailed
+    !insertmacro QUENBY_PUT_BACK "Quenbytray.exe" $asideTray
+    !insertmacro QUENBY_PUT_BACK "Quenby.exe" $asidePanel
+    !insertmacro QUENBY_PUT_BACK "quenbyctl.exe" $asideCtl
+FunctionEnd
+
 Section "$(SECTION_PROGRAM)" SecProgram
     SectionIn RO
 
@@ -339,6 +446,13 @@ Section "$(SECTION_PROGRAM)" SecProgram
     DetailPrint "$(CLOSING)"
     Call stopQuenby
     StrCpy $engineWasRunning $R2
+    ${If} $allUsers = 1
+        ; Every program first, before any file is written: a failure here
+        ; leaves the old version whole.
+        !insertmacro QUENBY_SET_ASIDE "Quenbytray.exe" $asideTray
+        !insertmacro QUENBY_SET_ASIDE "Quenby.exe" $asidePanel
+        !insertmacro QUENBY_SET_ASIDE "quenbyctl.exe" $asideCtl
+    ${EndIf}
 
     SetOutPath "$INSTDIR"
     SetOverwrite on
@@ -379,6 +493,21 @@ Section "$(SECTION_PROGRAM)" SecProgram
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    !insertmacro QUENBY_DROP_SET_ASIDE $asideTray
+    !insertmacro QUENBY_DROP_SET_ASIDE $asidePanel
+    !insertmacro QUENBY_DROP_SET_ASIDE $asideCtl
+    ${If} $allUsers = 1
+        ; What earlier updates set aside and no restart has removed yet, once
+        ; nothing runs it any more (only now: until every new file is in place,
+        ; what this run set aside must stay to be put back).
+        Delete "$INSTDIR\Quenbytray.exe.*.old"
+        Delete "$INSTDIR\Quenby.exe.*.old"
+        Delete "$INSTDIR\quenbyctl.exe.*.old"
+    ${EndIf}
+    ${If} ${RebootFlag}
+        DetailPrint "$(FINISH_SET_ASIDE)"
+    ${EndIf}
 SectionEnd
 
 Section "$(SECTION_AUTOSTART)" SecAutostart
@@ -397,11 +526,30 @@ Section "-finish"
             DeleteRegValue SHCTX "${RUN_KEY}" "${RUN_VALUE}"
         ${EndIf}
     ${EndIf}
+    ; Machine-wide, the engine it closed is not started again: it would run
+    ; with setup's elevated token (see the finish pages).
     ${If} $engineWasRunning = 1
+    ${AndIf} $allUsers != 1
         DetailPrint "$(RESTARTING_ENGINE)"
         Exec '"$INSTDIR\Quenbytray.exe"'
     ${EndIf}
 SectionEnd
+
+Function skipUnlessPerUser
+    ${If} $allUsers = 1
+        Abort
+    ${EndIf}
+FunctionEnd
+
+Function machineFinishPre
+    ${If} $allUsers != 1
+        Abort
+    ${EndIf}
+    StrCpy $finishText "$(FINISH_MACHINE_TEXT)"
+    ${If} ${RebootFlag}
+        StrCpy $finishText "$finishText$\r$\n$\r$\n$(FINISH_SET_ASIDE)"
+    ${EndIf}
+FunctionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(SECTION_PROGRAM_DESCRIPTION)"
@@ -510,9 +658,20 @@ Section "Uninstall"
     ${EndIf}
 
     ; Only what setup put there: files of the user's own in the folder stay.
-    Delete "$INSTDIR\Quenby.exe"
-    Delete "$INSTDIR\Quenbytray.exe"
-    Delete "$INSTDIR\quenbyctl.exe"
+    ; Machine-wide, a program that another user's session still runs goes at
+    ; the next restart, with the folder.
+    ${If} $allUsers = 1
+        Delete /REBOOTOK "$INSTDIR\Quenby.exe"
+        Delete /REBOOTOK "$INSTDIR\Quenbytray.exe"
+        Delete /REBOOTOK "$INSTDIR\quenbyctl.exe"
+        Delete /REBOOTOK "$INSTDIR\Quenby.exe.*.old"
+        Delete /REBOOTOK "$INSTDIR\Quenbytray.exe.*.old"
+        Delete /REBOOTOK "$INSTDIR\quenbyctl.exe.*.old"
+    ${Else}
+        Delete "$INSTDIR\Quenby.exe"
+        Delete "$INSTDIR\Quenbytray.exe"
+        Delete "$INSTDIR\quenbyctl.exe"
+    ${EndIf}
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\PolicyDefinitions\en-US\quenby.adml"
@@ -520,5 +679,13 @@ Section "Uninstall"
     Delete "$INSTDIR\PolicyDefinitions\quenby.admx"
     RMDir "$INSTDIR\PolicyDefinitions"
     Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR"
+    ${If} ${RebootFlag}
+        ; A program goes at the restart: the folder after it (a folder with
+        ; files of the user's own stays then too).
+        RMDir /REBOOTOK "$INSTDIR"
+        DetailPrint "$(UNINSTALL_IN_USE)"
+        MessageBox MB_OK|MB_ICONINFORMATION "$(UNINSTALL_IN_USE)" /SD IDOK
+    ${Else}
+        RMDir "$INSTDIR"
+    ${EndIf}
 SectionEnd

@@ -12,7 +12,9 @@
 # running programs without losing a setting; a locked program file stopping
 # setup before it changes anything; silent uninstall leaving nothing but the
 # settings; the portable zip running from its own folder; the machine-wide
-# install (/ALLUSERS) and its uninstall.
+# install (/ALLUSERS), which starts nothing itself, updates over a program in
+# use by another session (and puts back what it moved when it fails), and its
+# uninstall.
 #
 # Each case is one <testcase> of a JUnit-style RESULTS_XML; the exit code is 0
 # only when every case passed. Whatever happens, the prefix's wineserver and
@@ -114,6 +116,10 @@ process_of() { # PATH
     return 1
 }
 no_process_of() { ! process_of "$1"; }
+# No process of PATH shows up within SECONDS.
+none_shows_up() { # SECONDS PATH
+    ! wait_for "$1" process_of "$2"
+}
 # The uninstaller's second half: the copy of itself it runs from a temporary
 # folder (%TEMP%\~nsuN.tmp\Un.exe).
 uninstaller_done() {
@@ -723,6 +729,121 @@ case_machine_wide_programs_find_each_other() {
     expect_programs_find_each_other "$machine_win" machine
 }
 
+# Setup for every user runs elevated: whatever it started would run with its
+# token, deaf to the user's own programs. An engine it closed for the update
+# stays closed, and it opens nothing itself (the per-user update starting the
+# engine again is in reinstall_over_running_programs_keeps_settings).
+case_machine_wide_update_starts_nothing() {
+    start_program "$machine_win\\Quenbytray.exe" "$work/engine-machine-update.log"
+    expect "the engine did not start" wait_for 30 engine_running
+    local status=0
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup /S /ALLUSERS over a running engine ended with $status" [ "$status" -eq 0 ]
+    expect "the engine was not closed for the update" wait_for 20 no_process_of "$machine_win\\Quenbytray.exe"
+    expect "the panel was not closed for the update" wait_for 20 no_process_of "$machine_win\\Quenby.exe"
+    # Setup has returned: a program it started would show up within moments.
+    expect "setup started the engine with its own token" none_shows_up 5 "$machine_win\\Quenbytray.exe"
+    expect "setup started the panel with its own token" no_process_of "$machine_win\\Quenby.exe"
+}
+
+pending_key='HKLM\System\CurrentControlSet\Control\Session Manager'
+probe=$build_dir/test-programs/installer_probe.exe
+
+# Windows deletes the file (Windows path) at the next restart.
+deleted_at_restart() { # PATH
+    local pending
+    pending=$(reg_value "$pending_key" PendingFileRenameOperations) || return 1
+    [[ $pending == *"\\??\\$1\\0"* ]]
+}
+# The English text NAME of the installer.
+english_text() { # NAME
+    sed -n "s/^LangString $1 \${LANG_ENGLISH} \"\(.*\)\"\$/\1/p" "$source_dir/packaging/translations.nsh"
+}
+lacks() { ! grep -q -F -- "$1" <<<"$2"; }
+
+# Holds the installed program NAME as another user's session running it would
+# (installer_probe hold ... OPTIONS); the holder's pid is ${background[-1]}.
+hold_in_another_session() { # NAME [OPTIONS...]
+    local name=$1
+    shift
+    start_program "$probe" "$work/hold-$name.log" hold "$machine_win\\$name" "$@"
+    expect "$name is not held" wait_for 30 log_has "$work/hold-$name.log" holding
+}
+
+# An engine that another user's session runs cannot be closed from here, nor its
+# file replaced; it can be renamed. The update moves it aside, installs the new
+# one, has the old deleted at the next restart and says so on its finish page.
+case_machine_wide_update_sets_aside_a_program_in_use() {
+    printf 'old version\r\n' >>"$machine_dir/Quenbytray.exe"
+    hold_in_another_session Quenbytray.exe
+    local holder=${background[-1]} installer status=0 finish
+    # The wizard, in English, so that its finish page can be read.
+    LC_ALL=C.UTF-8 timeout 120 wine "$setup" /ALLUSERS </dev/null >/dev/null 2>&1 &
+    installer=$!
+    background+=($installer)
+    finish=$(win "$probe" wizard "Quenby Setup")
+    wait "$installer" || status=$?
+    expect "setup /ALLUSERS with the engine in use elsewhere ended with $status" [ "$status" -eq 0 ]
+    for f in $package_files; do
+        expect "$f is not the new one after the update" cmp -s "$machine_dir/$f" "$zip_dir/$f"
+    done
+    expect "the engine in use was not moved to Quenbytray.exe.1.old" \
+        grep -q -a 'old version' "$machine_dir/Quenbytray.exe.1.old"
+    expect "Quenbytray.exe.1.old is not deleted at the next restart" \
+        deleted_at_restart "$machine_win\\Quenbytray.exe.1.old"
+    expect "the finish page does not tell about the restart: $finish" \
+        grep -q -F -- "$(english_text FINISH_SET_ASIDE)" <<<"$finish"
+    expect "the finish page offers to open the panel" lacks "$(english_text FINISH_RUN)" "$finish"
+    expect "setup opened the panel" none_shows_up 5 "$machine_win\\Quenby.exe"
+    # What the restart would do.
+    kill "$holder" 2>/dev/null
+    wait "$holder" 2>/dev/null
+    rm -f "$machine_dir/Quenbytray.exe.1.old"
+    win reg delete "$pending_key" /v PendingFileRenameOperations /f >/dev/null
+}
+
+# The panel cannot even be renamed (held without sharing deletion): setup stops,
+# and the engine it had moved aside is back under its name.
+case_machine_wide_update_that_fails_puts_back_what_it_moved() {
+    printf 'old version\r\n' >>"$machine_dir/Quenbytray.exe"
+    hold_in_another_session Quenbytray.exe
+    local tray_holder=${background[-1]} status=0
+    hold_in_another_session Quenby.exe --no-rename
+    local panel_holder=${background[-1]}
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup went on with the panel neither writable nor movable" [ "$status" -ne 0 ]
+    expect "the engine moved aside is not back" grep -q -a 'old version' "$machine_dir/Quenbytray.exe"
+    expect "something was left set aside: $(cd "$machine_dir" && ls -- *.old 2>/dev/null)" \
+        sh -c "! ls '$machine_dir'/*.old >/dev/null 2>&1"
+    kill "$tray_holder" "$panel_holder" 2>/dev/null
+    wait "$tray_holder" "$panel_holder" 2>/dev/null
+    status=0
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup failed once the files were free (exit $status)" [ "$status" -eq 0 ]
+    expect "Quenbytray.exe not replaced once free" cmp -s "$machine_dir/Quenbytray.exe" "$zip_dir/Quenbytray.exe"
+}
+
+# A program that another user's session runs cannot be deleted: Windows deletes
+# it at the next restart, and the uninstaller says so.
+case_machine_wide_uninstall_leaves_a_program_in_use_to_the_restart() {
+    hold_in_another_session Quenbytray.exe
+    local holder=${background[-1]} told status=0
+    LC_ALL=C.UTF-8 win "$machine_win\\uninstall.exe" >/dev/null
+    told=$(win "$probe" wizard "Quenby Uninstall")
+    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+    expect "Quenby.exe is still there" test ! -e "$machine_dir/Quenby.exe"
+    expect "the engine in use is not deleted at the next restart" \
+        deleted_at_restart "$machine_win\\Quenbytray.exe"
+    expect "the uninstaller did not say so: $told" grep -q -F -- "$(english_text UNINSTALL_IN_USE)" <<<"$told"
+    kill "$holder" 2>/dev/null
+    wait "$holder" 2>/dev/null
+    rm -rf "$machine_dir"
+    win reg delete "$pending_key" /v PendingFileRenameOperations /f >/dev/null
+    # Installed again for the next case.
+    win "$setup" /S /ALLUSERS >/dev/null || status=$?
+    expect "setup /S /ALLUSERS after the uninstall ended with $status" [ "$status" -eq 0 ]
+}
+
 case_machine_wide_uninstall_leaves_every_setting() {
     win reg add 'HKCU\Software\Quenby' /v TargetFreeRAM /t REG_DWORD /d 3333 /f >/dev/null
     local status=0
@@ -777,6 +898,7 @@ win reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby'
 win reg delete "$run_key" /v Quenby /f >/dev/null
 win reg delete "$machine_uninstall_key" /f >/dev/null
 win reg delete "$machine_run_key" /v Quenby /f >/dev/null
+win reg delete 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations /f >/dev/null
 rm -rf "$install_dir" "$start_menu/Quenby" "$drive_c/Portable Quenby" "$machine_dir" "$common_start_menu/Quenby"
 
 run_case silent_install case_silent_install
@@ -795,6 +917,11 @@ run_case uninstall_keeps_what_is_not_its_own case_uninstall_keeps_what_is_not_it
 run_case portable_zip_runs_from_its_own_folder case_portable_zip_runs_from_its_own_folder
 run_case machine_wide_install case_machine_wide_install
 run_case machine_wide_programs_find_each_other case_machine_wide_programs_find_each_other
+run_case machine_wide_update_starts_nothing case_machine_wide_update_starts_nothing
+run_case machine_wide_update_sets_aside_a_program_in_use case_machine_wide_update_sets_aside_a_program_in_use
+run_case machine_wide_update_that_fails_puts_back_what_it_moved case_machine_wide_update_that_fails_puts_back_what_it_moved
+run_case machine_wide_uninstall_leaves_a_program_in_use_to_the_restart \
+    case_machine_wide_uninstall_leaves_a_program_in_use_to_the_restart
 run_case machine_wide_uninstall_leaves_every_setting case_machine_wide_uninstall_leaves_every_setting
 
 echo "(installer test took $((SECONDS - started)) s; packages: $(cd "$packages" && stat -c '%n %s bytes' -- * | tr '\n' ' '))"
