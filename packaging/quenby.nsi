@@ -428,6 +428,15 @@ FunctionEnd
     ${EndIf}
 !macroend
 
+; Installed, with old files left to the next restart (programs that another
+; user's session still ran): 3010, which deployment tools (Intune,
+; Configuration Manager) take as success that a restart completes.
+Function .onInstSuccess
+    ${If} ${RebootFlag}
+        SetErrorLevel 3010
+    ${EndIf}
+FunctionEnd
+
 Function .onInstFailed
     !insertmacro QUENBY_PUT_BACK "Quenbytray.exe" $asideTray
     !insertmacro QUENBY_PUT_BACK "Quenby.exe" $asidePanel
