@@ -103,10 +103,13 @@ void handleHotKey(std::int64_t lParam)
         return;
     const auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
     EngineState& s = engineState();
-    if (key == s.settings.Hotkey1) {
+    // The keys as registered: the stored numbers are characters, not keys.
+    if (key == 0)
+        return;
+    if (key == s.freeUpHotKey.registeredKey) {
         updateTray(true); // a fresh figure of what is free
         recoverRAM(s.availRAM + 2);
-    } else if (key == s.settings.Hotkey2) {
+    } else if (key == s.toggleHotKey.registeredKey) {
         toggleEngineEnabled();
     }
 }

@@ -26,6 +26,8 @@ void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* ma
     s.recovering = false;
     s.autoTicks = 0;
     s.lowMemoryRest = {};
+    s.freeUpHotKey = {};
+    s.toggleHotKey = {};
     s.texts.clear();
     s.tray = {};
 }

@@ -31,6 +31,14 @@ enum StringId : unsigned {
     IDS_RECOVERED_TITLE = 124,
     IDS_RECOVERED = 125,
     IDS_NOTHING_RECOVERED = 126,
+    // The notice about a hot key that was not registered: its title, and its
+    // text when another program holds the combination, when Ctrl+Alt (AltGr)
+    // on that key types a character of the layout, and when the layout has no
+    // key for the character.
+    IDS_HOTKEY_TITLE = 132,
+    IDS_HOTKEY_TAKEN = 133,
+    IDS_HOTKEY_TYPES = 134,
+    IDS_HOTKEY_NO_KEY = 135,
 };
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.

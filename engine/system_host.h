@@ -14,6 +14,7 @@ public:
     std::uint32_t totalPhysicalMB() override;
     std::uint32_t availablePhysicalMB() override;
     std::uint32_t freeMemoryPercent() override;
+    os::HotKeyChoice hotKeyFor(char16_t character) override;
 };
 
 } // namespace quenby::engine

@@ -120,7 +120,7 @@ TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
 TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNoticeOrNot)
 {
     const NOTIFYICONDATAW before = host_->trayIconData();
-    host_->notifyRecovered(u"RAM Optimizer", u"No RAM could be recovered");
+    host_->showNotice(u"RAM Optimizer", u"No RAM could be recovered");
     EXPECT_TRUE(test::pumpMessagesUntil([] { return shownBalloon() == L"No RAM could be recovered"; }, 15000));
     EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
 
@@ -131,7 +131,7 @@ TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNot
     gone.hWnd = test::engineWindow();
     gone.uID = kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-    host_->notifyRecovered(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
+    host_->showNotice(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
     EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
     EXPECT_TRUE(engineState().tray.trayIconShown);
     EXPECT_FALSE(trayKnows(test::engineWindow()));
