@@ -103,7 +103,8 @@ void handleHotKey(std::int64_t lParam)
         return;
     const auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
     EngineState& s = engineState();
-    // The keys as registered: the stored numbers are characters, not keys.
+    // Compared with the keys as registered (0 for none): the stored numbers are
+    // characters of the user's layout, not keys.
     if (key == 0)
         return;
     if (key == s.freeUpHotKey.registeredKey) {
