@@ -124,10 +124,14 @@ void handleHotKey(std::int64_t lParam)
         return;
     const auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
     EngineState& s = engineState();
-    if (key == s.settings.Hotkey1) {
+    // Compared with the keys as registered (0 for none): the stored numbers are
+    // characters of the user's layout, not keys.
+    if (key == 0)
+        return;
+    if (key == s.freeUpHotKey.registeredKey) {
         updateTray(true); // a fresh figure of what is free
         recoverRAM(s.availRAM + 2);
-    } else if (key == s.settings.Hotkey2) {
+    } else if (key == s.toggleHotKey.registeredKey) {
         toggleEngineEnabled();
     }
 }

@@ -24,7 +24,9 @@ enum CommandId : unsigned {
     IDM_CLOSE = 210,
 };
 
-// Ctrl+Alt, the only modifiers the hot keys answer to.
+// Ctrl+Alt, the only modifiers the hot keys answer to. They are registered with
+// MOD_NOREPEAT as well, so that a held key acts once, but WM_HOTKEY never
+// carries that flag: its modifiers are these.
 inline constexpr std::uint32_t kHotKeyModifiers = 0x0003; // MOD_ALT | MOD_CONTROL
 
 // ExitWindowsEx flags and the planned-application-installation reason. Never

@@ -17,6 +17,8 @@ namespace {
 // Texts of the string table are loaded into slots of 100 characters.
 constexpr std::size_t kTextSlot = 100;
 constexpr std::size_t kLabelCapacity = 64;
+// A notice's text as the balloon holds it, the terminator included.
+constexpr std::size_t kNoticeCapacity = 256;
 
 
 // The settings, the administrator's policies over them, and the start-with-
@@ -49,6 +51,59 @@ void followTheme()
     readSystemTheme(*s.registry, s.settings);
     updateTray(true);
     s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+}
+
+// The key as the user typed it into the options, as keyboards label it:
+// letters in capitals ("r" is the R key).
+std::u16string hotKeyLabel(char16_t character)
+{
+    const bool small = (character >= u'a' && character <= u'z') ||
+                       (character >= 0xE0 && character <= 0xFE && character != 0xF7);
+    return std::u16string(1, small ? static_cast<char16_t>(character - 0x20) : character);
+}
+
+// Why a hot key was not registered, in the user's words.
+std::u16string refusalText(char16_t character, const os::HotKeyChoice& choice)
+{
+    const std::u16string label = hotKeyLabel(character);
+    switch (choice.verdict) {
+    case os::HotKeyVerdict::notOnLayout:
+        return formatText(text(IDS_HOTKEY_NO_KEY), {label}, kNoticeCapacity);
+    case os::HotKeyVerdict::typesCharacter:
+        return formatText(text(IDS_HOTKEY_TYPES), {label, choice.typed}, kNoticeCapacity);
+    case os::HotKeyVerdict::usable:
+        break;
+    }
+    return formatText(text(IDS_HOTKEY_TAKEN), {label}, kNoticeCapacity);
+}
+
+// Registers one hot key from its stored character and tells the user once why
+// it was not, if it was not. Returns the layout's key for the character (0 for
+// none), whether registered or not; `skipKey` is a key already spoken for.
+std::uint32_t registerOneHotKey(HotKeySlot& slot, std::uint32_t stored, std::uint32_t skipKey)
+{
+    EngineState& s = engineState();
+    slot.registeredKey = 0;
+    const auto character = static_cast<char16_t>(stored);
+    if (character == 0) { // no hot key
+        slot.toldCharacter = 0;
+        return 0;
+    }
+    const os::HotKeyChoice choice = s.host->hotKeyFor(character);
+    if (choice.virtualKey != 0 && choice.virtualKey == skipKey) {
+        slot.toldCharacter = 0;
+        return choice.virtualKey;
+    }
+    const bool registered =
+        choice.verdict == os::HotKeyVerdict::usable && s.host->registerHotKey(choice.virtualKey);
+    if (registered) {
+        slot.registeredKey = choice.virtualKey;
+        slot.toldCharacter = 0;
+    } else if (slot.toldCharacter != stored) {
+        slot.toldCharacter = stored;
+        s.host->showNotice(text(IDS_HOTKEY_TITLE), refusalText(character, choice));
+    }
+    return choice.virtualKey;
 }
 
 } // namespace
@@ -189,8 +244,10 @@ void updateMenuLabels()
 void registerHotKeys()
 {
     EngineState& s = engineState();
-    s.host->registerHotKey(s.settings.Hotkey1);
-    s.host->registerHotKey(s.settings.Hotkey2);
+    // Hotkey2 on the key of Hotkey1 ("a" and "A", say) is not registered twice:
+    // the press runs the free-up action, and nobody is told of a clash with itself.
+    const std::uint32_t freeUpKey = registerOneHotKey(s.freeUpHotKey, s.settings.Hotkey1, 0);
+    registerOneHotKey(s.toggleHotKey, s.settings.Hotkey2, freeUpKey);
 }
 
 } // namespace quenby::engine

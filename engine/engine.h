@@ -45,7 +45,9 @@ void handleSettingChange(std::u16string_view area);
 // string table with the configured amounts.
 void updateMenuLabels();
 
-// Ctrl+Alt plus each of the two configured keys.
+// Ctrl+Alt plus the key of the user's layout for each of the two stored
+// characters (0: none). A key that can't be had is not registered, and the user
+// is told once at the icon; the registered keys are kept for WM_HOTKEY.
 void registerHotKeys();
 
 } // namespace quenby::engine

@@ -27,6 +27,8 @@ void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* ma
     s.sessionInUse = true;
     s.autoTicks = 0;
     s.lowMemoryRest = {};
+    s.freeUpHotKey = {};
+    s.toggleHotKey = {};
     s.texts.clear();
     s.tray = {};
 }

@@ -22,6 +22,16 @@ struct TrayState {
     std::u16string tooltip;        // as last sent
 };
 
+// One of the two hot keys as it stands after the latest registration.
+struct HotKeySlot {
+    // The virtual key registered with Ctrl+Alt; 0 when none is. WM_HOTKEY
+    // brings this key, not the stored character.
+    std::uint32_t registeredKey = 0;
+    // The stored character whose failure the user was last told of; 0 when the
+    // latest attempt went well. A reload of unchanged settings tells nobody twice.
+    std::uint32_t toldCharacter = 0;
+};
+
 struct EngineState {
     EngineHost* host = nullptr;
     os::Registry* registry = nullptr;
@@ -47,6 +57,9 @@ struct EngineState {
     bool sessionInUse = true;
     std::uint32_t autoTicks = 0;  // counted ticks of the interval rule since the last recovery
     LowMemoryRest lowMemoryRest;  // when the low-memory rule may fire again
+
+    HotKeySlot freeUpHotKey; // Hotkey1
+    HotKeySlot toggleHotKey; // Hotkey2
 
     std::map<unsigned, std::u16string> texts; // the string table, loaded at start-up
     TrayState tray;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/identity.h"
+#include "common/os/keyboard.h"
 #include "common/os/memory.h"
 #include "engine/tray_picture.h"
 
@@ -123,10 +124,11 @@ public:
     virtual void renderTrayImage(const TrayPicture& picture) = 0;
     // Sends the icon record (image and tooltip) to the shell.
     virtual void notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
-    // Tells the user what a recovery achieved: a notice with this title and text
-    // at the tray icon (a balloon on Windows). Nothing is reported back; a notice
-    // that can't be shown is simply not seen, and the icon stays as it was.
-    virtual void notifyRecovered(const std::u16string& title, const std::u16string& text) = 0;
+    // Tells the user something worth knowing (what a recovery achieved, a hot key
+    // that could not be had): a notice with this title and text at the tray icon
+    // (a balloon on Windows). Nothing is reported back; a notice that can't be
+    // shown is simply not seen, and the icon stays as it was.
+    virtual void showNotice(const std::u16string& title, const std::u16string& text) = 0;
 
     // --- Menu, hot keys and commands ----------------------------------------------------------
     virtual void buildTrayMenu(const std::vector<MenuItem>& items) = 0;
@@ -135,8 +137,12 @@ public:
     // Shows the menu at the cursor; the chosen item comes back as a command.
     virtual void showTrayMenu() = 0;
     virtual void destroyTrayMenu() = 0;
-    // Ctrl+Alt plus the key, as a global hot key.
-    virtual void registerHotKey(std::uint32_t virtualKey) = 0;
+    // The key of the user's keyboard layout for a hot key given as a character,
+    // and whether Ctrl+Alt on it may be taken (see common/os/keyboard.h).
+    virtual os::HotKeyChoice hotKeyFor(char16_t character) = 0;
+    // Ctrl+Alt plus the key, as a global hot key that does not repeat while held;
+    // false when it could not be registered (another program holds it).
+    virtual bool registerHotKey(std::uint32_t virtualKey) = 0;
     virtual void unregisterHotKeys() = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(const std::u16string& text, const std::u16string& caption) = 0;

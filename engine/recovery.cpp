@@ -43,7 +43,7 @@ struct RecoveryEnd {
         // icon as it stays; still inside the recovery, so that nothing can start
         // another one meanwhile.
         if (!feedback.empty())
-            s.host->notifyRecovered(text(IDS_RECOVERED_TITLE), feedback);
+            s.host->showNotice(text(IDS_RECOVERED_TITLE), feedback);
         s.autoTicks = 0;
         s.recovering = false;
     }

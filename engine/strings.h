@@ -36,6 +36,14 @@ enum StringId : unsigned {
     IDS_RESTART_FAILED = 127,
     IDS_SUSPEND_FAILED = 128,
     IDS_SHUTDOWN_FAILED = 129,
+    // The notice about a hot key that was not registered: its title, and its
+    // text when another program holds the combination, when Ctrl+Alt (AltGr)
+    // on that key types a character of the layout, and when the layout has no
+    // key for the character.
+    IDS_HOTKEY_TITLE = 132,
+    IDS_HOTKEY_TAKEN = 133,
+    IDS_HOTKEY_TYPES = 134,
+    IDS_HOTKEY_NO_KEY = 135,
 };
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.

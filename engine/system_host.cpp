@@ -1,6 +1,7 @@
 #include "engine/system_host.h"
 
 #include "common/identity.h"
+#include "common/os/keyboard.h"
 #include "common/os/memory.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
@@ -35,6 +36,13 @@ std::uint32_t SystemEngineHost::freeMemoryPercent()
 bool SystemEngineHost::recoveryRoom(os::MemoryRoom& room)
 {
     return os::queryRecoveryRoom(room);
+}
+
+// The layout of the calling thread, which is the engine window's: the one
+// whose keys the user presses while the engine runs.
+os::HotKeyChoice SystemEngineHost::hotKeyFor(char16_t character)
+{
+    return os::ctrlAltHotKey(character);
 }
 
 } // namespace quenby::engine

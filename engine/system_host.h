@@ -15,6 +15,7 @@ public:
     std::uint32_t availablePhysicalMB() override;
     std::uint32_t freeMemoryPercent() override;
     bool recoveryRoom(os::MemoryRoom& room) override;
+    os::HotKeyChoice hotKeyFor(char16_t character) override;
 };
 
 } // namespace quenby::engine

@@ -8,8 +8,10 @@
 
 #include <QBoxLayout>
 #include <QFileDialog>
+#include <QMessageBox>
 
 #include "common/identity.h"
+#include "common/os/keyboard.h"
 #include "common/settings_schema.h"
 #include "panel/panel_state.h"
 #include "panel/theme.h"
@@ -37,6 +39,31 @@ std::uint32_t flag(bool on)
 QString hotKeyText(std::uint32_t stored)
 {
     return QString(QChar(static_cast<char16_t>(stored & 0xFF)));
+}
+
+// Why a hot key can't be had on the user's keyboard layout, in a sentence for
+// the user; empty when it can (or when there is none). The engine would not
+// register such a key either, but it is better refused here, where the user
+// can choose another at once.
+QString hotKeyRefusal(std::uint32_t code)
+{
+    if (code == 0)
+        return {};
+    const QChar character(static_cast<char16_t>(code));
+    const quenby::os::HotKeyChoice choice = quenby::os::ctrlAltHotKey(character.unicode());
+    switch (choice.verdict) {
+    case quenby::os::HotKeyVerdict::notOnLayout:
+        return OptionsDialog::tr("Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for "
+                                 "“%1”.")
+            .arg(character.toUpper());
+    case quenby::os::HotKeyVerdict::typesCharacter:
+        return OptionsDialog::tr("Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types "
+                                 "“%2”, which every program would then lose.")
+            .arg(character.toUpper(), QString::fromStdU16String(choice.typed));
+    case quenby::os::HotKeyVerdict::usable:
+        break;
+    }
+    return {};
 }
 
 // The lists' entries are the settings table's names (the administrators'
@@ -297,6 +324,17 @@ void OptionsDialog::applySettings()
 
 void OptionsDialog::on_savePushButton_clicked()
 {
+    // Nothing is saved while a hot key can't be had; the dialog stays open on
+    // it. One set by the administrator is not the user's to change.
+    for (QLineEdit* edit : {ui->freeUpKeyLineEdit, ui->disableKeyLineEdit}) {
+        const QString refusal = edit->isEnabled() ? hotKeyRefusal(hotKeyCode(edit->text())) : QString();
+        if (!refusal.isEmpty()) {
+            QMessageBox::warning(this, QStringLiteral("Quenby"), refusal);
+            edit->setFocus();
+            edit->selectAll();
+            return;
+        }
+    }
     applySettings();
     quenby::panel::SettingsStore().writeSettings(QStringLiteral("Software\\Quenby"), settings());
     quenby::panel::postToEngine(quenby::panel::messages()[quenby::Message::UpdateData]);

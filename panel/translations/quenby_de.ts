@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Strg+Alt+%1 kann keine Tastenkombination sein: Ihr Tastaturlayout hat keine Taste für „%1“.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Strg+Alt+%1 kann keine Tastenkombination sein: Mit Ihrem Tastaturlayout gibt diese Taste „%2“ ein, das dann in keinem Programm mehr eingegeben werden könnte.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>

@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 no puede ser una tecla de acceso rápido: su distribución de teclado no tiene ninguna tecla para «%1».</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 no puede ser una tecla de acceso rápido: con su distribución de teclado escribe «%2», que ningún programa podría recibir entonces.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>

@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 ne peut pas servir de raccourci : votre disposition de clavier n’a pas de touche pour « %1 ».</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 ne peut pas servir de raccourci : avec votre disposition de clavier, cette combinaison produit « %2 », que plus aucun programme ne pourrait alors recevoir.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Options</translation>
     </message>

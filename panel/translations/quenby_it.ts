@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 non può essere un tasto di scelta rapida: il layout di tastiera in uso non ha alcun tasto per «%1».</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 non può essere un tasto di scelta rapida: con il layout di tastiera in uso digita «%2», che nessun programma potrebbe più ricevere.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>

@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 はホットキーにできません: お使いのキーボード レイアウトには「%1」のキーがありません。</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 はホットキーにできません: お使いのキーボード レイアウトでは「%2」が入力されるため、どのプログラムでもその文字を入力できなくなります。</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>オプション</translation>
     </message>

@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 não pode ser uma tecla de atalho: seu layout de teclado não tem nenhuma tecla para “%1”.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 não pode ser uma tecla de atalho: no seu layout de teclado, ela digita “%2”, que nenhum programa poderia mais receber.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opções</translation>
     </message>

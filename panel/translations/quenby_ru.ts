@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 нельзя использовать как сочетание клавиш: в вашей раскладке клавиатуры нет клавиши для «%1».</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 нельзя использовать как сочетание клавиш: в вашей раскладке клавиатуры оно вводит «%2», и ни одна программа больше не смогла бы его получить.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Параметры</translation>
     </message>

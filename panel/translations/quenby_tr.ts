@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 kısayol tuşu olamaz: klavye düzeninizde “%1” için bir tuş yok.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 kısayol tuşu olamaz: klavye düzeninizde “%2” yazar ve hiçbir program artık bu karakteri alamaz.</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Seçenekler</translation>
     </message>

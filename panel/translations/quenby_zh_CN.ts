@@ -165,6 +165,14 @@
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 不能用作热键：你的键盘布局中没有“%1”键。</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 不能用作热键：在你的键盘布局中，它会输入“%2”，届时所有程序都将无法再输入该字符。</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>选项</translation>
     </message>

@@ -68,6 +68,8 @@ TEST_F(Commands, TheFreeUpHotKeyRefreshesFirstThenAsksForTwoMore)
     state().settings.Hotkey1 = 'F';
     state().settings.Hotkey2 = 'E';
     state().settings.Quenby_Stat = 1;
+    registerHotKeys();
+    host.events.clear();
     host.avail = 3000; // the refresh must pick this up before the request
     handleHotKey(hotKey('F'));
     // The number is unchanged, so only a forced refresh redraws before the
@@ -82,6 +84,8 @@ TEST_F(Commands, HotKeysNeedExactlyCtrlAndAltAndTheFreeUpKeyWinsATie)
 {
     state().settings.Hotkey1 = 'F';
     state().settings.Hotkey2 = 'E';
+    registerHotKeys();
+    host.events.clear();
     for (std::uint32_t modifiers : {0x0u, 0x1u, 0x2u, 0x7u, 0xBu, 0x4003u})
         handleHotKey(hotKey('F', modifiers));
     handleHotKey(hotKey('X'));
@@ -89,10 +93,100 @@ TEST_F(Commands, HotKeysNeedExactlyCtrlAndAltAndTheFreeUpKeyWinsATie)
     handleHotKey(hotKey('E'));
     EXPECT_EQ(state().settings.Quenby_Stat, 1u);
 
-    state().settings.Hotkey2 = 'F';
+    // Both on one key ("f" and "F" are the F key): registered once, nobody is
+    // told of a clash with itself, and the press frees up.
+    state().settings.Hotkey2 = 'f';
+    host.events.clear();
+    registerHotKeys();
+    EXPECT_EQ(host.events, std::vector<std::string>{"hot key 70"});
     handleHotKey(hotKey('F'));
     EXPECT_EQ(state().settings.Quenby_Stat, 1u);
     EXPECT_FALSE(host.passBlocks.empty());
+}
+
+// The stored numbers are characters of the user's layout; WM_HOTKEY brings the
+// key that was registered for them.
+TEST_F(Commands, APressMatchesTheRegisteredKeyNotTheStoredNumber)
+{
+    state().settings.Hotkey1 = 'r'; // 0x72, which as a key code is F3
+    state().settings.Hotkey2 = 'e';
+    state().settings.Quenby_Stat = 0;
+    registerHotKeys();
+    EXPECT_EQ(host.events, (std::vector<std::string>{"hot key 82", "hot key 69"}));
+    host.events.clear();
+    handleHotKey(hotKey(0x72));
+    handleHotKey(hotKey(0x65));
+    handleHotKey(hotKey(0));
+    EXPECT_TRUE(host.events.empty());
+    handleHotKey(hotKey('E'));
+    EXPECT_EQ(state().settings.Quenby_Stat, 1u);
+    handleHotKey(hotKey('R'));
+    EXPECT_FALSE(host.passBlocks.empty());
+
+    // A key that could not be registered is no key of ours.
+    host.takenKeys = {'R'};
+    state().settings.Quenby_Stat = 0;
+    registerHotKeys();
+    host.events.clear();
+    host.passBlocks.clear();
+    handleHotKey(hotKey('R'));
+    EXPECT_TRUE(host.events.empty());
+}
+
+// What the user is told about hot keys that were not registered: once per
+// stored character, in a notice that names the keys, over the reloads that
+// follow every Save of the options.
+TEST_F(Commands, AHotKeyThatCannotBeHadIsToldOnceNamingTheKeys)
+{
+    host.layout[u'\u00A7'] = {os::HotKeyVerdict::notOnLayout, 0, {}};
+    host.layout[u'q'] = {os::HotKeyVerdict::typesCharacter, 'Q', u"@"};
+    host.takenKeys = {'R'};
+    const auto notices = [&] {
+        std::vector<std::string> found;
+        for (const std::string& event : host.events) {
+            if (event.rfind("notice ", 0) == 0)
+                found.push_back(event);
+        }
+        return found;
+    };
+    const std::string taken = "notice Hot key not available: The hot key Ctrl+Alt+R could not be "
+                              "registered: another program uses it.";
+    const struct {
+        std::uint32_t freeUp, toggle;
+        std::vector<std::string> registered;
+        std::vector<std::string> told;
+    } steps[] = {
+        // Held by another program: tried, and told.
+        {'r', 0, {"hot key 82"}, {taken}},
+        // The same settings again: tried again, told nobody.
+        {'r', 0, {"hot key 82"}, {}},
+        // The same key moved to the other hot key: told for that one.
+        {0, 'R', {"hot key 82"}, {"notice Hot key not available: The hot key Ctrl+Alt+R could not be "
+                                  "registered: another program uses it."}},
+        // AltGr+Q types "@" (German): not even tried.
+        {'q', 'R', {"hot key 82"}, {"notice Hot key not available: The hot key Ctrl+Alt+Q was not "
+                                    "registered: on your keyboard layout it types “@”."}},
+        // No such key on the layout.
+        {'q', u'\u00A7', {}, {"notice Hot key not available: The hot key Ctrl+Alt+\u00A7 was not "
+                                "registered: your keyboard layout has no such key."}},
+        // A changed key is tried afresh; going back to a refused one tells again.
+        {'e', u'\u00A7', {"hot key 69"}, {}},
+        {'r', 'e', {"hot key 82", "hot key 69"}, {taken}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::to_string(step.freeUp) + " " + std::to_string(step.toggle));
+        host.seed(u"Hotkey1", step.freeUp);
+        host.seed(u"Hotkey2", step.toggle);
+        host.events.clear();
+        handleEngineMessage(state().messages[Message::UpdateData], 0, 0);
+        std::vector<std::string> registered;
+        for (const std::string& event : host.events) {
+            if (event.rfind("hot key ", 0) == 0)
+                registered.push_back(event);
+        }
+        EXPECT_EQ(registered, step.registered);
+        EXPECT_EQ(notices(), step.told);
+    }
 }
 
 TEST_F(Commands, ToggleTellsThePanelRelabelsRedrawsAndStoresLast)

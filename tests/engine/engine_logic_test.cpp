@@ -395,7 +395,7 @@ TEST_F(EngineLogic, SettingsChangeMessageReloadsAndRefreshesEverything)
         "menu 209 Disable RAM Optimizer", "menu 205 Free-up RAM Manually\\n",
         "menu 206 Free-up RAM Manually\\n", "menu 207 Free-up RAM Manually\\n",
         "render normal 50", "tray modify", "tray modify",
-        "unregister hot keys", "hot key 70", "hot key 0"};
+        "unregister hot keys", "hot key 70"}; // 0 is no hot key: nothing registered
     EXPECT_EQ(host.events, expected);
 }
 

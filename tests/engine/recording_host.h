@@ -59,6 +59,12 @@ public:
     std::uint32_t powerResult = 0; // what ExitWindowsEx and the sleep call give
     // The shell refuses to destroy the icon image while this is set.
     bool destroyRefused = false;
+    // The keyboard layout: what hotKeyFor answers for a character. Characters
+    // not in it are usable keys of their own code, letters as capitals, as on
+    // a US layout.
+    std::map<char16_t, os::HotKeyChoice> layout;
+    // Keys whose Ctrl+Alt combination another program holds.
+    std::vector<std::uint32_t> takenKeys;
 
     // What happened.
     std::vector<std::string> events;
@@ -227,7 +233,7 @@ public:
         if (duringNotify)
             duringNotify();
     }
-    void notifyRecovered(const std::u16string& title, const std::u16string& text) override
+    void showNotice(const std::u16string& title, const std::u16string& text) override
     {
         events.push_back("notice " + toUtf8(title) + ": " + toUtf8(text));
         if (duringNotice)
@@ -248,9 +254,17 @@ public:
     }
     void showTrayMenu() override { events.push_back("show menu"); }
     void destroyTrayMenu() override { events.push_back("destroy menu"); }
-    void registerHotKey(std::uint32_t key) override
+    os::HotKeyChoice hotKeyFor(char16_t character) override
+    {
+        if (const auto found = layout.find(character); found != layout.end())
+            return found->second;
+        const bool small = character >= u'a' && character <= u'z';
+        return {os::HotKeyVerdict::usable, small ? character - 0x20u : character, {}};
+    }
+    bool registerHotKey(std::uint32_t key) override
     {
         events.push_back("hot key " + std::to_string(key));
+        return std::find(takenKeys.begin(), takenKeys.end(), key) == takenKeys.end();
     }
     void unregisterHotKeys() override { events.push_back("unregister hot keys"); }
     bool confirm(const std::u16string& text, const std::u16string& caption) override

@@ -38,6 +38,8 @@ TEST(EngineStrings, EveryLanguageHasEveryTextWithTheSameValuesInTheSameOrder)
             const std::u16string_view english = builtInString(*id);
             const std::u16string_view text = translatedString(*id, language);
             EXPECT_EQ(shape(text), shape(english));
+            // Loaded into slots of 100 characters: a longer text would lose its end.
+            EXPECT_LE(text.size(), 99u);
         }
         // The three lines of the tooltip at their longest still fit its 127 characters.
         const std::u16string tip = std::u16string(translatedString(IDS_TIP_TITLE, language)) +

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -140,24 +141,34 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<uint>("code");
-        QTest::newRow("lower-case a") << QStringLiteral("a") << 97u;
-        QTest::newRow("upper-case A") << QStringLiteral("A") << 65u;
-        QTest::newRow("empty") << QString() << 0u;
-        QTest::newRow("one space") << QStringLiteral(" ") << 0u;
-        QTest::newRow("tab") << QStringLiteral("\t") << 0u;
-        QTest::newRow("digit") << QStringLiteral("7") << 55u;
-        QTest::newRow("Latin-1 letter") << QStringLiteral("\u00e9") << 233u;
-        QTest::newRow("outside Latin-1") << QStringLiteral("\u20ac") << 0u;
-        QTest::newRow("code 0") << QString(QChar(0)) << 0u;
+        // Whether a US layout has a key for it: Wine gives every program one,
+        // and the Save of a key the layout lacks is refused (see below).
+        QTest::addColumn<bool>("onUsLayout");
+        QTest::newRow("lower-case a") << QStringLiteral("a") << 97u << true;
+        QTest::newRow("upper-case A") << QStringLiteral("A") << 65u << true;
+        QTest::newRow("empty") << QString() << 0u << true;
+        QTest::newRow("one space") << QStringLiteral(" ") << 0u << true;
+        QTest::newRow("tab") << QStringLiteral("\t") << 0u << true;
+        QTest::newRow("digit") << QStringLiteral("7") << 55u << true;
+        QTest::newRow("Latin-1 letter") << QStringLiteral("\u00e9") << 233u << false;
+        QTest::newRow("outside Latin-1") << QStringLiteral("\u20ac") << 0u << true;
+        QTest::newRow("code 0") << QString(QChar(0)) << 0u << true;
     }
 
     void hotKeyRule()
     {
         QFETCH(QString, text);
         QFETCH(uint, code);
+        QFETCH(bool, onUsLayout);
         // The rule itself, with white space around the character.
         QCOMPARE(OptionsDialog::hotKeyCode(text), code);
         QCOMPARE(OptionsDialog::hotKeyCode(QStringLiteral("  ") + text + QStringLiteral(" ")), code);
+#ifdef _WIN32
+        if (!onUsLayout)
+            return;
+#else
+        Q_UNUSED(onUsLayout); // no layout to lack a key: everything is saved
+#endif
 
         // And through both line edits into the registry.
         storeSettings([](Settings& s) {
@@ -170,6 +181,41 @@ private slots:
         saveAndWait(dialog);
         QCOMPARE(storedNumber(u"Hotkey1"), code);
         QCOMPARE(storedNumber(u"Hotkey2"), code);
+    }
+
+    void hotKeysTheLayoutLacksAreRefusedOnSave()
+    {
+        storeSettings([](Settings& s) {
+            s.Hotkey1 = 'F';
+            s.Hotkey2 = 'E';
+        });
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        // The section sign: no key types it on a US layout (Wine's, for every program).
+        named<QLineEdit>(dialog, "disableKeyLineEdit")->setText(QStringLiteral("\u00a7"));
+#ifdef _WIN32
+        QString told;
+        bool ran = false;
+        duringModal<QMessageBox>(
+            dialog, [&] { QTest::mouseClick(named<QPushButton>(dialog, "savePushButton"), Qt::LeftButton); },
+            [&](QMessageBox* box) {
+                told = box->text();
+                box->accept();
+            },
+            ran);
+        QVERIFY(ran);
+        QCOMPARE(told, QStringLiteral("Ctrl+Alt+\u00a7 can't be a hot key: your keyboard layout has no key "
+                                      "for \u201c\u00a7\u201d."));
+        // Nothing saved, and the dialog still open for another choice.
+        QVERIFY(!dialog.isNull());
+        QCOMPARE(storedNumber(u"Hotkey2"), std::optional<std::uint32_t>('E'));
+        named<QLineEdit>(dialog, "disableKeyLineEdit")->setText(QStringLiteral("r"));
+        saveAndWait(dialog);
+        QCOMPARE(storedNumber(u"Hotkey2"), std::optional<std::uint32_t>('r'));
+#else
+        // No global hot keys here, so no layout to refuse it.
+        saveAndWait(dialog);
+        QCOMPARE(storedNumber(u"Hotkey2"), std::optional<std::uint32_t>(0xA7));
+#endif
     }
 
     void hotKeysShowAndSaveUnchanged()

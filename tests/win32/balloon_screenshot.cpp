@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     if (!test::pumpMessagesUntil([] { return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }, 30000))
         return 2;
     updateTray(true);
-    host.notifyRecovered(text(IDS_RECOVERED_TITLE), recoveryFeedbackText(3417 - 812, 3417));
+    host.showNotice(text(IDS_RECOVERED_TITLE), recoveryFeedbackText(3417 - 812, 3417));
     const bool shown = test::pumpMessagesUntil([] { return !test::shownBalloon().empty(); }, 15000);
     test::pumpMessagesUntil([] { return false; }, seconds * 1000);
     host.notifyTray(TrayAction::remove, s.tray.tooltip);

@@ -1,12 +1,14 @@
 // The notice after a recovery as a balloon at the tray icon: the record the host
 // builds for it, the shell taking it in Wine's notification area (on a virtual X
 // display: part of the tray suite, see tray_xvfb_test.cpp), the stored icon
-// record staying as it was, and a refused balloon changing nothing.
+// record staying as it was, and a refused balloon changing nothing; and the
+// notice of a hot key that another program holds.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <regex>
@@ -23,6 +25,7 @@
 #include "engine/strings.h"
 #include "engine/tray.h"
 #include "tests/support/native_registry.h"
+#include "tests/support/test_env.h"
 #include "tests/win32/tray_display.h"
 #include "tests/win32/win32_helpers.h"
 
@@ -120,7 +123,7 @@ TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
 TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNoticeOrNot)
 {
     const NOTIFYICONDATAW before = host_->trayIconData();
-    host_->notifyRecovered(u"RAM Optimizer", u"No RAM could be recovered");
+    host_->showNotice(u"RAM Optimizer", u"No RAM could be recovered");
     EXPECT_TRUE(test::pumpMessagesUntil([] { return shownBalloon() == L"No RAM could be recovered"; }, 15000));
     EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
 
@@ -131,10 +134,50 @@ TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNot
     gone.hWnd = test::engineWindow();
     gone.uID = kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-    host_->notifyRecovered(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
+    host_->showNotice(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
     EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
     EXPECT_TRUE(engineState().tray.trayIconShown);
     EXPECT_FALSE(trayKnows(test::engineWindow()));
+}
+
+// The child: `--quenby-child=hold-hot-key <key>` holds Ctrl+Alt+<key> (a virtual
+// key in decimal) as another program would, until it is ended, for 60 s at most.
+int holdHotKeyChild(int argc, char** argv)
+{
+    if (argc < 1)
+        return 2;
+    if (!RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, static_cast<UINT>(std::atoi(argv[0]))))
+        return 3;
+    Sleep(60000);
+    return 0;
+}
+quenby::test::ChildRole holdHotKeyRole("hold-hot-key", holdHotKeyChild);
+
+TEST_F(BalloonWithADisplay, AHotKeyAnotherProgramHoldsIsToldAtTheIconNamingTheKeys)
+{
+    test::ChildProcess holder(test::selfPathW(), L"--quenby-child=hold-hot-key 82"); // R
+    ASSERT_TRUE(holder.started());
+    // Held once this process can no longer have it (or the child gave up).
+    ASSERT_TRUE(test::pumpMessagesUntil([&] {
+        if (!holder.running())
+            return true;
+        if (!RegisterHotKey(nullptr, 9, MOD_ALT | MOD_CONTROL, 'R'))
+            return true;
+        UnregisterHotKey(nullptr, 9);
+        return false;
+    }));
+    ASSERT_TRUE(holder.running()) << "the child could not take Ctrl+Alt+R";
+
+    EngineState& s = engineState();
+    s.settings.Hotkey1 = 'r';
+    s.settings.Hotkey2 = 0;
+    registerHotKeys();
+    EXPECT_EQ(s.freeUpHotKey.registeredKey, 0u);
+    const std::wstring told = L"The hot key Ctrl+Alt+R could not be registered: another program uses it.";
+    std::wstring shown;
+    EXPECT_TRUE(test::pumpMessagesUntil([&] { return (shown = shownBalloon()) == told; }, 15000))
+        << "shown: " << toUtf8(std::u16string(shown.begin(), shown.end()));
+    host_->unregisterHotKeys();
 }
 
 } // namespace

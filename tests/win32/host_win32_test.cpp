@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/os/keyboard.h"
 #include "common/os/registry.h"
 #include "common/os/windowlink.h"
 #include "common/settings_schema.h"
@@ -458,61 +459,145 @@ TEST_F(EngineHostInProcess, TheAlarmIsPlayedSynchronouslyByNameWithTheProgramsIn
                 waveOutGetNumDevs());
 }
 
-// Presses a key combination as a user would, through the system's input queue.
-void press(std::initializer_list<WORD> keys)
+// The WM_HOTKEY messages that reach this thread's queue from the presses so far.
+// The input queue posts them while SendInput runs, so a message of our own
+// posted afterwards comes behind every one of them.
+std::vector<MSG> hotKeysArrived()
+{
+    const HWND window = test::engineWindow();
+    PostMessageW(window, WM_APP + 7, 0, 0);
+    std::vector<MSG> arrived;
+    bool marker = false;
+    // The marker is in the queue already: the limit only guards a broken queue.
+    const ULONGLONG end = GetTickCount64() + 10000;
+    while (!marker && GetTickCount64() < end) {
+        MSG message{};
+        while (!marker && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_HOTKEY)
+                arrived.push_back(message);
+            marker = message.message == WM_APP + 7 && message.hwnd == window;
+            DispatchMessageW(&message);
+        }
+        if (!marker)
+            Sleep(10);
+    }
+    EXPECT_TRUE(marker);
+    return arrived;
+}
+
+// Ctrl+Alt+key pressed as a user would, through the system's input queue.
+void pressCtrlAlt(WORD key)
 {
     std::vector<INPUT> inputs;
-    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = keys.begin()[flags ? keys.size() - 1 - i : i]; // released in reverse
-            input.ki.dwFlags = flags;
-            inputs.push_back(input);
-        }
-    }
+    const auto add = [&](WORD vk, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    add(VK_CONTROL, 0);
+    add(VK_MENU, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    add(VK_MENU, KEYEVENTF_KEYUP);
+    add(VK_CONTROL, KEYEVENTF_KEYUP);
     ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
 }
 
-TEST_F(EngineHostInProcess, TheHotKeyIsCtrlAltOnTheEngineWindowAndAPressReachesTheHandler)
+// RegisterHotKey as the host calls it, seen through this program's import slot
+// and passed on to the real one. Wine 8 ignores MOD_NOREPEAT (a held key gives
+// a WM_HOTKEY per repeat there), so the flag can only be seen at the call.
+extern "C" decltype(&RegisterHotKey) __imp_RegisterHotKey;
+std::vector<UINT> hotKeyModifiersAsked;
+decltype(&RegisterHotKey) realRegisterHotKey = nullptr;
+
+BOOL WINAPI recordRegisterHotKey(HWND window, int id, UINT modifiers, UINT key)
+{
+    hotKeyModifiersAsked.push_back(modifiers);
+    return realRegisterHotKey(window, id, modifiers, key);
+}
+
+class RegisterHotKeySpy {
+public:
+    RegisterHotKeySpy() { swap(recordRegisterHotKey, &realRegisterHotKey); }
+    ~RegisterHotKeySpy() { swap(realRegisterHotKey, nullptr); }
+    RegisterHotKeySpy(const RegisterHotKeySpy&) = delete;
+    RegisterHotKeySpy& operator=(const RegisterHotKeySpy&) = delete;
+
+private:
+    static void swap(decltype(&RegisterHotKey) with, decltype(&RegisterHotKey)* old)
+    {
+        DWORD protection = 0;
+        VirtualProtect(&__imp_RegisterHotKey, sizeof with, PAGE_READWRITE, &protection);
+        if (old)
+            *old = __imp_RegisterHotKey;
+        __imp_RegisterHotKey = with;
+        VirtualProtect(&__imp_RegisterHotKey, sizeof with, protection, &protection);
+    }
+};
+
+// Wine keeps one hot key per window and id, so there the second key, which
+// shares id 0, replaces the first (Windows keeps both): this case uses one.
+TEST_F(EngineHostInProcess, ALowercaseLetterIsTheLettersKeyWithoutRepeatAndAPressReachesTheHandler)
 {
     EngineState& s = engineState();
-    s.settings.Hotkey1 = VK_F13;
-    s.settings.Hotkey2 = VK_F14;
+    s.settings.Hotkey1 = 0;
+    s.settings.Hotkey2 = 'r'; // 0x72, which as a key code would be F3
     s.settings.Quenby_Stat = 0;
-    registerHotKeys();
-    // Wine keeps one hot key per window and id, so there the second key, which
-    // shares id 0, replaces the first (Windows keeps both). Ctrl+Alt+F14 is
-    // taken, and with no other modifiers.
-    EXPECT_FALSE(RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, VK_F14));
+    hotKeyModifiersAsked.clear();
+    {
+        RegisterHotKeySpy spy;
+        registerHotKeys();
+    }
+    EXPECT_EQ(hotKeyModifiersAsked, std::vector<UINT>{MOD_ALT | MOD_CONTROL | MOD_NOREPEAT});
+    // Ctrl+Alt+R is taken, with no other modifiers; F3 is not.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, 'R'));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
-    for (const UINT other : {MOD_ALT, MOD_CONTROL, MOD_ALT | MOD_CONTROL | MOD_SHIFT}) {
-        EXPECT_TRUE(RegisterHotKey(nullptr, 7, other, VK_F14)) << other;
+    for (const auto& [modifiers, key] : {std::pair<UINT, UINT>{MOD_ALT, 'R'}, {MOD_CONTROL, 'R'},
+                                         {MOD_ALT | MOD_CONTROL | MOD_SHIFT, 'R'},
+                                         {MOD_ALT | MOD_CONTROL, VK_F3}}) {
+        EXPECT_TRUE(RegisterHotKey(nullptr, 7, modifiers, key)) << modifiers << " " << key;
         UnregisterHotKey(nullptr, 7);
     }
 
-    // A press arrives at the engine window with id 0 and switches the optimizer on.
-    press({VK_CONTROL, VK_MENU, VK_F14});
-    MSG hotKey{};
-    const ULONGLONG end = GetTickCount64() + 5000;
-    while (hotKey.message != WM_HOTKEY && GetTickCount64() < end) {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_HOTKEY)
-                hotKey = message;
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-    ASSERT_EQ(hotKey.message, static_cast<UINT>(WM_HOTKEY));
-    EXPECT_EQ(hotKey.hwnd, test::engineWindow());
-    EXPECT_EQ(hotKey.wParam, 0u);
-    EXPECT_EQ(hotKey.lParam, MAKELPARAM(MOD_ALT | MOD_CONTROL, VK_F14));
+    // A press arrives at the engine window with id 0, Ctrl+Alt (no repeat flag)
+    // and the R key, and switches the optimizer on.
+    pressCtrlAlt('R');
+    const std::vector<MSG> arrived = hotKeysArrived();
+    ASSERT_EQ(arrived.size(), 1u);
+    EXPECT_EQ(arrived[0].hwnd, test::engineWindow());
+    EXPECT_EQ(arrived[0].wParam, 0u);
+    EXPECT_EQ(arrived[0].lParam, MAKELPARAM(MOD_ALT | MOD_CONTROL, 'R'));
     EXPECT_EQ(s.settings.Quenby_Stat, 1u);
 
     host_->unregisterHotKeys();
-    EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, VK_F14)) << "still taken";
+    EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, 'R')) << "still taken";
     UnregisterHotKey(nullptr, 7);
+}
+
+// The layout check as both programs use it, on the layout Wine gives every
+// thread (US English).
+TEST(HotKeyLayout, LettersOfBothCasesAreTheirKeyAndAMissingCharacterIsRefused)
+{
+    const struct {
+        char16_t character;
+        os::HotKeyVerdict verdict;
+        std::uint32_t key;
+    } cases[] = {
+        {u'r', os::HotKeyVerdict::usable, 'R'},
+        {u'R', os::HotKeyVerdict::usable, 'R'},
+        {u'a', os::HotKeyVerdict::usable, 'A'}, // not VK_NUMPAD1 (0x61)
+        {u'7', os::HotKeyVerdict::usable, '7'},
+        {u'!', os::HotKeyVerdict::usable, '1'}, // the key, without the Shift it needs
+        {u'\u00A7', os::HotKeyVerdict::notOnLayout, 0}, // section sign: no key on a US layout
+        {u'\u00E9', os::HotKeyVerdict::notOnLayout, 0},
+    };
+    for (const auto& c : cases) {
+        const os::HotKeyChoice choice = os::ctrlAltHotKey(c.character);
+        EXPECT_EQ(choice.verdict, c.verdict) << static_cast<unsigned>(c.character);
+        EXPECT_EQ(choice.virtualKey, c.key) << static_cast<unsigned>(c.character);
+    }
 }
 
 TEST_F(EngineHostInProcess, ASamplerThreadStoresTheCpuUsageForTheNextSample)

@@ -248,7 +248,7 @@ void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& toolti
 
 // The notice goes where the engine's other lines go, and to the runtime folder,
 // where `quenbyctl watch` picks it up. Neither can fail in a way that matters.
-void PosixEngineHost::notifyRecovered(const std::u16string&, const std::u16string& text)
+void PosixEngineHost::showNotice(const std::u16string&, const std::u16string& text)
 {
     note(toUtf8(text));
     (void)os::publishRecoveryFeedback(text);
@@ -280,10 +280,10 @@ void PosixEngineHost::destroyTrayMenu()
     menu_.clear();
 }
 
-void PosixEngineHost::registerHotKey(std::uint32_t virtualKey)
+bool PosixEngineHost::registerHotKey(std::uint32_t virtualKey)
 {
-    if (virtualKey != 0)
-        note("hot key Ctrl+Alt+" + std::to_string(virtualKey) + " (no global hot keys here)");
+    note("hot key Ctrl+Alt+" + std::to_string(virtualKey) + " (no global hot keys here)");
+    return true;
 }
 
 void PosixEngineHost::unregisterHotKeys() {}

@@ -426,7 +426,7 @@ NOTIFYICONDATAW balloonRecord(const NOTIFYICONDATAW& icon, std::u16string_view t
     return balloon;
 }
 
-void Win32EngineHost::notifyRecovered(const std::u16string& title, const std::u16string& text)
+void Win32EngineHost::showNotice(const std::u16string& title, const std::u16string& text)
 {
     // A copy: the shell shows a balloon for every record that carries NIF_INFO,
     // and the stored one is sent again with each update of the icon.
@@ -478,10 +478,12 @@ void Win32EngineHost::destroyTrayMenu()
     menu_.reset();
 }
 
-void Win32EngineHost::registerHotKey(std::uint32_t virtualKey)
+bool Win32EngineHost::registerHotKey(std::uint32_t virtualKey)
 {
-    // Both keys share id 0; WM_HOTKEY tells them apart by the key.
-    RegisterHotKey(window_, 0, MOD_ALT | MOD_CONTROL, virtualKey);
+    // Both keys share id 0; WM_HOTKEY tells them apart by the key. Without
+    // MOD_NOREPEAT a held on/off key would switch the optimizer on and off with
+    // every repeat of the keyboard.
+    return RegisterHotKey(window_, 0, MOD_ALT | MOD_CONTROL | MOD_NOREPEAT, virtualKey) != FALSE;
 }
 
 void Win32EngineHost::unregisterHotKeys()

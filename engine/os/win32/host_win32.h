@@ -86,13 +86,13 @@ public:
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
     void notifyTray(TrayAction action, const std::u16string& tooltip) override;
-    void notifyRecovered(const std::u16string& title, const std::u16string& text) override;
+    void showNotice(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
     void setMenuItemText(unsigned commandId, const std::u16string& text) override;
     void showTrayMenu() override;
     void destroyTrayMenu() override;
-    void registerHotKey(std::uint32_t virtualKey) override;
+    bool registerHotKey(std::uint32_t virtualKey) override;
     void unregisterHotKeys() override;
     bool confirm(const std::u16string& text, const std::u16string& caption) override;
     void showError(const std::u16string& text, const std::u16string& caption) override;
