@@ -405,23 +405,28 @@ BOOL WINAPI recordPlaySound(LPCWSTR name, HMODULE module, DWORD flags)
     return soundCall.result;
 }
 
+// Points an import slot of this program at `with` for as long as it lives,
+// keeping the function that was there in `real` for the stand-in to call on.
+template <typename Function>
 class ImportSlotSwap {
 public:
-    ImportSlotSwap() { swap(recordPlaySound, &realPlaySound); }
-    ~ImportSlotSwap() { swap(realPlaySound, nullptr); }
+    ImportSlotSwap(Function& slot, Function with, Function& real) : slot_(slot), real_(real) { real_ = set(with); }
+    ~ImportSlotSwap() { set(real_); }
     ImportSlotSwap(const ImportSlotSwap&) = delete;
     ImportSlotSwap& operator=(const ImportSlotSwap&) = delete;
 
 private:
-    static void swap(decltype(&PlaySoundW) with, decltype(&PlaySoundW)* old)
+    Function set(Function with)
     {
         DWORD protection = 0;
-        VirtualProtect(&__imp_PlaySoundW, sizeof with, PAGE_READWRITE, &protection);
-        if (old)
-            *old = __imp_PlaySoundW;
-        __imp_PlaySoundW = with;
-        VirtualProtect(&__imp_PlaySoundW, sizeof with, protection, &protection);
+        VirtualProtect(&slot_, sizeof with, PAGE_READWRITE, &protection);
+        const Function old = slot_;
+        slot_ = with;
+        VirtualProtect(&slot_, sizeof with, protection, &protection);
+        return old;
     }
+    Function& slot_;
+    Function& real_;
 };
 
 // A wave file of 10 ms of silence, 8 kHz, 8-bit mono.
@@ -445,7 +450,7 @@ TEST_F(EngineHostInProcess, TheAlarmIsPlayedSynchronouslyByNameWithTheProgramsIn
 
     soundCall = {};
     {
-        ImportSlotSwap spy;
+        ImportSlotSwap<decltype(&PlaySoundW)> spy(__imp_PlaySoundW, recordPlaySound, realPlaySound);
         host_->playSound(std::u16string(path.begin(), path.end()));
     }
     ASSERT_EQ(soundCall.count, 1);
@@ -518,24 +523,6 @@ BOOL WINAPI recordRegisterHotKey(HWND window, int id, UINT modifiers, UINT key)
     return realRegisterHotKey(window, id, modifiers, key);
 }
 
-class RegisterHotKeySpy {
-public:
-    RegisterHotKeySpy() { swap(recordRegisterHotKey, &realRegisterHotKey); }
-    ~RegisterHotKeySpy() { swap(realRegisterHotKey, nullptr); }
-    RegisterHotKeySpy(const RegisterHotKeySpy&) = delete;
-    RegisterHotKeySpy& operator=(const RegisterHotKeySpy&) = delete;
-
-private:
-    static void swap(decltype(&RegisterHotKey) with, decltype(&RegisterHotKey)* old)
-    {
-        DWORD protection = 0;
-        VirtualProtect(&__imp_RegisterHotKey, sizeof with, PAGE_READWRITE, &protection);
-        if (old)
-            *old = __imp_RegisterHotKey;
-        __imp_RegisterHotKey = with;
-        VirtualProtect(&__imp_RegisterHotKey, sizeof with, protection, &protection);
-    }
-};
 
 // Wine keeps one hot key per window and id, so there the second key, which
 // shares id 0, replaces the first (Windows keeps both): this case uses one.
@@ -547,7 +534,7 @@ TEST_F(EngineHostInProcess, ALowercaseLetterIsTheLettersKeyWithoutRepeatAndAPres
     s.settings.Quenby_Stat = 0;
     hotKeyModifiersAsked.clear();
     {
-        RegisterHotKeySpy spy;
+        ImportSlotSwap<decltype(&RegisterHotKey)> spy(__imp_RegisterHotKey, recordRegisterHotKey, realRegisterHotKey);
         registerHotKeys();
     }
     EXPECT_EQ(hotKeyModifiersAsked, std::vector<UINT>{MOD_ALT | MOD_CONTROL | MOD_NOREPEAT});
