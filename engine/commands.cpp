@@ -11,8 +11,15 @@
 namespace quenby::engine {
 namespace {
 
-constexpr std::int64_t WM_LBUTTONDBLCLK = 515;
-constexpr std::int64_t WM_RBUTTONDOWN = 516;
+// The icon's events.
+constexpr std::uint32_t WM_CONTEXTMENU = 0x007B;
+constexpr std::uint32_t WM_MOUSEMOVE = 0x0200;
+constexpr std::uint32_t WM_LBUTTONUP = 0x0202;
+constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x0203;
+constexpr std::uint32_t WM_RBUTTONDOWN = 0x0204;
+constexpr std::uint32_t WM_RBUTTONUP = 0x0205;
+constexpr std::uint32_t NIN_SELECT = 0x0400;    // WM_USER: selected by click, Enter or Space
+constexpr std::uint32_t NIN_KEYSELECT = 0x0401; // NIN_SELECT | NINF_KEY
 constexpr std::size_t kErrorTextCapacity = 100;
 // A power failure's text carries the system's own description, which may be long.
 constexpr std::size_t kPowerErrorCapacity = 512;
@@ -136,12 +143,34 @@ void handleHotKey(std::int64_t lParam)
     }
 }
 
-void handleTrayCallback(std::int64_t lParam)
+void handleTrayCallback(std::uint64_t wParam, std::int64_t lParam)
 {
-    if (lParam == WM_LBUTTONDBLCLK)
+    EngineState& s = engineState();
+    TrayState& tray = s.tray;
+    // The event is the low word: the shell's version 4 protocol puts the icon's
+    // id in the high word, and the icon's position in wParam.
+    const auto event = static_cast<std::uint32_t>(lParam & 0xFFFF);
+    // Every left click also ends in a NIN_SELECT, which must not open the panel:
+    // only Enter or Space on the icon (Win+B, arrows) does, as a double click.
+    const bool keySelection = event == NIN_KEYSELECT || (event == NIN_SELECT && !tray.clickSelects);
+    tray.clickSelects = event == WM_LBUTTONUP;
+    // A menu shown by a right button press: its release, and the mouse moving
+    // over the icon meanwhile, come before the WM_CONTEXTMENU of that click.
+    const bool menuShownByButton = tray.menuShownByButton;
+    tray.menuShownByButton = event == WM_RBUTTONDOWN ||
+                             (menuShownByButton && (event == WM_RBUTTONUP || event == WM_MOUSEMOVE));
+    if (event == WM_LBUTTONDBLCLK || keySelection) {
         launchControlPanel();
-    else if (lParam == WM_RBUTTONDOWN)
-        engineState().host->showTrayMenu();
+    } else if (event == WM_RBUTTONDOWN) {
+        // The mouse as ever: the menu at the pointer on the press. Its release
+        // brings a WM_CONTEXTMENU of its own, which must not show it again.
+        s.host->showTrayMenu();
+    } else if (event == WM_CONTEXTMENU && !menuShownByButton) {
+        // Shift+F10 or the menu key on the icon: at the icon, to be used by keyboard.
+        const auto x = static_cast<std::int16_t>(wParam & 0xFFFF);
+        const auto y = static_cast<std::int16_t>((wParam >> 16) & 0xFFFF);
+        s.host->showTrayMenuAt(x, y);
+    }
 }
 
 void toggleEngineEnabled()

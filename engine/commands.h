@@ -51,8 +51,10 @@ void handleCommand(unsigned id);
 // WM_HOTKEY: modifiers in the low 16 bits of lParam, the key in the high 16 bits.
 void handleHotKey(std::int64_t lParam);
 
-// The tray icon's callback: a double click opens the panel, a right click the menu.
-void handleTrayCallback(std::int64_t lParam);
+// The tray icon's callback: a double click, or Enter or Space on the icon, opens
+// the panel; a right click the menu at the pointer, Shift+F10 or the menu key
+// the menu at the icon.
+void handleTrayCallback(std::uint64_t wParam, std::int64_t lParam);
 
 // Switches the optimizer on or off, tells a running panel, relabels the menu,
 // redraws the icon and stores the state.

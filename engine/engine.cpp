@@ -44,6 +44,14 @@ void reloadSettings()
     registerHotKeys();
 }
 
+// The icon drawn again and sent when the screen's scale gives it another size.
+void followDisplay(std::uint32_t dpi)
+{
+    EngineState& s = engineState();
+    if (s.host->displayChanged(dpi))
+        updateTray(true); // sends the new image to an icon that is shown
+}
+
 // The taskbar theme read afresh, the icon redrawn in its colour and sent again.
 void followTheme()
 {
@@ -180,6 +188,8 @@ void handleSettingChange(std::u16string_view area)
 {
     if (area == u"ImmersiveColorSet")
         followTheme();
+    else
+        followDisplay(0); // a change of scale is announced this way too
 }
 
 MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
@@ -199,10 +209,18 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         return MessageResult::handledThenDefault;
     }
     if (message != 0 && message == s.taskbarCreated) {
-        // A new notification area knows nothing of our icon: add it again.
+        // A new notification area knows nothing of our icon: add it again, at
+        // the scale of the taskbar's monitor, which may be another one.
+        s.host->displayChanged(0);
         s.tray.trayIconShown = false;
         updateTray(true);
         return MessageResult::handledThenDefault;
+    }
+    if (message == WM_DPICHANGED_MESSAGE || message == WM_DISPLAYCHANGE_MESSAGE) {
+        // Handled whole: the window is never shown, so the size the system
+        // suggests for it with a new scale is of no use.
+        followDisplay(message == WM_DPICHANGED_MESSAGE ? static_cast<std::uint32_t>(wParam & 0xFFFF) : 0);
+        return MessageResult::handled;
     }
     if (message == WM_COMMAND_MESSAGE) {
         handleCommand(static_cast<unsigned>(wParam & 0xFFFF));
@@ -213,7 +231,7 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         return MessageResult::handled;
     }
     if (message == WM_TRAYICON) {
-        handleTrayCallback(lParam);
+        handleTrayCallback(wParam, lParam);
         return MessageResult::handled;
     }
     if (message == WM_WTSSESSION_CHANGE_MESSAGE) {

@@ -16,6 +16,8 @@ namespace quenby::engine {
 
 struct TrayState {
     bool trayUpdateBusy = false;   // updateTray is running
+    bool clickSelects = false;     // a left button came up: the selection that follows is the mouse's
+    bool menuShownByButton = false; // a right button press showed the menu; its context-menu event is spent
     bool trayIconShown = false;    // added to the notification area and not deleted since
     std::int32_t shownValue = 0;   // the number the icon is to show
     std::int32_t lastDrawnValue = -1; // the number drawn into the current image

@@ -50,6 +50,10 @@ inline constexpr std::uint32_t WM_HOTKEY_MESSAGE = 0x0312;
 inline constexpr std::uint32_t WM_THEMECHANGED_MESSAGE = 0x031A;
 // The engine's session was connected, disconnected, switched to or away from.
 inline constexpr std::uint32_t WM_WTSSESSION_CHANGE_MESSAGE = 0x02B1;
+// The screen's scale or layout changed: WM_DPICHANGED (the new scale in wParam's
+// low word) and WM_DISPLAYCHANGE.
+inline constexpr std::uint32_t WM_DPICHANGED_MESSAGE = 0x02E0;
+inline constexpr std::uint32_t WM_DISPLAYCHANGE_MESSAGE = 0x007E;
 
 class EngineHost {
 public:
@@ -120,10 +124,16 @@ public:
     // --- Tray icon -----------------------------------------------------------------------
     // Destroys the current icon image; false when that failed (the image stays).
     virtual bool destroyTrayImage() = 0;
+    // The screen's scale may have changed (a new scale, another monitor, a
+    // remote session, a new taskbar): `dpi` as a message gave it, 0 when none
+    // did. True when the tray image must be drawn again at another size.
+    virtual bool displayChanged(std::uint32_t dpi) = 0;
     // Renders a new current image from the picture.
     virtual void renderTrayImage(const TrayPicture& picture) = 0;
     // Sends the icon record (image and tooltip) to the shell.
-    virtual void notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
+    // False when the shell refused: at logon the notification area is often not
+    // ready yet, and an icon it refused to add is not there.
+    virtual bool notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
     // Tells the user something worth knowing (what a recovery achieved, a hot key
     // that could not be had): a notice with this title and text at the tray icon
     // (a balloon on Windows). Nothing is reported back; a notice that can't be
@@ -134,8 +144,10 @@ public:
     virtual void buildTrayMenu(const std::vector<MenuItem>& items) = 0;
     // Sets the text of the item with this command id; no effect when there is none.
     virtual void setMenuItemText(unsigned commandId, const std::u16string& text) = 0;
-    // Shows the menu at the cursor; the chosen item comes back as a command.
+    // Shows the menu at the cursor, or for a keyboard at the icon's position
+    // (screen coordinates); the chosen item comes back as a command.
     virtual void showTrayMenu() = 0;
+    virtual void showTrayMenuAt(int x, int y) = 0;
     virtual void destroyTrayMenu() = 0;
     // The key of the user's keyboard layout for a hot key given as a character,
     // and whether Ctrl+Alt on it may be taken (see common/os/keyboard.h).

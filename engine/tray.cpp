@@ -107,8 +107,9 @@ void updateTray(bool force)
     if (tray.trayIconShown) {
         s.host->notifyTray(TrayAction::modify, tray.tooltip);
     } else if (s.settings.HideTrayIcon == 0) {
-        s.host->notifyTray(TrayAction::add, tray.tooltip);
-        tray.trayIconShown = true;
+        // Refused (a notification area not ready yet at logon, which sends no
+        // "TaskbarCreated" when it is): the next tick tries again.
+        tray.trayIconShown = s.host->notifyTray(TrayAction::add, tray.tooltip);
     }
 }
 

@@ -264,8 +264,8 @@ TEST_F(Commands, UnknownCommandsAndCallbacksDoNothing)
 {
     for (unsigned id : {0u, 200u, 211u, 0xFFFFu})
         handleCommand(id);
-    handleTrayCallback(512); // a mouse move
-    handleTrayCallback(0);
+    handleTrayCallback(0, 512); // a mouse move
+    handleTrayCallback(0, 0);
     EXPECT_TRUE(host.events.empty());
     // Through the window procedure: only the low 16 bits of wParam name the command.
     EXPECT_EQ(handleEngineMessage(WM_COMMAND_MESSAGE, 0x10000 | IDM_CLEARCLIPBOARD, 0),
@@ -277,12 +277,58 @@ TEST_F(Commands, CloseQuitsAndTheTrayCallbackOpensPanelOrMenu)
 {
     handleCommand(IDM_CLOSE);
     EXPECT_EQ(host.events, std::vector<std::string>{"quit 0"});
-    host.events.clear();
-    handleTrayCallback(516);
-    EXPECT_EQ(host.events, std::vector<std::string>{"show menu"});
     storePath(u"C:\\Quenby");
-    handleTrayCallback(515);
-    EXPECT_EQ(host.launches.size(), 1u);
+    // The icon's events as the shell's version 4 protocol sends them (the event
+    // in the low word, the icon's id 1010 in the high one, the icon's position
+    // in wParam), and the old protocol's bare mouse messages.
+    constexpr std::int64_t id = std::int64_t{1010} << 16;
+    const std::uint64_t at = (std::uint64_t{0xFFF6} << 16) | 1900; // x 1900, y -10
+    struct Case {
+        const char* name;
+        std::vector<std::int64_t> events;
+        std::vector<std::string> shown; // what the host was asked, "launch" for the panel
+    };
+    const Case cases[] = {
+        {"double click", {id | 0x201, id | 0x202, id | 0x400, id | 0x203, id | 0x202, id | 0x400}, {"launch"}},
+        {"old double click", {0x203}, {"launch"}},
+        {"a single click opens nothing", {id | 0x201, id | 0x202, id | 0x400}, {}},
+        {"Enter on the icon", {id | 0x400}, {"launch"}},
+        {"Space on the icon", {id | 0x401}, {"launch"}},
+        {"right click: the menu once, at the pointer",
+         {id | 0x204, id | 0x200, id | 0x205, id | 0x200, id | 0x7B}, {"show menu"}},
+        {"Shift+F10: the menu at the icon", {id | 0x7B}, {"show menu at 1900,-10"}},
+        {"right click, then the menu key", {id | 0x204, id | 0x205, id | 0x7B, id | 0x7B},
+         {"show menu", "show menu at 1900,-10"}},
+        {"old right click", {0x204, 0x205}, {"show menu"}},
+    };
+    for (const Case& c : cases) {
+        host.events.clear();
+        host.launches.clear();
+        for (const std::int64_t event : c.events)
+            handleTrayCallback(at, event);
+        std::vector<std::string> shown = host.events;
+        shown.erase(std::remove(shown.begin(), shown.end(), "start process"), shown.end());
+        for (std::size_t i = 0; i < host.launches.size(); ++i)
+            shown.insert(shown.begin(), "launch");
+        EXPECT_EQ(shown, c.shown) << c.name;
+    }
+}
+
+TEST_F(Commands, AnIconTheNotificationAreaRefusedIsAddedOnTheNextTicks)
+{
+    // At logon: the start-up's add and the first tick's refused, the second
+    // tick's taken; no modify of an icon that is not there, and once it is
+    // there, no further add.
+    resetEngineState(host, host.registry);
+    host.events.clear();
+    host.addsRefused = 2;
+    setupEngine();
+    EXPECT_FALSE(state().tray.trayIconShown);
+    for (int tick = 0; tick < 4; ++tick)
+        updateTray(false);
+    EXPECT_EQ(host.count("tray add"), 3u);
+    EXPECT_EQ(host.count("tray modify"), 2u);
+    EXPECT_TRUE(state().tray.trayIconShown);
 }
 
 // (The panel started quoted, with "RAM" and its folder as working directory, and
@@ -324,7 +370,8 @@ TEST_F(Commands, TheIconIsAddedAgainWhenTheNotificationAreaIsRecreated)
     ASSERT_TRUE(state().tray.trayIconShown);
     ASSERT_NE(state().taskbarCreated, 0u);
     handleEngineMessage(state().taskbarCreated, 0, 0);
-    EXPECT_EQ(host.events, (std::vector<std::string>{"render disabled", "tray add"}));
+    // At the scale of the new taskbar's monitor.
+    EXPECT_EQ(host.events, (std::vector<std::string>{"display 0", "render disabled", "tray add"}));
 
     // Hidden icons stay hidden.
     host.events.clear();

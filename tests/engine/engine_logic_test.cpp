@@ -402,8 +402,8 @@ TEST_F(EngineLogic, SettingsChangeMessageReloadsAndRefreshesEverything)
 TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
 {
     // WM_THEMECHANGED, and the light/dark switch of Windows 10 and 11, which
-    // comes as WM_SETTINGCHANGE "ImmersiveColorSet"; other setting changes are
-    // not the engine's business.
+    // comes as WM_SETTINGCHANGE "ImmersiveColorSet"; other setting changes only
+    // have the screen's scale looked at again (here it has not changed).
     const struct {
         const char* what;
         std::function<void()> deliver;
@@ -423,15 +423,37 @@ TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
         state().settings.TrayIconTextColor = 2; // by the taskbar
         ASSERT_TRUE(state().settings.darkTheme); // no theme value reads as dark
         host.seed(kLightThemeValue, 1, kPersonalizeKey);
+        host.displaySizeChanges = false;
         c.deliver();
         if (!c.follows) {
-            EXPECT_TRUE(host.events.empty());
+            EXPECT_EQ(host.events, std::vector<std::string>{"display 0"});
             EXPECT_TRUE(state().settings.darkTheme);
             continue;
         }
         // The number is unchanged: only a forced update redraws it.
         EXPECT_EQ(host.events, (std::vector<std::string>{"render normal 50", "tray modify", "tray modify"}));
         EXPECT_EQ(host.lastPicture.textColour, kBlack);
+    }
+}
+
+TEST_F(EngineLogic, ANewScaleRedrawsTheIconOnlyWhenItsSizeChanges)
+{
+    struct Case {
+        std::uint32_t message;
+        std::uint64_t wParam;
+        bool sizeChanges;
+        std::vector<std::string> events;
+    };
+    const Case cases[] = {
+        {WM_DPICHANGED_MESSAGE, 0x00C000C0, true, {"display 192", "render normal 50", "tray modify"}},
+        {WM_DPICHANGED_MESSAGE, 0x00C000C0, false, {"display 192"}},
+        {WM_DISPLAYCHANGE_MESSAGE, 0x00000020, true, {"display 0", "render normal 50", "tray modify"}},
+    };
+    for (const Case& c : cases) {
+        prepare(16384, 2000);
+        host.displaySizeChanges = c.sizeChanges;
+        EXPECT_EQ(handleEngineMessage(c.message, c.wParam, 0), MessageResult::handled);
+        EXPECT_EQ(host.events, c.events) << c.message;
     }
 }
 

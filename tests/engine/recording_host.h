@@ -59,6 +59,9 @@ public:
     std::uint32_t powerResult = 0; // what ExitWindowsEx and the sleep call give
     // The shell refuses to destroy the icon image while this is set.
     bool destroyRefused = false;
+    // The notification area refuses this many adds of the icon (not ready yet).
+    int addsRefused = 0;
+    bool displaySizeChanges = true; // a display change gives the icon another size
     // The keyboard layout: what hotKeyFor answers for a character. Characters
     // not in it are usable keys of their own code, letters as capitals, as on
     // a US layout.
@@ -226,12 +229,17 @@ public:
                              (picture.barFill == engine::kBarRecovering ? "recovering " : "normal ") +
                              toUtf8(picture.text));
     }
-    void notifyTray(engine::TrayAction action, const std::u16string&) override
+    bool notifyTray(engine::TrayAction action, const std::u16string&) override
     {
         static const char* names[] = {"add", "modify", "remove"};
         events.push_back(std::string("tray ") + names[static_cast<int>(action)]);
         if (duringNotify)
             duringNotify();
+        if (action == engine::TrayAction::add && addsRefused > 0) {
+            --addsRefused;
+            return false;
+        }
+        return true;
     }
     void showNotice(const std::u16string& title, const std::u16string& text) override
     {
@@ -252,7 +260,16 @@ public:
             shown.replace(shown.size() - 1, 1, "\\n");
         events.push_back("menu " + std::to_string(id) + " " + shown);
     }
+    bool displayChanged(std::uint32_t dpi) override
+    {
+        events.push_back("display " + std::to_string(dpi));
+        return displaySizeChanges;
+    }
     void showTrayMenu() override { events.push_back("show menu"); }
+    void showTrayMenuAt(int x, int y) override
+    {
+        events.push_back("show menu at " + std::to_string(x) + "," + std::to_string(y));
+    }
     void destroyTrayMenu() override { events.push_back("destroy menu"); }
     os::HotKeyChoice hotKeyFor(char16_t character) override
     {

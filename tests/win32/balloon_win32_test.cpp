@@ -107,7 +107,7 @@ TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
     recoverRAM(10);
     // The stored record never carries the balloon, so the once-a-second update
     // does not show it again.
-    EXPECT_EQ(host_->trayIconData().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(host_->trayIconData().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
     EXPECT_EQ(host_->trayIconData().szInfo[0], L'\0');
     EXPECT_EQ(host_->trayIconData().szInfoTitle[0], L'\0');
 

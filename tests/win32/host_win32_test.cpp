@@ -31,6 +31,7 @@
 #include "engine/commands.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
+#include "engine/os/win32/gdi_handles.h"
 #include "engine/os/win32/host_win32.h"
 #include "engine/strings.h"
 #include "engine/tray.h"
@@ -204,11 +205,13 @@ namespace menu_drive {
 HWND owner = nullptr;
 int ticks = 0;
 bool highlightedBeforeReturn = false;
+RECT shownAt{}; // where the menu's window is
 
 void CALLBACK step(HWND, UINT, UINT_PTR timer, DWORD)
 {
     ++ticks;
     if (ticks == 1) {
+        GetWindowRect(FindWindowW(L"#32768", nullptr), &shownAt);
         // From no selection, Down goes to the first entry; separators are skipped.
         for (int i = 0; i < 4; ++i) {
             PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
@@ -223,8 +226,31 @@ void CALLBACK step(HWND, UINT, UINT_PTR timer, DWORD)
 }
 } // namespace menu_drive
 
-TEST_F(EngineHostInProcess, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
+// Shift+F10 or the menu key on the icon, as the shell's version 4 protocol
+// sends it (the icon's position in wParam), and a right click of the old one.
+struct MenuCallback {
+    const char* name;
+    WPARAM wParam;
+    LPARAM lParam;
+    POINT at; // where the menu must open; {-1, -1}: at the pointer
+};
+
+class ShownMenu : public EngineHostInProcess, public testing::WithParamInterface<MenuCallback> {};
+
+INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, ShownMenu,
+                         testing::Values(MenuCallback{"right click", 0, WM_RBUTTONDOWN, {-1, -1}},
+                                         MenuCallback{"menu key", MAKEWPARAM(300, 200),
+                                                      MAKELPARAM(WM_CONTEXTMENU, 1010), {300, 200}}),
+                         [](const testing::TestParamInfo<MenuCallback>& info) {
+                             return std::string(info.param.lParam == WM_RBUTTONDOWN ? "RightClick" : "MenuKey");
+                         });
+
+TEST_P(ShownMenu, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
 {
+    const MenuCallback callback = GetParam();
+    POINT at = callback.at;
+    if (at.x < 0)
+        GetCursorPos(&at);
     host_->buildTrayMenu(trayMenuItems());
     test::TestWindow clipboardOwner(L"QuenbyMenuTestClipboardOwner", L"clipboard owner");
     ASSERT_TRUE(OpenClipboard(clipboardOwner.get()));
@@ -243,12 +269,14 @@ TEST_F(EngineHostInProcess, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
     menu_drive::highlightedBeforeReturn = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, menu_drive::step);
     ASSERT_NE(timer, 0u);
-    // The tray callback of a right click shows the menu; it returns when the
-    // menu is closed.
-    SendMessageW(test::engineWindow(), WM_TRAYICON, 0, WM_RBUTTONDOWN);
+    // The tray callback shows the menu; it returns when the menu is closed.
+    SendMessageW(test::engineWindow(), WM_TRAYICON, callback.wParam, callback.lParam);
     KillTimer(nullptr, timer);
     EXPECT_EQ(menu_drive::ticks, 2);
     ASSERT_TRUE(menu_drive::highlightedBeforeReturn);
+    // Its top left corner at the point, where the screen allows.
+    EXPECT_EQ(menu_drive::shownAt.left, at.x) << callback.name;
+    EXPECT_EQ(menu_drive::shownAt.top, at.y) << callback.name;
     // The command is posted to the engine window; its handling empties the clipboard.
     EXPECT_TRUE(test::pumpMessagesUntil([] { return !IsClipboardFormatAvailable(CF_UNICODETEXT); }, 5000));
 }
@@ -260,21 +288,58 @@ TEST_F(EngineHostInProcess, TheTrayRecordNamesTheWindowTheIdTheCallbackAndTheIco
     std::u16string longTip;
     for (int i = 0; i < 200; ++i)
         longTip += static_cast<char16_t>(u'a' + i % 26);
-    host_->notifyTray(TrayAction::add, longTip);
+    // No notification area under the null driver: the add is refused, and
+    // the host says so, so that the engine tries again.
+    EXPECT_FALSE(host_->notifyTray(TrayAction::add, longTip));
 
     const NOTIFYICONDATAW& record = host_->trayIconData();
     EXPECT_EQ(record.hWnd, test::engineWindow());
     EXPECT_EQ(record.uID, 1010u);
-    EXPECT_EQ(record.uFlags, 7u);
+    EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
     EXPECT_EQ(record.uCallbackMessage, 1034u);
     EXPECT_NE(record.hIcon, nullptr);
     EXPECT_EQ(record.hIcon, host_->trayIcon());
-    EXPECT_EQ(record.uVersion, 0u) << "no NOTIFYICON_VERSION is set";
+    // The keyboard's protocol: Enter, Space and Shift+F10 as their own events.
+    EXPECT_EQ(record.uVersion, static_cast<UINT>(NOTIFYICON_VERSION_4));
     EXPECT_EQ(std::wstring(record.szTip), wide(longTip.substr(0, 127)));
 
     // A shorter tooltip leaves nothing of the longer one behind.
     host_->notifyTray(TrayAction::modify, u"RAM Optimizer\nFree RAM: 1 MB (1%)\n");
     EXPECT_EQ(std::wstring(record.szTip), L"RAM Optimizer\nFree RAM: 1 MB (1%)\n");
+}
+
+TEST_F(EngineHostInProcess, ANewScaleRedrawsTheIconAtItsSize)
+{
+    engineState().settings.Quenby_Stat = 1;
+    updateTray(true);
+    const auto iconWidth = [&] {
+        ICONINFO parts{};
+        if (!GetIconInfo(host_->trayIcon(), &parts))
+            return 0L;
+        const win32::UniqueBitmap colour(parts.hbmColor), mask(parts.hbmMask);
+        BITMAP size{};
+        GetObjectW(parts.hbmColor, sizeof size, &size);
+        return size.bmWidth;
+    };
+    const long system = GetSystemMetrics(SM_CXSMICON);
+    ASSERT_EQ(iconWidth(), system);
+    // The scale a message gives; none, or one no screen has: the system's again.
+    struct Case {
+        UINT message;
+        UINT dpi;
+        long width;
+    };
+    const Case cases[] = {{WM_DPICHANGED, 192, GetSystemMetricsForDpi(SM_CXSMICON, 192)},
+                          {WM_DISPLAYCHANGE, 0, system},
+                          {WM_DPICHANGED, 144, GetSystemMetricsForDpi(SM_CXSMICON, 144)},
+                          {WM_DPICHANGED, 0, system},
+                          {WM_DPICHANGED, 60000, system}};
+    ASSERT_NE(cases[0].width, system) << "Wine gave no other size for another scale";
+    for (const Case& c : cases) {
+        RECT suggested{0, 0, 100, 100};
+        SendMessageW(test::engineWindow(), c.message, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(iconWidth(), c.width) << c.message << " " << c.dpi;
+    }
 }
 
 TEST_F(EngineHostInProcess, TheQuestionBoxConfirmsOnlyOnYesAndTheErrorBoxHasOneButton)
@@ -746,6 +811,18 @@ TEST_F(ControlPanelLaunch, ThePanelStartsFromTheInstallFolderWithTheArgumentRam)
         L"console=own", // CREATE_NEW_CONSOLE; the normal priority class is not seen under Wine
     };
     EXPECT_EQ(readReport(report_), expected) << "the stand-in never reported, or not this";
+}
+
+TEST_F(ControlPanelLaunch, EnterOnTheIconStartsThePanelAsADoubleClickDoes)
+{
+    // The icon focused from the keyboard (Win+B, arrows) and Enter pressed: the
+    // shell's version 4 protocol sends NIN_SELECT with the icon's id above it.
+    storeInstallFolder(registry_->registry(), test::programBeside(L"panel stand-in"));
+    DialogAnswerer unexpected(IDOK);
+    SendMessageW(test::engineWindow(), WM_TRAYICON, 0, MAKELPARAM(NIN_SELECT, 1010));
+    const std::vector<std::wstring> report = readReport(report_);
+    ASSERT_FALSE(report.empty()) << "no panel was started";
+    EXPECT_EQ(report[1], L"argument=RAM");
 }
 
 TEST_F(ControlPanelLaunch, AnInstallFolderTooLongForTheCommandLineShowsError206)

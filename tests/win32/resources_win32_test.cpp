@@ -124,28 +124,61 @@ TEST(ShippedResources, ThePanelAsksForTheUsersOwnRights)
     EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos) << manifest;
 }
 
-TEST(ShippedResources, ThePanelsIconGroupHoldsTheSevenImages)
+// The images of an icon group as (size, bits per pixel), sorted; empty when the
+// group is missing or malformed.
+std::vector<std::pair<unsigned, unsigned>> iconImages(HMODULE module, LPCWSTR name)
 {
-    REQUIRE_PANEL();
-    const DataModule panel = openAsData(quenby::test::programBeside(L"Quenby.exe"));
-    ASSERT_TRUE(panel);
-    const std::string group = resourceBytes(panel.get(), RT_GROUP_ICON, L"IDI_ICON1");
+    const std::string group = resourceBytes(module, RT_GROUP_ICON, name);
     // GRPICONDIR: reserved, type 1, count; then 14-byte entries of width,
     // height, colours, reserved, planes, bit count, size, id.
-    ASSERT_GE(group.size(), 6u);
+    if (group.size() < 6)
+        return {};
     const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(group[at]); };
     const unsigned count = byte(4) | byte(5) << 8;
-    ASSERT_EQ(group.size(), 6u + 14u * count);
-    std::vector<std::pair<unsigned, unsigned>> images; // (size, bits per pixel)
+    if (group.size() != 6u + 14u * count)
+        return {};
+    std::vector<std::pair<unsigned, unsigned>> images;
     for (unsigned i = 0; i < count; ++i) {
         const std::size_t at = 6 + 14 * i;
         const unsigned width = byte(at) == 0 ? 256 : byte(at);
         images.emplace_back(width, byte(at + 6) | byte(at + 7) << 8);
     }
     std::sort(images.begin(), images.end());
-    const std::vector<std::pair<unsigned, unsigned>> expected = {
-        {16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}, {256, 32}};
-    EXPECT_EQ(images, expected);
+    return images;
+}
+
+const std::vector<std::pair<unsigned, unsigned>> kApplicationIcon = {
+    {16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}, {256, 32}};
+
+TEST(ShippedResources, ThePanelsIconGroupHoldsTheSevenImages)
+{
+    REQUIRE_PANEL();
+    const DataModule panel = openAsData(quenby::test::programBeside(L"Quenby.exe"));
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(iconImages(panel.get(), L"IDI_ICON1"), kApplicationIcon);
+}
+
+TEST(ShippedResources, TheEnginesFirstIconIsQuenbysOwn)
+{
+    // Explorer, the Start menu, Task Manager and the notification settings show
+    // a program by the first icon group of its resource directory.
+    const DataModule engine = openAsData(quenby::test::programBeside(L"Quenbytray.exe"));
+    ASSERT_TRUE(engine);
+    std::vector<std::wstring> names;
+    EnumResourceNamesW(
+        engine.get(), RT_GROUP_ICON,
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
+            auto& list = *reinterpret_cast<std::vector<std::wstring>*>(found);
+            list.push_back(IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name))
+                                                : std::wstring(name));
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&names));
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), L"QUENBY");
+    EXPECT_EQ(iconImages(engine.get(), names.front().c_str()), kApplicationIcon);
+    // The state picture stays for the tray, behind it.
+    EXPECT_NE(std::find(names.begin(), names.end(), L"WIWIED"), names.end());
 }
 
 namespace {

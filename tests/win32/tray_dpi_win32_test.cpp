@@ -317,11 +317,12 @@ INSTANTIATE_TEST_SUITE_P(Dpi, TrayAtDpi, testing::ValuesIn(kScales),
                              return std::to_string(info.param.dpi);
                          });
 
-// Windows gives a program that does not declare itself aware of the screen's
-// dots per inch the 16-pixel metrics and stretches its icon; the engine's
-// manifest says it is aware. (Wine treats every program as aware, with or
-// without the declaration, so only the declaration itself can be read here.)
-TEST(TrayDpiAwareness, TheEngineDeclaresItselfAwareOfTheSystemDpi)
+// Windows gives a program that does not declare itself aware of each monitor's
+// dots per inch the system's metrics and stretches its icon on another scale;
+// the engine's manifest says it is aware, and asks for today's common controls.
+// (Wine treats every program as aware, with or without the declaration, so only
+// the declaration itself can be read here.)
+TEST(TrayDpiAwareness, TheEngineDeclaresItselfAwareOfEachMonitorsDpi)
 {
     const DataModule module = engineResources();
     ASSERT_TRUE(module);
@@ -331,8 +332,10 @@ TEST(TrayDpiAwareness, TheEngineDeclaresItselfAwareOfTheSystemDpi)
     const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     ASSERT_TRUE(data);
     const std::string manifest(data, SizeofResource(module.get(), found));
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos) << manifest;
-    EXPECT_NE(manifest.find(">system</dpiAwareness>"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos)
+        << manifest;
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << manifest;
 }
 

@@ -236,7 +236,7 @@ void PosixEngineHost::renderTrayImage(const TrayPicture& picture)
 
 // There is no notification area to talk to: the stand-in says when the icon
 // comes and goes, and keeps its image and tooltip.
-void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
+bool PosixEngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
 {
     if (action == TrayAction::add && !trayShown_)
         note("tray icon added: " + toUtf8(tooltip));
@@ -244,6 +244,7 @@ void PosixEngineHost::notifyTray(TrayAction action, const std::u16string& toolti
         note("tray icon removed");
     if (action != TrayAction::modify)
         trayShown_ = action == TrayAction::add;
+    return true;
 }
 
 // The notice goes where the engine's other lines go, and to the runtime folder,
@@ -273,6 +274,11 @@ void PosixEngineHost::showTrayMenu()
     for (const auto& item : menu_)
         entries += item.id == 0 ? std::string(" |") : " [" + toUtf8(item.text) + "]";
     note("tray menu:" + entries);
+}
+
+void PosixEngineHost::showTrayMenuAt(int, int)
+{
+    showTrayMenu(); // a list in the log has no position
 }
 
 void PosixEngineHost::destroyTrayMenu()

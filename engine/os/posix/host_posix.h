@@ -47,12 +47,14 @@ public:
 
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
-    void notifyTray(TrayAction action, const std::u16string& tooltip) override;
+    bool notifyTray(TrayAction action, const std::u16string& tooltip) override;
+    bool displayChanged(std::uint32_t) override { return false; } // the stand-in's picture has one size
     void showNotice(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
     void setMenuItemText(unsigned commandId, const std::u16string& text) override;
     void showTrayMenu() override;
+    void showTrayMenuAt(int x, int y) override;
     void destroyTrayMenu() override;
     bool registerHotKey(std::uint32_t virtualKey) override;
     void unregisterHotKeys() override;

@@ -22,8 +22,10 @@ constexpr std::size_t kBlockSize = 1 << 20;
 constexpr std::size_t kPageSize = 4096;
 // Texts of the string table are loaded into slots of 100 characters.
 constexpr int kTextSlot = 100;
-// The parts of the tray record the shell is to take: callback message, icon, tooltip.
-constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+// The parts of the tray record the shell is to take: callback message, icon,
+// tooltip; NIF_SHOWTIP, since under the version 4 protocol the shell shows the
+// standard tooltip only when asked to.
+constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
 // What the system calls a failed function; the logic only needs "not 0".
 constexpr std::uint32_t kFunctionFailed = 1627; // ERROR_FUNCTION_FAILED
 
@@ -111,15 +113,31 @@ DWORD WINAPI cpuSampler(LPVOID)
 
 } // namespace
 
-TrayGeometry smallIconGeometry()
+UINT sensibleDpi(UINT dpi)
 {
+    // Windows scales from 100 % to 500 %: anything far outside is no scale.
+    return dpi >= 72 && dpi <= 960 ? dpi : 0;
+}
+
+UINT taskbarDpi()
+{
+    // The taskbar's own monitor, where the icon is shown; none (Explorer not
+    // started yet): the system's.
+    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    return taskbar ? sensibleDpi(GetDpiForWindow(taskbar)) : 0;
+}
+
+TrayGeometry smallIconGeometry(UINT dpi)
+{
+    if (sensibleDpi(dpi) != 0)
+        return trayGeometryFor(GetSystemMetricsForDpi(SM_CXSMICON, dpi), GetSystemMetricsForDpi(SM_CYSMICON, dpi));
     return trayGeometryFor(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
 }
 
-HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture)
+HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture, UINT dpi)
 {
     // The 16 x 16 canvas stretched to the icon's size: one colour stays one colour.
-    const TrayGeometry geometry = smallIconGeometry();
+    const TrayGeometry geometry = smallIconGeometry(dpi);
     win32::UniqueBitmap canvas(static_cast<HBITMAP>(LoadImageW(
         resources, L"DEFAULTBMP", IMAGE_BITMAP, geometry.width, geometry.height, LR_DEFAULTCOLOR)));
     if (!canvas || !drawPicture(canvas.get(), picture, geometry))
@@ -135,9 +153,9 @@ HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture)
     return CreateIconIndirect(&parts);
 }
 
-HICON loadDisabledIcon(HINSTANCE resources)
+HICON loadDisabledIcon(HINSTANCE resources, UINT dpi)
 {
-    const TrayGeometry geometry = smallIconGeometry();
+    const TrayGeometry geometry = smallIconGeometry(dpi);
     return static_cast<HICON>(LoadImageW(resources, L"WIWIED", IMAGE_ICON, geometry.width,
                                          geometry.height, LR_DEFAULTCOLOR));
 }
@@ -170,8 +188,8 @@ HBITMAP buildIconMask(HBITMAP colour)
 
 Win32EngineHost::Win32EngineHost(HINSTANCE instance) : instance_(instance)
 {
-    // No NOTIFYICON_VERSION is set: the shell keeps the original callback form.
     trayIconData_.cbSize = sizeof trayIconData_;
+    trayIconData_.uVersion = NOTIFYICON_VERSION_4;
     trayIconData_.uID = kTrayIconId;
     trayIconData_.uFlags = kTrayFlags;
     trayIconData_.uCallbackMessage = WM_TRAYICON;
@@ -233,6 +251,8 @@ bool Win32EngineHost::createEngineWindow()
                               os::win32::wide(kEngineWindowTitle).c_str(), WS_OVERLAPPEDWINDOW,
                               CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance_,
                               nullptr);
+    // The scale of the taskbar's monitor, which the icon is drawn for.
+    iconDpi_ = taskbarDpi();
     // Switching users, connecting and disconnecting arrive as WM_WTSSESSION_CHANGE.
     if (window_)
         sessionNotices_ = WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
@@ -379,13 +399,22 @@ bool Win32EngineHost::destroyTrayImage()
     return true;
 }
 
+bool Win32EngineHost::displayChanged(std::uint32_t dpi)
+{
+    const UINT now = sensibleDpi(dpi) != 0 ? dpi : taskbarDpi();
+    const TrayGeometry before = smallIconGeometry(iconDpi_);
+    iconDpi_ = now;
+    const TrayGeometry after = smallIconGeometry(iconDpi_);
+    return after.width != before.width || after.height != before.height;
+}
+
 void Win32EngineHost::renderTrayImage(const TrayPicture& picture)
 {
-    icon_.reset(picture.disabled ? loadDisabledIcon(instance_) : renderTrayIcon(instance_, picture));
+    icon_.reset(picture.disabled ? loadDisabledIcon(instance_, iconDpi_) : renderTrayIcon(instance_, picture, iconDpi_));
     trayIconData_.hIcon = icon_.get();
 }
 
-void Win32EngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
+bool Win32EngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
 {
     trayIconData_.hWnd = window_;
     // The record holds 127 characters and the terminator; the rest is cut off.
@@ -398,8 +427,15 @@ void Win32EngineHost::notifyTray(TrayAction action, const std::u16string& toolti
     case TrayAction::modify: message = NIM_MODIFY; break;
     case TrayAction::remove: message = NIM_DELETE; break;
     }
-    // A refusal changes nothing for the logic: the next update sends the record again.
-    Shell_NotifyIconW(message, &trayIconData_);
+    if (!Shell_NotifyIconW(message, &trayIconData_))
+        return false;
+    // The version 4 protocol: Enter, Space and Shift+F10 on the icon come as
+    // NIN_KEYSELECT and WM_CONTEXTMENU with the icon's position, not as mouse
+    // messages, so the icon can be used without a mouse. A shell that refuses
+    // it keeps the old protocol, whose mouse messages the engine still reads.
+    if (message == NIM_ADD)
+        Shell_NotifyIconW(NIM_SETVERSION, &trayIconData_);
+    return true;
 }
 
 namespace {
@@ -466,10 +502,16 @@ void Win32EngineHost::showTrayMenu()
 {
     POINT cursor{};
     GetCursorPos(&cursor);
+    showTrayMenuAt(cursor.x, cursor.y);
+}
+
+void Win32EngineHost::showTrayMenuAt(int x, int y)
+{
     // Without the foreground the menu would not close when the user clicks
-    // elsewhere; the posted null message lets the next click reach its target.
+    // elsewhere, nor take the keyboard; the posted null message lets the next
+    // click reach its target.
     SetForegroundWindow(window_);
-    TrackPopupMenu(menu_.get(), 0, cursor.x, cursor.y, 0, window_, nullptr);
+    TrackPopupMenu(menu_.get(), 0, x, y, 0, window_, nullptr);
     PostMessageW(window_, WM_NULL, 0, 0);
 }
 

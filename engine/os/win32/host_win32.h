@@ -17,22 +17,23 @@ namespace quenby::engine {
 // The tray icon's id within the engine window.
 inline constexpr UINT kTrayIconId = 1010;
 
-// The icon for a number at the small-icon size: the text and the bar drawn with
-// GDI, placed by smallIconGeometry(), onto the DEFAULTBMP canvas of `resources`
-// loaded at that size, everything left in the key colour transparent. Null when
-// a step fails. The caller owns the icon.
-HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture);
+// The icon for a number at the small-icon size of `dpi` (0: the system's): the
+// text and the bar drawn with GDI, placed by smallIconGeometry(), onto the
+// DEFAULTBMP canvas of `resources` loaded at that size, everything left in the
+// key colour transparent. Null when a step fails. The caller owns the icon.
+HICON renderTrayIcon(HINSTANCE resources, const TrayPicture& picture, UINT dpi = 0);
 
 // The font the number is drawn in, `height` as CreateFontW takes it (negative: the
 // character height in pixels); the caller owns it.
 HFONT createTrayFont(int height = kFontHeight);
 
-// Where the number and the bar go on an icon of the system's small-icon size
-// (GetSystemMetrics SM_CXSMICON by SM_CYSMICON), the size of every tray image.
-TrayGeometry smallIconGeometry();
+// Where the number and the bar go on an icon of the small-icon size at `dpi`
+// (SM_CXSMICON by SM_CYSMICON), the size of every tray image. A dpi of 0, or one
+// no screen has, gives the system's size.
+TrayGeometry smallIconGeometry(UINT dpi = 0);
 
 // The WIWIED icon of `resources` at the small-icon size; the caller owns it.
-HICON loadDisabledIcon(HINSTANCE resources);
+HICON loadDisabledIcon(HINSTANCE resources, UINT dpi = 0);
 
 // The record that shows a recovery's notice as a balloon at the icon: a copy of
 // the icon's record that also carries NIF_INFO, the information icon without a
@@ -85,12 +86,14 @@ public:
 
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
-    void notifyTray(TrayAction action, const std::u16string& tooltip) override;
+    bool notifyTray(TrayAction action, const std::u16string& tooltip) override;
+    bool displayChanged(std::uint32_t dpi) override;
     void showNotice(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
     void setMenuItemText(unsigned commandId, const std::u16string& text) override;
     void showTrayMenu() override;
+    void showTrayMenuAt(int x, int y) override;
     void destroyTrayMenu() override;
     bool registerHotKey(std::uint32_t virtualKey) override;
     void unregisterHotKeys() override;
@@ -113,6 +116,7 @@ private:
     os::win32::UniqueHandle recoveryLock_; // machine-wide, owned while a recovery runs
     bool sessionNotices_ = false; // registered for the session's changes
     HWND window_ = nullptr;
+    UINT iconDpi_ = 0; // the scale the tray image is drawn for; 0: the system's
     win32::UniqueIcon icon_;  // the one current tray image
     win32::UniqueMenu menu_;  // the tray menu, built once at start-up
     NOTIFYICONDATAW trayIconData_{};
