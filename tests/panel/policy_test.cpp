@@ -160,7 +160,7 @@ private slots:
             {"off", binary, startupSwitch(3), false},
             {"missing", -1, {}, true},
             // Not what Windows writes: the entry stays on, whatever the first byte.
-            {"REG_DWORD", static_cast<int>(quenby::os::RegType::dword), QByteArray("\x03\0\0\0", 4), true},
+            {"REG_DWORD", static_cast<int>(quenby::os::RegType::dword), startupSwitch(3), true},
             {"4 bytes", binary, QByteArray("\x03\0\0\0", 4), true},
             {"empty", binary, QByteArray(), true},
         };
