@@ -191,11 +191,10 @@ bool startupEntryApproved(os::Registry& root)
         return true;
     // The size first: Windows may add to the 12 bytes it writes today.
     std::uint32_t size = 0;
-    RegType type = RegType::none;
-    if (approved->queryValue(kRunValue, nullptr, size, &type) != RegStatus::ok ||
-        type != RegType::binary || size < kApprovedOn.size())
+    if (approved->queryValue(kRunValue, nullptr, size, nullptr) != RegStatus::ok)
         return true;
     std::basic_string<unsigned char> data(size, 0);
+    RegType type = RegType::none;
     if (approved->queryValue(kRunValue, data.data(), size, &type) != RegStatus::ok ||
         type != RegType::binary || size < kApprovedOn.size())
         return true;
