@@ -182,6 +182,8 @@ private slots:
         QFETCH(int, machine);
         QFETCH(bool, checked);
         const QString engine = QString::fromStdU16String(storedSettings().enginePath);
+        // Windows always has the Run key, so a Save could always write into it.
+        quenby::os::currentUserRegistry().createKey(quenby::kRunKey);
         if (userEntry)
             storeRunEntry(QStringLiteral("\"%1\"").arg(engine));
         if (switchType >= 0)
