@@ -100,18 +100,16 @@ void setDefaults(Settings& settings, std::uint32_t totalMB)
     }
 }
 
-// The start-with-Windows entry: the engine path, possibly in quotes. The buffer
-// leaves room for the two quotes around a path of the full 260 characters.
-void readStartWithWindows(os::Registry& registry, Settings& settings)
+// A start-up entry's text. The buffer leaves room for the two quotes around a
+// path of the full 260 characters.
+bool readRunEntry(os::Registry& root, std::u16string& entry)
 {
-    settings.startWithWindows = false;
-    auto run = registry.openKey(kRunKey, RegAccess::read);
-    if (!run)
-        return;
-    std::u16string entry;
-    if (readText(*run, kRunValue, kTextBufferChars + 3, entry))
-        settings.startWithWindows = namesEngine(entry, settings.enginePath);
+    auto run = root.openKey(kRunKey, RegAccess::read);
+    return run && readText(*run, kRunValue, kTextBufferChars + 3, entry);
 }
+
+// What Windows writes into StartupApproved for an entry that is switched on.
+constexpr std::array<unsigned char, 12> kApprovedOn = {2};
 
 } // namespace
 
@@ -133,7 +131,7 @@ void readSettings(os::Registry& registry, Settings& settings, std::uint32_t tota
     if (who == Deliverable::panel) {
         logLine(log, "TargetFreeRAM: " + std::to_string(settings.TargetFreeRAM));
         logLine(log, "MinimumFreeRAM: " + std::to_string(settings.MinimumFreeRAM));
-        readStartWithWindows(registry, settings);
+        readStartWithWindows(registry, machine, settings);
     }
 
     settings.setByPolicy.reset();
@@ -153,6 +151,9 @@ void readSettings(os::Registry& registry, Settings& settings, std::uint32_t tota
             }
         }
     }
+    // A policy can't stop what the machine's entry starts: show what happens.
+    if (settings.startedByMachine)
+        settings.startWithWindows = true;
 }
 
 bool readSystemTheme(os::Registry& registry, Settings& settings)
@@ -177,19 +178,62 @@ bool appsUseDarkTheme(os::Registry& registry)
            size == buffer.size() && buffer == std::array<unsigned char, 4>{};
 }
 
-bool writeSettings(os::Registry& registry, const Settings& settings)
+bool writeSettings(os::Registry& registry, const Settings& settings, os::Registry* machine)
 {
-    applyStartWithWindows(registry, settings.startWithWindows, settings.enginePath);
+    applyStartWithWindows(registry, settings.startWithWindows, settings.enginePath, machine);
     return writeSettingsValues(registry, settings);
 }
 
-void applyStartWithWindows(os::Registry& registry, bool start, std::u16string_view enginePath)
+bool startupEntryApproved(os::Registry& root)
 {
-    if (auto run = registry.openKey(kRunKey, RegAccess::write)) {
-        if (start)
-            writeText(*run, kRunValue, startWithWindowsCommand(enginePath));
-        else
-            run->deleteValue(kRunValue);
+    auto approved = root.openKey(kStartupApprovedKey, RegAccess::read);
+    if (!approved)
+        return true;
+    // The size first: Windows may add to the 12 bytes it writes today.
+    std::uint32_t size = 0;
+    if (approved->queryValue(kRunValue, nullptr, size, nullptr) != RegStatus::ok)
+        return true;
+    std::basic_string<unsigned char> data(size, 0);
+    RegType type = RegType::none;
+    if (approved->queryValue(kRunValue, data.data(), size, &type) != RegStatus::ok ||
+        type != RegType::binary || size < kApprovedOn.size())
+        return true;
+    return data[0] % 2 == 0;
+}
+
+bool machineStartsEngine(os::Registry& machine)
+{
+    std::u16string entry;
+    return readRunEntry(machine, entry) && !entry.empty() && startupEntryApproved(machine);
+}
+
+void readStartWithWindows(os::Registry& registry, os::Registry* machine, Settings& settings)
+{
+    settings.startedByMachine = machine != nullptr && machineStartsEngine(*machine);
+    std::u16string entry;
+    settings.startWithWindows =
+        settings.startedByMachine || (readRunEntry(registry, entry) &&
+                                      namesEngine(entry, settings.enginePath) &&
+                                      startupEntryApproved(registry));
+}
+
+void applyStartWithWindows(os::Registry& registry, bool start, std::u16string_view enginePath,
+                           os::Registry* machine)
+{
+    if (start && machine != nullptr && machineStartsEngine(*machine))
+        return;
+    auto run = registry.openKey(kRunKey, RegAccess::write);
+    if (!run)
+        return;
+    if (start) {
+        writeText(*run, kRunValue, startWithWindowsCommand(enginePath));
+        if (auto approved = registry.createKey(kStartupApprovedKey))
+            approved->setValue(kRunValue, RegType::binary, kApprovedOn.data(),
+                               static_cast<std::uint32_t>(kApprovedOn.size()));
+    } else {
+        run->deleteValue(kRunValue);
+        if (auto approved = registry.openKey(kStartupApprovedKey, RegAccess::write))
+            approved->deleteValue(kRunValue);
     }
 }
 

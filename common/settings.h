@@ -43,11 +43,37 @@ bool appsUseDarkTheme(os::Registry& registry);
 // Values that a policy sets are left as the user stored them. True
 // when every value of the settings key was stored (the programs themselves go on
 // whatever happened; a client that reports to a user can tell).
-bool writeSettings(os::Registry& registry, const Settings& settings);
+// `machine` (when given) is asked whether its own entry already starts the engine.
+bool writeSettings(os::Registry& registry, const Settings& settings,
+                   os::Registry* machine = nullptr);
 
-// Sets the start-with-Windows entry to the engine's path, or removes it. When
-// the Run key can't be opened the entry stays as it is.
-void applyStartWithWindows(os::Registry& registry, bool start, std::u16string_view enginePath);
+// Whether Windows' start-up list leaves the entry "Quenby" of one root (the
+// user's registry or the machine's) switched on. Task Manager and Settings keep
+// that switch in StartupApproved\Run: REG_BINARY, 12 bytes or more, whose first
+// byte is even when on (they write 02) and odd when off (03), then the time it
+// was switched off. A missing value, or one of another type or shorter, is on,
+// as Windows takes it.
+bool startupEntryApproved(os::Registry& root);
+
+// Whether the machine-wide Run entry starts an engine at every user's logon: it
+// holds a command and the machine's StartupApproved does not switch it off.
+bool machineStartsEngine(os::Registry& machine);
+
+// Panel (and quenbyctl): what Windows will do at logon. `startedByMachine` when
+// the machine's entry starts the engine; `startWithWindows` then, or when the
+// user's Run entry names the engine and the user's StartupApproved does not
+// switch it off.
+void readStartWithWindows(os::Registry& registry, os::Registry* machine, Settings& settings);
+
+// Makes Windows start the engine at logon, or not. To start: the user's Run
+// entry names the engine and StartupApproved marks it on, as Task Manager does,
+// so that an entry the user once switched off there is on again; nothing is
+// written when the machine's entry (asked when `machine` is given) starts the
+// engine already, since a second entry would start a second engine. Not to
+// start: the user's Run entry and its StartupApproved value go. When the Run
+// key can't be opened both stay as they are.
+void applyStartWithWindows(os::Registry& registry, bool start, std::u16string_view enginePath,
+                           os::Registry* machine = nullptr);
 
 // Every value of the settings key, creating it, but not the start-with-Windows
 // entry: what storing the state alone needs before the key exists. True when

@@ -19,6 +19,11 @@ namespace quenby {
 inline constexpr std::u16string_view kSettingsKey = u"Software\\Quenby";
 inline constexpr std::u16string_view kRunKey = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::u16string_view kRunValue = u"Quenby";
+// Where Task Manager and Settings > Apps > Startup keep a start-up entry switched
+// on or off: a REG_BINARY value named as the Run value, under the same root
+// (HKEY_CURRENT_USER for the user's entry, HKEY_LOCAL_MACHINE for the machine's).
+inline constexpr std::u16string_view kStartupApprovedKey =
+    u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 inline constexpr std::u16string_view kPersonalizeKey =
     u"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 inline constexpr std::u16string_view kLightThemeValue = u"SystemUsesLightTheme";
@@ -74,7 +79,8 @@ struct Settings {
     std::uint32_t RecoveryBackoff = 0; // not 0: the low-memory rule rests while it can't help
 
     std::u16string enginePath;     // panel only: where the engine's executable is
-    bool startWithWindows = false; // panel only: the start-with-Windows entry names it
+    bool startWithWindows = false; // panel only: Windows starts the engine at logon
+    bool startedByMachine = false; // panel only: by the machine-wide entry, not the user's
     bool darkTheme = false;        // engine only: the taskbar is dark
     PolicyMask setByPolicy;        // the values that came from a policy
 

@@ -226,8 +226,11 @@ int status()
         else
             std::printf("%s: %u%s\n", name.c_str(), numericValue(settings, field), mark(field.name));
     }
-    std::printf("startWithWindows: %d%s\n", settings.startWithWindows ? 1 : 0,
-                mark(kStartWithWindowsPolicy));
+    // Read by the panel's rule: what Windows will do at logon, Task Manager's
+    // switch included.
+    std::printf("startWithWindows: %d%s%s\n", settings.startWithWindows ? 1 : 0,
+                mark(kStartWithWindowsPolicy),
+                settings.startedByMachine ? " (machine-wide entry)" : "");
     std::printf("enginePath: %s\n", toUtf8(settings.enginePath).c_str());
     return kDone;
 }

@@ -24,13 +24,15 @@ constexpr std::size_t kNoticeCapacity = 256;
 // The settings, the administrator's policies over them, and the start-with-
 // Windows entry brought in line with a policy that decides it: an engine that is
 // not to start with Windows takes itself out of the Run key, one that is puts
-// itself in. Without such a policy the entry is the control panel's alone.
+// itself in (unless the machine's entry starts it already). Without such a
+// policy the entry is the control panel's alone.
 void readEngineSettings()
 {
     EngineState& s = engineState();
     readSettings(*s.registry, s.settings, s.totalRAM, Deliverable::engine, {}, s.machineRegistry);
     if (s.settings.setByPolicy.test(kStartWithWindowsBit))
-        applyStartWithWindows(*s.registry, s.settings.startWithWindows, enginePathFor({}));
+        applyStartWithWindows(*s.registry, s.settings.startWithWindows, enginePathFor({}),
+                              s.machineRegistry);
 }
 
 void reloadSettings()

@@ -257,7 +257,6 @@ void OptionsDialog::loadSettings()
 
     // What an administrator's policy decides is shown but can't be changed here.
     const std::pair<QWidget*, std::u16string_view> controls[] = {
-        {ui->startupCheckBox, quenby::kStartWithWindowsPolicy},
         {ui->recoverAtStartCheckBox, u"FreeonStartup"},
         {ui->recoverAtStartRAMSpinBox, u"FreeonStartup_val1"},
         {ui->recoverAtStartTimeSpinBox, u"FreeonStartup_val2"},
@@ -281,6 +280,7 @@ void OptionsDialog::loadSettings()
     };
     for (const auto& [control, name] : controls)
         quenby::panel::markPolicyControl(control, name);
+    quenby::panel::markStartupControl(ui->startupCheckBox);
 }
 
 void OptionsDialog::setCpuUsage(int percent)

@@ -39,6 +39,15 @@ void markPolicyControl(QWidget* control, std::u16string_view valueName)
     control->setToolTip(set ? QObject::tr("Set by your administrator") : QString());
 }
 
+void markStartupControl(QWidget* box)
+{
+    markPolicyControl(box, kStartWithWindowsPolicy);
+    if (settings().startedByMachine) {
+        box->setEnabled(false);
+        box->setToolTip(QObject::tr("Your administrator set Quenby to start automatically for every user of this PC."));
+    }
+}
+
 void SettingsStore::readSettings(const QString& key, Settings& target, int totalRAM)
 {
     // The settings procedures know their key; the one the panel passes is the same.
@@ -52,7 +61,7 @@ void SettingsStore::readSettings(const QString& key, Settings& target, int total
 void SettingsStore::writeSettings(const QString& key, Settings copy)
 {
     Q_ASSERT(key.toStdU16String() == kSettingsKey);
-    quenby::writeSettings(registry(), copy);
+    quenby::writeSettings(registry(), copy, &machineRegistry());
 }
 
 void writeState(std::uint32_t state)

@@ -31,6 +31,11 @@ quenby::os::Registry& machineRegistry();
 // says why; a control whose policy is gone becomes usable again.
 void markPolicyControl(QWidget* control, std::u16string_view valueName);
 
+// The start-with-Windows box: marked as a policy control, and the same way, with
+// its own reason, when the machine's start-up entry starts the engine for
+// everyone, which no box of this user's can stop.
+void markStartupControl(QWidget* box);
+
 // Reads and writes the settings under a key; holds nothing itself.
 class SettingsStore {
 public:

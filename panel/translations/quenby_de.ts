@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Von Ihrem Administrator festgelegt</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>Ihr Administrator hat festgelegt, dass Quenby für jeden Benutzer dieses PCs automatisch gestartet wird.</translation>
+    </message>
 </context>
 </TS>

@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Configurado por tu administrador</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>El administrador configuró Quenby para que se inicie automáticamente para todos los usuarios de este equipo.</translation>
+    </message>
 </context>
 </TS>

@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Défini par votre administrateur</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>Votre administrateur a configuré Quenby pour qu’il démarre automatiquement pour tous les utilisateurs de ce PC.</translation>
+    </message>
 </context>
 </TS>

@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Impostato dall&apos;amministratore</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>L'amministratore ha impostato l'avvio automatico di Quenby per tutti gli utenti di questo PC.</translation>
+    </message>
 </context>
 </TS>

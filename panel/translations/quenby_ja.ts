@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>管理者によって設定されています</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>管理者により、この PC のすべてのユーザーに対して Quenby が自動的に起動するように設定されています。</translation>
+    </message>
 </context>
 </TS>

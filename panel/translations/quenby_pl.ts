@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Ustawione przez administratora</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>Administrator ustawił automatyczne uruchamianie programu Quenby dla wszystkich użytkowników tego komputera.</translation>
+    </message>
 </context>
 </TS>

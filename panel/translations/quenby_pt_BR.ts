@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Definido pelo administrador</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>O administrador configurou o Quenby para iniciar automaticamente para todos os usuários deste computador.</translation>
+    </message>
 </context>
 </TS>

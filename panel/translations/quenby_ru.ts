@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Задано администратором</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>Администратор настроил автоматический запуск Quenby для всех пользователей этого компьютера.</translation>
+    </message>
 </context>
 </TS>

@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>Yöneticiniz tarafından ayarlandı</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>Yöneticiniz Quenby'yi bu bilgisayarın tüm kullanıcıları için otomatik olarak başlayacak şekilde ayarladı.</translation>
+    </message>
 </context>
 </TS>

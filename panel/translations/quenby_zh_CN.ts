@@ -383,5 +383,9 @@
         <source>Set by your administrator</source>
         <translation>由你的管理员设置</translation>
     </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>管理员已将 Quenby 设置为对此电脑的所有用户自动启动。</translation>
+    </message>
 </context>
 </TS>

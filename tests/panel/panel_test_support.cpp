@@ -173,6 +173,13 @@ std::optional<QString> storedRunEntry(os::RegType* type)
     return text.left(text.indexOf(QChar(0)));
 }
 
+void storeUserValue(std::u16string_view key, std::u16string_view name, os::RegType type,
+                    const QByteArray& data)
+{
+    if (auto handle = os::currentUserRegistry().createKey(key))
+        handle->setValue(name, type, data.constData(), static_cast<std::uint32_t>(data.size()));
+}
+
 void storeRunEntry(const QString& text)
 {
     // Windows always has the Run key; a fresh registry stand-in does not.

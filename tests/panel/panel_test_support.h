@@ -193,6 +193,15 @@ void storeText(std::u16string_view name, const QString& text);
 // machine's store of the suite's own system folder. clearRegistry removes them.
 void storeMachinePolicy(std::u16string_view name, std::uint32_t value);
 
+// A value of any type under the current user's registry, as Windows' own tools
+// (Task Manager, an installer) write it.
+void storeUserValue(std::u16string_view key, std::u16string_view name, os::RegType type,
+                    const QByteArray& data);
+// The same under HKEY_LOCAL_MACHINE (on Linux the machine's store of the suite's
+// own system folder). clearRegistry removes the start-up values there.
+void storeMachineValue(std::u16string_view key, std::u16string_view name, os::RegType type,
+                       const QByteArray& data);
+
 // The start-with-Windows entry as stored (the text up to its terminator) and its
 // registry type; none when there is no entry.
 std::optional<QString> storedRunEntry(os::RegType* type = nullptr);

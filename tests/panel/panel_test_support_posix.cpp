@@ -4,6 +4,7 @@
 #include "tests/panel/panel_test_support.h"
 
 #include <QFile>
+#include <QMap>
 #include <QThread>
 
 #include "common/identity.h"
@@ -62,9 +63,10 @@ QString machineStore()
     return qEnvironmentVariable("XDG_CONFIG_DIRS") + QStringLiteral("/quenby");
 }
 
-QStringList& machinePolicyLines()
+// The machine's values by key, each line as REGEDIT4 writes it.
+QMap<QString, QStringList>& machineLines()
 {
-    static QStringList lines;
+    static QMap<QString, QStringList> lines;
     return lines;
 }
 
@@ -75,20 +77,31 @@ void PrivateSettings::clearRegistry() const
     // The whole stand-in registry is one file: the settings and the Run entry go together.
     QDir(place_->config() + QStringLiteral("/quenby")).removeRecursively();
     QDir(machineStore()).removeRecursively();
-    machinePolicyLines().clear();
+    machineLines().clear();
 }
 
-void storeMachinePolicy(std::u16string_view name, std::uint32_t value)
+void storeMachineValue(std::u16string_view key, std::u16string_view name, os::RegType type,
+                       const QByteArray& data)
 {
-    machinePolicyLines().append(QStringLiteral("\"%1\"=dword:%2")
-                                    .arg(QString::fromStdU16String(std::u16string(name)))
-                                    .arg(value, 8, 16, QLatin1Char('0')));
+    QString line = QStringLiteral("\"%1\"=hex(%2):").arg(QString::fromStdU16String(std::u16string(name)))
+                       .arg(static_cast<unsigned>(type), 0, 16);
+    line += QString::fromLatin1(data.toHex(','));
+    machineLines()[QString::fromStdU16String(std::u16string(key))].append(line);
     QDir().mkpath(machineStore());
     QFile file(machineStore() + QStringLiteral("/registry.reg"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
-    file.write("REGEDIT4\n\n[Software\\Policies\\Quenby]\n");
-    file.write(machinePolicyLines().join(QLatin1Char('\n')).toUtf8() + "\n");
+    file.write("REGEDIT4\n");
+    for (auto it = machineLines().cbegin(); it != machineLines().cend(); ++it)
+        file.write(QStringLiteral("\n[%1]\n%2\n").arg(it.key(), it.value().join(QLatin1Char('\n'))).toUtf8());
+}
+
+void storeMachinePolicy(std::u16string_view name, std::uint32_t value)
+{
+    QByteArray data(4, 0);
+    for (int i = 0; i < 4; ++i)
+        data[i] = static_cast<char>(value >> (8 * i));
+    storeMachineValue(kPolicyKey, name, os::RegType::dword, data);
 }
 
 struct PlayedEngine::Window {

@@ -85,12 +85,24 @@ void PrivateSettings::clearRegistry() const
 {
     if (!place_->ok)
         return;
-    os::Registry& registry = os::currentUserRegistry();
     RegDeleteTreeW(HKEY_CURRENT_USER, os::win32::wide(kSettingsKey).c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, os::win32::wide(kPolicyKey).c_str());
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, os::win32::wide(kPolicyKey).c_str());
-    if (auto run = registry.openKey(kRunKey, os::RegAccess::write))
-        run->deleteValue(kRunValue);
+    // The start-up entries and Task Manager's switches for them, the user's and
+    // the machine's.
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+        for (std::u16string_view key : {kRunKey, kStartupApprovedKey})
+            RegDeleteKeyValueW(root, wide(key).c_str(), wide(kRunValue).c_str());
+}
+
+void storeMachineValue(std::u16string_view key, std::u16string_view name, os::RegType type,
+                       const QByteArray& data)
+{
+    os::win32::UniqueHKey handle;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, wide(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_WRITE, nullptr, handle.put(), nullptr) == ERROR_SUCCESS)
+        RegSetValueExW(handle.get(), wide(name).c_str(), 0, static_cast<DWORD>(type),
+                       reinterpret_cast<const BYTE*>(data.constData()), static_cast<DWORD>(data.size()));
 }
 
 void storeMachinePolicy(std::u16string_view name, std::uint32_t value)

@@ -67,6 +67,20 @@ QStringList lockedControls(QObject* dialog)
     return locked;
 }
 
+const QString kMachineStartsIt =
+    QStringLiteral("Your administrator set Quenby to start automatically for every user of this PC.");
+
+QByteArray utf16(const QString& text)
+{
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), (text.size() + 1) * 2);
+}
+
+// Task Manager's switch: on (02) or off (03), then the time it was switched off.
+QByteArray startupSwitch(char state)
+{
+    return QByteArray(1, state) + QByteArray(11, '\0');
+}
+
 } // namespace
 
 class PolicyTest : public QObject {
@@ -124,6 +138,78 @@ private slots:
         QCOMPARE(storedNumber(u"TrayIconInfo"), std::optional<std::uint32_t>(1));
         // The policy decides the start-with-Windows entry.
         QVERIFY(storedRunEntry().value_or(QString()).contains(QStringLiteral("Quenbytray")));
+    }
+
+    // Every combination of the user's Run entry, Task Manager's switch for it and
+    // the machine-wide entry, as Windows will act at logon.
+    void startupBoxShowsWhatWindowsWillDo_data()
+    {
+        QTest::addColumn<bool>("userEntry");
+        QTest::addColumn<int>("switchType"); // -1: no switch stored
+        QTest::addColumn<QByteArray>("switchData");
+        QTest::addColumn<int>("machine"); // 0 none, 1 an entry, 2 an entry switched off
+        QTest::addColumn<bool>("checked");
+        const int binary = static_cast<int>(quenby::os::RegType::binary);
+        const struct {
+            const char* name;
+            int type;
+            QByteArray data;
+            bool leavesOn; // what the switch makes of the user's entry
+        } switches[] = {
+            {"on", binary, startupSwitch(2), true},
+            {"off", binary, startupSwitch(3), false},
+            {"missing", -1, {}, true},
+            // Not what Windows writes: the entry stays on, whatever the first byte.
+            {"REG_DWORD", static_cast<int>(quenby::os::RegType::dword), startupSwitch(3), true},
+            {"4 bytes", binary, QByteArray("\x03\0\0\0", 4), true},
+            {"empty", binary, QByteArray(), true},
+        };
+        const char* const machines[] = {"no machine entry", "machine entry", "machine entry off"};
+        for (bool user : {true, false})
+            for (const auto& sw : switches)
+                for (int machine = 0; machine < 3; ++machine)
+                    QTest::addRow("%s, switch %s, %s", user ? "user entry" : "no user entry", sw.name,
+                                  machines[machine])
+                        << user << sw.type << sw.data << machine
+                        << (machine == 1 || (user && sw.leavesOn));
+    }
+
+    void startupBoxShowsWhatWindowsWillDo()
+    {
+        QFETCH(bool, userEntry);
+        QFETCH(int, switchType);
+        QFETCH(QByteArray, switchData);
+        QFETCH(int, machine);
+        QFETCH(bool, checked);
+        const QString engine = QString::fromStdU16String(storedSettings().enginePath);
+        // Windows always has the Run key, so a Save could always write into it.
+        quenby::os::currentUserRegistry().createKey(quenby::kRunKey);
+        if (userEntry)
+            storeRunEntry(QStringLiteral("\"%1\"").arg(engine));
+        if (switchType >= 0)
+            storeUserValue(quenby::kStartupApprovedKey, quenby::kRunValue,
+                           static_cast<quenby::os::RegType>(switchType), switchData);
+        if (machine > 0)
+            storeMachineValue(quenby::kRunKey, quenby::kRunValue, quenby::os::RegType::sz,
+                              utf16(QStringLiteral("\"C:\\Program Files\\Quenby\\Quenbytray.exe\"")));
+        if (machine == 2)
+            storeMachineValue(quenby::kStartupApprovedKey, quenby::kRunValue, quenby::os::RegType::binary,
+                              startupSwitch(3));
+
+        QPointer<OptionsDialog> dialog = openOptions(&owner_);
+        auto* box = named<QCheckBox>(dialog, "startupCheckBox");
+        QCOMPARE(box->isChecked(), checked);
+        QCOMPARE(box->isEnabled(), machine != 1);
+        QCOMPARE(box->toolTip(), machine == 1 ? kMachineStartsIt : QString());
+        if (machine != 1) {
+            delete dialog.data();
+            return;
+        }
+        // Save adds no entry of the user's beside the machine's, nor changes one.
+        const std::optional<QString> before = storedRunEntry();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("savePushButton")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+        QCOMPARE(storedRunEntry(), before);
     }
 
     void theSlidersFollowPoliciesThatComeAndGo()

@@ -13,6 +13,8 @@ void clean(os::Registry& registry)
     RegDeleteTreeW(HKEY_CURRENT_USER, os::win32::wide(kSettingsKey).c_str());
     if (auto run = registry.openKey(kRunKey, os::RegAccess::write))
         run->deleteValue(kRunValue);
+    if (auto approved = registry.openKey(kStartupApprovedKey, os::RegAccess::write))
+        approved->deleteValue(kRunValue);
     if (auto theme = registry.openKey(kPersonalizeKey, os::RegAccess::write))
         theme->deleteValue(kLightThemeValue);
 }

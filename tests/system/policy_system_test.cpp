@@ -70,10 +70,35 @@ TEST_F(Policies, TheEngineBringsTheStartEntryInLineWithThePolicy)
         auto engine = startEngine();
         EXPECT_EQ(runEntry(), std::nullopt);
     }
-    // To start with Windows: it puts itself in, quoted.
+    // To start with Windows: it puts itself in, quoted, and switches itself on
+    // where the user had switched it off in Task Manager.
+    const unsigned char off[12] = {3, 0, 0, 0, 0x10, 0x2f, 0x8a, 0x51, 0x7c, 0x4d, 0xd9, 0x01};
+    registry().createKey(kStartupApprovedKey)->setValue(kRunValue, os::RegType::binary, off, 12);
     machinePolicies("\"StartWithWindows\"=dword:00000001\n");
     auto engine = startEngine();
     EXPECT_EQ(runEntry(), "\"" + enginePath() + "\"");
+    using Bytes = std::basic_string<unsigned char>;
+    Bytes approved(16, 0);
+    std::uint32_t size = 16;
+    auto key = registry().openKey(kStartupApprovedKey, os::RegAccess::read);
+    ASSERT_TRUE(key && key->queryValue(kRunValue, approved.data(), size, nullptr) == os::RegStatus::ok);
+    approved.resize(size);
+    EXPECT_EQ(approved, Bytes{2} + Bytes(11, 0));
+}
+
+TEST_F(Policies, WhereTheMachinesEntryStartsTheEngineNoSecondEntryIsAdded)
+{
+    registry().createKey(kRunKey);
+    machinePolicies("\"StartWithWindows\"=dword:00000001\n\n"
+                    "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]\n"
+                    "\"Quenby\"=\"\\\"C:\\\\Program Files\\\\Quenby\\\\Quenbytray.exe\\\"\"\n");
+    {
+        auto engine = startEngine();
+        EXPECT_EQ(runEntry(), std::nullopt);
+    }
+    const Outcome status = runCtl({"status"});
+    EXPECT_NE(status.out.find("\nstartWithWindows: 1 (set by policy) (machine-wide entry)\n"), std::string::npos)
+        << status.out;
 }
 
 TEST_F(Policies, WithoutAPolicyTheEngineLeavesTheStartEntryAlone)

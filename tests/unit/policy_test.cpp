@@ -194,7 +194,8 @@ TEST_F(Policies, WritesKeepTheUsersOwnValuesWherePoliciesDecide)
     EXPECT_TRUE(writeSettings(user, s));
     EXPECT_EQ(std::count(user.journal.begin(), user.journal.end(), "set TargetFreeRAM"), 0);
     EXPECT_EQ(std::count(user.journal.begin(), user.journal.end(), "set MinimumFreeRAM"), 1);
-    EXPECT_EQ(std::count(user.journal.begin(), user.journal.end(), "set Quenby"), 1); // Run entry
+    // The Run entry and Task Manager's switch for it.
+    EXPECT_EQ(std::count(user.journal.begin(), user.journal.end(), "set Quenby"), 2);
     EXPECT_TRUE(machine.keys.at(foldCase(kPolicyKey)).values.count(foldCase(u"TargetFreeRAM")));
 
     const Settings again = read();

@@ -24,6 +24,7 @@ namespace {
 constexpr std::uint32_t kTotal = 16384;
 
 using Backend = test::RegistryBackend;
+using Bytes = std::basic_string<unsigned char>;
 
 std::basic_string<unsigned char> utf16Data(std::u16string_view text, bool terminated = true)
 {
@@ -225,6 +226,72 @@ TEST_P(SettingsStore, FullWriteSetsOrDeletesTheStartWithWindowsEntry)
     writeSettings(registry(), s);
     EXPECT_TRUE(valueData(kRunKey, kRunValue).empty());
     EXPECT_EQ(valueData(kRunKey, u"SomeoneElse"), utf16Data(u"other.exe"));
+}
+
+TEST_P(SettingsStore, TickingAndUntickingWriteWhatTaskManagerReadsBack)
+{
+    // Task Manager's switch for another program's entry is not ours to touch.
+    put(kStartupApprovedKey, u"SomeoneElse", RegType::binary, Bytes(12, 3));
+    const Bytes enabled = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes disabledAt = {3, 0, 0, 0, 0x10, 0x2f, 0x8a, 0x51, 0x7c, 0x4d, 0xd9, 0x01};
+    const struct {
+        const char* before;
+        RegType type;
+        Bytes data;
+    } cases[] = {
+        {"no switch yet", RegType::none, {}},
+        {"switched off in Task Manager", RegType::binary, disabledAt},
+        {"a switch of the wrong type", RegType::dword, dwordData(3)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        Settings s = read(Deliverable::panel);
+        if (c.type != RegType::none)
+            put(kStartupApprovedKey, kRunValue, c.type, c.data);
+        s.startWithWindows = true;
+        writeSettings(registry(), s);
+        RegType type = RegType::none;
+        EXPECT_EQ(valueData(kStartupApprovedKey, kRunValue, &type), enabled);
+        EXPECT_EQ(type, RegType::binary);
+        EXPECT_EQ(valueData(kRunKey, kRunValue), utf16Data(u"\"" + s.enginePath + u"\""));
+        EXPECT_TRUE(read(Deliverable::panel).startWithWindows);
+
+        s.startWithWindows = false;
+        writeSettings(registry(), s);
+        EXPECT_TRUE(valueData(kStartupApprovedKey, kRunValue).empty());
+        EXPECT_TRUE(valueData(kRunKey, kRunValue).empty());
+        EXPECT_EQ(valueData(kStartupApprovedKey, u"SomeoneElse"), Bytes(12, 3));
+    }
+}
+
+TEST_P(SettingsStore, TickingAddsNoSecondEntryWhereTheMachineStartsTheEngine)
+{
+    const struct {
+        const char* machine;
+        Bytes approved; // the machine's switch; empty: none
+        bool userEntryWritten;
+    } cases[] = {
+        {"machine entry on", {}, false},
+        {"machine entry switched on in Task Manager", Bytes{2} + Bytes(11, 0), false},
+        {"machine entry switched off", Bytes{3} + Bytes(11, 0), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.machine);
+        test::MemoryRegistry machine;
+        auto run = machine.createKey(kRunKey);
+        const Bytes command = utf16Data(u"\"C:\\Program Files\\Quenby\\Quenbytray.exe\"");
+        run->setValue(kRunValue, RegType::sz, command.data(), static_cast<std::uint32_t>(command.size()));
+        if (!c.approved.empty())
+            machine.createKey(kStartupApprovedKey)
+                ->setValue(kRunValue, RegType::binary, c.approved.data(), 12);
+        Settings s = read(Deliverable::panel);
+        s.startWithWindows = true;
+        // The panel's save and the engine's policy both go this way.
+        writeSettings(registry(), s, &machine);
+        EXPECT_EQ(!valueData(kRunKey, kRunValue).empty(), c.userEntryWritten);
+        EXPECT_EQ(!valueData(kStartupApprovedKey, kRunValue).empty(), c.userEntryWritten);
+        applyStartWithWindows(registry(), false, s.enginePath);
+    }
 }
 
 TEST_P(SettingsStore, FullWriteRoundTripsEveryValue)
