@@ -6,8 +6,9 @@
 # same bytes a second time, signed with a throwaway certificate authority of its
 # own (its key once in a .pfx and once in a software PKCS#11 token, SoftHSM2),
 # the manifests against their published schemas, and bad certificates, wrong
-# PINs, missing tokens and addresses refused. Then in a private Wine prefix (BUILD_DIR/wineprefix-install,
-# or QUENBY_INSTALL_PREFIX), with the signed installer: silent install, the
+# PINs, missing tokens and addresses refused. Then in a private Wine prefix
+# (BUILD_DIR/wineprefix-install, or QUENBY_INSTALL_PREFIX), with the installer
+# signed through the token: silent install, the
 # installed files, "Path", shortcuts, uninstall entry and start-with-Windows
 # entry; the installed engine and panel finding each other; reinstalling over
 # running programs without losing a setting; a locked program file stopping
