@@ -107,8 +107,18 @@ check_token() {
     rm -rf "$probe"
     if [ "$status" -ne 0 ]; then
         token_failure "$out"
-        die "the token cannot sign: $(grep -v '^[[:space:]]*$' <<<"$out" | tail -n1)"
+        die "the token cannot sign: $(reason_in "$out")"
     fi
+}
+
+# The reason in what osslsigncode printed: the first OpenSSL error's own words
+# ("...:error:CODE:LIBRARY:FUNCTION:REASON:file:line:"), or else its last line
+# other than its closing "Failed".
+reason_in() { # OUTPUT
+    local reason
+    reason=$(grep -m1 ':error:' <<<"$1" | cut -d: -f6 || true)
+    [ -n "$reason" ] || reason=$(grep -v -e '^[[:space:]]*$' -e '^Failed$' <<<"$1" | tail -n1 || true)
+    printf '%s\n' "${reason:-no reason given}"
 }
 
 # Dies with one line that says why the token did not sign, from what
@@ -168,7 +178,7 @@ sign_file() {
             -n Quenby "${when[@]}" -in "$file" -out "$signed.exe" 2>&1); then
         rm -f "$signed" "$signed.exe"
         [ -z "$token_key" ] || token_failure "$out"
-        die "could not sign $(basename "$file"): $(grep -v '^[[:space:]]*$' <<<"$out" | tail -n1)"
+        die "could not sign $(basename "$file"): $(reason_in "$out")"
     fi
     rm -f "$signed"
     mv -f "$signed.exe" "$file"
