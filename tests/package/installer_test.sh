@@ -409,6 +409,8 @@ case_package_refuses_a_wrong_pin_or_a_missing_token() {
         QUENBY_SIGN_PKCS11_KEY="pkcs11:token=unplugged;object=signer;type=private"
     expect_clean_failure "holds the PIN" "$work/refused-uri" "$build_dir" "${token_env[@]}" \
         QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS11_KEY="pkcs11:token=quenby;pin-value=1234"
+    expect_clean_failure "both set" "$work/refused-both" "$build_dir" "${token_env[@]}" \
+        QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS12="$pki/signer.pfx"
     local dir=$work/sign-alone status=0
     rm -rf "$dir"
     mkdir -p "$dir"
