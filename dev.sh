@@ -10,8 +10,9 @@
 #                           to docs/performance.md (about 12 minutes)
 #   ./dev.sh package        build the Windows face and make its installer, portable zip,
 #                           SHA256SUMS and winget and Scoop manifests in
-#                           build/windows-cross/packages/ (signed when QUENBY_SIGN_PKCS12
-#                           and QUENBY_SIGN_PASSWORD_FILE are set: packaging/sign.sh)
+#                           build/windows-cross/packages/ (signed with a .pfx or a key in a
+#                           PKCS#11 token when QUENBY_SIGN_PKCS12 or QUENBY_SIGN_PKCS11_KEY
+#                           is set: packaging/sign.sh, README "Making a release")
 #   ./dev.sh package --twice
 #                           build and package the commit twice, in two fresh build
 #                           folders, and compare the two SHA256SUMS
@@ -22,7 +23,7 @@ root=$PWD
 linux_packages=(cmake g++ make pkg-config python3 libgtest-dev libgmock-dev googletest qt6-base-dev qt6-l10n-tools libxml2-utils librsvg2-bin icoutils python3-pil)
 fuzz_packages=(clang libclang-rt-14-dev)
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth fonts-dejavu-core nsis
-                  osslsigncode openssl python3-jsonschema python3-yaml)
+                  osslsigncode openssl libengine-pkcs11-openssl softhsm2 python3-jsonschema python3-yaml)
 
 # Everything built here is dated from the commit, so that the same commit gives
 # the same packages (rcc and the linker read it; packaging/package.sh too).

@@ -17,9 +17,11 @@
 # order, and a program that holds the path of the build or source folder is refused.
 #
 # Environment:
-#   QUENBY_SIGN_PKCS12, QUENBY_SIGN_PASSWORD_FILE, QUENBY_SIGN_TIMESTAMP_URL
+#   QUENBY_SIGN_PKCS12 or QUENBY_SIGN_PKCS11_KEY (with QUENBY_SIGN_PKCS11_MODULE
+#   and QUENBY_SIGN_CERTS), QUENBY_SIGN_PASSWORD_FILE, QUENBY_SIGN_TIMESTAMP_URL
 #                        sign every program, the uninstaller and the installer
-#                        (packaging/sign.sh); without them the release is unsigned
+#                        with a .pfx or a key in a PKCS#11 token (packaging/sign.sh);
+#                        without them the release is unsigned
 #   QUENBY_RELEASE_URL   the https address the packages will be downloaded from,
 #                        for the manifests (default: the placeholder
 #                        https://quenby.invalid/releases/download/VERSION)
@@ -103,7 +105,7 @@ python=/usr/bin/python3
 # sign.sh says in one line what is wrong with a certificate given.
 "$here/sign.sh" check || exit 1
 signing=
-[ -z "${QUENBY_SIGN_PKCS12:-}" ] || signing=yes
+[ -z "${QUENBY_SIGN_PKCS12:-}${QUENBY_SIGN_PKCS11_KEY:-}" ] || signing=yes
 
 # --- makensis ----------------------------------------------------------------------
 if [ -n "${MAKENSIS:-}" ]; then
@@ -213,5 +215,5 @@ mv -f "$release/SHA256SUMS" "$out_dir/SHA256SUMS"
 mv -f "$release/$setup_name" "$out_dir/$setup_name"
 mv -f "$release/$zip_name" "$out_dir/$zip_name"
 [ -n "$signing" ] ||
-    printf '%s: no certificate given (QUENBY_SIGN_PKCS12): the programs and the installer are not signed\n' "$me" >&2
+    printf '%s: no key given (QUENBY_SIGN_PKCS12 or QUENBY_SIGN_PKCS11_KEY): the programs and the installer are not signed\n' "$me" >&2
 printf '%s\n' "$out_dir/$setup_name" "$out_dir/$zip_name" "$out_dir/SHA256SUMS"

@@ -4,9 +4,11 @@
 #
 # Makes the release from BUILD_DIR/bin with packaging/package.sh: unsigned, the
 # same bytes a second time, signed with a throwaway certificate authority of its
-# own, the manifests against their published schemas, and bad certificates and
-# addresses refused. Then in a private Wine prefix (BUILD_DIR/wineprefix-install,
-# or QUENBY_INSTALL_PREFIX), with the signed installer: silent install, the
+# own (its key once in a .pfx and once in a software PKCS#11 token, SoftHSM2),
+# the manifests against their published schemas, and bad certificates, wrong
+# PINs, missing tokens and addresses refused. Then in a private Wine prefix
+# (BUILD_DIR/wineprefix-install, or QUENBY_INSTALL_PREFIX), with the installer
+# signed through the token: silent install, the
 # installed files, "Path", shortcuts, uninstall entry and start-with-Windows
 # entry; the installed engine and panel finding each other; reinstalling over
 # running programs without losing a setting; a locked program file stopping
@@ -18,7 +20,8 @@
 #
 # Each case is one <testcase> of a JUnit-style RESULTS_XML; the exit code is 0
 # only when every case passed. Whatever happens, the prefix's wineserver and
-# every program started in it are stopped before the script ends.
+# every program started in it are stopped, and the test token is deleted,
+# before the script ends.
 set -uo pipefail
 
 [ $# -eq 2 ] || { echo "usage: installer_test.sh BUILD_DIR RESULTS_XML" >&2; exit 2; }
@@ -28,6 +31,10 @@ build_dir=$(cd "$1" && pwd) || exit 2
 results=$2
 work=$build_dir/package-test
 prefix=${QUENBY_INSTALL_PREFIX:-$build_dir/wineprefix-install}
+# SoftHSM2 keeps its tokens where its configuration says: the test's own, in
+# the build folder, never the machine's.
+token_dir=$work/softhsm
+export SOFTHSM2_CONF=$token_dir/softhsm2.conf
 
 export WINEPREFIX=$prefix
 export WINEARCH=win64
@@ -44,6 +51,7 @@ unset DISPLAY WAYLAND_DISPLAY
 background=()
 
 stop_everything() {
+    rm -rf "$token_dir"
     local pid
     for pid in "${background[@]}"; do
         kill "$pid" 2>/dev/null || true
@@ -224,7 +232,8 @@ signed=$work/signed
 signed_setup=$signed/Quenby-$version-setup.exe
 release_url=https://downloads.example.org/quenby/v$version
 # No machine's own signing settings take part.
-unset QUENBY_SIGN_PKCS12 QUENBY_SIGN_PASSWORD_FILE QUENBY_SIGN_TIMESTAMP_URL QUENBY_RELEASE_URL QUENBY_HOMEPAGE_URL
+unset QUENBY_SIGN_PKCS12 QUENBY_SIGN_PASSWORD_FILE QUENBY_SIGN_TIMESTAMP_URL QUENBY_RELEASE_URL QUENBY_HOMEPAGE_URL \
+    QUENBY_SIGN_PKCS11_KEY QUENBY_SIGN_PKCS11_MODULE QUENBY_SIGN_CERTS QUENBY_SIGN_PKCS11_ENGINE
 package_files="LICENSE.txt PolicyDefinitions/en-US/quenby.adml PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
 
 # --- Cases: making the packages ------------------------------------------------------
@@ -317,30 +326,38 @@ time_stamped() {
 }
 signature_bad() { ! signature_good "$1"; }
 
-case_package_signed_with_a_certificate() {
-    make_certificates || { failures+=("could not make the test certificates"); return; }
-    # A time-stamp authority of the test's own, on this machine only.
+# Makes a signed release into OUT with the signing settings given, beside a
+# time-stamp authority of the test's own (on this machine only), and checks
+# that every program in its zip and its installer are signed and time-stamped.
+# The zip is unpacked into OUT-zip.
+package_signed() { # OUT VAR=VALUE...
+    local out=$1 status=0 tsa
+    shift
     rm -f "$pki/tsa.port"
     /usr/bin/python3 "$here/tsa_server.py" "$pki" "$pki/tsa.port" </dev/null >/dev/null 2>&1 &
     background+=($!)
-    local tsa=${background[-1]}
+    tsa=$!
     expect "the time-stamp authority did not start" wait_for 20 test -s "$pki/tsa.port"
-    local status=0
-    QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password QUENBY_RELEASE_URL=$release_url \
+    env "$@" QUENBY_RELEASE_URL="$release_url" \
         QUENBY_SIGN_TIMESTAMP_URL="http://127.0.0.1:$(cat "$pki/tsa.port" 2>/dev/null)/" \
-        "$source_dir/packaging/package.sh" "$build_dir" "$signed" >/dev/null 2>"$work/signed.err" || status=$?
+        "$source_dir/packaging/package.sh" "$build_dir" "$out" >/dev/null 2>"$out.err" || status=$?
     kill "$tsa" 2>/dev/null
     wait "$tsa" 2>/dev/null
-    expect "signed packaging failed ($status): $(head -c 300 "$work/signed.err")" [ "$status" -eq 0 ]
-    expect "a signed release says it is unsigned" test ! -s "$work/signed.err"
-    rm -rf "$work/signed-zip"
-    mkdir -p "$work/signed-zip"
-    (cd "$work/signed-zip" && cmake -E tar xf "$signed/Quenby-$version-portable.zip" >/dev/null 2>&1)
+    expect "signed packaging failed ($status): $(head -c 300 "$out.err")" [ "$status" -eq 0 ]
+    expect "a signed release says it is unsigned" test ! -s "$out.err"
+    rm -rf "$out-zip"
+    mkdir -p "$out-zip"
+    (cd "$out-zip" && cmake -E tar xf "$out/Quenby-$version-portable.zip" >/dev/null 2>&1)
     local file
-    for file in "$work/signed-zip/Quenby-$version"/*.exe "$signed_setup"; do
+    for file in "$out-zip/Quenby-$version"/*.exe "$out/Quenby-$version-setup.exe"; do
         expect "$(basename "$file") has no good signature" signature_good "$file"
         expect "$(basename "$file") has no time stamp" time_stamped "$file"
     done
+}
+
+case_package_signed_with_a_certificate() {
+    make_certificates || { failures+=("could not make the test certificates"); return; }
+    package_signed "$signed" QUENBY_SIGN_PKCS12="$pki/signer.pfx" QUENBY_SIGN_PASSWORD_FILE="$pki/password"
     # One byte anywhere, here in the middle of the installer's packed data.
     /usr/bin/python3 -c 'import sys
 data = bytearray(open(sys.argv[1], "rb").read())
@@ -349,11 +366,65 @@ open(sys.argv[2], "wb").write(data)' "$signed_setup" "$work/tampered.exe"
     expect "a flipped byte still verifies" signature_bad "$work/tampered.exe"
     expect "the unsigned programs verify" signature_bad "$work/zip/Quenby-$version/Quenby.exe"
     # From here on the signed release is the one installed.
-    if [ -s "$signed_setup" ] && [ -f "$work/signed-zip/Quenby-$version/quenbyctl.exe" ]; then
+    if [ -s "$signed_setup" ] && [ -f "$signed-zip/Quenby-$version/quenbyctl.exe" ]; then
         setup=$signed_setup
-        zip_dir=$work/signed-zip/Quenby-$version
+        zip_dir=$signed-zip/Quenby-$version
         tool_ctl=$zip_dir/quenbyctl.exe
     fi
+}
+
+# The same key in a software token of the test's own (PIN 1234): the way a
+# release is signed with a USB token or a cloud HSM.
+make_token() {
+    mkdir -p "$token_dir/tokens" &&
+    printf 'directories.tokendir = %s\nobjectstore.backend = file\nlog.level = ERROR\n' \
+        "$token_dir/tokens" >"$SOFTHSM2_CONF" &&
+    printf '1234\n' >"$pki/pin" && printf '4321\n' >"$pki/wrong-pin" &&
+    softhsm2-util --init-token --free --label quenby --pin 1234 --so-pin 5678 &&
+    softhsm2-util --import "$pki/signer.key" --token quenby --label signer --id 01 --pin 1234
+} >/dev/null 2>&1
+token_env=(QUENBY_SIGN_PKCS11_KEY="pkcs11:token=quenby;object=signer;type=private"
+           QUENBY_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so QUENBY_SIGN_CERTS="$pki/signer.pem")
+
+case_package_signed_through_a_token() {
+    make_token || { failures+=("could not make the test token (Debian package softhsm2)"); return; }
+    local out=$work/token-signed
+    package_signed "$out" "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/pin"
+    # From here on the release signed through the token is the one installed:
+    # the uninstaller that setup writes shows that the token signed it too.
+    if [ -s "$out/Quenby-$version-setup.exe" ] && [ -f "$out-zip/Quenby-$version/quenbyctl.exe" ]; then
+        setup=$out/Quenby-$version-setup.exe
+        zip_dir=$out-zip/Quenby-$version
+        tool_ctl=$zip_dir/quenbyctl.exe
+    fi
+}
+
+# A token that refuses stops the release before anything is made; sign.sh on
+# its own (as makensis calls it) leaves each file as it was.
+case_package_refuses_a_wrong_pin_or_a_missing_token() {
+    expect_clean_failure "wrong PIN" "$work/refused-pin" "$build_dir" \
+        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
+    expect_clean_failure "no token found" "$work/refused-token" "$build_dir" \
+        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/pin" \
+        QUENBY_SIGN_PKCS11_KEY="pkcs11:token=unplugged;object=signer;type=private"
+    expect_clean_failure "holds the PIN" "$work/refused-uri" "$build_dir" "${token_env[@]}" \
+        QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS11_KEY="pkcs11:token=quenby;pin-value=1234"
+    expect_clean_failure "both set" "$work/refused-both" "$build_dir" "${token_env[@]}" \
+        QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS12="$pki/signer.pfx"
+    local dir=$work/sign-alone status=0
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$work/zip/Quenby-$version/quenbyctl.exe" "$work/zip/Quenby-$version/Quenby.exe" "$dir/"
+    env "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin" \
+        "$source_dir/packaging/sign.sh" "$dir/quenbyctl.exe" "$dir/Quenby.exe" 2>"$dir.err" || status=$?
+    expect "sign.sh succeeded with a wrong PIN" [ "$status" -ne 0 ]
+    expect "sign.sh did not say in one line that the PIN is wrong: $(tr '\n' '|' <"$dir.err")" \
+        sh -c "[ \"\$(wc -l <'$dir.err')\" = 1 ] && grep -q 'wrong PIN' '$dir.err'"
+    expect "sign.sh left other files: $(ls "$dir" | tr '\n' ' ')" \
+        [ "$(ls "$dir" | tr '\n' ' ')" = "Quenby.exe quenbyctl.exe " ]
+    for f in quenbyctl.exe Quenby.exe; do
+        expect "sign.sh changed $f" cmp -s "$dir/$f" "$work/zip/Quenby-$version/$f"
+    done
 }
 
 case_manifests_pass_their_schemas() {
@@ -380,7 +451,7 @@ case_package_refuses_bad_signing_and_addresses() {
         "not for code signing|QUENBY_SIGN_PKCS12=$pki/other.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
         "no readable file|QUENBY_SIGN_PKCS12=$pki/missing.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
         "QUENBY_SIGN_PASSWORD_FILE is not|QUENBY_SIGN_PKCS12=$pki/signer.pfx"
-        "QUENBY_SIGN_PKCS12 is not|QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
+        "neither QUENBY_SIGN_PKCS12 nor|QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
         "not an https address|QUENBY_RELEASE_URL=http://downloads.example.org/quenby"
     )
     local entry i=0
@@ -875,6 +946,8 @@ run_case package_refuses_a_missing_program case_package_refuses_a_missing_progra
 run_case package_refuses_programs_of_another_version case_package_refuses_programs_of_another_version
 run_case package_again_gives_the_same_bytes case_package_again_gives_the_same_bytes
 run_case package_signed_with_a_certificate case_package_signed_with_a_certificate
+run_case package_signed_through_a_token case_package_signed_through_a_token
+run_case package_refuses_a_wrong_pin_or_a_missing_token case_package_refuses_a_wrong_pin_or_a_missing_token
 run_case manifests_pass_their_schemas case_manifests_pass_their_schemas
 run_case package_refuses_bad_signing_and_addresses case_package_refuses_bad_signing_and_addresses
 
