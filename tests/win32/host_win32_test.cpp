@@ -235,9 +235,9 @@ struct MenuCallback {
     POINT at; // where the menu must open; {-1, -1}: at the pointer
 };
 
-class ShownMenu : public EngineHostInProcess, public testing::WithParamInterface<MenuCallback> {};
+class MenuOpened : public EngineHostInProcess, public testing::WithParamInterface<MenuCallback> {};
 
-INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, ShownMenu,
+INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, MenuOpened,
                          testing::Values(MenuCallback{"right click", 0, WM_RBUTTONDOWN, {-1, -1}},
                                          MenuCallback{"menu key", MAKEWPARAM(300, 200),
                                                       MAKELPARAM(WM_CONTEXTMENU, 1010), {300, 200}}),
@@ -245,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, ShownMenu,
                              return std::string(info.param.lParam == WM_RBUTTONDOWN ? "RightClick" : "MenuKey");
                          });
 
-TEST_P(ShownMenu, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
+TEST_P(MenuOpened, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
 {
     const MenuCallback callback = GetParam();
     POINT at = callback.at;
