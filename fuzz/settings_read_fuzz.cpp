@@ -81,7 +81,9 @@ std::vector<quenby::test::RegKeyValue> valuesBut(const std::string& text, const 
         for (const std::u16string& name : owned) {
             isOwned = isOwned || (equalsIgnoreCase(entry.path, kSettingsKey) && equalsIgnoreCase(entry.value.name, name));
         }
-        isOwned = isOwned || (equalsIgnoreCase(entry.path, kRunKey) && equalsIgnoreCase(entry.value.name, u"Quenby"));
+        // The start-up entry, and Windows' switch for it that ticking the box turns on.
+        isOwned = isOwned || ((equalsIgnoreCase(entry.path, kRunKey) || equalsIgnoreCase(entry.path, kStartupApprovedKey)) &&
+                              equalsIgnoreCase(entry.value.name, u"Quenby"));
         if (!isOwned)
             kept.push_back(std::move(entry));
     }
