@@ -26,6 +26,15 @@ cmake --build "$build" -j2 >/dev/null
 
 mkdir -p "$build/artifacts"
 status=0
+# A harness removes its scratch folder when it ends, but not when a finding
+# kills it: what this run made is removed here, whatever happened.
+stamp="$build/run-started"
+: >"$stamp"
+clean_scratch() {
+    find /dev/shm "${TMPDIR:-/tmp}" -maxdepth 1 -name 'quenby-fuzz-*' -user "$(id -u)" -newer "$stamp" \
+        -exec rm -rf {} + 2>/dev/null || true
+}
+trap clean_scratch EXIT
 for harness in regfile settings_read; do
     corpus="$build/corpus/$harness"
     log="$build/$harness.log"
