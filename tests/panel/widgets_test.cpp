@@ -1,6 +1,7 @@
 // The panel's widget tree as the forms and constructors build it: object names,
 // classes, texts, limits, layouts and images; the label texts of readings; the
 // About box; the embedded images; the small utilities.
+#include <algorithm>
 #include <QtTest>
 
 #include <QAbstractButton>
@@ -517,10 +518,18 @@ private slots:
             {"webLabel", QRect(200, 150, 111, 16)},     {"label_5", QRect(150, 60, 221, 21)},
         };
         // Where the form puts them, as large as it draws them; larger only where
-        // the text needs more (a wider font than Windows', a translation).
+        // the text needs more (a wider font than Windows', a translation), and
+        // then moved along, just right of a text in its row that grew into it.
         for (const auto& [name, geometry] : geometries) {
             QWidget* widget = named(&about, name);
-            QVERIFY2(widget->pos() == geometry.topLeft(), name);
+            QPoint expected = geometry.topLeft();
+            for (const auto& [otherName, other] : geometries) {
+                const QRect now = named(&about, otherName)->geometry();
+                if (other.left() < geometry.left() && now.right() >= geometry.left() &&
+                    other.top() < geometry.bottom() && geometry.top() < other.bottom())
+                    expected.setX(std::max(expected.x(), now.right() + 5));
+            }
+            QVERIFY2(widget->pos() == expected, name);
             if (widget->size() != geometry.size()) {
                 const QSize hint = widget->sizeHint();
                 QVERIFY2(widget->size() == geometry.size().expandedTo(hint), name);
