@@ -525,11 +525,14 @@ private slots:
             QPoint expected = geometry.topLeft();
             for (const auto& [otherName, other] : geometries) {
                 const QRect now = named(&about, otherName)->geometry();
-                if (other.left() < geometry.left() && now.right() >= geometry.left() &&
+                if (other.left() < geometry.left() && now.size() != other.size() && now.right() >= geometry.left() &&
                     other.top() < geometry.bottom() && geometry.top() < other.bottom())
                     expected.setX(std::max(expected.x(), now.right() + 5));
             }
-            QVERIFY2(widget->pos() == expected, name);
+            QVERIFY2(widget->pos() == expected,
+                     qPrintable(QStringLiteral("%1 at %2,%3, expected at %4,%5")
+                                    .arg(QLatin1String(name)).arg(widget->x()).arg(widget->y())
+                                    .arg(expected.x()).arg(expected.y())));
             if (widget->size() != geometry.size()) {
                 const QSize hint = widget->sizeHint();
                 QVERIFY2(widget->size() == geometry.size().expandedTo(hint), name);
