@@ -111,7 +111,13 @@ DWORD WINAPI cpuSampler(LPVOID)
     return 1;
 }
 
-} // namespace
+// Takes a lock now or not at all. WAIT_ABANDONED: its owner ended without
+// letting go (an engine that crashed, in or out of a recovery); ours now.
+bool takeNow(HANDLE mutex)
+{
+    const DWORD waited = WaitForSingleObject(mutex, 0);
+    return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+}
 
 UINT sensibleDpi(UINT dpi)
 {
@@ -126,6 +132,8 @@ UINT taskbarDpi()
     const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
     return taskbar ? sensibleDpi(GetDpiForWindow(taskbar)) : 0;
 }
+
+} // namespace
 
 TrayGeometry smallIconGeometry(UINT dpi)
 {
@@ -233,14 +241,10 @@ bool Win32EngineHost::claimEngineLock()
     // window check alone decides, as it did before there was a lock.
     if (!engineLock_)
         return true;
-    switch (WaitForSingleObject(engineLock_.get(), 0)) {
-    case WAIT_OBJECT_0:
-    case WAIT_ABANDONED: // its owner ended without releasing it: ours now
+    if (takeNow(engineLock_.get()))
         return true;
-    default:
-        engineLock_ = {};
-        return false;
-    }
+    engineLock_ = {};
+    return false;
 }
 
 bool Win32EngineHost::createEngineWindow()
@@ -345,9 +349,7 @@ bool Win32EngineHost::lockRecoveries()
         if (!recoveryLock_)
             return true;
     }
-    // WAIT_ABANDONED: an engine ended in the middle of its recovery; ours now.
-    const DWORD waited = WaitForSingleObject(recoveryLock_.get(), 0);
-    return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    return takeNow(recoveryLock_.get());
 }
 
 void Win32EngineHost::unlockRecoveries()
