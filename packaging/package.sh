@@ -175,11 +175,22 @@ fi
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 
+# The languages, in the order of the table (English first, the fallback): each
+# with NSIS's own language file and our texts in it.
+languages_nsh=$work/languages.nsh
+: >"$languages_nsh"
+while IFS=$'\t' read -r code _ _ _ nsis _; do
+    [[ -z $code || $code == \#* ]] && continue
+    printf '!insertmacro MUI_LANGUAGE "%s"\n!include "%s"\n' \
+        "$nsis" "$source_dir/packaging/translations/$code.nsh" >>"$languages_nsh"
+done <"$source_dir/translations/languages.tsv"
+
 log=$work/makensis.log
 if ! "$makensis" -V2 -NOCD \
         "${sign_define[@]}" \
         "-DVERSION=$version" \
         "-DSTAGE=$stage" \
+        "-DLANGUAGES=$languages_nsh" \
         "-DICON=$source_dir/resources/images/ram_optimizer.ico" \
         "-DOUTFILE=$work/$setup_name" \
         "$here/quenby.nsi" >"$log" 2>&1; then

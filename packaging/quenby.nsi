@@ -68,7 +68,6 @@ Target amd64-unicode
 !define PANEL_TITLE "Quenby for Windows 11/10"
 !define MENU_FOLDER "$SMPROGRAMS\Quenby"
 !define PANEL_LINK "Quenby.lnk"
-!define ENGINE_LINK "Quenby tray engine.lnk"
 ; How long a running engine or control panel gets to end, in milliseconds. The
 ; engine answers WM_CLOSE between two ticks, but a recovery in progress holds up
 ; its message loop for a while.
@@ -141,18 +140,7 @@ Var finishText
 !insertmacro MUI_UNPAGE_INSTFILES
 ; The first is the language of any Windows whose display language is none of
 ; the others; setup and the uninstaller each pick the user's display language.
-!insertmacro MUI_LANGUAGE "English"
-!insertmacro MUI_LANGUAGE "German"
-!insertmacro MUI_LANGUAGE "French"
-!insertmacro MUI_LANGUAGE "Spanish"
-!insertmacro MUI_LANGUAGE "Italian"
-!insertmacro MUI_LANGUAGE "PortugueseBR"
-!insertmacro MUI_LANGUAGE "Polish"
-!insertmacro MUI_LANGUAGE "Russian"
-!insertmacro MUI_LANGUAGE "Turkish"
-!insertmacro MUI_LANGUAGE "SimpChinese"
-!insertmacro MUI_LANGUAGE "Japanese"
-!include "${__FILEDIR__}/translations.nsh"
+!include "${LANGUAGES}"
 
 Var engineWasRunning
 ; 1 for a machine-wide install (/ALLUSERS), or its uninstaller.
@@ -485,10 +473,14 @@ Section "$(SECTION_PROGRAM)" SecProgram
         WriteRegStr HKCU "${SETTINGS_KEY}" "Path" "$INSTDIR"
     ${EndIf}
 
+    ; The engine's shortcut is named in the language setup runs in, so an
+    ; update in another language (or over a version that named it in English)
+    ; would leave the old one beside it: the folder is ours, its shortcuts go.
+    Delete "${MENU_FOLDER}\*.lnk"
     CreateDirectory "${MENU_FOLDER}"
     CreateShortcut "${MENU_FOLDER}\${PANEL_LINK}" "$INSTDIR\Quenby.exe" "" "$INSTDIR\Quenby.exe" 0 \
         SW_SHOWNORMAL "" "$(PANEL_LINK_DESCRIPTION)"
-    CreateShortcut "${MENU_FOLDER}\${ENGINE_LINK}" "$INSTDIR\Quenbytray.exe" "" "$INSTDIR\Quenby.exe" 0 \
+    CreateShortcut "${MENU_FOLDER}\$(ENGINE_LINK_NAME).lnk" "$INSTDIR\Quenbytray.exe" "" "$INSTDIR\Quenby.exe" 0 \
         SW_SHOWNORMAL "" "$(ENGINE_LINK_DESCRIPTION)"
 
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -641,8 +633,8 @@ Section "Uninstall"
     DetailPrint "$(CLOSING)"
     Call un.stopQuenby
 
-    Delete "${MENU_FOLDER}\${PANEL_LINK}"
-    Delete "${MENU_FOLDER}\${ENGINE_LINK}"
+    ; Whatever language setup named the engine's shortcut in.
+    Delete "${MENU_FOLDER}\*.lnk"
     RMDir "${MENU_FOLDER}"
 
     Call un.runEntryOfThisInstall

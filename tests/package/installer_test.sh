@@ -828,7 +828,7 @@ deleted_at_restart() { # PATH
 }
 # The English text NAME of the installer.
 english_text() { # NAME
-    sed -n "s/^LangString $1 \${LANG_ENGLISH} \"\(.*\)\"\$/\1/p" "$source_dir/packaging/translations.nsh"
+    sed -n "s/^LangString $1 \${LANG_ENGLISH} \"\(.*\)\"\$/\1/p" "$source_dir/packaging/translations/en.nsh"
 }
 lacks() { ! grep -q -F -- "$1" <<<"$2"; }
 

@@ -113,11 +113,13 @@ def check_engine(root, problems):
 
 def check_installer(root, problems):
     texts = collections.defaultdict(dict)
-    with open(os.path.join(root, "packaging", "translations.nsh"), encoding="utf-8-sig") as nsh:
-        for line in nsh:
-            match = re.match(r'LangString (\w+) \$\{LANG_(\w+)\} "(.*)"\s*$', line)
-            if match:
-                texts[match.group(1)][match.group(2)] = match.group(3)
+    folder = os.path.join(root, "packaging", "translations")
+    for name in sorted(os.listdir(folder)):
+        with open(os.path.join(folder, name), encoding="utf-8-sig") as nsh:
+            for line in nsh:
+                match = re.match(r'LangString (\w+) \$\{LANG_(\w+)\} "(.*)"\s*$', line)
+                if match:
+                    texts[match.group(1)][match.group(2)] = match.group(3)
     if not texts:
         problems.append("installer: no texts")
     with open(os.path.join(root, "packaging", "quenby.nsi"), encoding="utf-8") as nsi:
