@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Default:</source>
-        <translation>Звичайна:</translation>
+        <translation>За замовчуванням:</translation>
     </message>
     <message>
         <source>Recovering RAM:</source>
