@@ -70,8 +70,14 @@ for program in "${programs[@]}"; do
     [ "$format" = pei-x86-64 ] || die "$file is not a 64-bit Windows program (format '${format:-unknown}')"
 done
 # The administrative templates that the build made from the settings table.
+# One ADML per language of the table, in its locale's folder.
 policy_dir=$build_dir/policies
-for template in "$policy_dir/quenby.admx" "$policy_dir/en-US/quenby.adml"; do
+policy_languages=()
+while IFS=$'\t' read -r code windows _; do
+    [[ -z $code || $code == \#* ]] || policy_languages+=("$windows")
+done <"$source_dir/translations/languages.tsv"
+for template in "$policy_dir/quenby.admx" "${policy_languages[@]/#/$policy_dir/}"; do
+    [[ $template == *.admx ]] || template=$template/quenby.adml
     [ -s "$template" ] || die "missing $template: build all targets first"
 done
 for text in "$here/README-windows.txt" "$source_dir/LICENSE.txt" "$here/quenby.nsi" \
@@ -159,9 +165,12 @@ done
 sed 's/\r$//; s/$/\r/' "$here/README-windows.txt" >"$stage/README.txt"
 sed 's/\r$//; s/$/\r/' "$source_dir/LICENSE.txt" >"$stage/LICENSE.txt"
 # Laid out as Group Policy's store is: the templates' folder copies into it whole.
-mkdir -p "$stage/PolicyDefinitions/en-US"
+mkdir -p "$stage/PolicyDefinitions"
 cp "$policy_dir/quenby.admx" "$stage/PolicyDefinitions/quenby.admx"
-cp "$policy_dir/en-US/quenby.adml" "$stage/PolicyDefinitions/en-US/quenby.adml"
+for language in "${policy_languages[@]}"; do
+    mkdir -p "$stage/PolicyDefinitions/$language"
+    cp "$policy_dir/$language/quenby.adml" "$stage/PolicyDefinitions/$language/quenby.adml"
+done
 
 sign_define=()
 if [ -n "$signing" ]; then

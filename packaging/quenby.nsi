@@ -458,12 +458,10 @@ Section "$(SECTION_PROGRAM)" SecProgram
     File "${STAGE}/quenbyctl.exe"
     File "${STAGE}/README.txt"
     File "${STAGE}/LICENSE.txt"
-    ; For administrators: the templates, laid out as Group Policy's store is.
-    SetOutPath "$INSTDIR\PolicyDefinitions"
-    File "${STAGE}/PolicyDefinitions/quenby.admx"
-    SetOutPath "$INSTDIR\PolicyDefinitions\en-US"
-    File "${STAGE}/PolicyDefinitions/en-US/quenby.adml"
+    ; For administrators: the templates, laid out as Group Policy's store is,
+    ; with one folder per language.
     SetOutPath "$INSTDIR"
+    File /r "${STAGE}/PolicyDefinitions"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     ; The one value of the settings key that setup owns: where the programs are.
@@ -675,10 +673,8 @@ Section "Uninstall"
     ${EndIf}
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
-    Delete "$INSTDIR\PolicyDefinitions\en-US\quenby.adml"
-    RMDir "$INSTDIR\PolicyDefinitions\en-US"
-    Delete "$INSTDIR\PolicyDefinitions\quenby.admx"
-    RMDir "$INSTDIR\PolicyDefinitions"
+    ; The templates' folder is setup's own, every language of it.
+    RMDir /r "$INSTDIR\PolicyDefinitions"
     Delete "$INSTDIR\uninstall.exe"
     ${If} ${RebootFlag}
         ; A program goes at the restart: the folder after it (a folder with

@@ -234,7 +234,9 @@ release_url=https://downloads.example.org/quenby/v$version
 # No machine's own signing settings take part.
 unset QUENBY_SIGN_PKCS12 QUENBY_SIGN_PASSWORD_FILE QUENBY_SIGN_TIMESTAMP_URL QUENBY_RELEASE_URL QUENBY_HOMEPAGE_URL \
     QUENBY_SIGN_PKCS11_KEY QUENBY_SIGN_PKCS11_MODULE QUENBY_SIGN_CERTS QUENBY_SIGN_PKCS11_ENGINE
-package_files="LICENSE.txt PolicyDefinitions/en-US/quenby.adml PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
+# Every language's policy texts in its locale's folder.
+package_files="LICENSE.txt $(sed -n 's|^[a-z][a-zA-Z_]*\t\([a-zA-Z-]*\)\t.*|PolicyDefinitions/\1/quenby.adml|p' \
+    "$source_dir/translations/languages.tsv" | sort | tr '\n' ' ')PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
 
 # --- Cases: making the packages ------------------------------------------------------
 

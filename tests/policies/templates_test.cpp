@@ -154,3 +154,39 @@ TEST(PolicyTemplates, EveryReferenceOfTheAdmxIsInTheAdml)
 }
 
 } // namespace
+
+namespace {
+
+// The ids of a template's strings and presentations, in order, and their
+// reading ("id=text" per line), for comparing one language with another.
+std::string ids(const std::string& file, const std::string& element)
+{
+    return run("xmllint --xpath \"//*[local-name()='" + element + "']/@id\" '" + file + "' 2>/dev/null");
+}
+
+} // namespace
+
+// Every language's ADML: valid for Microsoft's schema, with exactly the string
+// and presentation ids of en-US (an editor shows a policy whose string is
+// missing as its raw id), and translated: not the English texts again.
+TEST(PolicyTemplates, EveryLanguageHasTheEnglishIdsInItsLocalesFolder)
+{
+    const std::string schema = std::string(QUENBY_SCHEMA_DIR) + "/admx/PolicyDefinitionFiles.xsd";
+    const std::string folders = run("cd '" + std::string(QUENBY_POLICY_DIR) + "' && ls -d *-*/");
+    std::set<std::string> languages;
+    for (std::size_t at = 0, end; (end = folders.find('\n', at)) != std::string::npos; at = end + 1)
+        languages.insert(folders.substr(at, end - at - 1));
+    // The table's thirty, each in a folder named as Windows names the locale.
+    EXPECT_EQ(languages.size(), 30u);
+    for (const std::string& language : languages) {
+        SCOPED_TRACE(language);
+        const std::string adml = std::string(QUENBY_POLICY_DIR) + "/" + language + "/quenby.adml";
+        EXPECT_TRUE(run("xmllint --noout --schema '" + schema + "' '" + adml + "' 2>&1").ends_with("validates\n"));
+        EXPECT_EQ(ids(adml, "string"), ids(kAdml, "string"));
+        EXPECT_EQ(ids(adml, "presentation"), ids(kAdml, "presentation"));
+        if (language != "en-US") {
+            EXPECT_NE(xpath(adml, "string(//*[@id='TargetFreeRAM_Explain'])"),
+                      xpath(kAdml, "string(//*[@id='TargetFreeRAM_Explain'])"));
+        }
+    }
+}
