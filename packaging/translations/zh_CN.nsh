@@ -2,8 +2,8 @@
 ; files give the rest). UTF-8 with a byte order mark, as makensis reads it;
 ; keep $\r$\n and $1 as they stand.
 
-LangString STILL_RUNNING_DETAIL ${LANG_SIMPCHINESE} "Quenby 仍在运行，未能使其退出。"
-LangString STILL_RUNNING_BOX ${LANG_SIMPCHINESE} "Quenby 仍在运行，未能使其退出。$\r$\n$\r$\n请先退出 Quenby（在通知区域菜单中选择“退出内存优化器”，并关闭操作面板窗口），然后选择“重试”。"
+LangString STILL_RUNNING_DETAIL ${LANG_SIMPCHINESE} "Quenby 仍在运行，无法让它退出。"
+LangString STILL_RUNNING_BOX ${LANG_SIMPCHINESE} "Quenby 仍在运行，无法让它退出。$\r$\n$\r$\n请先退出 Quenby（在通知区域菜单中选择“退出内存优化器”，并关闭操作面板窗口），然后选择“重试”。"
 LangString STILL_RUNNING_ABORT ${LANG_SIMPCHINESE} "Quenby 仍在运行，未做任何更改。"
 LangString ALREADY_RUNNING ${LANG_SIMPCHINESE} "Quenby 的安装程序或卸载程序已在运行。"
 LangString CLOSING ${LANG_SIMPCHINESE} "正在退出 Quenby（如果正在运行）..."
