@@ -1,6 +1,7 @@
 // The identifiers of the engine's string table (the texts are in strings.inc).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,16 @@ enum StringId : unsigned {
     IDS_HOTKEY_TAKEN = 133,
     IDS_HOTKEY_TYPES = 134,
     IDS_HOTKEY_NO_KEY = 135,
+    // Not a text: "RTL" where the table's language reads right to left, else
+    // "LTR". The build writes it into every block, so that the menu and the
+    // message boxes read the way of the texts Windows picked.
+    IDS_READING_DIRECTION = 136,
 };
+
+// The longest text of the string table, in characters, the terminator
+// included: what the engine loads a text into. Room for a translation half as
+// long again as the longest English text.
+inline constexpr std::size_t kTextSlot = 256;
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.
 std::u16string_view builtInString(unsigned id);
