@@ -22,7 +22,7 @@ root=$PWD
 
 # The Noto fonts: what Arabic, Hebrew, Greek, Vietnamese and CJK texts are shown
 # in (they make Noto Sans the default face, and every suite holds with them).
-linux_packages=(cmake g++ make pkg-config python3 libgtest-dev libgmock-dev googletest qt6-base-dev qt6-l10n-tools libxml2-utils librsvg2-bin icoutils python3-pil
+linux_packages=(cmake g++ make pkg-config python3 libgtest-dev libgmock-dev googletest qt6-base-dev qt6-l10n-tools qt6-translations-l10n libxml2-utils librsvg2-bin icoutils python3-pil
                 fonts-noto-core fonts-noto-cjk)
 fuzz_packages=(clang libclang-rt-14-dev)
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth fonts-dejavu-core nsis

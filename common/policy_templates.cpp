@@ -1,5 +1,6 @@
 #include "common/policy_templates.h"
 
+#include <initializer_list>
 #include <variant>
 #include <vector>
 
@@ -60,48 +61,73 @@ bool isChoice(const Policy& policy)
     return policy.field != nullptr && !policy.field->choices.empty();
 }
 
+// A text of the templates in the language being written: `english` is looked
+// up whole (a sentence with its placeholders), then %1, %2 are filled in.
+std::string say(const PolicyTranslator& translate, std::string_view english,
+                std::initializer_list<std::string> values = {})
+{
+    std::string text = translate ? translate(english) : std::string();
+    if (text.empty())
+        text = english;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size()) {
+            out += values.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 // An amount in words: a number, or the share of the installed RAM it stands for.
-std::string amountText(const Amount& amount)
+std::string amountText(const PolicyTranslator& tr, const Amount& amount)
 {
     switch (amount.kind) {
     case Amount::Kind::constant:
         return std::to_string(amount.value);
     case Amount::Kind::totalShift:
-        return amount.value == 0 ? std::string("the installed RAM in MB")
-                                 : "the installed RAM in MB divided by " +
-                                       std::to_string(1u << amount.value);
+        return amount.value == 0 ? say(tr, "the installed RAM in MB")
+                                 : say(tr, "the installed RAM in MB divided by %1",
+                                       {std::to_string(1u << amount.value)});
     case Amount::Kind::totalThreeQuarters:
-        return "three quarters of the installed RAM in MB";
+        return say(tr, "three quarters of the installed RAM in MB");
     }
     return {};
 }
 
-std::string explainText(const Policy& policy)
+std::string explainText(const PolicyTranslator& tr, const Policy& policy)
 {
-    std::string text = "Sets \"" + policy.name + "\" of Quenby. ";
+    std::string text = say(tr, "Sets \"%1\" of Quenby.", {policy.name}) + " ";
     if (policy.field == nullptr) {
-        text += "Enabled: the tray engine starts when the user signs in to Windows. Disabled: it "
-                "does not. The engine brings the user's start-up entry in line when it starts. ";
+        text += say(tr, "Enabled: the tray engine starts when the user signs in to Windows. Disabled: it "
+                        "does not. The engine brings the user's start-up entry in line when it starts.");
     } else if (isFlag(policy)) {
-        text += "Enabled: on (1). Disabled: off (0). ";
+        text += say(tr, "Enabled: on (1). Disabled: off (0).");
     } else if (isChoice(policy)) {
-        text += "One of:";
-        for (std::size_t i = 0; i < policy.field->choices.size(); ++i)
-            text += std::string(i == 0 ? " " : ", ") + std::to_string(i) + " " +
-                    std::string(policy.field->choices[i]);
-        text += ". ";
+        std::string list;
+        for (std::size_t i = 0; i < policy.field->choices.size(); ++i) {
+            const std::string item =
+                std::to_string(i) + " " + say(tr, policy.field->choices[i]);
+            list = i == 0 ? item : say(tr, "%1, %2", {list, item});
+        }
+        text += say(tr, "One of: %1.", {list});
     } else if (isText(policy)) {
-        text += "A full path, at most " + amountText(policy.field->uiMaximum) + " characters. ";
+        text += say(tr, "A full path, at most %1 characters.",
+                    {amountText(tr, policy.field->uiMaximum)});
     } else {
-        text += "From " + amountText(policy.field->uiMinimum) + " to " +
-                amountText(policy.field->uiMaximum) + ". ";
+        text += say(tr, "From %1 to %2.",
+                    {amountText(tr, policy.field->uiMinimum), amountText(tr, policy.field->uiMaximum)});
     }
     if (policy.field != nullptr && !isText(policy))
-        text += "Without a policy: " + amountText(policy.field->defaultValue) +
-                ", unless the user chose otherwise. ";
-    text += "A computer policy wins over a user policy, and both over the user's own choice, "
-            "which the control panel then shows as \"Set by your administrator\". When the policy "
-            "is not configured, the user's own choice applies.";
+        text += " " + say(tr, "Without a policy: %1, unless the user chose otherwise.",
+                          {amountText(tr, policy.field->defaultValue)});
+    text += " " + say(tr, "A computer policy wins over a user policy, and both over the user's own "
+                          "choice, which the control panel then shows as \"Set by your "
+                          "administrator\". When the policy is not configured, the user's own "
+                          "choice applies.");
     return text;
 }
 
@@ -178,7 +204,7 @@ std::string admxTemplate()
     return out;
 }
 
-std::string admlTemplate(std::string_view version)
+std::string admlTemplate(std::string_view version, const PolicyTranslator& tr)
 {
     std::string strings;
     std::string presentations;
@@ -186,25 +212,26 @@ std::string admlTemplate(std::string_view version)
         strings += "      <string id=\"" + id + "\">" + escaped(text) + "</string>\n";
     };
     string("Quenby", "Quenby");
-    string("SUPPORTED_Quenby", "Quenby " + std::string(version) + " on Windows 10 and Windows 11");
+    string("SUPPORTED_Quenby", say(tr, "Quenby %1 on Windows 10 and Windows 11", {std::string(version)}));
     for (const Policy& policy : policies()) {
         const std::string& id = policy.name;
-        string(id, policy.label);
-        string(id + "_Explain", explainText(policy));
+        const std::string label = say(tr, policy.label);
+        string(id, label);
+        string(id + "_Explain", explainText(tr, policy));
         if (isFlag(policy))
             continue;
         presentations += "      <presentation id=\"" + id + "\">\n";
         if (isChoice(policy)) {
             for (std::size_t i = 0; i < policy.field->choices.size(); ++i)
-                string(id + "_" + std::to_string(i), policy.field->choices[i]);
+                string(id + "_" + std::to_string(i), say(tr, policy.field->choices[i]));
             presentations += "        <dropdownList refId=\"" + id + "\" noSort=\"true\">" +
-                             escaped(policy.label) + "</dropdownList>\n";
+                             escaped(label) + "</dropdownList>\n";
         } else if (isText(policy)) {
             presentations += "        <textBox refId=\"" + id + "\">\n          <label>" +
-                             escaped(policy.label) + "</label>\n        </textBox>\n";
+                             escaped(label) + "</label>\n        </textBox>\n";
         } else {
             presentations += "        <decimalTextBox refId=\"" + id + "\">" +
-                             escaped(policy.label) + "</decimalTextBox>\n";
+                             escaped(label) + "</decimalTextBox>\n";
         }
         presentations += "      </presentation>\n";
     }
@@ -212,7 +239,7 @@ std::string admlTemplate(std::string_view version)
     std::string out = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<policyDefinitionResources ";
     out += kNamespaces;
     out += ">\n  <displayName>Quenby</displayName>\n"
-           "  <description>Settings of the Quenby RAM optimizer</description>\n"
+           "  <description>" + escaped(say(tr, "Settings of the Quenby RAM optimizer")) + "</description>\n"
            "  <resources>\n    <stringTable>\n";
     out += strings;
     out += "    </stringTable>\n    <presentationTable>\n";

@@ -6,6 +6,7 @@
 // Software\Policies\Quenby, for the computer and for the user.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,12 @@ namespace quenby {
 
 // `version` is the product version ("1.0.0"); it names the supported platform.
 std::string admxTemplate();
-std::string admlTemplate(std::string_view version);
+// The translation of one English text of the templates, or an empty text where
+// there is none (the English then stands).
+using PolicyTranslator = std::function<std::string(std::string_view english)>;
+
+// The language resources: in English without a translator.
+std::string admlTemplate(std::string_view version, const PolicyTranslator& translate = {});
 
 // The file names Windows expects: quenby.admx beside en-US\quenby.adml.
 inline constexpr std::string_view kAdmxFileName = "quenby.admx";

@@ -24,50 +24,16 @@ constexpr unsigned kIds[] = {
 };
 #undef QUENBY_STRING
 
-// The translations, the same tables the Windows resources hold one block each.
-#define QUENBY_STRING(id, text) Entry{id, u"" text},
-constexpr Entry kGerman[] = {
-#include "engine/translations/strings_de.inc"
-};
-constexpr Entry kFrench[] = {
-#include "engine/translations/strings_fr.inc"
-};
-constexpr Entry kSpanish[] = {
-#include "engine/translations/strings_es.inc"
-};
-constexpr Entry kItalian[] = {
-#include "engine/translations/strings_it.inc"
-};
-constexpr Entry kBrazilianPortuguese[] = {
-#include "engine/translations/strings_pt_BR.inc"
-};
-constexpr Entry kPolish[] = {
-#include "engine/translations/strings_pl.inc"
-};
-constexpr Entry kRussian[] = {
-#include "engine/translations/strings_ru.inc"
-};
-constexpr Entry kTurkish[] = {
-#include "engine/translations/strings_tr.inc"
-};
-constexpr Entry kSimplifiedChinese[] = {
-#include "engine/translations/strings_zh_CN.inc"
-};
-constexpr Entry kJapanese[] = {
-#include "engine/translations/strings_ja.inc"
-};
-#undef QUENBY_STRING
-
+// The translations, the same tables the Windows resources hold one block each;
+// kTables lists them. Made by the build from the table of languages.
 struct Table {
     std::string_view language;
     std::span<const Entry> entries;
 };
 
-constexpr Table kTables[] = {
-    {"de", kGerman},   {"fr", kFrench},  {"es", kSpanish},  {"it", kItalian},
-    {"pt_BR", kBrazilianPortuguese},     {"pl", kPolish},   {"ru", kRussian},
-    {"tr", kTurkish},  {"zh_CN", kSimplifiedChinese},       {"ja", kJapanese},
-};
+#define QUENBY_STRING(id, text) Entry{id, u"" text},
+#include "engine_languages.inc"
+#undef QUENBY_STRING
 
 std::u16string_view find(std::span<const Entry> entries, unsigned id)
 {

@@ -44,6 +44,10 @@ enum StringId : unsigned {
     IDS_HOTKEY_TAKEN = 133,
     IDS_HOTKEY_TYPES = 134,
     IDS_HOTKEY_NO_KEY = 135,
+    // Not a text: "RTL" where the table's language reads right to left, else
+    // "LTR". The build writes it into every block, so that the menu and the
+    // message boxes read the way of the texts Windows picked.
+    IDS_READING_DIRECTION = 136,
 };
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.

@@ -1,11 +1,17 @@
 // Writes the administrative templates into a folder, as an administrator copies
-// them into a Group Policy store: quenby.admx, and en-US/quenby.adml beside it.
+// them into a Group Policy store: quenby.admx, and beside it one quenby.adml in
+// a folder per language (en-US, de-DE, ...).
 //
 //   quenby_policy_templates FOLDER
+//   quenby_policy_templates --texts     the English texts to translate, one a line
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "common/policy_templates.h"
 #include "quenby_version.h"
@@ -24,26 +30,66 @@ bool writeFile(const std::filesystem::path& path, const std::string& text)
     return true;
 }
 
-} // namespace
+struct Text {
+    std::string_view english;
+    std::string_view translated;
+};
 
-int main(int argc, char** argv)
+struct Language {
+    std::string_view folder; // the locale name Group Policy looks for
+    std::span<const Text> texts;
+};
+
+// The translations (policies/translations/*.inc), one table each, and
+// kLanguages listing them; made by the build from the table of languages.
+#include "policy_languages.inc"
+
+quenby::PolicyTranslator translatorOf(std::span<const Text> texts)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quenby_policy_templates FOLDER\n");
-        return 2;
-    }
-    const std::filesystem::path folder = argv[1];
-    const std::filesystem::path language = folder / std::string(quenby::kAdmlLanguage);
+    return [texts](std::string_view english) {
+        for (const Text& text : texts) {
+            if (text.english == english)
+                return std::string(text.translated);
+        }
+        return std::string();
+    };
+}
+
+bool writeLanguage(const std::filesystem::path& folder, std::string_view name, const quenby::PolicyTranslator& tr)
+{
+    const std::filesystem::path language = folder / std::string(name);
     std::error_code error;
     std::filesystem::create_directories(language, error);
     if (error) {
         std::fprintf(stderr, "quenby_policy_templates: cannot create %s: %s\n",
                      language.string().c_str(), error.message().c_str());
-        return 1;
+        return false;
     }
-    const bool written =
-        writeFile(folder / std::string(quenby::kAdmxFileName), quenby::admxTemplate()) &&
-        writeFile(language / std::string(quenby::kAdmlFileName),
-                  quenby::admlTemplate(QUENBY_VERSION_TEXT));
+    return writeFile(language / std::string(quenby::kAdmlFileName), quenby::admlTemplate(QUENBY_VERSION_TEXT, tr));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--texts") == 0) {
+        // Every text asked for while writing the English templates, once each.
+        std::set<std::string> asked;
+        quenby::admlTemplate(QUENBY_VERSION_TEXT, [&asked](std::string_view english) {
+            if (asked.insert(std::string(english)).second)
+                std::printf("%s\n", std::string(english).c_str());
+            return std::string();
+        });
+        return 0;
+    }
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quenby_policy_templates FOLDER | --texts\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    bool written = writeLanguage(folder, quenby::kAdmlLanguage, {}) &&
+                   writeFile(folder / std::string(quenby::kAdmxFileName), quenby::admxTemplate());
+    for (const Language& language : kLanguages)
+        written = written && writeLanguage(folder, language.folder, translatorOf(language.texts));
     return written ? 0 : 1;
 }

@@ -6,7 +6,9 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
@@ -28,10 +30,37 @@ using namespace quenby::paneltest;
 
 namespace {
 
-const QStringList kLanguages = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
-                                QStringLiteral("es"), QStringLiteral("it"), QStringLiteral("pt_BR"),
-                                QStringLiteral("pl"), QStringLiteral("ru"), QStringLiteral("tr"),
-                                QStringLiteral("zh_CN"), QStringLiteral("ja")};
+// The table of languages, as the build read it.
+const QStringList kLanguages = QStringLiteral(QUENBY_LANGUAGES).split(QLatin1Char(' '));
+const QStringList kRightToLeft = QStringLiteral(QUENBY_RTL_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+
+// Controls of `top` a user reads or uses (texts, buttons, boxes, sliders)
+// that overlap one another, as "a/b". Backgrounds and frames may lie under
+// them; two controls may not.
+QStringList overlapping(QWidget* top)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const bool control = (label && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(widget) ||
+                             qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                             qobject_cast<QAbstractSlider*>(widget);
+        if (control && widget->isVisibleTo(top) && !widget->objectName().startsWith(QLatin1String("qt_")))
+            controls.append(widget);
+    }
+    QStringList found;
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j) {
+            QWidget* a = controls[i];
+            QWidget* b = controls[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                continue;
+            if (QRect(a->mapTo(top, QPoint()), a->size()).intersects(QRect(b->mapTo(top, QPoint()), b->size())))
+                found.append(a->objectName() + QLatin1Char('/') + b->objectName());
+        }
+    }
+    return found;
+}
 
 // The texts that do not fit the room they get, as "name: text". A label or
 // check box needs its size hint; a push button's text must fit where the style
@@ -135,11 +164,13 @@ private slots:
         QTest::addColumn<QString>("taken"); // empty: English
         QTest::newRow("German of Austria") << "de_AT" << "de";
         QTest::newRow("Brazilian Portuguese") << "pt_BR" << "pt_BR";
-        QTest::newRow("Portuguese of Portugal: no such file") << "pt_PT" << "";
+        QTest::newRow("Portuguese of Portugal") << "pt_PT" << "pt_PT";
         QTest::newRow("Simplified Chinese") << "zh_CN" << "zh_CN";
+        QTest::newRow("Traditional Chinese of Taiwan") << "zh_TW" << "zh_TW";
         QTest::newRow("Japanese") << "ja_JP" << "ja";
-        QTest::newRow("Turkish") << "tr_TR" << "tr";
-        QTest::newRow("Korean: English") << "ko_KR" << "";
+        QTest::newRow("Arabic of Egypt") << "ar_EG" << "ar";
+        QTest::newRow("Persian") << "fa_IR" << "fa";
+        QTest::newRow("Catalan: English") << "ca_ES" << "";
         QTest::newRow("English") << "en_US" << "";
     }
 
@@ -151,6 +182,9 @@ private slots:
         // The English text where no translation is loaded, another one where it is.
         const QString save = MainWindow::tr("Save the target and minimum free RAM");
         QCOMPARE(save == QStringLiteral("Save the target and minimum free RAM"), taken.isEmpty());
+        // Qt's own buttons speak the same language.
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        QCOMPARE(cancel == QStringLiteral("Cancel"), taken.isEmpty());
     }
 
     void everyLanguageIsShipped()
@@ -161,6 +195,11 @@ private slots:
             shipped.append(QFileInfo(file).completeBaseName().mid(7));
         QCOMPARE(QSet<QString>(shipped.begin(), shipped.end()),
                  QSet<QString>(kLanguages.begin(), kLanguages.end()));
+        // And Qt's own texts in each of them.
+        QStringList qt = {QStringLiteral("en")};
+        for (const QString& file : QDir(QStringLiteral(":/translations")).entryList({QStringLiteral("qtbase_*.qm")}))
+            qt.append(QFileInfo(file).completeBaseName().mid(7));
+        QCOMPARE(QSet<QString>(qt.begin(), qt.end()), QSet<QString>(kLanguages.begin(), kLanguages.end()));
     }
 
     void inEveryLanguage_data()
@@ -182,7 +221,10 @@ private slots:
         window.setWindowTitle(QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)));
         show(&window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Quenby for Windows 11/10"));
-        QStringList problems = cutOff(&window);
+        // Arabic, Hebrew and Persian mirror the panel; nothing else does.
+        const bool rtl = kRightToLeft.contains(language);
+        QCOMPARE(window.layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        QStringList problems = cutOff(&window) + overlapping(&window);
         QStringList nameless;
         for (QWidget* control : tabChain(&window))
             if (accessibleName(control).trimmed().isEmpty())
@@ -196,14 +238,15 @@ private slots:
         for (int page = 0; page < tabs->count(); ++page) {
             tabs->setCurrentIndex(page);
             QCoreApplication::processEvents();
-            problems += cutOff(&options);
+            problems += cutOff(&options) + overlapping(&options);
             for (QWidget* control : tabChain(&options))
                 if (accessibleName(control).trimmed().isEmpty())
                     nameless.append(control->objectName());
         }
         AboutDialog about(&window);
         show(&about);
-        problems += cutOff(&about);
+        QCOMPARE(about.layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        problems += cutOff(&about) + overlapping(&about);
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -352,6 +353,39 @@ TEST_F(EngineHostInProcess, TheQuestionBoxConfirmsOnlyOnYesAndTheErrorBoxHasOneB
     DialogAnswerer answer(IDOK);
     host_->showError(u"CreateProcess failed (2).", u"Error");
     expectBox(answer, L"Error", L"CreateProcess failed (2).", {IDOK}, IDI_ERROR);
+}
+
+// The texts Windows picks follow the user's display language, and the menu and
+// the boxes read the way those texts do. The suite runs once more under Arabic
+// and under Hebrew; QUENBY_EXPECT_LANGUAGE then names the language it must see.
+TEST_F(EngineHostInProcess, TheMenuAndTheBoxesReadTheWayOfTheTextsLanguage)
+{
+    const char* name = std::getenv("QUENBY_EXPECT_LANGUAGE");
+    const std::string language = name ? name : "";
+    const bool rtl = language == "ar" || language == "he" || language == "fa";
+    ASSERT_EQ(host_->loadString(IDS_CLOSE), translatedString(IDS_CLOSE, language)) << "not the texts of " << language;
+    EXPECT_EQ(host_->loadString(IDS_TIP_TITLE), translatedString(IDS_TIP_TITLE, language));
+
+    host_->buildTrayMenu(trayMenuItems());
+    const HMENU menu = rightClickMenu().handle;
+    ASSERT_TRUE(IsMenu(menu));
+    host_->setMenuItemText(IDM_ENABLE, u"x"); // relabelled, it keeps its order
+    const UINT wanted = rtl ? MFT_RIGHTORDER | MFT_RIGHTJUSTIFY : 0;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info));
+        EXPECT_EQ(info.fType & (MFT_RIGHTORDER | MFT_RIGHTJUSTIFY), wanted) << position;
+    }
+
+    DialogAnswerer answer(IDNO);
+    host_->confirm(text(IDS_CONFIRM_RESTART), text(IDS_CONFIRM));
+    const test::DialogSeen& seen = answer.seen();
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.text, wide(translatedString(IDS_CONFIRM_RESTART, language)));
+    EXPECT_EQ((seen.boxExStyle & WS_EX_RTLREADING) != 0, rtl) << std::hex << seen.boxExStyle;
+    EXPECT_EQ((seen.textStyle & SS_TYPEMASK) == SS_RIGHT, rtl) << std::hex << seen.textStyle;
 }
 
 TEST_F(EngineHostInProcess, TheWindowIsAHiddenTopLevelWindowOfTheEngineClass)

@@ -214,10 +214,35 @@ TEST(ShippedResources, TheStringTableHasABlockForEveryLanguageWithItsTexts)
         {"tr", MAKELANGID(LANG_TURKISH, SUBLANG_DEFAULT)},
         {"zh_CN", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)},
         {"ja", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)},
+        {"pt_PT", MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE)},
+        {"zh_TW", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL)},
+        {"ko", MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)},
+        {"ar", MAKELANGID(LANG_ARABIC, SUBLANG_ARABIC_SAUDI_ARABIA)},
+        {"he", MAKELANGID(LANG_HEBREW, SUBLANG_HEBREW_ISRAEL)},
+        {"fa", MAKELANGID(LANG_PERSIAN, SUBLANG_PERSIAN_IRAN)},
+        {"bg", MAKELANGID(LANG_BULGARIAN, SUBLANG_BULGARIAN_BULGARIA)},
+        {"cs", MAKELANGID(LANG_CZECH, SUBLANG_CZECH_CZECH_REPUBLIC)},
+        {"da", MAKELANGID(LANG_DANISH, SUBLANG_DANISH_DENMARK)},
+        {"nl", MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH)},
+        {"fi", MAKELANGID(LANG_FINNISH, SUBLANG_FINNISH_FINLAND)},
+        {"el", MAKELANGID(LANG_GREEK, SUBLANG_GREEK_GREECE)},
+        {"hu", MAKELANGID(LANG_HUNGARIAN, SUBLANG_HUNGARIAN_HUNGARY)},
+        {"id", MAKELANGID(LANG_INDONESIAN, SUBLANG_INDONESIAN_INDONESIA)},
+        {"ro", MAKELANGID(LANG_ROMANIAN, SUBLANG_ROMANIAN_ROMANIA)},
+        {"sk", MAKELANGID(LANG_SLOVAK, SUBLANG_SLOVAK_SLOVAKIA)},
+        {"sv", MAKELANGID(LANG_SWEDISH, SUBLANG_SWEDISH)},
+        {"uk", MAKELANGID(LANG_UKRAINIAN, SUBLANG_UKRAINIAN_UKRAINE)},
+        {"vi", MAKELANGID(LANG_VIETNAMESE, SUBLANG_VIETNAMESE_VIETNAM)},
     };
     ASSERT_EQ(std::size(languages), quenby::engine::translatedLanguages().size());
     for (const auto& [name, language] : languages) {
         for (const unsigned* id = quenby::engine::stringIdsBegin(); id != quenby::engine::stringIdsEnd(); ++id)
             EXPECT_EQ(stringOf(language, *id), quenby::engine::translatedString(*id, name)) << name << " " << *id;
+        // Which way the block's language reads: what the menu and the boxes follow.
+        const bool rtl = std::string_view(name) == "ar" || std::string_view(name) == "he" ||
+                         std::string_view(name) == "fa";
+        EXPECT_EQ(stringOf(language, quenby::engine::IDS_READING_DIRECTION), rtl ? u"RTL" : u"LTR") << name;
     }
+    EXPECT_EQ(stringOf(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), quenby::engine::IDS_READING_DIRECTION),
+              u"LTR");
 }

@@ -11,6 +11,7 @@
 #include "common/identity.h"
 #include "common/os/win32/handles.h"
 #include "common/os/windowlink.h"
+#include "engine/strings.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
 #include "engine/tray.h"
@@ -297,6 +298,18 @@ std::u16string Win32EngineHost::loadString(unsigned id)
     return std::u16string(buffer, buffer + (length > 0 ? length : 0));
 }
 
+bool Win32EngineHost::rightToLeft()
+{
+    return loadString(IDS_READING_DIRECTION) == u"RTL";
+}
+
+int Win32EngineHost::messageBox(const std::u16string& text, const std::u16string& caption, UINT style)
+{
+    if (rightToLeft())
+        style |= MB_RTLREADING | MB_RIGHT;
+    return MessageBoxW(window_, os::win32::wide(text).c_str(), os::win32::wide(caption).c_str(), style);
+}
+
 void Win32EngineHost::setTimer(TimerId id, unsigned milliseconds, TimerCallback callback)
 {
     const auto index = static_cast<UINT_PTR>(id);
@@ -480,14 +493,18 @@ void Win32EngineHost::buildTrayMenu(const std::vector<MenuItem>& items)
     menu_.reset(CreatePopupMenu());
     if (!menu_)
         return;
+    // In a language that reads right to left the items read that way and sit
+    // at the menu's right edge, as Windows' own menus do in those languages.
+    const UINT direction = rightToLeft() ? MFT_RIGHTORDER | MFT_RIGHTJUSTIFY : 0;
     for (const MenuItem& item : items) {
-        if (item.id == 0) {
-            InsertMenuW(menu_.get(), static_cast<UINT>(-1), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-        } else {
-            const std::wstring text = os::win32::wide(item.text);
-            InsertMenuW(menu_.get(), static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, item.id,
-                        text.c_str());
-        }
+        std::wstring text = os::win32::wide(item.text);
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        info.fType = (item.id == 0 ? MFT_SEPARATOR : MFT_STRING) | direction;
+        info.wID = item.id;
+        info.dwTypeData = item.id == 0 ? nullptr : text.data();
+        InsertMenuItemW(menu_.get(), GetMenuItemCount(menu_.get()), TRUE, &info);
     }
 }
 
@@ -495,9 +512,14 @@ void Win32EngineHost::setMenuItemText(unsigned commandId, const std::u16string& 
 {
     if (!menu_)
         return;
-    // By command: an id that is not in the menu leaves the menu as it is.
-    const std::wstring label = os::win32::wide(text);
-    ModifyMenuW(menu_.get(), commandId, MF_BYCOMMAND | MF_STRING, commandId, label.c_str());
+    // By command: an id that is not in the menu leaves the menu as it is. Only
+    // the text changes; the item keeps its reading order.
+    std::wstring label = os::win32::wide(text);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = label.data();
+    SetMenuItemInfoW(menu_.get(), commandId, FALSE, &info);
 }
 
 void Win32EngineHost::showTrayMenu()
@@ -513,7 +535,7 @@ void Win32EngineHost::showTrayMenuAt(int x, int y)
     // elsewhere, nor take the keyboard; the posted null message lets the next
     // click reach its target.
     SetForegroundWindow(window_);
-    TrackPopupMenu(menu_.get(), 0, x, y, 0, window_, nullptr);
+    TrackPopupMenu(menu_.get(), rightToLeft() ? TPM_LAYOUTRTL : 0, x, y, 0, window_, nullptr);
     PostMessageW(window_, WM_NULL, 0, 0);
 }
 
@@ -538,13 +560,12 @@ void Win32EngineHost::unregisterHotKeys()
 
 bool Win32EngineHost::confirm(const std::u16string& text, const std::u16string& caption)
 {
-    return MessageBoxW(window_, os::win32::wide(text).c_str(), os::win32::wide(caption).c_str(),
-                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return messageBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void Win32EngineHost::showError(const std::u16string& text, const std::u16string& caption)
 {
-    MessageBoxW(window_, os::win32::wide(text).c_str(), os::win32::wide(caption).c_str(), MB_ICONERROR);
+    messageBox(text, caption, MB_ICONERROR);
 }
 
 std::uint32_t Win32EngineHost::setShutdownPrivilege(bool enable)

@@ -111,6 +111,11 @@ public:
     const NOTIFYICONDATAW& trayIconData() const { return trayIconData_; }
 
 private:
+    // Whether the texts picked for the user read right to left.
+    bool rightToLeft();
+    // MessageBoxW with the reading order of the texts.
+    int messageBox(const std::u16string& text, const std::u16string& caption, UINT style);
+
     HINSTANCE instance_;
     os::win32::UniqueHandle engineLock_; // owned while this engine runs
     os::win32::UniqueHandle recoveryLock_; // machine-wide, owned while a recovery runs
