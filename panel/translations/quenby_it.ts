@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Sospendi la liberazione automatica quando è inutile</translation>
+        <translation>Metti in pausa la liberazione automatica quando è inutile</translation>
     </message>
     <message>
         <source>CPU usage:</source>

@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Disable CPU usage detection</source>
-        <translation>CPU kullanım algılamasını kapat</translation>
+        <translation>CPU kullanım algılamasını devre dışı bırak</translation>
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
