@@ -14,8 +14,6 @@
 namespace quenby::engine {
 namespace {
 
-// Texts of the string table are loaded into slots of 100 characters.
-constexpr std::size_t kTextSlot = 100;
 constexpr std::size_t kLabelCapacity = 64;
 // A notice's text as the balloon holds it, the terminator included.
 constexpr std::size_t kNoticeCapacity = 256;

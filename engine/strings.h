@@ -1,6 +1,7 @@
 // The identifiers of the engine's string table (the texts are in strings.inc).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,11 @@ enum StringId : unsigned {
     // message boxes read the way of the texts Windows picked.
     IDS_READING_DIRECTION = 136,
 };
+
+// The longest text of the string table, in characters, the terminator
+// included: what the engine loads a text into. Room for a translation half as
+// long again as the longest English text.
+inline constexpr std::size_t kTextSlot = 256;
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.
 std::u16string_view builtInString(unsigned id);

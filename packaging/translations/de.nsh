@@ -3,12 +3,13 @@
 ; keep $\r$\n and $1 as they stand.
 
 LangString STILL_RUNNING_DETAIL ${LANG_GERMAN} "Quenby wird noch ausgeführt und konnte nicht beendet werden."
-LangString STILL_RUNNING_BOX ${LANG_GERMAN} "Quenby wird noch ausgeführt und konnte nicht beendet werden.$\r$\n$\r$\nBeenden Sie es (Menü im Infobereich: RAM-Optimierer beenden; außerdem das Fenster des Bedienfelds) und wählen Sie dann Wiederholen."
+LangString STILL_RUNNING_BOX ${LANG_GERMAN} "Quenby wird noch ausgeführt und konnte nicht beendet werden.$\r$\n$\r$\nBeenden Sie es (Menü im Infobereich: RAM-Optimierer beenden), schließen Sie das Fenster des Bedienfelds und wählen Sie dann Wiederholen."
 LangString STILL_RUNNING_ABORT ${LANG_GERMAN} "Quenby wird noch ausgeführt; es wurde nichts geändert."
 LangString ALREADY_RUNNING ${LANG_GERMAN} "Das Setup oder Deinstallationsprogramm von Quenby wird bereits ausgeführt."
 LangString CLOSING ${LANG_GERMAN} "Quenby wird beendet, falls es ausgeführt wird..."
-LangString PANEL_LINK_DESCRIPTION ${LANG_GERMAN} "Quenby-Bedienfeld: Arbeitsspeicher- und CPU-Werte sowie Optionen"
-LangString ENGINE_LINK_DESCRIPTION ${LANG_GERMAN} "Infobereichsprogramm von Quenby starten, das Arbeitsspeicher freigibt"
+LangString PANEL_LINK_DESCRIPTION ${LANG_GERMAN} "Quenby-Bedienfeld: RAM- und CPU-Werte sowie Optionen"
+LangString ENGINE_LINK_NAME ${LANG_GERMAN} "Quenby-Infobereichsprogramm"
+LangString ENGINE_LINK_DESCRIPTION ${LANG_GERMAN} "Infobereichsprogramm von Quenby starten, das RAM freigibt"
 LangString SECTION_PROGRAM ${LANG_GERMAN} "Quenby (erforderlich)"
 LangString SECTION_AUTOSTART ${LANG_GERMAN} "Mit Windows starten"
 LangString RESTARTING_ENGINE ${LANG_GERMAN} "Infobereichsprogramm wird erneut gestartet..."

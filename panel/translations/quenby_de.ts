@@ -32,7 +32,7 @@
     <name>GraphForm</name>
     <message>
         <source>Usage graph of the free RAM</source>
-        <translation>Verlauf des freien Arbeitsspeichers</translation>
+        <translation>Verlauf des freien RAM</translation>
     </message>
     <message>
         <source>%1% of RAM free</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Schließen</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>There is not enough memory to start it.</source>
-        <translation>Zum Starten ist nicht genügend Arbeitsspeicher verfügbar.</translation>
+        <translation>Zum Starten ist nicht genügend Speicher verfügbar.</translation>
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
-        <translation>Aktivieren Sie die Prüfung der CPU-Auslastung, damit Quenby keinen Arbeitsspeicher freigibt, während der Prozessor ausgelastet ist. Hinweis: CPU-Kühlprogramme und einige andere Programme verwenden ein spezielles Verfahren, durch das die CPU-Auslastung ständig bei 100 % liegt. Deaktivieren Sie in diesem Fall die Prüfung, damit Quenby den Arbeitsspeicher bei jeder CPU-Auslastung freigeben kann.</translation>
+        <translation>Aktivieren Sie die Prüfung der CPU-Auslastung, damit Quenby keinen RAM freigibt, während der Prozessor ausgelastet ist. Hinweis: CPU-Kühlprogramme und einige andere Programme verwenden ein spezielles Verfahren, durch das die CPU-Auslastung ständig bei 100 % liegt. Deaktivieren Sie in diesem Fall die Prüfung, damit Quenby bei jeder CPU-Auslastung RAM freigeben kann.</translation>
     </message>
     <message>
         <source>Tray Icon</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Recovering RAM:</source>
-        <translation>Beim Freigeben:</translation>
+        <translation>Beim Freigeben von RAM:</translation>
     </message>
     <message>
         <source>Tray icon text color</source>
@@ -270,19 +270,19 @@
     </message>
     <message>
         <source>Also clear Windows Clipboard when freeing up RAM</source>
-        <translation>Beim Freigeben auch die Windows-Zwischenablage leeren</translation>
+        <translation>Beim Freigeben von RAM auch die Windows-Zwischenablage leeren</translation>
     </message>
     <message>
         <source>Play alarm sound before freeing up RAM</source>
-        <translation>Vor dem Freigeben einen Warnton wiedergeben</translation>
+        <translation>Vor dem Freigeben von RAM einen Warnton wiedergeben</translation>
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>RAM freigeben mit: Strg + Alt +</translation>
+        <translation>Tastenkombination zum Freigeben von RAM: Strg + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Quenby deaktivieren/aktivieren mit: Strg + Alt +</translation>
+        <translation>Tastenkombination zum Deaktivieren/Aktivieren von Quenby: Strg + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>Intervall für das Freigeben, in Minuten (0 = nie)</translation>
+        <translation>Intervall für das Freigeben von RAM, in Minuten (0 = nie)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Erste Menge zum Freigeben im Kontextmenü, in MB</translation>
+        <translation>Erste Menge zum Freigeben im Menü des Infobereichs, in MB</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Zweite Menge zum Freigeben im Kontextmenü, in MB</translation>
+        <translation>Zweite Menge zum Freigeben im Menü des Infobereichs, in MB</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Dritte Menge zum Freigeben im Kontextmenü, in MB</translation>
+        <translation>Dritte Menge zum Freigeben im Menü des Infobereichs, in MB</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>RAM freigeben mit: Strg + Alt + diese Taste</translation>
+        <translation>Tastenkombination zum Freigeben von RAM: Strg + Alt + diese Taste</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Deaktivieren/Aktivieren mit: Strg + Alt + diese Taste</translation>
+        <translation>Tastenkombination zum Deaktivieren/Aktivieren: Strg + Alt + diese Taste</translation>
     </message>
     <message>
         <source>Add Files</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Zamknij</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>Zamknij optymalizator RAM</translation>
+        <translation>Zakończ działanie optymalizatora RAM</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Ikona zasobnika</translation>
+        <translation>Ikona w obszarze powiadomień</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Recovering RAM:</source>
-        <translation>Podczas zwalniania:</translation>
+        <translation>Podczas zwalniania pamięci:</translation>
     </message>
     <message>
         <source>Tray icon text color</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Also clear Windows Clipboard when freeing up RAM</source>
-        <translation>Czyść również Schowek systemu Windows przy zwalnianiu pamięci</translation>
+        <translation>Czyść również schowek systemu Windows przy zwalnianiu pamięci</translation>
     </message>
     <message>
         <source>Play alarm sound before freeing up RAM</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Skrót do zwalniania pamięci: Ctrl + Alt +</translation>
+        <translation>Klawisz skrótu zwalniania pamięci: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Skrót wyłączania/włączania Quenby: Ctrl + Alt +</translation>
+        <translation>Klawisz skrótu wyłączania/włączania Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -338,19 +338,19 @@
     </message>
     <message>
         <source>What the tray icon shows</source>
-        <translation>Co pokazuje ikona w zasobniku</translation>
+        <translation>Co pokazuje ikona w obszarze powiadomień</translation>
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Pierwsza ilość do zwolnienia w menu zasobnika, w MB</translation>
+        <translation>Pierwsza ilość do zwolnienia w menu w obszarze powiadomień, w MB</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Druga ilość do zwolnienia w menu zasobnika, w MB</translation>
+        <translation>Druga ilość do zwolnienia w menu w obszarze powiadomień, w MB</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Trzecia ilość do zwolnienia w menu zasobnika, w MB</translation>
+        <translation>Trzecia ilość do zwolnienia w menu w obszarze powiadomień, w MB</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>Skrót do zwalniania pamięci: Ctrl + Alt + ten klawisz</translation>
+        <translation>Klawisz skrótu zwalniania pamięci: Ctrl + Alt + ten klawisz</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Skrót wyłączania/włączania: Ctrl + Alt + ten klawisz</translation>
+        <translation>Klawisz skrótu wyłączania/włączania: Ctrl + Alt + ten klawisz</translation>
     </message>
     <message>
         <source>Add Files</source>

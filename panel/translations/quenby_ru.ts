@@ -32,11 +32,11 @@
     <name>GraphForm</name>
     <message>
         <source>Usage graph of the free RAM</source>
-        <translation>График свободной памяти</translation>
+        <translation>График свободного ОЗУ</translation>
     </message>
     <message>
         <source>%1% of RAM free</source>
-        <translation>Свободно %1% памяти</translation>
+        <translation>Свободно %1% ОЗУ</translation>
     </message>
 </context>
 <context>
@@ -59,11 +59,11 @@
     </message>
     <message>
         <source>Target Free RAM:</source>
-        <translation>Целевой запас ОЗУ:</translation>
+        <translation>Целевой объем свободного ОЗУ:</translation>
     </message>
     <message>
         <source>Minimum Free RAM:</source>
-        <translation>Минимальный запас ОЗУ:</translation>
+        <translation>Минимальный объем свободного ОЗУ:</translation>
     </message>
     <message>
         <source>About</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Закрыть</translation>
+        <translation>Выйти</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
-        <translation>Целевой запас ОЗУ, %1 МБ</translation>
+        <translation>Целевой объем свободного ОЗУ, %1 МБ</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
-        <translation>Минимальный запас ОЗУ, %1 МБ</translation>
+        <translation>Минимальный объем свободного ОЗУ, %1 МБ</translation>
     </message>
     <message>
         <source>Save the target and minimum free RAM</source>
-        <translation>Сохранить целевой и минимальный запас ОЗУ</translation>
+        <translation>Сохранить целевой и минимальный объем свободного ОЗУ</translation>
     </message>
     <message>
         <source>Open the options</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>Закрыть оптимизатор ОЗУ</translation>
+        <translation>Выйти из оптимизатора ОЗУ</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>мин., если свободно ОЗУ меньше</translation>
+        <translation>мин., если свободного ОЗУ меньше</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Recovering RAM:</source>
-        <translation>При освобождении:</translation>
+        <translation>При освобождении ОЗУ:</translation>
     </message>
     <message>
         <source>Tray icon text color</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Клавиши освобождения ОЗУ: Ctrl + Alt +</translation>
+        <translation>Сочетание клавиш для освобождения ОЗУ: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Отключить/включить Quenby: Ctrl + Alt +</translation>
+        <translation>Сочетание клавиш для отключения/включения Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Percentage of Free RAM</source>
-        <translation>Процент свободной памяти</translation>
+        <translation>Процент свободного ОЗУ</translation>
     </message>
     <message>
         <source>RAM to free on startup, in MB</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
-        <translation>Только если свободной памяти меньше, в процентах</translation>
+        <translation>Только если свободного ОЗУ меньше, в процентах</translation>
     </message>
     <message>
         <source>CPU usage</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Первый объем освобождения в меню значка, в МБ</translation>
+        <translation>Первый объем освобождения в меню значка в области уведомлений, в МБ</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Второй объем освобождения в меню значка, в МБ</translation>
+        <translation>Второй объем освобождения в меню значка в области уведомлений, в МБ</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Третий объем освобождения в меню значка, в МБ</translation>
+        <translation>Третий объем освобождения в меню значка в области уведомлений, в МБ</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>Клавиши освобождения ОЗУ: Ctrl + Alt + эта клавиша</translation>
+        <translation>Сочетание клавиш для освобождения ОЗУ: Ctrl + Alt + эта клавиша</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Клавиши отключения/включения: Ctrl + Alt + эта клавиша</translation>
+        <translation>Сочетание клавиш для отключения/включения: Ctrl + Alt + эта клавиша</translation>
     </message>
     <message>
         <source>Add Files</source>

@@ -77,6 +77,9 @@ public:
     std::map<engine::TimerId, std::pair<unsigned, engine::TimerCallback>> timers;
     std::vector<std::uint32_t> posted; // to the panel
     std::vector<engine::MenuItem> menu;
+    std::u16string tooltip; // the last one the tray was given
+    // The string table, when not the built-in English one.
+    std::function<std::u16string(unsigned id)> strings;
     std::vector<engine::LaunchRequest> launches;
     engine::TrayPicture lastPicture;
     int renders = 0;
@@ -135,7 +138,7 @@ public:
     void postQuit(int code) override { events.push_back("quit " + std::to_string(code)); }
     std::u16string loadString(unsigned id) override
     {
-        return std::u16string(engine::builtInString(id));
+        return strings ? strings(id) : std::u16string(engine::builtInString(id));
     }
 
     void setTimer(engine::TimerId id, unsigned ms, engine::TimerCallback callback) override
@@ -229,8 +232,9 @@ public:
                              (picture.barFill == engine::kBarRecovering ? "recovering " : "normal ") +
                              toUtf8(picture.text));
     }
-    bool notifyTray(engine::TrayAction action, const std::u16string&) override
+    bool notifyTray(engine::TrayAction action, const std::u16string& tip) override
     {
+        tooltip = tip;
         static const char* names[] = {"add", "modify", "remove"};
         events.push_back(std::string("tray ") + names[static_cast<int>(action)]);
         if (duringNotify)

@@ -13,6 +13,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -134,6 +138,47 @@ QString accessibleName(QWidget* widget)
     return face ? face->text(QAccessible::Name) : QString();
 }
 
+// The texts a user sees in `top` that do not carry the pseudo-language's
+// marks: every letter of a translated text lies between its brackets. Names
+// that are never translated (the window title the engine finds) are allowed.
+QStringList unmarked(QWidget* top, const QStringList& names)
+{
+    QStringList texts;
+    const auto add = [&texts](const QString& text) { texts.append(text); };
+    if (top->isWindow())
+        add(top->windowTitle());
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(top))
+            continue;
+        if (const auto* label = qobject_cast<QLabel*>(widget))
+            add(label->text());
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+            add(button->text());
+        if (const auto* bar = qobject_cast<QTabBar*>(widget))
+            for (int i = 0; i < bar->count(); ++i)
+                add(bar->tabText(i));
+        if (const auto* box = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < box->count(); ++i)
+                add(box->itemText(i));
+        add(widget->toolTip());
+        add(widget->accessibleName());
+    }
+    QStringList found;
+    static const QRegularExpression marked(QStringLiteral("\\[[^\\]]*\\]"));
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+    for (QString text : texts) {
+        // Rich text: only what it shows.
+        text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        // A name, or a web address (the About box's), is never translated.
+        static const QRegularExpression address(QStringLiteral("^[\\w.-]+\\.[a-z]{2,}(/\\S*)?$"));
+        if (names.contains(text) || address.match(text).hasMatch())
+            continue;
+        if (QString(text).remove(marked).contains(letter))
+            found.append(text);
+    }
+    return found;
+}
+
 } // namespace
 
 class LanguagesTest : public QObject {
@@ -248,6 +293,68 @@ private slots:
         QCOMPARE(about.layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
         problems += cutOff(&about) + overlapping(&about);
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    // Run in the pseudo-language, every text the panel shows is marked, so it
+    // was both translatable and translated, and a text 40 % longer than the
+    // English still fits: the main window, every page of the options, the
+    // About box and a message box with Qt's own button.
+    void pseudoLanguage()
+    {
+        quenby::panel::installTranslation(QLocale(QLocale::English));
+        QTranslator ours;
+        QTranslator qt;
+        QVERIFY(ours.load(QStringLiteral(QUENBY_PSEUDO_DIR "/quenby_qps.qm")));
+        QVERIFY(qt.load(QStringLiteral(QUENBY_PSEUDO_DIR "/qtbase_qps.qm")));
+        QCoreApplication::installTranslator(&qt);
+        QCoreApplication::installTranslator(&ours);
+        const QStringList names = {QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)),
+                                   QStringLiteral("Quenby")};
+
+        // An engine that is not where the settings say: Enable says why in a box.
+        QTemporaryDir nowhere;
+        QVERIFY(nowhere.isValid());
+        storeText(u"Path", QDir::toNativeSeparators(nowhere.path()));
+        MainWindow window(nullptr, kTotalRAM);
+        window.setWindowTitle(names[0]);
+        show(&window);
+        // The figures as the first sample fills them in.
+        auto* total = window.findChild<QLabel*>(QStringLiteral("totalRAMLabel"));
+        QVERIFY(total);
+        QTRY_VERIFY_WITH_TIMEOUT(total->text().contains(QRegularExpression(QStringLiteral("\\d"))), 10000);
+        QStringList problems = unmarked(&window, names) + cutOff(&window);
+        QStringList boxTexts;
+        bool ran = false;
+        duringModal<QMessageBox>(
+            &window, [&] { window.findChild<QAbstractButton*>(QStringLiteral("EnableButton"))->click(); },
+            [&](QMessageBox* box) {
+                boxTexts = unmarked(box, names);
+                for (QAbstractButton* button : box->buttons())
+                    if (!button->text().startsWith(QLatin1Char('[')))
+                        boxTexts.append(button->text());
+                box->accept();
+            },
+            ran);
+        QVERIFY(ran);
+        problems += boxTexts;
+
+        OptionsDialog options(&window);
+        options.loadSettings();
+        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+        QVERIFY(tabs);
+        show(&options);
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            problems += unmarked(&options, names) + cutOff(&options) + overlapping(&options);
+        }
+        AboutDialog about(&window);
+        show(&about);
+        problems += unmarked(&about, names) + cutOff(&about);
+        QCoreApplication::removeTranslator(&ours);
+        QCoreApplication::removeTranslator(&qt);
+        problems.removeDuplicates();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
 

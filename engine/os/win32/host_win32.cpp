@@ -21,8 +21,6 @@ namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
 constexpr std::size_t kPageSize = 4096;
-// Texts of the string table are loaded into slots of 100 characters.
-constexpr int kTextSlot = 100;
 // The parts of the tray record the shell is to take: callback message, icon,
 // tooltip; NIF_SHOWTIP, since under the version 4 protocol the shell shows the
 // standard tooltip only when asked to.

@@ -1,0 +1,391 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>درباره</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>حق نسخه‌برداری © Quenby. تمامی حقوق محفوظ است.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>وب‌سایت:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>نسخه: %1.%2.%3 (بتا)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>برای Windows %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>نمودار حافظه آزاد</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>%1% از حافظه آزاد است</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>کل حافظه: نامشخص</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>حافظه در دسترس: نامشخص</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>استفاده از CPU: نامشخص</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>آزادسازی حافظه</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>هدف حافظه آزاد:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>حداقل حافظه آزاد:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>درباره</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>ذخیره</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>فعال کردن بهینه‌ساز حافظه</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>غیرفعال کردن</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>فایل وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>اجازه اجرای این فایل را ندارید.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>این فایل برنامه‌ای قابل اجرا نیست.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>حافظه کافی برای اجرای آن وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>سیستم از اجرای آن خودداری کرد (خطای %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>بهینه‌ساز حافظه از %1 اجرا نشد.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>کل حافظه: %1 مگابایت</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>حافظه در دسترس: %1 مگابایت (%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>استفاده از CPU: %1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 مگابایت</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>هدف حافظه آزاد، %1 مگابایت</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>حداقل حافظه آزاد، %1 مگابایت</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>ذخیره هدف و حداقل حافظه آزاد</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>باز کردن گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>فعال کردن بهینه‌ساز حافظه</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>غیرفعال کردن بهینه‌ساز حافظه</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>خروج از بهینه‌ساز حافظه</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>درباره Quenby</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>کلید میانبر Ctrl+Alt+%1‎ قابل استفاده نیست: طرح‌بندی صفحه‌کلید شما کلیدی برای «%1» ندارد.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>کلید میانبر Ctrl+Alt+%1‎ قابل استفاده نیست: این کلید در طرح‌بندی صفحه‌کلید شما «%2» را تایپ می‌کند و در آن صورت دیگر هیچ برنامه‌ای آن را دریافت نمی‌کند.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عمومی</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>اجرای خودکار Quenby هنگام راه‌اندازی Windows</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>آزادسازی حافظه هنگام راه‌اندازی پس از</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>مگابایت از حافظه هنگام راه‌اندازی پس از</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>ثانیه</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>آزادسازی حافظه هر</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>مگابایت هر</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>دقیقه، وقتی حافظه آزاد کمتر از</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>توقف موقت آزادسازی خودکار تا وقتی که فایده‌ای ندارد</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>استفاده از CPU:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>غیرفعال کردن تشخیص استفاده از CPU</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>تشخیص استفاده از CPU را فعال کنید تا Quenby هنگامی که پردازنده مشغول است حافظه را آزاد نکند. توجه داشته باشید که برنامه‌های خنک‌کننده پردازنده و چند برنامه دیگر از روش خاصی استفاده می‌کنند که باعث می‌شود استفاده از CPU همیشه در سطح 100% بماند. در این صورت، تشخیص استفاده از CPU را غیرفعال کنید تا Quenby بتواند در هر سطحی از استفاده از CPU حافظه را آزاد کند.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>نماد ناحیه اعلان</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>پیش‌فرض:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>هنگام آزادسازی حافظه:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>رنگ متن نماد ناحیه اعلان</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>نمایش</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>در نماد ناحیه اعلان</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>نمایش مقدار حافظه آزاد شده</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>منوی بازشو</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>آزادسازی</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>مگابایت (منو)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>سایر</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>هنگام آزادسازی حافظه، کلیپ‌بورد Windows نیز پاک شود</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>پخش صدای هشدار پیش از آزادسازی حافظه</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>کلید میانبر آزادسازی حافظه: Ctrl + Alt +‎</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>کلید میانبر غیرفعال/فعال کردن Quenby: Ctrl + Alt +‎</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>ذخیره</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>سیاه</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>سفید</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>خودکار</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>درصد استفاده از CPU</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>درصد حافظه آزاد</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>حافظه‌ای که هنگام راه‌اندازی آزاد می‌شود، به مگابایت</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>تأخیر آزادسازی هنگام راه‌اندازی، به ثانیه</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>حافظه‌ای که به‌طور دوره‌ای آزاد می‌شود، به مگابایت</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>فاصله آزادسازی حافظه، به دقیقه (0 یعنی هرگز)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>فقط اگر حافظه آزاد کمتر از این درصد باشد</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>استفاده از CPU</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>آنچه نماد ناحیه اعلان نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>مقدار اول آزادسازی در منوی ناحیه اعلان، به مگابایت</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>مقدار دوم آزادسازی در منوی ناحیه اعلان، به مگابایت</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>مقدار سوم آزادسازی در منوی ناحیه اعلان، به مگابایت</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>فایل صدای هشدار</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>انتخاب فایل صدای هشدار</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>کلید میانبر آزادسازی حافظه: Ctrl + Alt + این کلید</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>کلید میانبر غیرفعال/فعال کردن: Ctrl + Alt + این کلید</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>افزودن فایل‌ها</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>همه فایل‌ها (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>تنظیم‌شده توسط سرپرست شما</translation>
+    </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>سرپرست شما Quenby را طوری تنظیم کرده است که برای هر کاربر این رایانه به‌طور خودکار اجرا شود.</translation>
+    </message>
+</context>
+</TS>

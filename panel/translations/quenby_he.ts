@@ -1,0 +1,391 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>אודות</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>זכויות יוצרים © Quenby. כל הזכויות שמורות.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגור</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>אתר אינטרנט:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>גרסה: %1.%2.%3 (בטא)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>עבור Windows %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>גרף הזיכרון הפנוי</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>%1% מהזיכרון פנוי</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>זיכרון כולל: אין נתונים</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>זיכרון זמין: אין נתונים</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>ניצול CPU: אין נתונים</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>פנה זיכרון</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>יעד זיכרון פנוי:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>זיכרון פנוי מינימלי:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>אודות</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>שמור</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>הפעל את מייעל הזיכרון</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>השבת</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>הקובץ אינו קיים.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>אין לך הרשאה להפעיל קובץ זה.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>הקובץ אינו תוכנית שניתן להפעיל.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>אין מספיק זיכרון כדי להפעיל אותו.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>המערכת סירבה להפעיל אותו (שגיאה %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>לא ניתן היה להפעיל את מייעל הזיכרון מתוך %1.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>זיכרון כולל: %1 MB</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>זיכרון זמין: %1 MB (%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>ניצול CPU: %1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>יעד זיכרון פנוי, %1 MB</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>זיכרון פנוי מינימלי, %1 MB</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>שמור את היעד ואת המינימום של הזיכרון הפנוי</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>פתח את האפשרויות</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>הפעל את מייעל הזיכרון</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>השבת את מייעל הזיכרון</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>יציאה ממייעל הזיכרון</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>אודות Quenby</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>לא ניתן להשתמש ב-Ctrl+Alt+%1‎ כמקש קיצור: בפריסת המקלדת שלך אין מקש עבור "%1".</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>לא ניתן להשתמש ב-Ctrl+Alt+%1‎ כמקש קיצור: בפריסת המקלדת שלך הוא מקליד "%2", ואף תוכנית לא הייתה יכולה לקבל אותו עוד.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>כללי</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>הפעל את Quenby באופן אוטומטי בעת הפעלת Windows</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>פנה זיכרון בעת ההפעלה לאחר</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>MB של זיכרון בעת ההפעלה לאחר</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>שניות</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>פנה זיכרון כל</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>MB כל</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>דקות אם הזיכרון הפנוי נמוך מ-</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>השהה את הפינוי האוטומטי כל עוד אין בו תועלת</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>ניצול CPU:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>השבת את זיהוי ניצול ה-CPU</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>הפעל את זיהוי ניצול ה-CPU כדי למנוע מ-Quenby לפנות זיכרון כאשר המעבד עמוס. שים לב: תוכניות לקירור המעבד ומספר תוכניות אחרות משתמשות בשיטה מיוחדת שגורמת לניצול ה-CPU להישאר תמיד ברמה של 100%. במקרה כזה, השבת את זיהוי ניצול ה-CPU כדי לאפשר ל-Quenby לפנות זיכרון בכל רמת ניצול של ה-CPU.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>סמל אזור ההודעות</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>ברירת מחדל:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>בעת פינוי זיכרון:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>צבע הטקסט של סמל אזור ההודעות</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>הצג</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>בסמל אזור ההודעות</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>הצג כמה זיכרון פונה</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>תפריט מוקפץ</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>פנה</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>MB (תפריט)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>אחר</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>נקה גם את הלוח של Windows בעת פינוי זיכרון</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>השמע צליל התראה לפני פינוי זיכרון</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>מקש קיצור לפינוי זיכרון: Ctrl + Alt +‎</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>מקש קיצור להשבתה/הפעלה של Quenby: Ctrl + Alt +‎</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>שמור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>שחור</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>לבן</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>אוטומטי</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>אחוז ניצול CPU</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>אחוז זיכרון פנוי</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>זיכרון לפינוי בעת ההפעלה, ב-MB</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>השהיית הפינוי בעת ההפעלה, בשניות</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>זיכרון לפינוי תקופתי, ב-MB</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>מרווח הזמן בין פינויי זיכרון, בדקות (0 = אף פעם)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>רק אם הזיכרון הפנוי נמוך מאחוז זה</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>ניצול CPU</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>מה מוצג בסמל אזור ההודעות</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>כמות הפינוי הראשונה בתפריט אזור ההודעות, ב-MB</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>כמות הפינוי השנייה בתפריט אזור ההודעות, ב-MB</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>כמות הפינוי השלישית בתפריט אזור ההודעות, ב-MB</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>קובץ צליל ההתראה</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>בחר את קובץ צליל ההתראה</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>מקש קיצור לפינוי זיכרון: Ctrl + Alt + מקש זה</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>מקש קיצור להשבתה/הפעלה: Ctrl + Alt + מקש זה</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>הוסף קבצים</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>כל הקבצים (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>הוגדר על-ידי מנהל המערכת שלך</translation>
+    </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>מנהל המערכת שלך הגדיר את Quenby כך שיופעל באופן אוטומטי עבור כל משתמש במחשב זה.</translation>
+    </message>
+</context>
+</TS>

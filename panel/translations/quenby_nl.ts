@@ -1,0 +1,391 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>Copyright © Quenby. Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>Versie: %1.%2.%3 (bèta)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>voor Windows %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>Grafiek van het vrije RAM</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>%1% van het RAM vrij</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>Totaal RAM: n.v.t.</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>Beschikbaar RAM: n.v.t.</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>CPU-gebruik: n.v.t.</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>RAM vrijmaken</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>Doel voor vrij RAM:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>Minimaal vrij RAM:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>RAM-optimalisatie inschakelen</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Uitschakelen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Het bestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>U hebt geen toestemming om dit bestand uit te voeren.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>Het bestand is geen programma dat kan worden uitgevoerd.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>Er is onvoldoende geheugen om het te starten.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>Het systeem heeft het starten geweigerd (fout %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>De RAM-optimalisatie kan niet worden gestart vanuit %1.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>Totaal RAM: %1 MB</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>Beschikbaar RAM: %1 MB (%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>CPU-gebruik: %1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>Doel voor vrij RAM, %1 MB</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>Minimaal vrij RAM, %1 MB</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>Doel en minimum voor vrij RAM opslaan</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>De opties openen</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>De RAM-optimalisatie inschakelen</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>De RAM-optimalisatie uitschakelen</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>De RAM-optimalisatie afsluiten</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>Info over Quenby</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1 kan geen sneltoets zijn: uw toetsenbordindeling heeft geen toets voor “%1”.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1 kan geen sneltoets zijn: met uw toetsenbordindeling typt deze toets “%2”, dat dan in geen enkel programma meer kan worden getypt.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>Quenby automatisch starten wanneer Windows wordt gestart</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>RAM bij het opstarten vrijmaken na</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>MB RAM bij het opstarten na</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>seconden</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>RAM vrijmaken om de</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>MB om de</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>minuten als het vrije RAM lager is dan</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>Automatisch vrijmaken pauzeren zolang het niet helpt</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>CPU-gebruik:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>Detectie van CPU-gebruik uitschakelen</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>Schakel de detectie van CPU-gebruik in om te voorkomen dat Quenby RAM vrijmaakt terwijl de CPU bezet is. Houd er rekening mee dat CPU-koelprogramma's en enkele andere programma's een speciale methode gebruiken waardoor het CPU-gebruik altijd op 100% staat. Schakel in dat geval de detectie van CPU-gebruik uit, zodat Quenby RAM kan vrijmaken bij elk CPU-gebruik.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Pictogram in het systeemvak</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>Standaard:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>Bij het vrijmaken van RAM:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>Tekstkleur van het pictogram in het systeemvak</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Weergeven:</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>in het pictogram in het systeemvak</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>Weergeven hoeveel RAM is vrijgemaakt</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>Snelmenu</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Vrijmaken:</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>MB (menuopdracht)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Overige</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>Ook het Windows-klembord wissen bij het vrijmaken van RAM</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>Een alarmgeluid afspelen voordat RAM wordt vrijgemaakt</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>Sneltoets om RAM vrij te maken: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>Sneltoets om Quenby uit of in te schakelen: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>Percentage CPU-gebruik</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>Percentage vrij RAM</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>Vrij te maken RAM bij het opstarten, in MB</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>Wachttijd voor het vrijmaken bij het opstarten, in seconden</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>Regelmatig vrij te maken RAM, in MB</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>Interval voor het vrijmaken van RAM, in minuten (0 voor nooit)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>Alleen als het vrije RAM lager is dan dit percentage</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>CPU-gebruik</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>Wat het pictogram in het systeemvak weergeeft</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>Eerste hoeveelheid om vrij te maken in het menu in het systeemvak, in MB</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>Tweede hoeveelheid om vrij te maken in het menu in het systeemvak, in MB</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>Derde hoeveelheid om vrij te maken in het menu in het systeemvak, in MB</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>Bestand met alarmgeluid</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>Het bestand met het alarmgeluid kiezen</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>Sneltoets om RAM vrij te maken: Ctrl + Alt + deze toets</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>Sneltoets om uit of in te schakelen: Ctrl + Alt + deze toets</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Bestanden toevoegen</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>Alle bestanden (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Ingesteld door uw beheerder</translation>
+    </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>Uw beheerder heeft ingesteld dat Quenby automatisch wordt gestart voor elke gebruiker van deze pc.</translation>
+    </message>
+</context>
+</TS>
