@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>MB of RAM on startup after</source>
-        <translation>MB, 시작하고</translation>
+        <translation>MB 메모리, 시작하고</translation>
     </message>
     <message>
         <source>seconds</source>
