@@ -2,8 +2,8 @@
 ; files give the rest). UTF-8 with a byte order mark, as makensis reads it;
 ; keep $\r$\n and $1 as they stand.
 
-LangString STILL_RUNNING_DETAIL ${LANG_JAPANESE} "Quenby はまだ実行中のため、終了できませんでした。"
-LangString STILL_RUNNING_BOX ${LANG_JAPANESE} "Quenby はまだ実行中のため、終了できませんでした。$\r$\n$\r$\n通知領域メニューの [メモリ最適化を終了する] で Quenby を終了し、操作パネルのウィンドウも閉じてから、[再試行] を選んでください。"
+LangString STILL_RUNNING_DETAIL ${LANG_JAPANESE} "Quenby がまだ実行中で、終了できませんでした。"
+LangString STILL_RUNNING_BOX ${LANG_JAPANESE} "Quenby がまだ実行中で、終了できませんでした。$\r$\n$\r$\n通知領域メニューの [メモリ最適化を終了する] で Quenby を終了し、操作パネルのウィンドウも閉じてから、[再試行] を選んでください。"
 LangString STILL_RUNNING_ABORT ${LANG_JAPANESE} "Quenby はまだ実行中です。何も変更されていません。"
 LangString ALREADY_RUNNING ${LANG_JAPANESE} "Quenby のセットアップまたはアンインストーラーは既に実行中です。"
 LangString CLOSING ${LANG_JAPANESE} "実行中の Quenby を終了しています..."

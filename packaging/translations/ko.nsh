@@ -2,8 +2,8 @@
 ; files give the rest). UTF-8 with a byte order mark, as makensis reads it;
 ; keep $\r$\n and $1 as they stand.
 
-LangString STILL_RUNNING_DETAIL ${LANG_KOREAN} "Quenby가 아직 실행 중이어서 끝낼 수 없습니다."
-LangString STILL_RUNNING_BOX ${LANG_KOREAN} "Quenby가 아직 실행 중이어서 끝낼 수 없습니다.$\r$\n$\r$\n알림 영역 메뉴에서 [메모리 최적화 끝내기]를 선택하고 Quenby 패널 창을 닫아 Quenby를 끝낸 다음 [다시 시도]를 선택하세요."
+LangString STILL_RUNNING_DETAIL ${LANG_KOREAN} "Quenby가 아직 실행 중이며 끝내지 못했습니다."
+LangString STILL_RUNNING_BOX ${LANG_KOREAN} "Quenby가 아직 실행 중이며 끝내지 못했습니다.$\r$\n$\r$\n알림 영역 메뉴에서 [메모리 최적화 끝내기]를 선택하고 Quenby 패널 창을 닫아 Quenby를 끝낸 다음 [다시 시도]를 선택하세요."
 LangString STILL_RUNNING_ABORT ${LANG_KOREAN} "Quenby가 아직 실행 중입니다. 아무것도 변경하지 않았습니다."
 LangString ALREADY_RUNNING ${LANG_KOREAN} "Quenby 설치 프로그램 또는 제거 프로그램이 이미 실행 중입니다."
 LangString CLOSING ${LANG_KOREAN} "실행 중인 Quenby를 끝내는 중..."

@@ -19,6 +19,6 @@ LangString BAD_AUTOSTART ${LANG_VIETNAMESE} "Giá trị không xác định /AUT
 LangString FINISH_RUN ${LANG_VIETNAMESE} "Mở bảng quản lý Quenby"
 LangString NEEDS_ADMINISTRATOR ${LANG_VIETNAMESE} "Cần có quyền quản trị viên để cài đặt hoặc gỡ bỏ Quenby cho mọi người dùng của máy tính này. Hãy chạy lại với tư cách quản trị viên."
 LangString FINISH_MACHINE_TEXT ${LANG_VIETNAMESE} "Quenby đã được cài đặt cho mọi người dùng của máy tính này.$\r$\n$\r$\nTrình cài đặt chưa khởi động Quenby. Hãy mở Quenby từ menu Bắt đầu. Nếu bạn đã chọn Khởi động cùng Windows, Quenby sẽ khởi động cho từng người dùng khi họ đăng nhập."
-LangString FINISH_SET_ASIDE ${LANG_VIETNAMESE} "Phiên bản trước vẫn đang chạy trong phiên của một người dùng khác và sẽ tiếp tục chạy ở đó cho đến khi được thoát. Các tệp của phiên bản đó sẽ bị xóa khi bạn khởi động lại máy tính."
+LangString FINISH_SET_ASIDE ${LANG_VIETNAMESE} "Phiên bản trước vẫn đang chạy trong phiên của một người dùng khác và sẽ tiếp tục chạy ở đó cho đến khi bị đóng. Các tệp của phiên bản đó sẽ bị xóa khi bạn khởi động lại máy tính."
 LangString SET_ASIDE_DETAIL ${LANG_VIETNAMESE} "$R0 đang được dùng trong phiên của một người dùng khác nên đã được đổi tên thành $R1."
 LangString UNINSTALL_IN_USE ${LANG_VIETNAMESE} "Một số tệp của Quenby đang được dùng trong phiên của một người dùng khác. Các tệp này sẽ bị xóa khi bạn khởi động lại máy tính."

@@ -7,7 +7,7 @@ LangString STILL_RUNNING_BOX ${LANG_TRADCHINESE} "Quenby 仍在執行，無法�
 LangString STILL_RUNNING_ABORT ${LANG_TRADCHINESE} "Quenby 仍在執行，未進行任何變更。"
 LangString ALREADY_RUNNING ${LANG_TRADCHINESE} "Quenby 的安裝程式或解除安裝程式已在執行中。"
 LangString CLOSING ${LANG_TRADCHINESE} "正在結束執行中的 Quenby..."
-LangString PANEL_LINK_DESCRIPTION ${LANG_TRADCHINESE} "Quenby 操作面板：記憶體與 CPU 數據，以及選項"
+LangString PANEL_LINK_DESCRIPTION ${LANG_TRADCHINESE} "Quenby 操作面板：記憶體與 CPU 數值，以及選項"
 LangString ENGINE_LINK_NAME ${LANG_TRADCHINESE} "Quenby 通知區域引擎"
 LangString ENGINE_LINK_DESCRIPTION ${LANG_TRADCHINESE} "啟動負責釋放記憶體的 Quenby 通知區域引擎"
 LangString SECTION_PROGRAM ${LANG_TRADCHINESE} "Quenby (必要)"

@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>MB of RAM on startup after</source>
-        <translation>MB의 메모리를 시작하고</translation>
+        <translation>MB 메모리, 시작하고</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
-        <translation>CPU 사용률 감지를 사용하면 CPU 사용량이 많을 때는 Quenby가 메모리를 확보하지 않습니다. CPU 냉각 프로그램 등 일부 프로그램은 특수한 방식을 사용하기 때문에 CPU 사용률이 항상 100%로 유지됩니다. 이런 경우에는 CPU 사용률 감지를 사용하지 않도록 설정하여, CPU 사용률과 관계없이 Quenby가 메모리를 확보할 수 있게 하세요.</translation>
+        <translation>CPU 사용률 감지를 사용하면 CPU 사용률이 높을 때는 Quenby가 메모리를 확보하지 않습니다. CPU 냉각 프로그램 등 일부 프로그램은 특수한 방식을 사용하기 때문에 CPU 사용률이 항상 100%로 유지됩니다. 이런 경우에는 CPU 사용률 감지를 사용하지 않도록 설정하여, CPU 사용률과 관계없이 Quenby가 메모리를 확보할 수 있게 하세요.</translation>
     </message>
     <message>
         <source>Tray Icon</source>

@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
-        <translation>Bật tối ưu RAM</translation>
+        <translation>Bật trình tối ưu RAM</translation>
     </message>
     <message>
         <source>Disable</source>

@@ -106,7 +106,7 @@
         <source>'%1' is write protected.
 Do you want to delete it anyway?</source>
         <translation>“%1” được bảo vệ chống ghi.
-Bạn vẫn muốn xóa mục này chứ?</translation>
+Bạn vẫn muốn xóa mục này không?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete '%1'?</source>
@@ -174,7 +174,7 @@ Bạn vẫn muốn xóa mục này chứ?</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation>Lưu thành</translation>
+        <translation>Lưu như</translation>
     </message>
     <message>
         <source>%1
@@ -310,7 +310,7 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     <name>QFileSystemModel</name>
     <message>
         <source>Kind</source>
-        <translation>Loại</translation>
+        <translation>Kiểu</translation>
     </message>
     <message>
         <source>Name</source>
@@ -322,7 +322,7 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation>Kiểu</translation>
+        <translation>Loại</translation>
     </message>
     <message>
         <source>My Computer</source>
@@ -372,7 +372,7 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     </message>
     <message>
         <source>&lt;p&gt;Qt is a C++ toolkit for cross-platform application development.&lt;/p&gt;&lt;p&gt;Qt provides single-source portability across all major desktop operating systems. It is also available for embedded Linux and other embedded and mobile operating systems.&lt;/p&gt;&lt;p&gt;Qt is available under multiple licensing options designed to accommodate the needs of our various users.&lt;/p&gt;&lt;p&gt;Qt licensed under our commercial license agreement is appropriate for development of proprietary/commercial software where you do not want to share any source code with third parties or otherwise cannot comply with the terms of GNU (L)GPL.&lt;/p&gt;&lt;p&gt;Qt licensed under GNU (L)GPL is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the respective licenses.&lt;/p&gt;&lt;p&gt;Please see &lt;a href="http://%2/"&gt;%2&lt;/a&gt; for an overview of Qt licensing.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd and other contributors.&lt;/p&gt;&lt;p&gt;Qt and the Qt logo are trademarks of The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt is The Qt Company Ltd product developed as an open source project. See &lt;a href="http://%3/"&gt;%3&lt;/a&gt; for more information.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Qt là bộ công cụ C++ để phát triển ứng dụng đa nền tảng.&lt;/p&gt;&lt;p&gt;Qt cho phép dùng cùng một mã nguồn trên mọi hệ điều hành máy tính để bàn chính. Qt cũng có cho Linux nhúng và các hệ điều hành nhúng và di động khác.&lt;/p&gt;&lt;p&gt;Qt được cung cấp theo nhiều hình thức cấp phép, nhằm đáp ứng nhu cầu của nhiều đối tượng người dùng khác nhau.&lt;/p&gt;&lt;p&gt;Qt theo thỏa thuận giấy phép thương mại của chúng tôi phù hợp để phát triển phần mềm độc quyền/thương mại khi bạn không muốn chia sẻ mã nguồn với bên thứ ba hoặc không thể tuân thủ các điều khoản của GNU (L)GPL.&lt;/p&gt;&lt;p&gt;Qt theo giấy phép GNU (L)GPL phù hợp để phát triển ứng dụng&amp;nbsp;Qt, miễn là bạn có thể tuân thủ các điều khoản và điều kiện của giấy phép tương ứng.&lt;/p&gt;&lt;p&gt;Vui lòng xem &lt;a href="http://%2/"&gt;%2&lt;/a&gt; để biết tổng quan về việc cấp phép Qt.&lt;/p&gt;&lt;p&gt;Bản quyền (C) %1 The Qt Company Ltd và những người đóng góp khác.&lt;/p&gt;&lt;p&gt;Qt và biểu trưng Qt là nhãn hiệu của The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt là sản phẩm của The Qt Company Ltd, được phát triển dưới dạng một dự án nguồn mở. Xem &lt;a href="http://%3/"&gt;%3&lt;/a&gt; để biết thêm thông tin.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Qt là bộ công cụ C++ để phát triển ứng dụng đa nền tảng.&lt;/p&gt;&lt;p&gt;Qt cho phép dùng cùng một mã nguồn trên mọi hệ điều hành máy tính để bàn chính. Qt cũng có sẵn cho Linux nhúng và các hệ điều hành nhúng và di động khác.&lt;/p&gt;&lt;p&gt;Qt được cung cấp theo nhiều hình thức cấp phép, nhằm đáp ứng nhu cầu của nhiều đối tượng người dùng khác nhau.&lt;/p&gt;&lt;p&gt;Qt theo thỏa thuận giấy phép thương mại của chúng tôi phù hợp để phát triển phần mềm độc quyền/thương mại khi bạn không muốn chia sẻ mã nguồn với bên thứ ba hoặc không thể tuân thủ các điều khoản của GNU (L)GPL.&lt;/p&gt;&lt;p&gt;Qt theo giấy phép GNU (L)GPL phù hợp để phát triển ứng dụng&amp;nbsp;Qt, miễn là bạn có thể tuân thủ các điều khoản và điều kiện của giấy phép tương ứng.&lt;/p&gt;&lt;p&gt;Vui lòng xem &lt;a href="http://%2/"&gt;%2&lt;/a&gt; để biết tổng quan về việc cấp phép Qt.&lt;/p&gt;&lt;p&gt;Bản quyền (C) %1 The Qt Company Ltd và những người đóng góp khác.&lt;/p&gt;&lt;p&gt;Qt và biểu trưng Qt là nhãn hiệu của The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt là sản phẩm của The Qt Company Ltd, được phát triển dưới dạng một dự án nguồn mở. Xem &lt;a href="http://%3/"&gt;%3&lt;/a&gt; để biết thêm thông tin.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
