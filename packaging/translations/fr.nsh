@@ -18,7 +18,7 @@ LangString SECTION_AUTOSTART_DESCRIPTION ${LANG_FRENCH} "Démarrer le moteur de 
 LangString BAD_AUTOSTART ${LANG_FRENCH} "Valeur inconnue /AUTOSTART=$1 : utilisez /AUTOSTART=1 ou /AUTOSTART=0."
 LangString FINISH_RUN ${LANG_FRENCH} "Ouvrir le panneau de contrôle de Quenby"
 LangString NEEDS_ADMINISTRATOR ${LANG_FRENCH} "L'installation ou la suppression de Quenby pour tous les utilisateurs de cet ordinateur nécessite des droits d'administrateur. Relancez-le en tant qu'administrateur."
-LangString FINISH_MACHINE_TEXT ${LANG_FRENCH} "Quenby a été installé pour tous les utilisateurs de cet ordinateur.$\r$\n$\r$\nLe programme d'installation ne l'a pas démarré. Ouvrez-le depuis le menu Démarrer. Si « Démarrer avec Windows » a été sélectionné, il démarre pour chaque utilisateur à l'ouverture de sa session."
+LangString FINISH_MACHINE_TEXT ${LANG_FRENCH} "Quenby a été installé pour tous les utilisateurs de cet ordinateur.$\r$\n$\r$\nLe programme d'installation ne l'a pas démarré. Ouvrez-le depuis le menu Démarrer. Si « Démarrer avec Windows » a été sélectionné, il démarre pour chaque utilisateur à l'ouverture de sa session."
 LangString FINISH_SET_ASIDE ${LANG_FRENCH} "La version précédente est toujours en cours d'exécution dans la session d'un autre utilisateur et le reste jusqu'à sa fermeture. Ses fichiers seront supprimés au redémarrage de l'ordinateur."
 LangString SET_ASIDE_DETAIL ${LANG_FRENCH} "$R0 est utilisé dans la session d'un autre utilisateur et a été renommé en $R1."
 LangString UNINSTALL_IN_USE ${LANG_FRENCH} "Certains fichiers de Quenby sont utilisés dans la session d'un autre utilisateur. Ils seront supprimés au redémarrage de l'ordinateur."

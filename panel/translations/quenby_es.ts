@@ -206,11 +206,11 @@
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>minutos si RAM libre inferior a</translation>
+        <translation>minutos si la RAM libre es inferior a</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Pausar la liberación automática mientras no sirva</translation>
+        <translation>Pausar la liberación automática mientras no sirva de nada</translation>
     </message>
     <message>
         <source>CPU usage:</source>

@@ -166,11 +166,11 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
-        <translation>Ctrl+Alt+%1 ne peut pas servir de raccourci : votre disposition de clavier n’a pas de touche pour « %1 ».</translation>
+        <translation>Ctrl+Alt+%1 ne peut pas servir de raccourci : votre disposition de clavier n&apos;a pas de touche pour « %1 ».</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
-        <translation>Ctrl+Alt+%1 ne peut pas servir de raccourci : avec votre disposition de clavier, cette combinaison produit « %2 », que plus aucun programme ne pourrait alors recevoir.</translation>
+        <translation>Ctrl+Alt+%1 ne peut pas servir de raccourci : avec votre disposition de clavier, cette combinaison produit « %2 », que plus aucun programme ne pourrait alors recevoir.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -206,11 +206,11 @@
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>minutes si RAM libre inférieure à</translation>
+        <translation>minutes si la RAM libre est inférieure à</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Suspendre la libération automatique si elle est inutile</translation>
+        <translation>Suspendre la libération automatique tant qu&apos;elle est inutile</translation>
     </message>
     <message>
         <source>CPU usage:</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Percentage of CPU Usage</source>
-        <translation>Utilisation du processeur (%)</translation>
+        <translation>Pourcentage d&apos;utilisation du processeur</translation>
     </message>
     <message>
         <source>Percentage of Free RAM</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Delay of the startup recovery, in seconds</source>
-        <translation>Délai de la libération au démarrage, en secondes</translation>
+        <translation>Délai avant la libération au démarrage, en secondes</translation>
     </message>
     <message>
         <source>RAM to free periodically, in MB</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
-        <translation>Votre administrateur a configuré Quenby pour qu’il démarre automatiquement pour tous les utilisateurs de ce PC.</translation>
+        <translation>Votre administrateur a configuré Quenby pour qu&apos;il démarre automatiquement pour tous les utilisateurs de ce PC.</translation>
     </message>
 </context>
 </TS>

@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>minutos se RAM livre abaixo de</translation>
+        <translation>minutos se a RAM livre estiver abaixo de</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
-        <translation>Somente se a RAM livre for menor que, em porcentagem</translation>
+        <translation>Somente se a RAM livre estiver abaixo desta porcentagem</translation>
     </message>
     <message>
         <source>CPU usage</source>

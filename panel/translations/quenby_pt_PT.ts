@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Pausar a libertação automática enquanto não for útil</translation>
+        <translation>Colocar em pausa a libertação automática enquanto não for útil</translation>
     </message>
     <message>
         <source>CPU usage:</source>
