@@ -22,6 +22,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique
     ui->webLabel->setOpenExternalLinks(true);
     // The form's places fit the English texts; a longer translation gets room.
     quenby::panel::giveTextsRoom(this);
+    quenby::panel::mirrorIfRightToLeft(this);
 }
 
 AboutDialog::~AboutDialog() = default;

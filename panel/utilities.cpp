@@ -84,12 +84,13 @@ void giveTextsRoom(QWidget* window)
     const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* widget : children) {
         const QSize missing = missingRoom(widget);
-        if (missing.isNull())
-            continue; // it fits
-        widget->resize(widget->size() + missing);
+        if (!missing.isNull())
+            widget->resize(widget->size() + missing);
         const QRect now = widget->geometry();
-        // Whatever starts to its right within its row and is now in the way
-        // moves along.
+        // Whatever starts to its right within its row and is in the way moves
+        // along: in the form a label's box may reach under its neighbour,
+        // which only a text aligned to the box's far end (right to left) or
+        // one that grew would show.
         for (QWidget* other : children) {
             const QRect at = other->geometry();
             if (other != widget && at.left() > now.left() && at.left() <= now.right() &&
@@ -104,6 +105,16 @@ void giveTextsRoom(QWidget* window)
     if (wanted != window->size()) {
         window->setMinimumSize(wanted);
         window->resize(wanted);
+    }
+}
+
+void mirrorIfRightToLeft(QWidget* window)
+{
+    if (window->layoutDirection() != Qt::RightToLeft)
+        return;
+    for (QWidget* widget : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!widget->isWindow())
+            widget->move(window->width() - widget->x() - widget->width(), widget->y());
     }
 }
 

@@ -40,6 +40,11 @@ void giveTextsRoom(QWidget* window);
 // each direction; a null size when it fits.
 QSize missingRoom(const QWidget* widget);
 
+// A window whose children the form places (no layout) read right to left:
+// each child goes to the mirror place, as a layout would put it. Call it once
+// the window has its size.
+void mirrorIfRightToLeft(QWidget* window);
+
 // The Windows folder, or empty (always empty off Windows).
 QString windowsDirectory();
 

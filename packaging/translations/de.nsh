@@ -17,7 +17,7 @@ LangString SECTION_PROGRAM_DESCRIPTION ${LANG_GERMAN} "Das Infobereichsprogramm,
 LangString SECTION_AUTOSTART_DESCRIPTION ${LANG_GERMAN} "Infobereichsprogramm bei der Anmeldung an Windows starten."
 LangString BAD_AUTOSTART ${LANG_GERMAN} "Unbekannter Wert /AUTOSTART=$1: Verwenden Sie /AUTOSTART=1 oder /AUTOSTART=0."
 LangString FINISH_RUN ${LANG_GERMAN} "Quenby-Bedienfeld öffnen"
-LangString NEEDS_ADMINISTRATOR ${LANG_GERMAN} "Zum Installieren oder Entfernen von Quenby für alle Benutzer dieses Computers sind Administratorrechte erforderlich. Führen Sie es erneut als Administrator aus."
+LangString NEEDS_ADMINISTRATOR ${LANG_GERMAN} "Zum Installieren oder Entfernen von Quenby für alle Benutzer dieses Computers sind Administratorrechte erforderlich. Führen Sie das Programm erneut als Administrator aus."
 LangString FINISH_MACHINE_TEXT ${LANG_GERMAN} "Quenby wurde für alle Benutzer dieses Computers installiert.$\r$\n$\r$\nDas Setup hat Quenby nicht gestartet. Öffnen Sie es über das Startmenü. Wenn „Mit Windows starten“ ausgewählt wurde, wird es für jeden Benutzer bei der Anmeldung gestartet."
 LangString FINISH_SET_ASIDE ${LANG_GERMAN} "Die vorherige Version wird in der Sitzung eines anderen Benutzers noch ausgeführt und läuft dort weiter, bis sie beendet wird. Ihre Dateien werden beim Neustart des Computers entfernt."
 LangString SET_ASIDE_DETAIL ${LANG_GERMAN} "$R0 wird in der Sitzung eines anderen Benutzers verwendet und wurde in $R1 umbenannt."

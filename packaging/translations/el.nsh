@@ -7,7 +7,7 @@ LangString STILL_RUNNING_BOX ${LANG_GREEK} "Το Quenby εκτελείται α�
 LangString STILL_RUNNING_ABORT ${LANG_GREEK} "Το Quenby εκτελείται ακόμα. Δεν έγινε καμία αλλαγή."
 LangString ALREADY_RUNNING ${LANG_GREEK} "Το πρόγραμμα εγκατάστασης ή κατάργησης εγκατάστασης του Quenby εκτελείται ήδη."
 LangString CLOSING ${LANG_GREEK} "Κλείσιμο του Quenby, αν εκτελείται..."
-LangString PANEL_LINK_DESCRIPTION ${LANG_GREEK} "Πίνακας του Quenby: τιμές μνήμης RAM και CPU και οι επιλογές"
+LangString PANEL_LINK_DESCRIPTION ${LANG_GREEK} "Πίνακας του Quenby: τιμές μνήμης RAM και CPU και επιλογές"
 LangString ENGINE_LINK_NAME ${LANG_GREEK} "Μονάδα του Quenby στην περιοχή ειδοποιήσεων"
 LangString ENGINE_LINK_DESCRIPTION ${LANG_GREEK} "Εκκίνηση της μονάδας του Quenby στην περιοχή ειδοποιήσεων, η οποία αποδεσμεύει μνήμη RAM"
 LangString SECTION_PROGRAM ${LANG_GREEK} "Quenby (απαιτείται)"

@@ -2,8 +2,8 @@
 ; files give the rest). UTF-8 with a byte order mark, as makensis reads it;
 ; keep $\r$\n and $1 as they stand.
 
-LangString STILL_RUNNING_DETAIL ${LANG_DUTCH} "Quenby wordt nog uitgevoerd en kan niet worden afgesloten."
-LangString STILL_RUNNING_BOX ${LANG_DUTCH} "Quenby wordt nog uitgevoerd en kan niet worden afgesloten.$\r$\n$\r$\nSluit Quenby af (menu in het systeemvak: RAM-optimalisatie afsluiten) en sluit het venster van het bedieningspaneel. Kies daarna Opnieuw proberen."
+LangString STILL_RUNNING_DETAIL ${LANG_DUTCH} "Quenby wordt nog uitgevoerd en kon niet worden afgesloten."
+LangString STILL_RUNNING_BOX ${LANG_DUTCH} "Quenby wordt nog uitgevoerd en kon niet worden afgesloten.$\r$\n$\r$\nSluit Quenby af (menu in het systeemvak: RAM-optimalisatie afsluiten) en sluit het venster van het bedieningspaneel. Kies daarna Opnieuw proberen."
 LangString STILL_RUNNING_ABORT ${LANG_DUTCH} "Quenby wordt nog uitgevoerd. Er is niets gewijzigd."
 LangString ALREADY_RUNNING ${LANG_DUTCH} "Het installatie- of verwijderingsprogramma van Quenby wordt al uitgevoerd."
 LangString CLOSING ${LANG_DUTCH} "Quenby wordt afgesloten als het actief is..."

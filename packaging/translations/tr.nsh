@@ -3,12 +3,13 @@
 ; keep $\r$\n and $1 as they stand.
 
 LangString STILL_RUNNING_DETAIL ${LANG_TURKISH} "Quenby hâlâ çalışıyor ve kapatılamadı."
-LangString STILL_RUNNING_BOX ${LANG_TURKISH} "Quenby hâlâ çalışıyor ve kapatılamadı.$\r$\n$\r$\nQuenby'yi kapatın (bildirim alanı menüsü: RAM İyileştiriciyi Kapat; ayrıca kontrol paneli penceresi), ardından Yeniden Dene'yi seçin."
+LangString STILL_RUNNING_BOX ${LANG_TURKISH} "Quenby hâlâ çalışıyor ve kapatılamadı.$\r$\n$\r$\nQuenby'yi kapatın (bildirim alanı menüsü: RAM İyileştiriciden Çık; ayrıca kontrol paneli penceresi), ardından Yeniden Dene'yi seçin."
 LangString STILL_RUNNING_ABORT ${LANG_TURKISH} "Quenby hâlâ çalışıyor; hiçbir şey değiştirilmedi."
 LangString ALREADY_RUNNING ${LANG_TURKISH} "Quenby kurulumu veya kaldırma programı zaten çalışıyor."
 LangString CLOSING ${LANG_TURKISH} "Quenby çalışıyorsa kapatılıyor..."
 LangString PANEL_LINK_DESCRIPTION ${LANG_TURKISH} "Quenby kontrol paneli: RAM ve CPU değerleri ile seçenekler"
-LangString ENGINE_LINK_DESCRIPTION ${LANG_TURKISH} "Quenby'nin RAM'i geri kazanan bildirim alanı motorunu başlat"
+LangString ENGINE_LINK_NAME ${LANG_TURKISH} "Quenby bildirim alanı motoru"
+LangString ENGINE_LINK_DESCRIPTION ${LANG_TURKISH} "Quenby'nin RAM'i boşaltan bildirim alanı motorunu başlat"
 LangString SECTION_PROGRAM ${LANG_TURKISH} "Quenby (gerekli)"
 LangString SECTION_AUTOSTART ${LANG_TURKISH} "Windows ile başlat"
 LangString RESTARTING_ENGINE ${LANG_TURKISH} "Bildirim alanı motoru yeniden başlatılıyor..."

@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Others</source>
-        <translation>Další</translation>
+        <translation>Ostatní</translation>
     </message>
     <message>
         <source>Also clear Windows Clipboard when freeing up RAM</source>

@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>Εμφάνιση της μνήμης RAM που αποδεσμεύτηκε</translation>
+        <translation>Εμφάνιση της ποσότητας μνήμης RAM που αποδεσμεύτηκε</translation>
     </message>
     <message>
         <source>Popup Menu</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>Διάστημα αποδέσμευσης μνήμης RAM, σε λεπτά (0 για ποτέ)</translation>
+        <translation>Διάστημα αποδέσμευσης μνήμης RAM, σε λεπτά (0 = ποτέ)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>

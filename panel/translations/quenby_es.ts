@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Cerrar</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>Cerrar el optimizador de RAM</translation>
+        <translation>Salir del optimizador de RAM</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -166,11 +166,11 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
-        <translation>Ctrl+Alt+%1 no puede ser una tecla de acceso rápido: su distribución de teclado no tiene ninguna tecla para «%1».</translation>
+        <translation>Ctrl+Alt+%1 no puede ser una tecla de acceso rápido: tu distribución de teclado no tiene ninguna tecla para «%1».</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
-        <translation>Ctrl+Alt+%1 no puede ser una tecla de acceso rápido: con su distribución de teclado escribe «%2», que ningún programa podría recibir entonces.</translation>
+        <translation>Ctrl+Alt+%1 no puede ser una tecla de acceso rápido: con tu distribución de teclado escribe «%2», que ningún programa podría recibir entonces.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Liberar RAM con: Ctrl + Alt +</translation>
+        <translation>Tecla de acceso rápido para liberar RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Desactivar/activar Quenby con: Ctrl + Alt +</translation>
+        <translation>Tecla de acceso rápido para desactivar/activar Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>Intervalo de liberación, en minutos (0 = nunca)</translation>
+        <translation>Intervalo para liberar RAM, en minutos (0 = nunca)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Primera cantidad que liberar del menú contextual, en MB</translation>
+        <translation>Primera cantidad que liberar del menú del área de notificación, en MB</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Segunda cantidad que liberar del menú contextual, en MB</translation>
+        <translation>Segunda cantidad que liberar del menú del área de notificación, en MB</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Tercera cantidad que liberar del menú contextual, en MB</translation>
+        <translation>Tercera cantidad que liberar del menú del área de notificación, en MB</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>Liberar RAM con: Ctrl + Alt + esta tecla</translation>
+        <translation>Tecla de acceso rápido para liberar RAM: Ctrl + Alt + esta tecla</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Desactivar/activar con: Ctrl + Alt + esta tecla</translation>
+        <translation>Tecla de acceso rápido para desactivar/activar: Ctrl + Alt + esta tecla</translation>
     </message>
     <message>
         <source>Add Files</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Fermer</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>Fermer l&apos;optimiseur de RAM</translation>
+        <translation>Quitter l&apos;optimiseur de RAM</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Libérer la RAM avec&#xa0;: Ctrl + Alt +</translation>
+        <translation>Raccourci pour libérer la RAM&#xa0;: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Désactiver/activer Quenby avec&#xa0;: Ctrl + Alt +</translation>
+        <translation>Raccourci pour désactiver/activer Quenby&#xa0;: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>Intervalle de libération, en minutes (0 = jamais)</translation>
+        <translation>Intervalle de libération de la RAM, en minutes (0 = jamais)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Première quantité à libérer dans le menu, en Mo</translation>
+        <translation>Première quantité à libérer dans le menu de la zone de notification, en Mo</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Deuxième quantité à libérer dans le menu, en Mo</translation>
+        <translation>Deuxième quantité à libérer dans le menu de la zone de notification, en Mo</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Troisième quantité à libérer dans le menu, en Mo</translation>
+        <translation>Troisième quantité à libérer dans le menu de la zone de notification, en Mo</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>Libérer la RAM avec&#xa0;: Ctrl + Alt + cette touche</translation>
+        <translation>Raccourci pour libérer la RAM&#xa0;: Ctrl + Alt + cette touche</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Désactiver/activer avec&#xa0;: Ctrl + Alt + cette touche</translation>
+        <translation>Raccourci pour désactiver/activer&#xa0;: Ctrl + Alt + cette touche</translation>
     </message>
     <message>
         <source>Add Files</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Chiudi</translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>Chiudi l&apos;ottimizzatore RAM</translation>
+        <translation>Esci dall&apos;ottimizzatore RAM</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Sospendi la liberazione automatica quando è inutile</translation>
+        <translation>Metti in pausa la liberazione automatica quando è inutile</translation>
     </message>
     <message>
         <source>CPU usage:</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Libera RAM con: CTRL + ALT +</translation>
+        <translation>Tasto di scelta rapida per liberare RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Disattiva/attiva Quenby con: CTRL + ALT +</translation>
+        <translation>Tasto di scelta rapida per disattivare/attivare Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>Intervallo di liberazione, in minuti (0 = mai)</translation>
+        <translation>Intervallo per liberare RAM, in minuti (0 = mai)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Prima quantità da liberare nel menu, in MB</translation>
+        <translation>Prima quantità da liberare nel menu dell&apos;area di notifica, in MB</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Seconda quantità da liberare nel menu, in MB</translation>
+        <translation>Seconda quantità da liberare nel menu dell&apos;area di notifica, in MB</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Terza quantità da liberare nel menu, in MB</translation>
+        <translation>Terza quantità da liberare nel menu dell&apos;area di notifica, in MB</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>Libera RAM con: CTRL + ALT + questo tasto</translation>
+        <translation>Tasto di scelta rapida per liberare RAM: Ctrl + Alt + questo tasto</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Disattiva/attiva con: CTRL + ALT + questo tasto</translation>
+        <translation>Tasto di scelta rapida per disattivare/attivare: Ctrl + Alt + questo tasto</translation>
     </message>
     <message>
         <source>Add Files</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
-        <translation>L'amministratore ha impostato l'avvio automatico di Quenby per tutti gli utenti di questo PC.</translation>
+        <translation>L&apos;amministratore ha impostato l&apos;avvio automatico di Quenby per tutti gli utenti di questo PC.</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Copyright © Quenby. All rights reserved.</source>
-        <translation>Copyright © Quenby. 無断複写・転載を禁じます。</translation>
+        <translation>Copyright © Quenby. All rights reserved.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Version: %1.%2.%3 (Beta)</source>
-        <translation>バージョン: %1.%2.%3 (ベータ版)</translation>
+        <translation>バージョン %1.%2.%3 (ベータ版)</translation>
     </message>
     <message>
         <source>for Windows %1</source>
@@ -36,14 +36,14 @@
     </message>
     <message>
         <source>%1% of RAM free</source>
-        <translation>空きメモリ: %1%</translation>
+        <translation>空きメモリ %1%</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Total RAM: n/a</source>
-        <translation>合計メモリ: 不明</translation>
+        <translation>メモリ合計: 不明</translation>
     </message>
     <message>
         <source>Available RAM: n/a</source>
@@ -55,15 +55,15 @@
     </message>
     <message>
         <source>Free-up RAM</source>
-        <translation>メモリを解放</translation>
+        <translation>メモリの解放</translation>
     </message>
     <message>
         <source>Target Free RAM:</source>
-        <translation>目標空きメモリ:</translation>
+        <translation>空きメモリの目標値:</translation>
     </message>
     <message>
         <source>Minimum Free RAM:</source>
-        <translation>最小空きメモリ:</translation>
+        <translation>空きメモリの最小値:</translation>
     </message>
     <message>
         <source>About</source>
@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>閉じる</translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation>ファイルが存在しません。</translation>
+        <translation>ファイルが見つかりません。</translation>
     </message>
     <message>
         <source>You are not allowed to run this file.</source>
@@ -99,15 +99,15 @@
     </message>
     <message>
         <source>The file is not a program that can be run.</source>
-        <translation>このファイルは実行可能なプログラムではありません。</translation>
+        <translation>このファイルは実行できるプログラムではありません。</translation>
     </message>
     <message>
         <source>There is not enough memory to start it.</source>
-        <translation>起動に必要なメモリが不足しています。</translation>
+        <translation>起動するためのメモリが不足しています。</translation>
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
-        <translation>システムが起動を拒否しました (エラー %1)。</translation>
+        <translation>システムによって起動が拒否されました (エラー %1)。</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Total RAM: %1MB</source>
-        <translation>合計メモリ: %1 MB</translation>
+        <translation>メモリ合計: %1 MB</translation>
     </message>
     <message>
         <source>Available RAM: %1MB (%2%)</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
-        <translation>目標空きメモリ、%1 MB</translation>
+        <translation>空きメモリの目標値、%1 MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
-        <translation>最小空きメモリ、%1 MB</translation>
+        <translation>空きメモリの最小値、%1 MB</translation>
     </message>
     <message>
         <source>Save the target and minimum free RAM</source>
-        <translation>目標空きメモリと最小空きメモリを保存</translation>
+        <translation>空きメモリの目標値と最小値を保存する</translation>
     </message>
     <message>
         <source>Open the options</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
-        <translation>Ctrl+Alt+%1 はホットキーにできません: お使いのキーボード レイアウトでは「%2」が入力されるため、どのプログラムでもその文字を入力できなくなります。</translation>
+        <translation>Ctrl+Alt+%1 はホットキーにできません: お使いのキーボード レイアウトではこのキーで「%2」が入力されるため、どのプログラムでもこの文字を入力できなくなります。</translation>
     </message>
     <message>
         <source>Options</source>
@@ -186,19 +186,19 @@
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
-        <translation>起動時にメモリを解放:</translation>
+        <translation>メモリを解放する: 起動から</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
-        <translation>MB、起動後</translation>
+        <translation>MB のメモリを、起動から</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation>秒</translation>
+        <translation>秒後</translation>
     </message>
     <message>
         <source>Free-up RAM every</source>
-        <translation>定期的にメモリを解放:</translation>
+        <translation>定期的にメモリを解放する:</translation>
     </message>
     <message>
         <source>MB every</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>効果がない間は自動回収を一時停止する</translation>
+        <translation>効果がない間は自動解放を一時停止する</translation>
     </message>
     <message>
         <source>CPU usage:</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
-        <translation>CPU 使用率の検出を有効にすると、CPU がビジー状態のときに Quenby がメモリを回収しないようにできます。なお、CPU 冷却ソフトなど一部のプログラムは特殊な方法を使用するため、CPU 使用率が常に 100% のままになります。このような場合は CPU 使用率の検出を無効にすると、CPU 使用率にかかわらず Quenby がメモリを回収できるようになります。</translation>
+        <translation>CPU 使用率の検出を有効にすると、CPU の負荷が高いときに Quenby がメモリを解放しなくなります。なお、CPU 冷却ソフトなど一部のプログラムは特殊な方法を使うため、CPU 使用率が常に 100% になります。このような場合は CPU 使用率の検出を無効にすると、CPU 使用率にかかわらず Quenby がメモリを解放できるようになります。</translation>
     </message>
     <message>
         <source>Tray Icon</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>Recovering RAM:</source>
-        <translation>メモリ回収中:</translation>
+        <translation>メモリ解放中:</translation>
     </message>
     <message>
         <source>Tray icon text color</source>
-        <translation>アイコンの文字の色</translation>
+        <translation>通知領域アイコンの文字色</translation>
     </message>
     <message>
         <source>Display</source>
@@ -246,11 +246,11 @@
     </message>
     <message>
         <source>in tray icon</source>
-        <translation>(通知領域アイコン)</translation>
+        <translation>(通知領域アイコン内)</translation>
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>回収したメモリ量を表示する</translation>
+        <translation>解放したメモリ量を表示する</translation>
     </message>
     <message>
         <source>Popup Menu</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Recover</source>
-        <translation>回収:</translation>
+        <translation>解放:</translation>
     </message>
     <message>
         <source>MB menu</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Quenby の無効/有効ホットキー: Ctrl + Alt +</translation>
+        <translation>Quenby の無効化/有効化のホットキー: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Delay of the startup recovery, in seconds</source>
-        <translation>起動時の回収までの待ち時間 (秒)</translation>
+        <translation>起動からメモリ解放までの待ち時間 (秒)</translation>
     </message>
     <message>
         <source>RAM to free periodically, in MB</source>
@@ -326,11 +326,11 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>メモリの解放間隔 (分、0 で実行しない)</translation>
+        <translation>メモリを解放する間隔 (分、0 で解放しない)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
-        <translation>空きメモリがこの値を下回る場合のみ (パーセント)</translation>
+        <translation>空きメモリがこの値を下回る場合のみ (%)</translation>
     </message>
     <message>
         <source>CPU usage</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>通知領域メニューの 1 番目の回収量 (MB)</translation>
+        <translation>通知領域メニューの 1 番目の解放量 (MB)</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>通知領域メニューの 2 番目の回収量 (MB)</translation>
+        <translation>通知領域メニューの 2 番目の解放量 (MB)</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>通知領域メニューの 3 番目の回収量 (MB)</translation>
+        <translation>通知領域メニューの 3 番目の解放量 (MB)</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>Choose the alarm sound file</source>
-        <translation>アラーム音のファイルを選択</translation>
+        <translation>アラーム音のファイルを選択する</translation>
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>無効/有効のホットキー: Ctrl + Alt + このキー</translation>
+        <translation>無効化/有効化のホットキー: Ctrl + Alt + このキー</translation>
     </message>
     <message>
         <source>Add Files</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>All Files (*.wav)</source>
-        <translation>Wave ファイル (*.wav)</translation>
+        <translation>サウンド ファイル (*.wav)</translation>
     </message>
 </context>
 <context>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
-        <translation>管理者により、この PC のすべてのユーザーに対して Quenby が自動的に起動するように設定されています。</translation>
+        <translation>管理者によって、この PC のすべてのユーザーで Quenby が自動的に開始されるように設定されています。</translation>
     </message>
 </context>
 </TS>

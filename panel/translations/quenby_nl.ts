@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>Weergeven hoeveel RAM is vrijgemaakt</translation>
+        <translation>Weergeven hoeveel RAM er is vrijgemaakt</translation>
     </message>
     <message>
         <source>Popup Menu</source>

@@ -59,11 +59,11 @@
     </message>
     <message>
         <source>Target Free RAM:</source>
-        <translation>Cel wolnej pamięci:</translation>
+        <translation>Docelowa wolna pamięć:</translation>
     </message>
     <message>
         <source>Minimum Free RAM:</source>
-        <translation>Min. wolnej pamięci:</translation>
+        <translation>Minimalna wolna pamięć:</translation>
     </message>
     <message>
         <source>About</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
-        <translation>Cel wolnej pamięci, %1 MB</translation>
+        <translation>Docelowa wolna pamięć, %1 MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>min, gdy wolna pamięć poniżej</translation>
+        <translation>min, gdy wolna pamięć jest poniżej</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>

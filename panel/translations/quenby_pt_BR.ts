@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Fechar</translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>Fechar o otimizador de RAM</translation>
+        <translation>Sair do otimizador de RAM</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Ícone da bandeja</translation>
+        <translation>Ícone de notificação</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Atalho para liberar RAM: Ctrl + Alt +</translation>
+        <translation>Tecla de atalho para liberar RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Atalho para desativar/ativar o Quenby: Ctrl + Alt +</translation>
+        <translation>Tecla de atalho para desativar/ativar o Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -338,19 +338,19 @@
     </message>
     <message>
         <source>What the tray icon shows</source>
-        <translation>O que o ícone da bandeja mostra</translation>
+        <translation>O que o ícone da área de notificação mostra</translation>
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Primeira quantidade a liberar do menu da bandeja, em MB</translation>
+        <translation>Primeira quantidade a liberar do menu da área de notificação, em MB</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Segunda quantidade a liberar do menu da bandeja, em MB</translation>
+        <translation>Segunda quantidade a liberar do menu da área de notificação, em MB</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Terceira quantidade a liberar do menu da bandeja, em MB</translation>
+        <translation>Terceira quantidade a liberar do menu da área de notificação, em MB</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>Atalho para liberar RAM: Ctrl + Alt + esta tecla</translation>
+        <translation>Tecla de atalho para liberar RAM: Ctrl + Alt + esta tecla</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Atalho para desativar/ativar: Ctrl + Alt + esta tecla</translation>
+        <translation>Tecla de atalho para desativar/ativar: Ctrl + Alt + esta tecla</translation>
     </message>
     <message>
         <source>Add Files</source>

@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
-        <translation>Ctrl+Alt+%1 нельзя использовать как сочетание клавиш: в вашей раскладке клавиатуры оно вводит «%2», и ни одна программа больше не смогла бы его получить.</translation>
+        <translation>Ctrl+Alt+%1 нельзя использовать как сочетание клавиш: в вашей раскладке клавиатуры оно вводит «%2», и этот символ больше нельзя было бы ввести ни в одной программе.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Приостанавливать автоосвобождение, пока оно не помогает</translation>
+        <translation>Приостанавливать автоматическое освобождение, пока оно не помогает</translation>
     </message>
     <message>
         <source>CPU usage:</source>

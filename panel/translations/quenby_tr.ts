@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
-        <translation>İyileştiriciyi Etkinleştir</translation>
+        <translation>RAM İyileştiriciyi Etkinleştir</translation>
     </message>
     <message>
         <source>Disable</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Kapat</translation>
+        <translation>Çıkış</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>RAM iyileştiriciyi kapat</translation>
+        <translation>RAM iyileştiriciden çık</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
-        <translation>Başlangıçta RAM boşalt:</translation>
+        <translation>Başlangıçta RAM&apos;i boşalt, şu süre sonra:</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
-        <translation>MB, başlangıçtan sonra:</translation>
+        <translation>MB RAM, başlangıçtan şu süre sonra:</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Free-up RAM every</source>
-        <translation>RAM&apos;i düzenli boşalt:</translation>
+        <translation>RAM&apos;i boşalt: her</translation>
     </message>
     <message>
         <source>MB every</source>
@@ -206,11 +206,11 @@
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>dakikada; boş RAM şundan azsa:</translation>
+        <translation>dakikada bir, boş RAM şu değerin altındaysa:</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>Yararı yokken otomatik geri kazanmayı duraklat</translation>
+        <translation>Yararı yokken otomatik boşaltmayı duraklat</translation>
     </message>
     <message>
         <source>CPU usage:</source>
@@ -218,11 +218,11 @@
     </message>
     <message>
         <source>Disable CPU usage detection</source>
-        <translation>CPU kullanım algılamasını kapat</translation>
+        <translation>CPU kullanım algılamasını devre dışı bırak</translation>
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
-        <translation>CPU meşgulken Quenby&apos;nin RAM geri kazanmasını önlemek için CPU kullanım algılamasını etkinleştirin. CPU soğutma programları ve birkaç başka program, CPU kullanımının sürekli yüzde 100 düzeyinde kalmasına yol açan özel bir yöntem kullanır. Böyle bir durumda, Quenby&apos;nin her CPU kullanım düzeyinde RAM geri kazanabilmesi için CPU kullanım algılamasını devre dışı bırakın.</translation>
+        <translation>CPU meşgulken Quenby&apos;nin RAM boşaltmasını önlemek için CPU kullanım algılamasını etkinleştirin. CPU soğutma programları ve birkaç başka program, CPU kullanımının sürekli yüzde 100 düzeyinde kalmasına yol açan özel bir yöntem kullanır. Böyle bir durumda, Quenby&apos;nin her CPU kullanım düzeyinde RAM boşaltabilmesi için CPU kullanım algılamasını devre dışı bırakın.</translation>
     </message>
     <message>
         <source>Tray Icon</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Recovering RAM:</source>
-        <translation>Geri kazanılırken:</translation>
+        <translation>RAM boşaltılırken:</translation>
     </message>
     <message>
         <source>Tray icon text color</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>Geri kazanılan RAM miktarını göster</translation>
+        <translation>Boşaltılan RAM miktarını göster</translation>
     </message>
     <message>
         <source>Popup Menu</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Recover</source>
-        <translation>Geri kazan:</translation>
+        <translation>Boşalt:</translation>
     </message>
     <message>
         <source>MB menu</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>RAM boşaltma kısayolu: Ctrl + Alt +</translation>
+        <translation>RAM boşaltma kısayol tuşu: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Quenby&apos;yi aç/kapat kısayolu: Ctrl + Alt +</translation>
+        <translation>Quenby&apos;yi devre dışı bırakma/etkinleştirme kısayol tuşu: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Delay of the startup recovery, in seconds</source>
-        <translation>Başlangıçta geri kazanma gecikmesi (saniye)</translation>
+        <translation>Başlangıçta boşaltma gecikmesi (saniye)</translation>
     </message>
     <message>
         <source>RAM to free periodically, in MB</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>Simge menüsündeki birinci geri kazanma miktarı (MB)</translation>
+        <translation>Bildirim alanı menüsündeki birinci boşaltma miktarı (MB)</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>Simge menüsündeki ikinci geri kazanma miktarı (MB)</translation>
+        <translation>Bildirim alanı menüsündeki ikinci boşaltma miktarı (MB)</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>Simge menüsündeki üçüncü geri kazanma miktarı (MB)</translation>
+        <translation>Bildirim alanı menüsündeki üçüncü boşaltma miktarı (MB)</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>RAM boşaltma kısayolu: Ctrl + Alt + bu tuş</translation>
+        <translation>RAM boşaltma kısayol tuşu: Ctrl + Alt + bu tuş</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>Aç/kapat kısayolu: Ctrl + Alt + bu tuş</translation>
+        <translation>Devre dışı bırakma/etkinleştirme kısayol tuşu: Ctrl + Alt + bu tuş</translation>
     </message>
     <message>
         <source>Add Files</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
-        <translation>Yöneticiniz Quenby'yi bu bilgisayarın tüm kullanıcıları için otomatik olarak başlayacak şekilde ayarladı.</translation>
+        <translation>Yöneticiniz Quenby&apos;yi bu bilgisayarın tüm kullanıcıları için otomatik olarak başlayacak şekilde ayarladı.</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Version: %1.%2.%3 (Beta)</source>
-        <translation>版本：%1.%2.%3 (Beta)</translation>
+        <translation>版本 %1.%2.%3（测试版）</translation>
     </message>
     <message>
         <source>for Windows %1</source>
@@ -32,26 +32,26 @@
     <name>GraphForm</name>
     <message>
         <source>Usage graph of the free RAM</source>
-        <translation>空闲内存使用情况图</translation>
+        <translation>空闲内存变化图</translation>
     </message>
     <message>
         <source>%1% of RAM free</source>
-        <translation>空闲内存：%1%</translation>
+        <translation>空闲内存 %1%</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Total RAM: n/a</source>
-        <translation>内存总量：暂无</translation>
+        <translation>内存总量：未知</translation>
     </message>
     <message>
         <source>Available RAM: n/a</source>
-        <translation>可用内存：暂无</translation>
+        <translation>可用内存：未知</translation>
     </message>
     <message>
         <source>CPU Usage: n/a</source>
-        <translation>CPU 使用率：暂无</translation>
+        <translation>CPU 使用率：未知</translation>
     </message>
     <message>
         <source>Free-up RAM</source>
@@ -87,15 +87,15 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>关闭</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation>文件不存在。</translation>
+        <translation>找不到该文件。</translation>
     </message>
     <message>
         <source>You are not allowed to run this file.</source>
-        <translation>你无权运行此文件。</translation>
+        <translation>你没有运行此文件的权限。</translation>
     </message>
     <message>
         <source>The file is not a program that can be run.</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
-        <translation>系统拒绝启动它（错误 %1）。</translation>
+        <translation>系统拒绝启动该程序（错误 %1）。</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Available RAM: %1MB (%2%)</source>
-        <translation>可用内存：%1 MB (%2%)</translation>
+        <translation>可用内存：%1 MB（%2%）</translation>
     </message>
     <message>
         <source>CPU Usages: %1%</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>关闭内存优化器</translation>
+        <translation>退出内存优化器</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -166,11 +166,11 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
-        <translation>Ctrl+Alt+%1 不能用作热键：你的键盘布局中没有“%1”键。</translation>
+        <translation>Ctrl+Alt+%1 不能用作快捷键：你的键盘布局中没有“%1”键。</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
-        <translation>Ctrl+Alt+%1 不能用作热键：在你的键盘布局中，它会输入“%2”，届时所有程序都将无法再输入该字符。</translation>
+        <translation>Ctrl+Alt+%1 不能用作快捷键：在你的键盘布局中，该键会输入“%2”，设为快捷键后所有程序都将无法再输入该字符。</translation>
     </message>
     <message>
         <source>Options</source>
@@ -182,15 +182,15 @@
     </message>
     <message>
         <source>Start Quenby automatically at Windows startup</source>
-        <translation>Windows 启动时自动启动 Quenby</translation>
+        <translation>Windows 启动时自动运行 Quenby</translation>
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
-        <translation>启动时释放内存：</translation>
+        <translation>启动后释放内存，延迟</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
-        <translation>MB，启动后</translation>
+        <translation>MB 内存，启动后延迟</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -198,19 +198,19 @@
     </message>
     <message>
         <source>Free-up RAM every</source>
-        <translation>定期释放内存：</translation>
+        <translation>定期释放内存：每</translation>
     </message>
     <message>
         <source>MB every</source>
-        <translation>MB，每隔</translation>
+        <translation>MB，每</translation>
     </message>
     <message>
         <source>minutes if free RAM below</source>
-        <translation>分钟，当空闲内存低于</translation>
+        <translation>分钟一次，仅当空闲内存低于</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
-        <translation>在无法奏效时暂停自动回收</translation>
+        <translation>无法见效时暂停自动释放</translation>
     </message>
     <message>
         <source>CPU usage:</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
-        <translation>启用 CPU 使用率检测，可在 CPU 繁忙时阻止 Quenby 回收内存。请注意，CPU 散热程序和少数其他程序使用的特殊方法会使 CPU 使用率始终保持在 100%。遇到这种情况时，请禁用 CPU 使用率检测，以便 Quenby 在任何 CPU 使用率下都能回收内存。</translation>
+        <translation>启用 CPU 使用率检测后，Quenby 不会在 CPU 繁忙时释放内存。请注意，CPU 降温程序和少数其他程序使用的特殊方法会使 CPU 使用率始终保持在 100%。遇到这种情况时，请禁用 CPU 使用率检测，让 Quenby 在任何 CPU 使用率下都能释放内存。</translation>
     </message>
     <message>
         <source>Tray Icon</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Recovering RAM:</source>
-        <translation>回收内存时：</translation>
+        <translation>释放内存时：</translation>
     </message>
     <message>
         <source>Tray icon text color</source>
@@ -242,15 +242,15 @@
     </message>
     <message>
         <source>Display</source>
-        <translation>显示</translation>
+        <translation>将</translation>
     </message>
     <message>
         <source>in tray icon</source>
-        <translation>于通知区域图标中</translation>
+        <translation>显示在通知区域图标中</translation>
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>显示已回收的内存量</translation>
+        <translation>显示释放了多少内存</translation>
     </message>
     <message>
         <source>Popup Menu</source>
@@ -258,11 +258,11 @@
     </message>
     <message>
         <source>Recover</source>
-        <translation>回收</translation>
+        <translation>释放</translation>
     </message>
     <message>
         <source>MB menu</source>
-        <translation>MB 菜单项</translation>
+        <translation>MB（菜单项）</translation>
     </message>
     <message>
         <source>Others</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>释放内存快捷键：Ctrl + Alt +</translation>
+        <translation>释放内存的快捷键：Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>禁用/启用 Quenby 快捷键：Ctrl + Alt +</translation>
+        <translation>禁用/启用 Quenby 的快捷键：Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -314,23 +314,23 @@
     </message>
     <message>
         <source>RAM to free on startup, in MB</source>
-        <translation>启动时要释放的内存 (MB)</translation>
+        <translation>启动时要释放的内存量（MB）</translation>
     </message>
     <message>
         <source>Delay of the startup recovery, in seconds</source>
-        <translation>启动时回收的延迟 (秒)</translation>
+        <translation>启动后释放内存前的延迟（秒）</translation>
     </message>
     <message>
         <source>RAM to free periodically, in MB</source>
-        <translation>定期释放的内存 (MB)</translation>
+        <translation>定期释放的内存量（MB）</translation>
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>释放内存的间隔 (分钟，0 表示从不)</translation>
+        <translation>释放内存的间隔（分钟，0 表示从不）</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>
-        <translation>仅当空闲内存低于此值时 (百分比)</translation>
+        <translation>仅当空闲内存低于此百分比时</translation>
     </message>
     <message>
         <source>CPU usage</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
-        <translation>通知区域菜单中的第一个回收量 (MB)</translation>
+        <translation>通知区域菜单中的第一个释放量（MB）</translation>
     </message>
     <message>
         <source>Second recovery amount of the tray menu, in MB</source>
-        <translation>通知区域菜单中的第二个回收量 (MB)</translation>
+        <translation>通知区域菜单中的第二个释放量（MB）</translation>
     </message>
     <message>
         <source>Third recovery amount of the tray menu, in MB</source>
-        <translation>通知区域菜单中的第三个回收量 (MB)</translation>
+        <translation>通知区域菜单中的第三个释放量（MB）</translation>
     </message>
     <message>
         <source>Alarm sound file</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>Free up RAM hot key: Ctrl + Alt + this key</source>
-        <translation>释放内存快捷键：Ctrl + Alt + 此键</translation>
+        <translation>释放内存的快捷键：Ctrl + Alt + 此键</translation>
     </message>
     <message>
         <source>Disable/enable hot key: Ctrl + Alt + this key</source>
-        <translation>禁用/启用快捷键：Ctrl + Alt + 此键</translation>
+        <translation>禁用/启用的快捷键：Ctrl + Alt + 此键</translation>
     </message>
     <message>
         <source>Add Files</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>All Files (*.wav)</source>
-        <translation>Wave 文件 (*.wav)</translation>
+        <translation>声音文件 (*.wav)</translation>
     </message>
 </context>
 <context>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
-        <translation>管理员已将 Quenby 设置为对此电脑的所有用户自动启动。</translation>
+        <translation>你的管理员已将 Quenby 设置为对此电脑的每个用户自动启动。</translation>
     </message>
 </context>
 </TS>

@@ -291,6 +291,10 @@ private slots:
         AboutDialog about(&window);
         show(&about);
         QCOMPARE(about.layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        // The form's places mirrored too: the logo at the reading's start.
+        auto* logo = about.findChild<QLabel*>(QStringLiteral("label_4"));
+        QVERIFY(logo);
+        QCOMPARE(logo->geometry().center().x() > about.width() / 2, rtl);
         problems += cutOff(&about) + overlapping(&about);
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));

@@ -519,13 +519,13 @@ private slots:
         };
         // Where the form puts them, as large as it draws them; larger only where
         // the text needs more (a wider font than Windows', a translation), and
-        // then moved along, just right of a text in its row that grew into it.
+        // then moved along, just right of a text in its row that reaches into it.
         for (const auto& [name, geometry] : geometries) {
             QWidget* widget = named(&about, name);
             QPoint expected = geometry.topLeft();
             for (const auto& [otherName, other] : geometries) {
                 const QRect now = named(&about, otherName)->geometry();
-                if (other.left() < geometry.left() && now.size() != other.size() && now.right() >= geometry.left() &&
+                if (other.left() < geometry.left() && now.right() >= geometry.left() &&
                     other.top() < geometry.bottom() && geometry.top() < other.bottom())
                     expected.setX(std::max(expected.x(), now.right() + 5));
             }

@@ -387,7 +387,7 @@ Please verify the correct file name was given.</source>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation>&amp;Επιλογή όλων</translation>
+        <translation>Επιλογή ό&amp;λων</translation>
     </message>
 </context>
 </TS>

@@ -379,11 +379,11 @@ Verificați dacă numele fișierului este corect.</translation>
     <name>QAbstractSpinBox</name>
     <message>
         <source>Step &amp;down</source>
-        <translation>&amp;Descreștere</translation>
+        <translation>Descreș&amp;tere</translation>
     </message>
     <message>
         <source>&amp;Step up</source>
-        <translation>&amp;Creștere</translation>
+        <translation>Cr&amp;eștere</translation>
     </message>
     <message>
         <source>&amp;Select All</source>

@@ -1,0 +1,391 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Copyright © Quenby. All rights reserved.</source>
+        <translation>Copyright © Quenby. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>웹 사이트:</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3 (Beta)</source>
+        <translation>버전 %1.%2.%3(베타)</translation>
+    </message>
+    <message>
+        <source>for Windows %1</source>
+        <translation>Windows %1용</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Usage graph of the free RAM</source>
+        <translation>여유 메모리 변화 그래프</translation>
+    </message>
+    <message>
+        <source>%1% of RAM free</source>
+        <translation>여유 메모리 %1%</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Total RAM: n/a</source>
+        <translation>전체 메모리: 알 수 없음</translation>
+    </message>
+    <message>
+        <source>Available RAM: n/a</source>
+        <translation>사용 가능한 메모리: 알 수 없음</translation>
+    </message>
+    <message>
+        <source>CPU Usage: n/a</source>
+        <translation>CPU 사용률: 알 수 없음</translation>
+    </message>
+    <message>
+        <source>Free-up RAM</source>
+        <translation>메모리 확보</translation>
+    </message>
+    <message>
+        <source>Target Free RAM:</source>
+        <translation>목표 여유 메모리:</translation>
+    </message>
+    <message>
+        <source>Minimum Free RAM:</source>
+        <translation>최소 여유 메모리:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Enable RAM Optimizer</source>
+        <translation>메모리 최적화 사용</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>끝내기</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>파일을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run this file.</source>
+        <translation>이 파일을 실행할 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can be run.</source>
+        <translation>이 파일은 실행할 수 있는 프로그램이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to start it.</source>
+        <translation>시작하는 데 필요한 메모리가 부족합니다.</translation>
+    </message>
+    <message>
+        <source>The system refused to start it (error %1).</source>
+        <translation>시스템에서 시작을 거부했습니다(오류 %1).</translation>
+    </message>
+    <message>
+        <source>The RAM optimizer could not be started from %1.</source>
+        <translation>%1에서 메모리 최적화를 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Total RAM: %1MB</source>
+        <translation>전체 메모리: %1MB</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1MB (%2%)</source>
+        <translation>사용 가능한 메모리: %1MB(%2%)</translation>
+    </message>
+    <message>
+        <source>CPU Usages: %1%</source>
+        <translation>CPU 사용률: %1%</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1MB</translation>
+    </message>
+    <message>
+        <source>Target free RAM, %1 MB</source>
+        <translation>목표 여유 메모리, %1MB</translation>
+    </message>
+    <message>
+        <source>Minimum free RAM, %1 MB</source>
+        <translation>최소 여유 메모리, %1MB</translation>
+    </message>
+    <message>
+        <source>Save the target and minimum free RAM</source>
+        <translation>목표 여유 메모리와 최소 여유 메모리 저장</translation>
+    </message>
+    <message>
+        <source>Open the options</source>
+        <translation>옵션 열기</translation>
+    </message>
+    <message>
+        <source>Enable the RAM optimizer</source>
+        <translation>메모리 최적화 사용</translation>
+    </message>
+    <message>
+        <source>Disable the RAM optimizer</source>
+        <translation>메모리 최적화 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Close the RAM optimizer</source>
+        <translation>메모리 최적화 끝내기</translation>
+    </message>
+    <message>
+        <source>About Quenby</source>
+        <translation>Quenby 정보</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <translation>Ctrl+Alt+%1은(는) 바로 가기 키로 사용할 수 없습니다. 현재 키보드 레이아웃에는 “%1” 키가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <translation>Ctrl+Alt+%1은(는) 바로 가기 키로 사용할 수 없습니다. 현재 키보드 레이아웃에서는 이 키로 “%2”이(가) 입력되므로, 바로 가기 키로 쓰면 어떤 프로그램에서도 이 문자를 입력할 수 없게 됩니다.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Start Quenby automatically at Windows startup</source>
+        <translation>Windows 시작 시 Quenby 자동 시작</translation>
+    </message>
+    <message>
+        <source>Free-up RAM on startup after</source>
+        <translation>시작 시 메모리 확보:</translation>
+    </message>
+    <message>
+        <source>MB of RAM on startup after</source>
+        <translation>MB의 메모리를 시작하고</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>초 후</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every</source>
+        <translation>주기적 메모리 확보:</translation>
+    </message>
+    <message>
+        <source>MB every</source>
+        <translation>MB씩,</translation>
+    </message>
+    <message>
+        <source>minutes if free RAM below</source>
+        <translation>분마다, 여유 메모리가 다음 값 미만일 때:</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while it cannot help</source>
+        <translation>효과가 없는 동안 자동 메모리 확보 일시 중지</translation>
+    </message>
+    <message>
+        <source>CPU usage:</source>
+        <translation>CPU 사용률:</translation>
+    </message>
+    <message>
+        <source>Disable CPU usage detection</source>
+        <translation>CPU 사용률 감지 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
+        <translation>CPU 사용률 감지를 사용하면 CPU 사용량이 많을 때는 Quenby가 메모리를 확보하지 않습니다. CPU 냉각 프로그램 등 일부 프로그램은 특수한 방식을 사용하기 때문에 CPU 사용률이 항상 100%로 유지됩니다. 이런 경우에는 CPU 사용률 감지를 사용하지 않도록 설정하여, CPU 사용률과 관계없이 Quenby가 메모리를 확보할 수 있게 하세요.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>알림 영역 아이콘</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>기본:</translation>
+    </message>
+    <message>
+        <source>Recovering RAM:</source>
+        <translation>메모리 확보 중:</translation>
+    </message>
+    <message>
+        <source>Tray icon text color</source>
+        <translation>알림 영역 아이콘의 글자 색</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>표시:</translation>
+    </message>
+    <message>
+        <source>in tray icon</source>
+        <translation>(알림 영역 아이콘)</translation>
+    </message>
+    <message>
+        <source>Show how much RAM was recovered</source>
+        <translation>확보한 메모리 양 표시</translation>
+    </message>
+    <message>
+        <source>Popup Menu</source>
+        <translation>팝업 메뉴</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>확보:</translation>
+    </message>
+    <message>
+        <source>MB menu</source>
+        <translation>MB(메뉴 항목)</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>Also clear Windows Clipboard when freeing up RAM</source>
+        <translation>메모리를 확보할 때 Windows 클립보드도 지우기</translation>
+    </message>
+    <message>
+        <source>Play alarm sound before freeing up RAM</source>
+        <translation>메모리를 확보하기 전에 알림음 재생</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key : Cltr + Alt +</source>
+        <translation>메모리 확보 바로 가기 키: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
+        <translation>Quenby 사용 안 함/사용 바로 가기 키: Ctrl + Alt +</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>검정</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>흰색</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>Percentage of CPU Usage</source>
+        <translation>CPU 사용률(%)</translation>
+    </message>
+    <message>
+        <source>Percentage of Free RAM</source>
+        <translation>여유 메모리(%)</translation>
+    </message>
+    <message>
+        <source>RAM to free on startup, in MB</source>
+        <translation>시작 시 확보할 메모리(MB)</translation>
+    </message>
+    <message>
+        <source>Delay of the startup recovery, in seconds</source>
+        <translation>시작 후 메모리 확보까지 대기 시간(초)</translation>
+    </message>
+    <message>
+        <source>RAM to free periodically, in MB</source>
+        <translation>주기적으로 확보할 메모리(MB)</translation>
+    </message>
+    <message>
+        <source>Free-up RAM every, in minutes (0 for never)</source>
+        <translation>메모리 확보 간격(분, 0이면 안 함)</translation>
+    </message>
+    <message>
+        <source>Only if free RAM is below, in percent</source>
+        <translation>여유 메모리가 이 값 미만일 때만(%)</translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation>CPU 사용률</translation>
+    </message>
+    <message>
+        <source>What the tray icon shows</source>
+        <translation>알림 영역 아이콘에 표시할 정보</translation>
+    </message>
+    <message>
+        <source>First recovery amount of the tray menu, in MB</source>
+        <translation>알림 영역 메뉴의 첫 번째 확보량(MB)</translation>
+    </message>
+    <message>
+        <source>Second recovery amount of the tray menu, in MB</source>
+        <translation>알림 영역 메뉴의 두 번째 확보량(MB)</translation>
+    </message>
+    <message>
+        <source>Third recovery amount of the tray menu, in MB</source>
+        <translation>알림 영역 메뉴의 세 번째 확보량(MB)</translation>
+    </message>
+    <message>
+        <source>Alarm sound file</source>
+        <translation>알림음 파일</translation>
+    </message>
+    <message>
+        <source>Choose the alarm sound file</source>
+        <translation>알림음 파일 선택</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt + this key</source>
+        <translation>메모리 확보 바로 가기 키: Ctrl + Alt + 이 키</translation>
+    </message>
+    <message>
+        <source>Disable/enable hot key: Ctrl + Alt + this key</source>
+        <translation>사용 안 함/사용 바로 가기 키: Ctrl + Alt + 이 키</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>파일 추가</translation>
+    </message>
+    <message>
+        <source>All Files (*.wav)</source>
+        <translation>소리 파일(*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>관리자가 설정함</translation>
+    </message>
+    <message>
+        <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
+        <translation>관리자가 이 PC의 모든 사용자에 대해 Quenby가 자동으로 시작되도록 설정했습니다.</translation>
+    </message>
+</context>
+</TS>
