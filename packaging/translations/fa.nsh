@@ -6,7 +6,7 @@ LangString STILL_RUNNING_DETAIL ${LANG_FARSI} "برنامه Quenby هنوز در
 LangString STILL_RUNNING_BOX ${LANG_FARSI} "برنامه Quenby هنوز در حال اجراست و خروج از آن ممکن نشد.$\r$\n$\r$\nاز آن خارج شوید (در منوی ناحیه اعلان: خروج از بهینه‌ساز حافظه؛ و پنجره پیشخوان را هم ببندید)، سپس «تلاش مجدد» را انتخاب کنید."
 LangString STILL_RUNNING_ABORT ${LANG_FARSI} "برنامه Quenby هنوز در حال اجراست؛ هیچ تغییری اعمال نشد."
 LangString ALREADY_RUNNING ${LANG_FARSI} "برنامه نصب یا حذف نصب Quenby هم‌اکنون در حال اجراست."
-LangString CLOSING ${LANG_FARSI} "خروج از Quenby در صورت اجرا بودن..."
+LangString CLOSING ${LANG_FARSI} "خروج از Quenby، اگر در حال اجرا باشد..."
 LangString PANEL_LINK_DESCRIPTION ${LANG_FARSI} "پیشخوان Quenby: ارقام حافظه و CPU و گزینه‌ها"
 LangString ENGINE_LINK_NAME ${LANG_FARSI} "موتور ناحیه اعلان Quenby"
 LangString ENGINE_LINK_DESCRIPTION ${LANG_FARSI} "اجرای موتور ناحیه اعلان Quenby که حافظه را آزاد می‌کند"

@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Delay of the startup recovery, in seconds</source>
-        <translation>مهلة التحرير عند بدء التشغيل، بالثواني</translation>
+        <translation>تأخير التحرير عند بدء التشغيل، بالثواني</translation>
     </message>
     <message>
         <source>RAM to free periodically, in MB</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Free-up RAM every, in minutes (0 for never)</source>
-        <translation>تحرير الذاكرة كل، بالدقائق (0 = أبداً)</translation>
+        <translation>الفاصل الزمني لتحرير الذاكرة، بالدقائق (0 = أبداً)</translation>
     </message>
     <message>
         <source>Only if free RAM is below, in percent</source>

@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>نمایش مقدار حافظه آزاد شده</translation>
+        <translation>نمایش مقدار حافظه آزادشده</translation>
     </message>
     <message>
         <source>Popup Menu</source>
