@@ -82,7 +82,8 @@ int main(int argc, char** argv)
         });
         return 0;
     }
-    if (argc != 2) {
+    // An option it does not know is not a folder to write into.
+    if (argc != 2 || argv[1][0] == '-') {
         std::fprintf(stderr, "usage: quenby_policy_templates FOLDER | --texts\n");
         return 2;
     }
