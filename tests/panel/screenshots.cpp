@@ -1,8 +1,12 @@
 // Pictures of the panel for the documentation: the main window with sample
-// figures, each visible page of the options dialog, and the About box. Run under
-// a real display server (Xvfb), as screenshots.sh does:
-//   quenby_panel_screenshots OUTPUT_FOLDER
-// Settings and windows live in temporary folders; nothing of the user's is used.
+// figures, each visible page of the options dialog, and the About box, in the
+// user's language. Run under a real display server (Xvfb), as screenshots.sh
+// does, or under Wine as tools/screenshot-panel-wine.sh does:
+//   quenby_panel_screenshots OUTPUT_FOLDER [SUFFIX [--few]]
+// A suffix ("_de", "_dark") goes into every file name (main_window_de.png);
+// with --few only the main window and the options' first page are taken.
+// Settings and windows live in temporary folders or a private Wine prefix;
+// nothing of the user's is used.
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -13,22 +17,28 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "common/identity.h"
 #include "panel/aboutdialog.h"
 #include "panel/mainwindow.h"
 #include "panel/optionsdialog.h"
 #include "panel/panel_state.h"
+#include "panel/translation.h"
 #include "tests/panel/panel_test_support.h"
 
 using namespace quenby::paneltest;
 
 namespace {
 
+QString suffix;
+
 bool save(QWidget& widget, const QString& folder, const char* name)
 {
     QCoreApplication::processEvents();
-    const QString path = QDir(folder).filePath(QString::fromLatin1(name));
+    QString file = QString::fromLatin1(name);
+    file.insert(file.lastIndexOf(QLatin1Char('.')), suffix);
+    const QString path = QDir(folder).filePath(file);
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
@@ -48,16 +58,20 @@ void present(QWidget& widget)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quenby_panel_screenshots OUTPUT_FOLDER\n");
+    const bool few = argc == 4 && std::strcmp(argv[3], "--few") == 0;
+    if (argc < 2 || argc > 4 || (argc == 4 && !few)) {
+        std::fprintf(stderr, "usage: quenby_panel_screenshots OUTPUT_FOLDER [SUFFIX [--few]]\n");
         return 2;
     }
+    if (argc >= 3)
+        suffix = QString::fromLocal8Bit(argv[2]);
     PrivateSettings settings;
     if (!settings.ok())
         return 1;
     initPanelResources();
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/images/ram_optimizer.ico")));
+    quenby::panel::installTranslation();
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
 
@@ -96,11 +110,13 @@ int main(int argc, char* argv[])
     present(*options);
     auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
     const char* pages[] = {"options_general.png", "options_tray_icon.png", "options_others.png"};
-    for (int i = 0; i < tabs->count(); ++i) {
+    for (int i = 0; i < (few ? 1 : tabs->count()); ++i) {
         tabs->setCurrentIndex(i);
         ok = save(*options, folder, pages[i]) && ok;
     }
     delete options;
+    if (few)
+        return ok ? 0 : 1;
 
     // The same page with options an administrator's policies set: locked, and
     // the reason in the tooltip (a tooltip is a window of its own, so the

@@ -133,6 +133,9 @@ def check_engine(root, problems):
                 problems.append(f"{language}: engine text {id_} missing")
             elif not table[id_].strip():
                 problems.append(f"{language}: engine text {id_} is empty")
+            elif '\\"' in table[id_]:
+                problems.append(f"{language}: engine text {id_} escapes a quote, which the resource compiler "
+                                "does not take: use the language's quotation marks")
             elif printf_shape(table[id_]) != printf_shape(source):
                 problems.append(f"{language}: engine text {id_} {table[id_]!r} differs in its values from {source!r}")
         for id_ in table.keys() - english.keys():
