@@ -183,8 +183,6 @@ struct DialogSeen {
     std::wstring text;       // the non-empty static text
     std::vector<int> buttons; // control ids of the buttons, in window order
     HICON icon = nullptr;    // the picture of the icon control
-    LONG boxExStyle = 0;     // the box's extended style (reading order, layout)
-    LONG textStyle = 0;      // the text's style (its alignment)
 };
 
 // Answers the first message box ("#32770" window) of this process that shows up
@@ -257,7 +255,6 @@ private:
             return;
         seen_.found = true;
         seen_.caption = textOf(box);
-        seen_.boxExStyle = GetWindowLongW(box, GWL_EXSTYLE);
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             wchar_t name[32] = {};
             GetClassNameW(child, name, 32);
@@ -266,10 +263,8 @@ private:
                 seen_.buttons.push_back(GetDlgCtrlID(child));
             } else if (_wcsicmp(type.c_str(), L"Static") == 0) {
                 const std::wstring text = textOf(child);
-                if (!text.empty()) {
+                if (!text.empty())
                     seen_.text = text;
-                    seen_.textStyle = GetWindowLongW(child, GWL_STYLE);
-                }
                 else if (HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)))
                     seen_.icon = icon;
             }
