@@ -39,7 +39,9 @@ bool save(QWidget& widget, const QString& folder, const char* name)
     QString file = QString::fromLatin1(name);
     file.insert(file.lastIndexOf(QLatin1Char('.')), suffix);
     const QString path = QDir(folder).filePath(file);
-    const bool ok = widget.grab().save(path);
+    // From the screen, as the user sees it: a widget's own rendering misses
+    // what the Windows style has the system draw (spin box texts, progress).
+    const bool ok = widget.screen()->grabWindow(widget.winId()).save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
 }
@@ -138,7 +140,7 @@ int main(int argc, char* argv[])
         QThread::msleep(10);
     }
     const QRect area = locked->frameGeometry().adjusted(0, 0, 0, 40);
-    const QString lockedPath = QDir(folder).filePath(QStringLiteral("options_policy.png"));
+    const QString lockedPath = QDir(folder).filePath(QStringLiteral("options_policy%1.png").arg(suffix));
     const bool lockedOk = QGuiApplication::primaryScreen()
                               ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                               .save(lockedPath);
