@@ -141,6 +141,10 @@ void loadStringTable()
     EngineState& s = engineState();
     for (const unsigned* id = stringIdsBegin(); id != stringIdsEnd(); ++id) {
         std::u16string loaded = s.host->loadString(*id);
+        // A text the user's language lacks (a block without it, an empty
+        // line) is shown in English, never as an empty item or box.
+        if (loaded.empty())
+            loaded = builtInString(*id);
         if (loaded.size() > kTextSlot - 1)
             loaded.resize(kTextSlot - 1);
         s.texts[*id] = std::move(loaded);

@@ -4,6 +4,7 @@
 // none of them is put together from English outside the string table.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <string_view>
 
@@ -82,6 +83,29 @@ TEST(PseudoLanguage, EveryTextTheEngineShowsCarriesTheMarks)
     ASSERT_EQ(shown.size(), 13u) << "the menu's eight items, the tooltip, a question, two errors, a notice";
     for (const std::string& text : shown)
         EXPECT_FALSE(unmarked(text)) << text;
+}
+
+// A language whose table lacks a text, or has it empty, shows that text in
+// English and the others in the language.
+TEST(PseudoLanguage, AMissingTextIsShownInEnglish)
+{
+    test::RecordingHost host;
+    host.strings = [](unsigned id) {
+        if (id == IDS_CLOSE || id == IDS_CONFIGURATION)
+            return std::u16string();
+        for (const Entry& entry : kPseudo)
+            if (entry.id == id)
+                return std::u16string(entry.text);
+        return std::u16string();
+    };
+    resetEngineState(host, host.registry);
+    setupEngine();
+    std::map<unsigned, std::string> shown;
+    for (const MenuItem& item : trayMenuItems())
+        shown[item.id] = toUtf8(item.text);
+    EXPECT_EQ(shown[IDM_CLOSE], "Close RAM Optimizer");
+    EXPECT_EQ(shown[IDM_CONFIGURATION], "Configuration...");
+    EXPECT_FALSE(unmarked(shown[IDM_RESTART])) << shown[IDM_RESTART];
 }
 
 } // namespace
