@@ -562,6 +562,25 @@ expect_uninstall_entry() { # KEY FOLDER
     done
 }
 
+# Setup run by a user whose Windows speaks German names the engine's shortcut in
+# German, and leaves no English one beside it; run again in English, the other
+# way round.
+case_shortcut_named_in_setups_language() {
+    local folder=$start_menu/Quenby german
+    german=$(sed -n "s/^LangString ENGINE_LINK_NAME \${LANG_GERMAN} \"\(.*\)\"\$/\1/p" \
+        "$source_dir/packaging/translations/de.nsh")
+    expect "no German name of the shortcut in de.nsh" [ -n "$german" ]
+    LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 win "$setup" /S >/dev/null
+    expect "no shortcut '$german.lnk' after a German setup" [ -f "$folder/$german.lnk" ]
+    expect "the engine's German shortcut does not point at the engine" \
+        sh -c "tr '\\0' '\\n' <'$folder/$german.lnk' | grep -q -x -F '$install_win\\Quenbytray.exe'"
+    expect "the English shortcut stayed beside the German one" [ ! -e "$folder/Quenby tray engine.lnk" ]
+    expect "the panel's shortcut is gone" [ -f "$folder/Quenby.lnk" ]
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 win "$setup" /S >/dev/null
+    expect "the German shortcut stayed after an English setup" [ ! -e "$folder/$german.lnk" ]
+    expect "no English shortcut after an English setup" [ -f "$folder/Quenby tray engine.lnk" ]
+}
+
 case_uninstall_entry() {
     expect_uninstall_entry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby' "$install_win"
 }
@@ -981,6 +1000,7 @@ run_case silent_install case_silent_install
 run_case installed_uninstaller_is_signed case_installed_uninstaller_is_signed
 run_case path_value case_path_value
 run_case start_menu_shortcuts case_start_menu_shortcuts
+run_case shortcut_named_in_setups_language case_shortcut_named_in_setups_language
 run_case uninstall_entry case_uninstall_entry
 run_case start_with_windows_by_default case_start_with_windows_by_default
 run_case installed_engine_and_panel_find_each_other case_installed_engine_and_panel_find_each_other

@@ -5,6 +5,8 @@
 // goes through the controls in reading order.
 #include <QtTest>
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -193,6 +195,21 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(widget));
     }
 
+    // The options dialog with the stored settings, shown on each page in turn.
+    void onEveryOptionsPage(QWidget* parent, const std::function<void(QDialog*)>& look)
+    {
+        OptionsDialog options(parent);
+        options.loadSettings();
+        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+        QVERIFY(tabs);
+        show(&options);
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            look(&options);
+        }
+    }
+
 private slots:
     void initTestCase()
     {
@@ -277,19 +294,12 @@ private slots:
             if (accessibleName(control).trimmed().isEmpty())
                 nameless.append(control->objectName());
 
-        OptionsDialog options(&window);
-        options.loadSettings();
-        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
-        QVERIFY(tabs);
-        show(&options);
-        for (int page = 0; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
-            QCoreApplication::processEvents();
-            problems += cutOff(&options) + overlapping(&options);
-            for (QWidget* control : tabChain(&options))
+        onEveryOptionsPage(&window, [&](QDialog* options) {
+            problems += cutOff(options) + overlapping(options);
+            for (QWidget* control : tabChain(options))
                 if (accessibleName(control).trimmed().isEmpty())
                     nameless.append(control->objectName());
-        }
+        });
         AboutDialog about(&window);
         show(&about);
         QCOMPARE(about.layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
@@ -345,16 +355,9 @@ private slots:
         QVERIFY(ran);
         problems += boxTexts;
 
-        OptionsDialog options(&window);
-        options.loadSettings();
-        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
-        QVERIFY(tabs);
-        show(&options);
-        for (int page = 0; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
-            QCoreApplication::processEvents();
-            problems += unmarked(&options, names) + cutOff(&options) + overlapping(&options);
-        }
+        onEveryOptionsPage(&window, [&](QDialog* options) {
+            problems += unmarked(options, names) + cutOff(options) + overlapping(options);
+        });
         AboutDialog about(&window);
         show(&about);
         problems += unmarked(&about, names) + cutOff(&about);
