@@ -54,13 +54,6 @@
 # makes the tables again from the RESULT lines of an earlier run's output.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-table_from=
-if [ "${1:-}" = --table ] && [ $# -eq 3 ]; then
-    table_from=$2
-    set -- - - "$3"
-fi
-[ $# -eq 3 ] || [ $# -eq 5 ] || { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX] | $0 --table LOG ROWS" >&2; exit 2; }
-bin=$1 work=$2 rows=$3 cross=${4:-} wine_prefix=${5:-}
 reps=${QUENBY_BENCH_BENEFIT_REPS:-3}
 cases=" ${QUENBY_BENCH_BENEFIT_CASES:-idle cache} "
 pause=${QUENBY_BENCH_BENEFIT_PAUSE:-5}
@@ -71,6 +64,7 @@ load_mb=${QUENBY_BENCH_LOAD_MB:-$(awk '/^MemTotal:/ {print int($2 / 1024 / 4)}' 
 log() { printf '==> benefit: %s\n' "$*" >&2; }
 # shellcheck source=bench/swap_scenario.sh
 . "$root/bench/swap_scenario.sh"
+scenario_arguments "$@"
 
 # The settings of each case; linux-ram is the Linux engine with the reserve on
 # RAM alone, which only the idle case tells apart (with the file cache there is
@@ -219,7 +213,12 @@ run_one() { # case setting rep
     linux-ram) start_engine linux "$dir" "$bin/quenby_bench_engine_ram_reserve" ;;
     wine) start_engine wine "$dir" 3600 ;;
     esac
-    [ "$setting" = off ] || sleep 3 # past its start-up
+    if [ "$setting" != off ]; then
+        sleep 3 # past its start-up
+        # An engine that could not start would leave the run without one.
+        kill -0 "${engine:-0}" 2>/dev/null ||
+            { log "the engine of $setting did not start:"; cat "$dir/engine.log" >&2; exit 1; }
+    fi
     local in0 out0 in1 out1 in2 out2 in3 in4
     local started='' recovery=- recoveries=0 try
     in0=$(vmstat pswpin) out0=$(vmstat pswpout)

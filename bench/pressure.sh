@@ -31,13 +31,6 @@
 # the engine's rests as its source has them now), without running anything.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-table_from=
-if [ "${1:-}" = --table ] && [ $# -eq 3 ]; then
-    table_from=$2
-    set -- - - "$3"
-fi
-[ $# -eq 3 ] || [ $# -eq 5 ] || { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX] | $0 --table LOG ROWS" >&2; exit 2; }
-bin=$1 work=$2 rows=$3 cross=${4:-} wine_prefix=${5:-}
 seconds=${QUENBY_BENCH_PRESSURE_SECONDS:-60}
 reps=${QUENBY_BENCH_PRESSURE_REPS:-3}
 swap_gb=${QUENBY_BENCH_SWAP_GB:-16}
@@ -46,6 +39,7 @@ leave_mb=${QUENBY_BENCH_FREE_MB:-1000}
 log() { printf '==> pressure: %s\n' "$*" >&2; }
 # shellcheck source=bench/swap_scenario.sh
 . "$root/bench/swap_scenario.sh"
+scenario_arguments "$@"
 
 declare -A result
 if [ -n "$table_from" ]; then

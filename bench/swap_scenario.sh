@@ -8,6 +8,19 @@
 # shellcheck source=bench/procfs.sh
 . "$root/bench/procfs.sh"
 
+# The arguments every such scenario takes: BIN WORK ROWS [CROSS-BIN
+# WINEPREFIX], or --table LOG ROWS, which sets table_from and runs nothing.
+scenario_arguments() {
+    table_from=
+    if [ "${1:-}" = --table ] && [ $# -eq 3 ]; then
+        table_from=$2
+        set -- - - "$3"
+    fi
+    [ $# -eq 3 ] || [ $# -eq 5 ] ||
+        { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX] | $0 --table LOG ROWS" >&2; exit 2; }
+    bin=$1 work=$2 rows=$3 cross=${4:-} wine_prefix=${5:-}
+}
+
 # Whether a swap scenario can run here; if not, one line says why.
 swap_scenario_possible() {
     if [ "$(id -u)" -ne 0 ]; then
@@ -45,6 +58,8 @@ trap 'exit 130' INT TERM
 # Returns 1, after one line, where the file system takes no swap file.
 swap_on() {
     mkdir -p "$work"
+    engine_root=$(mktemp -d)
+    scratch+=("$engine_root")
     swap=$work/scenario.swap
     log "a ${swap_gb} GiB swap file in $work"
     local why
@@ -55,6 +70,16 @@ swap_on() {
         swap=
         return 1
     fi
+}
+
+# The Linux engine's settings and runtime folders, apart from the run's own
+# folder: the engine's window is a socket in its runtime folder, and a socket's
+# path may not be longer than 107 bytes, which a run folder deep in a build
+# folder can exceed (the engine then cannot open its window and ends).
+# The folder is made with the swap file.
+engine_root=
+engine_home() { # run-folder
+    echo "$engine_root/$(basename "$1")"
 }
 
 vmstat() { awk -v k="$1" '$1 == k {print $2}' /proc/vmstat; }
@@ -81,7 +106,8 @@ engine_values() { # backoff [NAME=NUMBER...] -> NAME=NUMBER a line
     for name in "${order[@]}"; do echo "$name=${value[$name]}"; done
 }
 configure_linux() { # folder backoff [NAME=NUMBER...]
-    local folder=$1 pair
+    local folder pair
+    folder=$(engine_home "$1")
     shift
     mkdir -p "$folder/config/quenby" "$folder/runtime"
     chmod 700 "$folder/config/quenby" "$folder/runtime"
@@ -105,7 +131,9 @@ configure_wine() { # backoff [NAME=NUMBER...]
 # does: the setting stored, the engine told.
 enable_engine() { # face dir
     if [ "$1" = linux ]; then
-        XDG_CONFIG_HOME="$2/config" XDG_RUNTIME_DIR="$2/runtime" "$bin/quenbyctl" enable >/dev/null
+        local home
+        home=$(engine_home "$2")
+        XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" "$bin/quenbyctl" enable >/dev/null
     else
         wine_env wine "$cross/quenbyctl.exe" enable >/dev/null 2>&1
     fi
@@ -117,10 +145,11 @@ enable_engine() { # face dir
 # counter_seconds, its lines in $dir/clipboard.txt). Everything started goes
 # into pids, so that the cleanup reaches it whatever happens.
 start_engine() { # face dir [program (Linux) | counter-seconds (Wine)]
-    local face=$1 dir=$2 i
+    local face=$1 dir=$2 i home
     engine='' launcher='' counter=''
     if [ "$face" = linux ]; then
-        XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
+        home=$(engine_home "$dir")
+        XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
             "${3:-$bin/Quenbytray}" >"$dir/engine.out" 2>"$dir/engine.log" &
         engine=$!
         pids+=("$engine")
