@@ -8,7 +8,8 @@
 #
 #   idle   an idle program (quenby_bench_busy --idle) takes all but
 #          QUENBY_BENCH_FREE_MB of the available memory, writes every page once
-#          and sleeps;
+#          and sleeps (another takes what others on the machine give back
+#          meanwhile);
 #   cache  the file cache holds that memory instead: a file of that size, read
 #          once, so the memory is "available" but not free.
 #
@@ -34,10 +35,10 @@
 #   bench/benefit.sh BIN WORK ROWS [CROSS-BIN WINEPREFIX]
 #
 # BIN holds the Linux build (Quenbytray, quenbyctl,
-# quenby_bench_engine_ram_reserve, quenby_bench_busy, quenby_bench_load), WORK is a scratch folder on a disk that
-# can hold the swap file and the cached file, ROWS the file that gets the
-# table rows for docs/performance.md: one line a row, its table's marker, a tab
-# and the row. With CROSS-BIN and WINEPREFIX (a running prefix) the Windows face
+# quenby_bench_engine_ram_reserve, quenby_bench_busy, quenby_bench_load), WORK
+# is a scratch folder on a disk that can hold the swap file and the cached
+# file, ROWS the file that gets the table rows for docs/performance.md: one
+# line a row, its table's marker, a tab and the row. With CROSS-BIN and WINEPREFIX (a running prefix) the Windows face
 # runs too, as Quenbytray.exe under Wine (switched on by quenbyctl.exe),
 # quenby_bench_clipboard.exe seeing its recovery begin. Environment:
 #   QUENBY_BENCH_BENEFIT_REPS    repetitions (default 3)
@@ -83,8 +84,9 @@ results=$work/benefit-results.txt
 echo "RESULT benefit.setup swap=$swap_gb free=$leave_mb load=$load_mb" | tee "$results"
 
 # Until what an earlier run left in swap is gone: killing a program frees its
-# swap at once, and what stays is other programs' of the machine, which stays
-# until they want it (at most a minute).
+# swap at once; what is left belongs to other programs of the machine and
+# stays until they want it, so this waits only while it still falls (at most
+# a minute).
 swap_clear() {
     local _ used last=-1
     for _ in $(seq 30); do
@@ -209,8 +211,8 @@ run_one() { # case setting rep
     drop_caches
     engine='' launcher='' counter=''
     case $setting in
-    linux) start_engine linux "$dir" ;;
-    linux-ram) start_engine linux "$dir" "$bin/quenby_bench_engine_ram_reserve" ;;
+    linux) start_engine linux "$dir" 3600 ;;
+    linux-ram) start_engine linux "$dir" 3600 "$bin/quenby_bench_engine_ram_reserve" ;;
     wine) start_engine wine "$dir" 3600 ;;
     esac
     if [ "$setting" != off ]; then

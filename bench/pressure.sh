@@ -122,6 +122,9 @@ run_one() { # face setting rep
         [ -z "$engine" ] || cpu0=$(cpu_ticks "$engine")
     fi
     sleep "$seconds"
+    # An engine that ended early would leave the window without one.
+    [ -z "$engine" ] || kill -0 "$engine" 2>/dev/null ||
+        { log "the engine ended early:"; cat "$dir/engine.log" >&2; exit 1; }
     local t1 in1 out1 cpu1=0
     t1=$(date +%s.%N)
     in1=$(vmstat pswpin) out1=$(vmstat pswpout)

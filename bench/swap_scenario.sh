@@ -142,15 +142,16 @@ enable_engine() { # face dir
 # Starts one face's engine with the settings made for it in $dir: sets engine
 # (the engine's process), launcher and counter (Wine's launcher, and
 # quenby_bench_clipboard.exe counting the engine's recoveries for
-# counter_seconds, its lines in $dir/clipboard.txt). Everything started goes
-# into pids, so that the cleanup reaches it whatever happens.
-start_engine() { # face dir [program (Linux) | counter-seconds (Wine)]
+# counter-seconds, its lines in $dir/clipboard.txt). On Linux a program other
+# than Quenbytray may be given. Everything started goes into pids, so that the
+# cleanup reaches it whatever happens.
+start_engine() { # face dir counter-seconds [program]
     local face=$1 dir=$2 i home
     engine='' launcher='' counter=''
     if [ "$face" = linux ]; then
         home=$(engine_home "$dir")
         XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
-            "${3:-$bin/Quenbytray}" >"$dir/engine.out" 2>"$dir/engine.log" &
+            "${4:-$bin/Quenbytray}" >"$dir/engine.out" 2>"$dir/engine.log" &
         engine=$!
         pids+=("$engine")
         return 0
