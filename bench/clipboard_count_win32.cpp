@@ -6,7 +6,9 @@
 //
 //   quenby_bench_clipboard SECONDS
 //
-// Prints "RESULT clipboard clears=N" when SECONDS have passed.
+// Prints "cleared T" at each clearing, T the time in seconds since the Unix
+// epoch (so that a script can set the start of a recovery beside its own
+// clock), and "RESULT clipboard clears=N" when SECONDS have passed.
 #include <windows.h>
 
 #include <cstdio>
@@ -29,6 +31,16 @@ void putText(HWND owner)
             GlobalFree(data); // still ours when the clipboard did not take it
     }
     CloseClipboard();
+}
+
+// The time now as the Unix clock counts it: FILETIME counts 100 ns from 1601.
+double epochSeconds()
+{
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    constexpr ULONGLONG kFrom1601To1970 = 116444736000000000ULL;
+    return static_cast<double>(ticks - kFrom1601To1970) / 1e7;
 }
 
 } // namespace
@@ -59,6 +71,8 @@ int main(int argc, char** argv)
             DispatchMessageW(&message);
         if (CountClipboardFormats() == 0) {
             ++clears;
+            std::printf("cleared %.2f\n", epochSeconds());
+            std::fflush(stdout);
             putText(owner);
         }
     }

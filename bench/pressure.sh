@@ -31,19 +31,15 @@
 # the engine's rests as its source has them now), without running anything.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-table_from=
-if [ "${1:-}" = --table ] && [ $# -eq 3 ]; then
-    table_from=$2
-    set -- - - "$3"
-fi
-[ $# -eq 3 ] || [ $# -eq 5 ] || { echo "usage: $0 BIN WORK ROWS [CROSS-BIN WINEPREFIX] | $0 --table LOG ROWS" >&2; exit 2; }
-bin=$1 work=$2 rows=$3 cross=${4:-} wine_prefix=${5:-}
 seconds=${QUENBY_BENCH_PRESSURE_SECONDS:-60}
 reps=${QUENBY_BENCH_PRESSURE_REPS:-3}
 swap_gb=${QUENBY_BENCH_SWAP_GB:-16}
 leave_mb=${QUENBY_BENCH_FREE_MB:-1000}
 
 log() { printf '==> pressure: %s\n' "$*" >&2; }
+# shellcheck source=bench/swap_scenario.sh
+. "$root/bench/swap_scenario.sh"
+scenario_arguments "$@"
 
 declare -A result
 if [ -n "$table_from" ]; then
@@ -62,65 +58,15 @@ if [ -n "$table_from" ]; then
     done
     [ "$reps" -gt 0 ] || { log "no complete repetition in $table_from"; exit 1; }
 else
-if [ "$(id -u)" -ne 0 ]; then
-    log "skipped: switching swap on needs root"
-    exit 0
-fi
-if [ "$(awk '/^SwapTotal:/ {print $2}' /proc/meminfo)" -ne 0 ]; then
-    # Our own swap file must be the only swap, or the figures say nothing.
-    log "skipped: the machine already has swap"
-    exit 0
-fi
-
-mkdir -p "$work"
-swap=$work/pressure.swap
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    if [ -f "$swap" ]; then
-        swapoff "$swap" 2>/dev/null || true
-        rm -f "$swap"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-log "a ${swap_gb} GiB swap file in $work"
-fallocate -l "${swap_gb}G" "$swap"
-chmod 600 "$swap"
-mkswap "$swap" >/dev/null
-swapon "$swap"
-
-# shellcheck source=bench/procfs.sh
-. "$root/bench/procfs.sh"
-vmstat() { awk -v k="$1" '$1 == k {print $2}' /proc/vmstat; }
-
-# The engine's settings: defaults, enabled, clipboard clearing, and the rest.
-configure_linux() { # folder backoff
-    mkdir -p "$1/config/quenby" "$1/runtime"
-    chmod 700 "$1/config/quenby" "$1/runtime"
-    printf 'REGEDIT4\n\n[Software\\Quenby]\n"Quenby_Stat"=dword:00000001\n"AutoclearClipboard"=dword:00000001\n"RecoveryBackoff"=dword:%08x\n' \
-        "$2" >"$1/config/quenby/registry.reg"
-    chmod 600 "$1/config/quenby/registry.reg"
-}
-configure_wine() { # backoff
-    local name value
-    wine_env wine reg delete 'HKCU\Software\Quenby' /f >/dev/null 2>&1 || true
-    for name in Quenby_Stat=1 AutoclearClipboard=1 "RecoveryBackoff=$1"; do
-        value=${name#*=}
-        wine_env wine reg add 'HKCU\Software\Quenby' /v "${name%%=*}" /t REG_DWORD /d "$value" /f >/dev/null
-    done
-}
+swap_scenario_possible || exit 0
+swap_on || exit 0
 
 # The busy program, started once and kept running: it pays the first write
 # of its pages only once, and every setting meets the same program.
 start_busy() {
-    sync
-    echo 3 >/proc/sys/vm/drop_caches # no page cache to blur what is free
+    drop_caches
     local avail
-    avail=$(awk '/^MemAvailable:/ {print int($2 / 1024)}' /proc/meminfo)
+    avail=$(meminfo_mb MemAvailable)
     busy_mb=$((avail - leave_mb))
     log "the busy program takes $busy_mb MB (writing every page first takes a while)"
     "$bin/quenby_bench_busy" "$busy_mb" "$work/busy.txt" >"$work/busy.out" 2>&1 &
@@ -143,7 +89,7 @@ recent_rate() {
 settle() {
     local i used rate
     for i in $(seq 180); do
-        used=$(awk '/^SwapTotal:/ {t = $2} /^SwapFree:/ {f = $2} END {print int((t - f) / 1024)}' /proc/meminfo)
+        used=$(swap_used_mb)
         rate=$(recent_rate)
         if [ "$used" -lt 64 ] && { [ -z "$normal_rate" ] || [ "$rate" -ge $((normal_rate * 9 / 10)) ]; }; then
             return 0
@@ -151,18 +97,6 @@ settle() {
         sleep 1
     done
     log "not settled after 180 s (swap in use: $used MB, $rate pages/s)"
-}
-
-# Until the process has used less than a tenth of a core for a second (at most
-# five minutes): a recovery that began in the window runs to its end.
-wait_idle() { # pid
-    local i before after
-    for i in $(seq 300); do
-        before=$(cpu_ticks "$1")
-        sleep 1
-        after=$(cpu_ticks "$1")
-        [ $((after - before)) -ge $(( $(getconf CLK_TCK) / 10 )) ] || return 0
-    done
 }
 
 # One window of $seconds beside one face's engine, or without an engine.
@@ -179,33 +113,18 @@ run_one() { # face setting rep
         if [ "$face" = linux ]; then configure_linux "$dir" "$setting"; else configure_wine "$setting"; fi
     fi
     settle
-    local t0 in0 out0 engine= launcher= counter= cpu0=0
+    local t0 in0 out0 cpu0=0
+    engine= launcher= counter=
     t0=$(date +%s.%N)
     in0=$(vmstat pswpin) out0=$(vmstat pswpout)
     if [ "$setting" != off ]; then
-        if [ "$face" = linux ]; then
-            XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
-                "$bin/Quenbytray" >"$dir/engine.out" 2>"$dir/engine.log" &
-            engine=$!
-            pids+=("$engine")
-        else
-            wine_env wine "$cross/quenby_bench_clipboard.exe" "$seconds" >"$dir/clipboard.txt" 2>&1 &
-            counter=$!
-            pids+=("$counter")
-            wine_env wine "$cross/Quenbytray.exe" >"$dir/engine.log" 2>&1 &
-            launcher=$!
-            pids+=("$launcher")
-            local i
-            for i in $(seq 100); do
-                engine=$(wine_pid_of Quenbytray.exe || true)
-                [ -n "$engine" ] && break
-                sleep 0.1
-            done
-            [ -n "$engine" ] || log "the Wine engine did not start (see $dir/engine.log)"
-        fi
+        start_engine "$face" "$dir" "$seconds"
         [ -z "$engine" ] || cpu0=$(cpu_ticks "$engine")
     fi
     sleep "$seconds"
+    # An engine that ended early would leave the window without one.
+    [ -z "$engine" ] || kill -0 "$engine" 2>/dev/null ||
+        { log "the engine ended early:"; cat "$dir/engine.log" >&2; exit 1; }
     local t1 in1 out1 cpu1=0
     t1=$(date +%s.%N)
     in1=$(vmstat pswpin) out1=$(vmstat pswpout)
@@ -215,11 +134,7 @@ run_one() { # face setting rep
         in_window=$(grep -c 'clipboard cleared' "$dir/engine.log" || true)
     fi
     if [ "$setting" = 1 ] && [ -n "$engine" ]; then wait_idle "$engine"; fi
-    [ -z "$engine" ] || kill -TERM "$engine" 2>/dev/null || true
-    [ -z "$launcher" ] || kill -TERM "$launcher" 2>/dev/null || true
-    [ -z "$counter" ] || wait "$counter" 2>/dev/null || true
-    [ -z "$engine" ] || wait "$engine" 2>/dev/null || true
-    [ -z "$launcher" ] || wait "$launcher" 2>/dev/null || true
+    stop_engine wait
     kill -0 "$busy" 2>/dev/null || { log "the busy program has gone"; cat "$work/busy.out" >&2; exit 1; }
     local t2=-
     if [ "$setting" = 1 ]; then
@@ -309,16 +224,7 @@ rest=$(sed -n 's/.*kRestTicks = \([0-9* ]*\);.*/\1/p' "$root/engine/low_memory_r
 read -r first_hour second_hour < <(awk -v r="$rest" 'BEGIN {
     for (t = 0; t < 7200; t += r) { if (t < 3600) a++; else b++ }
     print a, b }')
-when=$(date -u '+%Y-%m-%d %H:%M UTC')
-commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo -)
-[ -n "$(git -C "$root" status --porcelain 2>/dev/null)" ] && commit="$commit+"
-ram_gib=$(awk '/^MemTotal:/ {printf "%.0f", $2 / 1048576}' /proc/meminfo)
-summary() { # numbers [printf format] -> "median (min–max)"
-    tr ' ' '\n' <<<"$1" | { grep -v '^$' || true; } | sort -g | awk -v f="${2:-%.0f}" '
-        { v[NR] = $1 }
-        END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-              printf f " (" f "–" f ")", m, v[1], v[NR] }'
-}
+table_stamp
 : >"$rows"
 for face in "${faces[@]}"; do
     costs=""

@@ -13,7 +13,8 @@
 #   QUENBY_BENCH_BLOCKS / _RUNS  recovery blocks of 1 MiB per run, and runs (512, 15)
 #   QUENBY_BENCH_POSTS           update messages for the latency (200)
 #   QUENBY_BENCH_PARTS           which parts run (default "idle recovery latency store
-#                                pressure"); bench/pressure.sh has its own settings
+#                                pressure benefit"); bench/pressure.sh and
+#                                bench/benefit.sh have their own settings
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ $# -ge 1 ] || { echo "usage: $0 NATIVE-FOLDER [WINDOWS-FOLDER]" >&2; exit 2; }
@@ -25,7 +26,7 @@ panel_minutes=${QUENBY_BENCH_PANEL_MINUTES:-10}
 blocks=${QUENBY_BENCH_BLOCKS:-512}
 runs=${QUENBY_BENCH_RUNS:-15}
 posts=${QUENBY_BENCH_POSTS:-200}
-parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency store pressure} "
+parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency store pressure benefit} "
 want() { [[ $parts == *" $1 "* ]]; }
 
 log() { printf '==> %s\n' "$*" >&2; }
@@ -59,7 +60,7 @@ cleanup() {
     fi
     # The programs' own output stays for a look after the run.
     mkdir -p "$native/last-run"
-    cp "$work"/*.log "$work"/*.txt "$work"/*.err "$native/last-run/" 2>/dev/null || true
+    cp "$work"/*.log "$work"/*.txt "$work"/*.err "$work"/benefit/benefit-results.txt "$native/last-run/" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -79,6 +80,7 @@ log "building the Linux face into $native"
 cmake -S "$root" -B "$native" -DQUENBY_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log" ||
     { cat "$work/configure.log" >&2; exit 1; }
 cmake --build "$native" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_latency quenby_bench_busy quenby_bench_store \
+    quenby_bench_load quenby_bench_engine_ram_reserve quenbyctl \
     $(grep -q '^Qt6_DIR:PATH=/' "$native/CMakeCache.txt" && echo Quenby) >"$work/build.log" 2>&1 ||
     { tail -40 "$work/build.log" >&2; exit 1; }
 bin=$native/bin
@@ -100,7 +102,7 @@ if [ -n "$cross" ]; then
     fi
     cmake -S "$root" -B "$cross" "${toolchain[@]}" -DQUENBY_TESTS=OFF >"$work/configure-wx.log" ||
         { cat "$work/configure-wx.log" >&2; exit 1; }
-    cmake --build "$cross" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_clipboard >"$work/build-wx.log" 2>&1 ||
+    cmake --build "$cross" -j2 --target Quenbytray quenbyctl quenby_bench_recovery quenby_bench_clipboard >"$work/build-wx.log" 2>&1 ||
         { tail -40 "$work/build-wx.log" >&2; exit 1; }
     wine_prefix=$cross/bench-wineprefix
     log "preparing the Wine prefix $wine_prefix"
@@ -247,6 +249,13 @@ if want pressure; then
         ${cross:+"$cross/bin" "$wine_prefix"}
 fi
 
+# --- What a recovery gives, and what it costs afterwards ----------------------------
+if want benefit; then
+    log "what a recovery gives: a new program's start beside an idle program and beside the file cache"
+    "$root/bench/benefit.sh" "$bin" "$work/benefit" "$work/benefit-rows.md" \
+        ${cross:+"$cross/bin" "$wine_prefix"}
+fi
+
 # --- The table ---------------------------------------------------------------------
 result() { # file key field
     grep "^RESULT $2 " "$1" 2>/dev/null | tr ' ' '\n' | sed -n "s/^$3=//p" | head -1
@@ -292,6 +301,13 @@ if want pressure && [ -s "$work/pressure-rows.md" ]; then
         append_row '<!-- rows: pressure -->' "$row"
         added+=("$row")
     done <"$work/pressure-rows.md"
+fi
+if want benefit && [ -s "$work/benefit-rows.md" ]; then
+    # Each line: its table's marker, a tab, the row.
+    while IFS=$'\t' read -r marker row; do
+        append_row "$marker" "$row"
+        added+=("$row")
+    done <"$work/benefit-rows.md"
 fi
 
 printf '\nRows added to %s:\n' "$doc"

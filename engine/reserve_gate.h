@@ -3,8 +3,9 @@
 // Windows that is the commit (RAM plus page files): Windows never overcommits,
 // every touched block is charged against the commit limit, and at that limit
 // any program's allocation fails, and many programs crash on that. On Linux,
-// which overcommits, it is physical memory, whose end wakes the out-of-memory
-// killer. Each face gives its figure (os::queryRecoveryRoom); the rule is one.
+// which overcommits, it is RAM and swap together, whose end wakes the
+// out-of-memory killer (RAM alone without swap, or inside a memory-limited
+// group). Each face gives its figure (os::queryRecoveryRoom); the rule is one.
 #pragma once
 
 #include <cstdint>

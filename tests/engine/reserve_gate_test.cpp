@@ -50,6 +50,50 @@ TEST(Reserve, EverySixteenBlocksAndEveryNewPassLookAgain)
     EXPECT_EQ(looks, 3);
 }
 
+// Linux's room: RAM and swap together, so that with swap on a recovery can push
+// idle pages out, while without swap everything stays as on RAM alone.
+TEST(Reserve, FreeSwapCountsBesideRamAndWithoutSwapNothingChanges)
+{
+    constexpr std::uint64_t ram = 24 * GiB;
+    constexpr std::uint64_t swapLine = 2 * GiB + 16 * MiB; // a twentieth of 40 GiB, one allowance
+    const std::uint64_t ramLine = safetyReserve(ram) + 16 * MiB;
+    struct Case {
+        const char* name;
+        std::uint64_t available; // of RAM
+        std::uint64_t swapTotal;
+        std::uint64_t swapFree;
+        std::uint64_t roomLimit;
+        std::uint64_t roomAvailable;
+        bool mayObtain;
+    };
+    const Case cases[] = {
+        // No swap: the room is the physical one, to the byte.
+        {"no swap, 1000 MiB", 1000 * MiB, 0, 0, ram, 1000 * MiB, false},
+        {"no swap, at the line", ramLine, 0, 0, ram, ramLine, true},
+        {"no swap, a byte below", ramLine - 1, 0, 0, ram, ramLine - 1, false},
+        // Swap on: the limit and the room grow by the swap.
+        {"16 GiB swap free, 1000 MiB", 1000 * MiB, 16 * GiB, 16 * GiB, ram + 16 * GiB, 1000 * MiB + 16 * GiB, true},
+        {"swap full, 1000 MiB", 1000 * MiB, 16 * GiB, 0, ram + 16 * GiB, 1000 * MiB, false},
+        // The line is a twentieth of RAM and swap together: stricter than RAM's alone.
+        {"swap full, RAM at its old line", ramLine, 16 * GiB, 0, ram + 16 * GiB, ramLine, false},
+        {"RAM and swap at the line", 1000 * MiB, 16 * GiB, swapLine - 1000 * MiB, ram + 16 * GiB, swapLine, true},
+        {"RAM and swap a byte below", 1000 * MiB, 16 * GiB, swapLine - 1000 * MiB - 1, ram + 16 * GiB, swapLine - 1,
+         false},
+        // A torn reading with more free than total counts no more than the total.
+        {"free above total", 1000 * MiB, 1 * GiB, 2 * GiB, ram + 1 * GiB, 1000 * MiB + 1 * GiB, true},
+    };
+    for (const Case& c : cases) {
+        const os::MemoryRoom room = os::roomWithSwap({ram, c.available}, c.swapTotal, c.swapFree);
+        EXPECT_EQ(room.limit, c.roomLimit) << c.name;
+        EXPECT_EQ(room.available, c.roomAvailable) << c.name;
+        ReserveGate gate([&](os::MemoryRoom& shown) {
+            shown = room;
+            return true;
+        });
+        EXPECT_EQ(gate.mayObtain(), c.mayObtain) << c.name;
+    }
+}
+
 // A recovery of three passes of 8100 blocks each, on a machine whose room the
 // case sets; each block held takes 1 MiB of it.
 class RecoveryReserve : public testing::Test {

@@ -1,7 +1,8 @@
 // Memory figures on Linux: MemTotal and MemAvailable of /proc/meminfo, narrowed
 // to the memory cgroup limit of this process where one is set. /proc/meminfo
 // knows nothing of cgroups, and inside a limited group (a container) the room a
-// program really has is the group's, not the machine's.
+// program really has is the group's, not the machine's. A recovery's room adds
+// SwapTotal and SwapFree where the machine's figures hold.
 #include "common/os/memory.h"
 
 #include <algorithm>
@@ -91,12 +92,11 @@ std::optional<GroupRoom> cgroupRoom()
     return best;
 }
 
-} // namespace
-
-bool queryMemoryStatus(MemoryStatus& status)
+// The physical figures, and whether a memory cgroup narrowed them.
+bool readPhysical(const std::string& meminfo, MemoryStatus& status, bool& narrowed)
 {
     status = {};
-    const std::string meminfo = fileText("/proc/meminfo");
+    narrowed = false;
     const auto total = numberIn(meminfo, "MemTotal");
     const auto avail = numberIn(meminfo, "MemAvailable");
     if (!total || !avail || *total == 0)
@@ -104,6 +104,7 @@ bool queryMemoryStatus(MemoryStatus& status)
     std::uint64_t totalBytes = *total * 1024; // kB, which is KiB
     std::uint64_t availBytes = std::min(*avail, *total) * 1024;
     if (const auto room = cgroupRoom()) {
+        narrowed = room->limit < totalBytes || room->free() < availBytes;
         totalBytes = std::min(totalBytes, room->limit);
         availBytes = std::min(availBytes, room->free());
     }
@@ -114,11 +115,27 @@ bool queryMemoryStatus(MemoryStatus& status)
     return true;
 }
 
+} // namespace
+
+bool queryMemoryStatus(MemoryStatus& status)
+{
+    bool narrowed = false;
+    return readPhysical(fileText("/proc/meminfo"), status, narrowed);
+}
+
 bool queryRecoveryRoom(MemoryRoom& room)
 {
+    const std::string meminfo = fileText("/proc/meminfo");
     MemoryStatus status;
-    const bool ok = queryMemoryStatus(status);
+    bool narrowed = false;
+    const bool ok = readPhysical(meminfo, status, narrowed);
     room = {status.totalPhys, status.availPhys};
+    // Inside a memory-limited group the group's own limit is what runs out
+    // first, and how much swap the group may use is not in these figures: there
+    // the physical room alone is kept, as it always was.
+    if (ok && !narrowed)
+        room = roomWithSwap(room, numberIn(meminfo, "SwapTotal").value_or(0) * 1024,
+                            numberIn(meminfo, "SwapFree").value_or(0) * 1024);
     return ok;
 }
 

@@ -15,7 +15,7 @@
 
 namespace quenby::engine {
 
-class PosixEngineHost final : public SystemEngineHost {
+class PosixEngineHost : public SystemEngineHost {
 public:
     PosixEngineHost();
     ~PosixEngineHost() override;
