@@ -114,7 +114,7 @@ run_one() { # face setting rep
     fi
     settle
     local t0 in0 out0 cpu0=0
-    engine= launcher= counter=
+    engine='' launcher='' counter=''
     t0=$(date +%s.%N)
     in0=$(vmstat pswpin) out0=$(vmstat pswpout)
     if [ "$setting" != off ]; then
