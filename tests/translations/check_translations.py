@@ -142,8 +142,8 @@ def check_engine(root, problems):
             problems.append(f"{language}: engine text {id_} is no longer in the table")
 
 
-def check_installer(root, problems):
-    nsis_languages = [row["nsis"] for row in language_table(root)]
+def installer_texts(root):
+    """name -> NSIS language -> text, from every packaging/translations/*.nsh."""
     texts = collections.defaultdict(dict)
     folder = os.path.join(root, "packaging", "translations")
     for name in sorted(os.listdir(folder)):
@@ -152,6 +152,12 @@ def check_installer(root, problems):
                 match = re.match(r'LangString (\w+) \$\{LANG_(\w+)\} "(.*)"\s*$', line)
                 if match:
                     texts[match.group(1)][match.group(2)] = match.group(3)
+    return texts
+
+
+def check_installer(root, problems):
+    nsis_languages = [row["nsis"] for row in language_table(root)]
+    texts = installer_texts(root)
     if not texts:
         problems.append("installer: no texts")
     with open(os.path.join(root, "packaging", "quenby.nsi"), encoding="utf-8") as nsi:
@@ -246,7 +252,7 @@ def glossary(path):
     return rows
 
 
-def all_pairs(root, lupdate):
+def all_pairs(root):
     """language -> [(where, english, translation)] of every text we translate."""
     pairs = collections.defaultdict(list)
     english_engine = string_table(os.path.join(root, "engine", "strings.inc"))
@@ -267,27 +273,22 @@ def all_pairs(root, lupdate):
         if os.path.exists(inc):
             for source, text in policy_texts(inc).items():
                 pairs[language].append(("policies", source, text))
-    folder = os.path.join(root, "packaging", "translations")
-    nsis = collections.defaultdict(dict)
-    for name in os.listdir(folder):
-        with open(os.path.join(folder, name), encoding="utf-8-sig") as nsh:
-            for line in nsh:
-                match = re.match(r'LangString (\w+) \$\{LANG_(\w+)\} "(.*)"\s*$', line)
-                if match:
-                    nsis[match.group(2)][match.group(1)] = match.group(3)
+    texts = installer_texts(root)
     for row in language_table(root):
         if row["code"] != "en":
-            for key, text in nsis[row["nsis"]].items():
-                pairs[row["code"]].append((f"installer {key}", nsis["ENGLISH"].get(key, ""), text))
+            for key, by_language in texts.items():
+                if row["nsis"] in by_language:
+                    pairs[row["code"]].append((f"installer {key}", by_language.get("ENGLISH", ""),
+                                               by_language[row["nsis"]]))
     return pairs
 
 
-def check_glossary(root, lupdate, problems):
+def check_glossary(root, problems):
     folder = os.path.join(root, "translations", "glossary")
     concepts = {name: rule[0] for name, rule in glossary(os.path.join(folder, "en.md")).items()}
     if not concepts:
         problems.append("glossary: en.md names no concept")
-    pairs = all_pairs(root, lupdate)
+    pairs = all_pairs(root)
     for language in LANGUAGES:
         path = os.path.join(folder, f"{language}.md")
         if not os.path.exists(path):
@@ -313,7 +314,7 @@ def main():
     LANGUAGES = [row["code"] for row in language_table(root) if row["code"] != "en"]
     checks = {"panel": lambda p: check_panel(root, lupdate, p), "engine": lambda p: check_engine(root, p),
               "installer": lambda p: check_installer(root, p), "qt": lambda p: check_qt_texts(root, p),
-              "glossary": lambda p: check_glossary(root, lupdate, p)}
+              "glossary": lambda p: check_glossary(root, p)}
     if generator:
         checks["policies"] = lambda p: check_policies(root, generator, p)
     cases = []
