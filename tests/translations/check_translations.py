@@ -21,7 +21,8 @@
   panel/translations/qt/qtbase_CODE.ts translates the ones the panel can show.
 - One word for one thing: translations/glossary/CODE.md names each concept of
   translations/glossary/en.md; where a concept is in an English text, its
-  translation must use the language's term, and none may use a forbidden one.
+  translation must use the language's term, and none may use a forbidden one,
+  except where the term of another concept the English names stands.
 
 The languages are those of translations/languages.tsv.
 
@@ -298,12 +299,24 @@ def check_glossary(root, problems):
         for concept in concepts.keys() - terms.keys():
             problems.append(f"{language}: the glossary has no term for {concept}")
         for where, english, text in pairs[language]:
-            for concept, finds in concepts.items():
+            named = [concept for concept, finds in concepts.items() if re.search(finds, english, re.I)]
+            # Where the English names a concept, the places its term takes in
+            # the translation are that concept's, whatever another concept
+            # forbids there ("sleep" must never say hibernation, but a text
+            # that names hibernation must).
+            said = {concept: [m.span() for m in re.finditer(terms[concept][0], text, re.I)]
+                    for concept in named if concept in terms and terms[concept][0]}
+            for concept in concepts:
                 must, must_not = terms.get(concept, (None, None))
-                if must and re.search(finds, english, re.I) and not re.search(must, text, re.I):
+                if must and concept in named and not said[concept]:
                     problems.append(f"{language}: {where}: {text!r} does not say {concept} as /{must}/")
-                if must_not and re.search(must_not, text, re.I):
-                    problems.append(f"{language}: {where}: {text!r} says /{must_not}/, which is not {concept}")
+                if not must_not:
+                    continue
+                for found in re.finditer(must_not, text, re.I):
+                    if not any(start <= found.start() and found.end() <= end
+                               for other, spans in said.items() if other != concept for start, end in spans):
+                        problems.append(f"{language}: {where}: {text!r} says /{must_not}/, which is not {concept}")
+                        break
 
 
 def main():
