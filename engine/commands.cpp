@@ -51,7 +51,42 @@ void reportPowerFailure(unsigned message, std::uint32_t error)
     host.showError(shown, text(IDS_ERROR));
 }
 
+// Sleep as this machine sleeps. A machine with Modern Standby has no sleep a
+// program may start: the system's sleep call hibernates it instead, or does
+// nothing with hibernation off. Hibernation instead of sleep is never done
+// without the user's word.
+void suspendWindows()
+{
+    EngineHost& host = *engineState().host;
+    const SleepRoute route = sleepRouteFor(host.sleepSupport());
+    if (route == SleepRoute::modernStandby) {
+        host.inform(text(IDS_MODERN_STANDBY), text(IDS_SUSPEND));
+        return;
+    }
+    if (!confirmed(route == SleepRoute::sleep ? IDS_CONFIRM_SUSPEND : IDS_CONFIRM_HIBERNATE_INSTEAD))
+        return;
+    // Without the privilege the call can only fail: its refusal is said.
+    if (const std::uint32_t refused = host.setShutdownPrivilege(true); refused != 0) {
+        reportPowerFailure(IDS_SUSPEND_FAILED, refused);
+        return;
+    }
+    const std::uint32_t error = host.suspend();
+    host.setShutdownPrivilege(false);
+    reportPowerFailure(IDS_SUSPEND_FAILED, error);
+}
+
 } // namespace
+
+SleepRoute sleepRouteFor(const SleepSupport& support)
+{
+    if (!support.known)
+        return SleepRoute::askHibernation;
+    if (support.sleep)
+        return SleepRoute::sleep;
+    if (support.modernStandby)
+        return SleepRoute::modernStandby;
+    return SleepRoute::askHibernation;
+}
 
 std::vector<MenuItem> trayMenuItems()
 {
@@ -82,16 +117,7 @@ void handleCommand(unsigned id)
         }
         break;
     case IDM_SUSPEND:
-        if (confirmed(IDS_CONFIRM_SUSPEND)) {
-            // Without the privilege the call can only fail: its refusal is said.
-            if (const std::uint32_t refused = host.setShutdownPrivilege(true); refused != 0) {
-                reportPowerFailure(IDS_SUSPEND_FAILED, refused);
-                break;
-            }
-            const std::uint32_t error = host.suspend();
-            host.setShutdownPrivilege(false);
-            reportPowerFailure(IDS_SUSPEND_FAILED, error);
-        }
+        suspendWindows();
         break;
     case IDM_SHUTDOWN:
         if (confirmed(IDS_CONFIRM_SHUTDOWN)) {

@@ -33,9 +33,22 @@ inline constexpr std::uint32_t kHotKeyModifiers = 0x0003; // MOD_ALT | MOD_CONTR
 // EWX_FORCE, which closes every program without asking, unsaved work and all:
 // with EWX_FORCEIFHUNG each program may ask to save or call the restart off, and
 // only those that do not answer are closed.
-inline constexpr std::uint32_t kRestartFlags = 0x12;  // EWX_REBOOT | EWX_FORCEIFHUNG
-inline constexpr std::uint32_t kShutdownFlags = 0x19; // EWX_SHUTDOWN | EWX_POWEROFF | EWX_FORCEIFHUNG
-inline constexpr std::uint32_t kShutdownReason = 0x80040002;
+// A shutdown is the one the Start menu makes: with EWX_HYBRID_SHUTDOWN, so that
+// Fast Startup (where it is on) starts the machine quickly next time.
+inline constexpr std::uint32_t kRestartFlags = 0x12; // EWX_REBOOT | EWX_FORCEIFHUNG
+inline constexpr std::uint32_t kShutdownFlags =
+    0x400019; // EWX_SHUTDOWN | EWX_POWEROFF | EWX_FORCEIFHUNG | EWX_HYBRID_SHUTDOWN
+// The reason the system logs: "Other (Planned)", what a user's own planned
+// restart or shutdown is; no installation is going on.
+inline constexpr std::uint32_t kShutdownReason = 0x80000000; // SHTDN_REASON_FLAG_PLANNED, major and minor "other"
+
+// How the menu's suspend goes about it on this machine.
+enum class SleepRoute {
+    sleep,          // the machine sleeps when asked: ask, then ask the system
+    askHibernation, // it may hibernate instead (no sleep state, or none known): say so in the question
+    modernStandby,  // only the system enters it: tell the user how
+};
+SleepRoute sleepRouteFor(const SleepSupport& support);
 
 // The system's error code for a file name that is too long.
 inline constexpr std::uint32_t kErrorFilenameTooLong = 206;

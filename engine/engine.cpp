@@ -45,18 +45,20 @@ void reloadSettings()
 }
 
 // The icon drawn again and sent when the screen's scale gives it another size.
-void followDisplay(std::uint32_t dpi)
+void followDisplay()
 {
     EngineState& s = engineState();
-    if (s.host->displayChanged(dpi))
+    if (s.host->displayChanged())
         updateTray(true); // sends the new image to an icon that is shown
 }
 
-// The taskbar theme read afresh, the icon redrawn in its colour and sent again.
+// The taskbar theme and a contrast theme read afresh, the icon redrawn in
+// their colours and sent again.
 void followTheme()
 {
     EngineState& s = engineState();
     readSystemTheme(*s.registry, s.settings);
+    s.tray.contrast = s.host->contrastColours();
     updateTray(true);
     s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
 }
@@ -109,7 +111,7 @@ std::uint32_t registerOneHotKey(HotKeySlot& slot, std::uint32_t stored, std::uin
         slot.toldCharacter = 0;
     } else if (slot.toldCharacter != stored) {
         slot.toldCharacter = stored;
-        s.host->showNotice(text(IDS_HOTKEY_TITLE), refusalText(character, choice));
+        tellUser(text(IDS_HOTKEY_TITLE), refusalText(character, choice));
     }
     return choice.virtualKey;
 }
@@ -167,6 +169,7 @@ void setupEngine()
     s.sessionInUse = host.sessionInUse();
 
     readEngineSettings();
+    s.tray.contrast = host.contrastColours();
     host.buildTrayMenu(trayMenuItems());
     updateMenuLabels();
     updateTray(true);
@@ -193,7 +196,7 @@ void handleSettingChange(std::u16string_view area)
     if (area == u"ImmersiveColorSet")
         followTheme();
     else
-        followDisplay(0); // a change of scale is announced this way too
+        followDisplay(); // a change of scale is announced this way too
 }
 
 MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
@@ -213,17 +216,22 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         return MessageResult::handledThenDefault;
     }
     if (message != 0 && message == s.taskbarCreated) {
-        // A new notification area knows nothing of our icon: add it again, at
-        // the scale of the taskbar's monitor, which may be another one.
-        s.host->displayChanged(0);
+        // Often a new notification area that knows nothing of our icon, but
+        // also the old one after a change of scale or a remote connection: the
+        // update adds the icon, or modifies it where the add is refused as one
+        // already there. At the scale of the taskbar's monitor, which may be
+        // another one.
+        s.host->displayChanged();
         s.tray.trayIconShown = false;
         updateTray(true);
         return MessageResult::handledThenDefault;
     }
     if (message == WM_DPICHANGED_MESSAGE || message == WM_DISPLAYCHANGE_MESSAGE) {
         // Handled whole: the window is never shown, so the size the system
-        // suggests for it with a new scale is of no use.
-        followDisplay(message == WM_DPICHANGED_MESSAGE ? static_cast<std::uint32_t>(wParam & 0xFFFF) : 0);
+        // suggests for it with a new scale is of no use. The scale the message
+        // brings is the hidden window's monitor's, not the taskbar's, so the
+        // host reads the taskbar's.
+        followDisplay();
         return MessageResult::handled;
     }
     if (message == WM_COMMAND_MESSAGE) {
@@ -243,7 +251,7 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         s.sessionInUse = s.host->sessionInUse();
         return MessageResult::handled;
     }
-    if (message == WM_THEMECHANGED_MESSAGE) {
+    if (message == WM_THEMECHANGED_MESSAGE || message == WM_SYSCOLORCHANGE_MESSAGE) {
         followTheme();
         return MessageResult::handled;
     }

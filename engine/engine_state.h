@@ -4,7 +4,9 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "common/identity.h"
 #include "common/os/registry.h"
@@ -22,6 +24,12 @@ struct TrayState {
     std::int32_t shownValue = 0;   // the number the icon is to show
     std::int32_t lastDrawnValue = -1; // the number drawn into the current image
     std::u16string tooltip;        // as last sent
+    // The contrast theme's colours while one is on; read at start-up and at
+    // every change of theme or system colours.
+    std::optional<ContrastColours> contrast;
+    // A notice due while the icon was not there to carry it (at logon, before
+    // the notification area took the icon): given once the icon is added.
+    std::optional<std::pair<std::u16string, std::u16string>> pendingNotice;
 };
 
 // One of the two hot keys as it stands after the latest registration.
@@ -54,6 +62,11 @@ struct EngineState {
     // needs one or two; a flood of forced updates must not pile up more.
     std::atomic<int> samplersAlive{0};
     bool recovering = false;
+    // Ticks of the periodic timer since start-up: the engine's clock.
+    std::uint64_t ticks = 0;
+    // The tick at which the machine-wide recovery lock was first found held
+    // by someone else, in a row of refusals; none while it was last had.
+    std::optional<std::uint64_t> recoveryLockRefusedSince;
     // This engine's session is the one in use; only then does it recover of
     // its own accord (a recovery asked for by the user runs anyway).
     bool sessionInUse = true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,14 @@ struct LaunchRequest {
     std::u16string workingDirectory;
 };
 
+// What the machine can do when asked to sleep, as the system reports it.
+struct SleepSupport {
+    bool known = false;         // the system answered; the rest is meaningless otherwise
+    bool sleep = false;         // a sleep state a program may enter (S1 to S3)
+    bool modernStandby = false; // S0 low-power idle, which only the system itself enters
+    bool hibernate = false;     // hibernation is on (S4 with its file present)
+};
+
 // The tray icon's callback message (WM_USER + 10) and the system messages the
 // engine window reacts to.
 inline constexpr std::uint32_t WM_TRAYICON = 1034;
@@ -50,10 +59,11 @@ inline constexpr std::uint32_t WM_HOTKEY_MESSAGE = 0x0312;
 inline constexpr std::uint32_t WM_THEMECHANGED_MESSAGE = 0x031A;
 // The engine's session was connected, disconnected, switched to or away from.
 inline constexpr std::uint32_t WM_WTSSESSION_CHANGE_MESSAGE = 0x02B1;
-// The screen's scale or layout changed: WM_DPICHANGED (the new scale in wParam's
-// low word) and WM_DISPLAYCHANGE.
+// The screen's scale or layout changed: WM_DPICHANGED and WM_DISPLAYCHANGE.
 inline constexpr std::uint32_t WM_DPICHANGED_MESSAGE = 0x02E0;
 inline constexpr std::uint32_t WM_DISPLAYCHANGE_MESSAGE = 0x007E;
+// The system's colours changed (a contrast theme switched on or off).
+inline constexpr std::uint32_t WM_SYSCOLORCHANGE_MESSAGE = 0x0015;
 
 class EngineHost {
 public:
@@ -104,8 +114,8 @@ public:
     // told, as on a system with one session.
     virtual bool sessionInUse() = 0;
     // Takes the machine-wide lock that keeps the recoveries of two sessions from
-    // running at the same time; false when another session's recovery holds it.
-    // Each taken lock is given back with unlockRecoveries.
+    // running at the same time, without waiting; false when someone else holds
+    // it. Each taken lock is given back with unlockRecoveries.
     virtual bool lockRecoveries() = 0;
     virtual void unlockRecoveries() = 0;
 
@@ -125,14 +135,16 @@ public:
     // Destroys the current icon image; false when that failed (the image stays).
     virtual bool destroyTrayImage() = 0;
     // The screen's scale may have changed (a new scale, another monitor, a
-    // remote session, a new taskbar): `dpi` as a message gave it, 0 when none
-    // did. True when the tray image must be drawn again at another size.
-    virtual bool displayChanged(std::uint32_t dpi) = 0;
+    // remote session, a new taskbar): the scale of the taskbar's own monitor is
+    // read afresh. True when the tray image must be drawn again at another size.
+    virtual bool displayChanged() = 0;
+    // The colours of the contrast theme in use; none without one.
+    virtual std::optional<ContrastColours> contrastColours() = 0;
     // Renders a new current image from the picture.
     virtual void renderTrayImage(const TrayPicture& picture) = 0;
     // Sends the icon record (image and tooltip) to the shell.
-    // False when the shell refused: at logon the notification area is often not
-    // ready yet, and an icon it refused to add is not there.
+    // False when the shell refused: an add when the notification area is not
+    // ready yet (at logon) or already holds the icon, a modify when it does not.
     virtual bool notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
     // Tells the user something worth knowing (what a recovery achieved, a hot key
     // that could not be had): a notice with this title and text at the tray icon
@@ -159,12 +171,18 @@ public:
     // A Yes/No question; true for Yes.
     virtual bool confirm(const std::u16string& text, const std::u16string& caption) = 0;
     virtual void showError(const std::u16string& text, const std::u16string& caption) = 0;
+    // A message box that only tells, with one OK button.
+    virtual void inform(const std::u16string& text, const std::u16string& caption) = 0;
     // 0 on success, 1627 (the function failed) when any step fails.
     virtual std::uint32_t setShutdownPrivilege(bool enable) = 0;
     // ExitWindowsEx; 0 when the system took the request, or the system's error
     // code. A program that then asks to be saved first may still call it off.
     virtual std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) = 0;
-    // Puts the machine to sleep and returns after it woke; 0, or the error code.
+    // What the machine can do when asked to sleep.
+    virtual SleepSupport sleepSupport() = 0;
+    // Asks the system to sleep (never to hibernate) and returns after it woke;
+    // 0, or the error code. Where the machine cannot sleep, the system may
+    // hibernate it instead: the logic asks the user before it comes to that.
     virtual std::uint32_t suspend() = 0;
     // The system's description of an error code, in the user's language; empty
     // when it has none.

@@ -9,8 +9,9 @@ namespace quenby::engine {
 
 void onPeriodicTimer()
 {
-    updateTray(false);
     EngineState& s = engineState();
+    ++s.ticks;
+    updateTray(false);
     const Settings& settings = s.settings;
     observeTick(s.lowMemoryRest, s.availRAM, settings.MinimumFreeRAM);
     if (s.availRAM >= s.ramCeiling)

@@ -12,9 +12,9 @@ namespace quenby::engine {
 namespace {
 
 // The recovering look (yellow bar) on or off: a fresh display value, a forced
-// redraw, and the record sent to the shell. Returns the CPU usage of the sample;
-// its memory figures are not kept.
-std::int32_t showRecoveringLook(bool recovering)
+// redraw, and the record sent to the shell. The sample's memory figures are not
+// kept.
+void showRecoveringLook(bool recovering)
 {
     EngineState& s = engineState();
     std::uint32_t freeMB = 0, freePercent = 0;
@@ -22,7 +22,6 @@ std::int32_t showRecoveringLook(bool recovering)
     s.tray.shownValue = sampleStatus(s.settings.TrayIconInfo, freeMB, freePercent, cpu);
     refreshTrayImage(recovering, s.settings.TrayIconTextColor, true);
     s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
-    return cpu;
 }
 
 // A notice's text holds what the shell's balloon does: 255 characters and the
@@ -34,11 +33,14 @@ struct RecoveryEnd {
     // The notice to give, once the passes are over; empty for none (no pass ran,
     // the user did not ask for it, or the passes were left by unwinding).
     std::u16string feedback;
+    // The recovering look was put on and must come off.
+    bool lookShown = false;
 
     ~RecoveryEnd()
     {
         EngineState& s = engineState();
-        showRecoveringLook(false);
+        if (lookShown)
+            showRecoveringLook(false);
         // After the green bar is back, so that the notice's record carries the
         // icon as it stays; still inside the recovery, so that nothing can start
         // another one meanwhile.
@@ -72,6 +74,34 @@ std::size_t recoveryPass(std::uint32_t count, ReserveGate& reserve, std::vector<
     blocks.clear();
     return obtained;
 }
+
+// The machine-wide lock, so that the recoveries of two sessions do not trim
+// the same programs twice over: a recovery gives way while another session's
+// runs, as to a busy processor. But any signed-in user may take the lock and
+// keep it, so it is awaited only so long: held by someone else through
+// refusals spread over more than kRecoveryLockPatienceTicks, it no longer
+// counts, and the recovery runs without it.
+struct MachineLock {
+    EngineHost& host;
+    bool held = host.lockRecoveries();
+
+    bool mayRun() const
+    {
+        EngineState& s = engineState();
+        if (held) {
+            s.recoveryLockRefusedSince.reset();
+            return true;
+        }
+        if (!s.recoveryLockRefusedSince)
+            s.recoveryLockRefusedSince = s.ticks;
+        return s.ticks - *s.recoveryLockRefusedSince >= kRecoveryLockPatienceTicks;
+    }
+    ~MachineLock()
+    {
+        if (held)
+            host.unlockRecoveries();
+    }
+};
 
 } // namespace
 
@@ -110,13 +140,12 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     outcome.freeAfter = s.availRAM;
     RecoveryEnd end;
 
-    const std::int32_t cpu = showRecoveringLook(true);
+    // Everything that may refuse the recovery is asked first: a refused one
+    // must cost the user nothing, neither the alarm nor what they copied.
+    std::uint32_t freeMB = 0, freePercent = 0;
+    std::int32_t cpu = 0;
+    sampleStatus(s.settings.TrayIconInfo, freeMB, freePercent, cpu);
     const std::uint32_t threshold = cpuGuardThreshold(s.availRAM, s.totalRAM);
-    if (s.settings.PlaySound == 1)
-        s.host->playSound(s.settings.Music);
-    if (s.settings.AutoclearClipboard == 1)
-        s.host->clearClipboard();
-
     // No sample (-1) compares as the largest number and so always gives way.
     if (static_cast<std::uint32_t>(cpu) > threshold && s.settings.Disable_CPU_detect == 0)
         return outcome;
@@ -125,19 +154,16 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     if (s.availRAM >= s.ramCeiling)
         return outcome;
 
-    // Another session's recovery is under way: the two would trim the same
-    // programs twice over. This one gives way, as to a busy processor.
-    struct MachineLock {
-        EngineHost& host;
-        bool held = host.lockRecoveries();
-        ~MachineLock()
-        {
-            if (held)
-                host.unlockRecoveries();
-        }
-    } machineLock{*s.host};
-    if (!machineLock.held)
+    MachineLock machineLock{*s.host};
+    if (!machineLock.mayRun())
         return outcome;
+
+    end.lookShown = true;
+    showRecoveringLook(true);
+    if (s.settings.PlaySound == 1)
+        s.host->playSound(s.settings.Music);
+    if (s.settings.AutoclearClipboard == 1)
+        s.host->clearClipboard();
 
     const std::uint32_t before = s.availRAM;
     std::vector<void*> blocks;

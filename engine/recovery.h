@@ -11,6 +11,13 @@ namespace quenby::engine {
 inline constexpr std::uint32_t kMaxBlocksPerPass = 32768;
 inline constexpr int kMaxPasses = 3;
 
+// How long, in ticks of a second, a recovery gives way to a machine-wide lock
+// that someone else holds before it runs without it. Another session's
+// recovery holds it for seconds, a minute or two under heavy swapping
+// (docs/performance.md); ten minutes is beyond any recovery, so a lock held
+// that long is held by something that is not recovering.
+inline constexpr std::uint64_t kRecoveryLockPatienceTicks = 10 * 60;
+
 // What one recovery achieved.
 struct RecoveryOutcome {
     bool ran = false;            // it got past its re-entry test
@@ -27,7 +34,9 @@ enum class NothingRecoveredNotice { give, skip };
 // Recovers RAM until `target` MB are free (at most three passes). Every source
 // of a recovery comes through here: the menu, the hot key, the request message
 // and both timers. Returns when the work is over; a call made while one runs
-// does nothing at all.
+// does nothing at all. The CPU guard, the ceiling and the machine-wide lock are
+// asked before anything the user notices: the recovering look, the alarm and
+// the clearing of the clipboard come only with a recovery that runs.
 RecoveryOutcome recoverRAM(std::uint32_t target,
                            NothingRecoveredNotice nothingNotice = NothingRecoveredNotice::give);
 

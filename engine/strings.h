@@ -49,12 +49,16 @@ enum StringId : unsigned {
     // "LTR". The build writes it into every block, so that the menu and the
     // message boxes read the way of the texts Windows picked.
     IDS_READING_DIRECTION = 136,
+    // Suspend on a machine that sleeps only as Windows itself decides (Modern
+    // Standby), and the question where the machine may hibernate instead.
+    IDS_MODERN_STANDBY = 137,
+    IDS_CONFIRM_HIBERNATE_INSTEAD = 138,
 };
 
 // The longest text of the string table, in characters, the terminator
-// included: what the engine loads a text into. Room for a translation half as
-// long again as the longest English text.
-inline constexpr std::size_t kTextSlot = 256;
+// included: what the engine loads a text into. Room for a translation twice as
+// long as the longest English text (the Modern Standby explanation, 160).
+inline constexpr std::size_t kTextSlot = 320;
 
 // The text of a string-table entry as the source gives it; empty for an unknown id.
 std::u16string_view builtInString(unsigned id);

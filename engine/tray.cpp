@@ -79,7 +79,7 @@ void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force)
     if (!s.host->destroyTrayImage())
         return;
     s.host->renderTrayImage(trayPictureFor(optimizerEnabled(), s.settings.darkTheme, recovering,
-                                           textColor, s.tray.shownValue));
+                                           textColor, s.tray.shownValue, s.tray.contrast));
     s.tray.lastDrawnValue = s.tray.shownValue;
 }
 
@@ -104,13 +104,32 @@ void updateTray(bool force)
     refreshTrayImage(s.recovering, s.settings.TrayIconTextColor, force);
     tray.tooltip = buildTooltip(s.availRAM, freePercent, cpu);
 
-    if (tray.trayIconShown) {
-        s.host->notifyTray(TrayAction::modify, tray.tooltip);
-    } else if (s.settings.HideTrayIcon == 0) {
-        // Refused (a notification area not ready yet at logon, which sends no
-        // "TaskbarCreated" when it is): the next tick tries again.
-        tray.trayIconShown = s.host->notifyTray(TrayAction::add, tray.tooltip);
+    if (!tray.trayIconShown && s.settings.HideTrayIcon != 0)
+        return;
+    // What the shell answers decides, not what the engine assumed. An add is
+    // refused for an icon that is still there (Explorer announces a new taskbar
+    // also after a change of scale or a remote connection, keeping the icons),
+    // a modify for one that is gone (a shell that restarted unnoticed): each
+    // refusal is followed by the other request, once. Both refused (a
+    // notification area not ready yet at logon): the next tick tries again.
+    const bool wasShown = tray.trayIconShown;
+    const TrayAction first = wasShown ? TrayAction::modify : TrayAction::add;
+    const TrayAction second = wasShown ? TrayAction::add : TrayAction::modify;
+    tray.trayIconShown = s.host->notifyTray(first, tray.tooltip) || s.host->notifyTray(second, tray.tooltip);
+    if (tray.trayIconShown && tray.pendingNotice) {
+        const auto [title, text] = std::move(*tray.pendingNotice);
+        tray.pendingNotice.reset();
+        s.host->showNotice(title, text);
     }
+}
+
+void tellUser(const std::u16string& title, const std::u16string& text)
+{
+    EngineState& s = engineState();
+    if (s.tray.trayIconShown)
+        s.host->showNotice(title, text);
+    else
+        s.tray.pendingNotice.emplace(title, text); // the latest one is what counts
 }
 
 } // namespace quenby::engine

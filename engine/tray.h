@@ -24,6 +24,10 @@ std::int32_t sampleStatus(std::uint32_t mode, std::uint32_t& freeMB, std::uint32
 // the tooltip and adds, modifies or removes the icon as the settings say.
 void updateTray(bool force);
 
+// A notice at the icon; while the icon is not there, kept (the latest one) and
+// given when the icon has been added.
+void tellUser(const std::u16string& title, const std::u16string& text);
+
 // Replaces the icon image for the current number when it changed or when forced.
 void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force);
 

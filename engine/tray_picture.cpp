@@ -60,7 +60,7 @@ void fill(TrayImage& image, int left, int top, int right, int bottom, Rgb colour
 } // namespace
 
 TrayPicture trayPictureFor(bool enabled, bool darkTheme, bool recovering, std::uint16_t textColor,
-                           std::int32_t value)
+                           std::int32_t value, const std::optional<ContrastColours>& contrast)
 {
     TrayPicture picture;
     if (!enabled) {
@@ -69,6 +69,15 @@ TrayPicture trayPictureFor(bool enabled, bool darkTheme, bool recovering, std::u
     }
     const bool white = textColor == 1 || (textColor == 2 && darkTheme);
     picture.textColour = white ? kWhite : kBlack;
+    if (contrast) {
+        picture.textColour = contrast->text;
+        // A background that happened to be the key colour would turn
+        // transparent: one step off is the same colour to the eye.
+        Rgb back = contrast->background;
+        if (back == kKeyColour)
+            back.b = static_cast<std::uint8_t>(back.b - 1);
+        picture.background = back;
+    }
     picture.barFill = recovering ? kBarRecovering : kBarNormal;
     const std::u16string text = decimal(value);
     if (text.size() >= 1 && text.size() <= kTextOrigins.size()) {
@@ -89,7 +98,7 @@ TrayImage renderTrayPicture(const TrayPicture& picture)
         return image;
     }
 
-    fill(image, 0, 0, kIconSize, kIconSize, kKeyColour);
+    fill(image, 0, 0, kIconSize, kIconSize, picture.background.value_or(kKeyColour));
     int x = picture.textX;
     for (char16_t c : picture.text) {
         const char* const* glyph = c == u'-' ? kMinus : kDigits[c - u'0'];

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quenby::engine {
@@ -85,6 +86,14 @@ constexpr TrayGeometry trayGeometryFor(int width, int height)
     return g;
 }
 
+// The screen's colours under a contrast theme, for a picture that must stay
+// readable on whatever the theme paints the taskbar with.
+struct ContrastColours {
+    Rgb text;
+    Rgb background;
+    bool operator==(const ContrastColours&) const = default;
+};
+
 struct TrayPicture {
     bool disabled = false; // the fixed picture of a switched-off optimizer
     std::u16string text;   // the number; empty when it would take 4 or more characters
@@ -92,12 +101,17 @@ struct TrayPicture {
                            // (at 16 pixels; TrayGeometry places it on other sizes)
     Rgb textColour;        // also the bar's outline
     Rgb barFill;
+    // Painted behind everything, opaque; none: what is not drawn is transparent.
+    std::optional<Rgb> background;
 };
 
 // The picture for a number: `textColor` 0 black, 1 white, 2 by the taskbar theme
-// (white on a dark taskbar), anything else black.
+// (white on a dark taskbar), anything else black. Under a contrast theme its own
+// text colour on its own background instead, whatever the setting: a colour
+// chosen for the usual taskbar can vanish into a contrast theme's.
 TrayPicture trayPictureFor(bool enabled, bool darkTheme, bool recovering, std::uint16_t textColor,
-                           std::int32_t value);
+                           std::int32_t value,
+                           const std::optional<ContrastColours>& contrast = std::nullopt);
 
 // A 16 x 16 image with transparency, row by row from the top.
 struct TrayImage {

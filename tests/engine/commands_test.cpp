@@ -1,6 +1,10 @@
 // The tray menu, the hot keys and the commands, through the recording host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
 #include "common/os/process.h"
 #include "common/os/windowlink.h"
 #include "common/settings.h"
@@ -216,8 +220,9 @@ TEST_F(Commands, ToggleTellsThePanelRelabelsRedrawsAndStoresLast)
 
 TEST_F(Commands, PowerCommandsLetProgramsSaveAndSayWhyTheyFailed)
 {
-    // EWX_REBOOT or EWX_SHUTDOWN | EWX_POWEROFF, always with EWX_FORCEIFHUNG and
-    // never EWX_FORCE (4), which would close programs with unsaved work.
+    // EWX_REBOOT or EWX_SHUTDOWN | EWX_POWEROFF | EWX_HYBRID_SHUTDOWN, always
+    // with EWX_FORCEIFHUNG and never EWX_FORCE (4), which would close programs
+    // with unsaved work; the reason "Other (Planned)".
     struct Case {
         unsigned command;
         std::uint32_t privilege;
@@ -228,13 +233,13 @@ TEST_F(Commands, PowerCommandsLetProgramsSaveAndSayWhyTheyFailed)
     const std::string suspend = "confirm Confirm: Do you want to suspend your computer now?";
     const std::string shutdown = "confirm Confirm: Do you want to shutdown your computer now?";
     const Case cases[] = {
-        {IDM_RESTART, 0, 0, {restart, "privilege on", "exit windows 18 2147745794"}},
-        {IDM_SHUTDOWN, 0, 0, {shutdown, "privilege on", "exit windows 25 2147745794"}},
+        {IDM_RESTART, 0, 0, {restart, "privilege on", "exit windows 18 2147483648"}},
+        {IDM_SHUTDOWN, 0, 0, {shutdown, "privilege on", "exit windows 4194329 2147483648"}},
         {IDM_SUSPEND, 0, 0, {suspend, "privilege on", "suspend", "privilege off"}},
         // Without the privilege restart and shutdown still try: the system decides.
-        {IDM_RESTART, 1627, 5, {restart, "privilege on", "exit windows 18 2147745794",
+        {IDM_RESTART, 1627, 5, {restart, "privilege on", "exit windows 18 2147483648",
                                 "error Error: Windows could not be restarted (error 5). Access is denied."}},
-        {IDM_SHUTDOWN, 0, 1190, {shutdown, "privilege on", "exit windows 25 2147745794",
+        {IDM_SHUTDOWN, 0, 1190, {shutdown, "privilege on", "exit windows 4194329 2147483648",
                                  "error Error: Windows could not be shut down (error 1190)."}},
         {IDM_SUSPEND, 0, 50, {suspend, "privilege on", "suspend", "privilege off",
                               "error Error: Windows could not be suspended (error 50)."}},
@@ -258,6 +263,44 @@ TEST_F(Commands, PowerCommandsLetProgramsSaveAndSayWhyTheyFailed)
     EXPECT_EQ(host.events.size(), 3u);
     for (const auto& event : host.events)
         EXPECT_EQ(event.rfind("confirm ", 0), 0u);
+}
+
+// Suspend as the machine sleeps: the sleep call only where there is a sleep
+// state; with Modern Standby, which no program may start, the way to it is
+// said; where the machine may hibernate instead, or says nothing, the
+// question says so first.
+TEST_F(Commands, SuspendFollowsWhatTheMachineCanDo)
+{
+    const std::string sleep = "confirm Confirm: Do you want to suspend your computer now?";
+    const std::string hibernate = "confirm Confirm: This computer may not be able to sleep, and Windows may "
+                                  "hibernate it instead. Do you want to go on?";
+    const std::vector<std::string> asks = {"privilege on", "suspend", "privilege off"};
+    struct Case {
+        SleepSupport machine; // known, sleep, Modern Standby, hibernation
+        std::string first;    // what the user sees first; the call follows a question
+    };
+    const Case cases[] = {
+        {{true, true, false, false}, sleep},
+        {{true, true, true, true}, sleep}, // a sleep state beside Modern Standby
+        {{true, false, true, false}, "inform Suspend Windows: This computer uses Modern Standby, which only "
+                                     "Windows itself can start: to let it sleep, press its power button or "
+                                     "choose Power > Sleep in the Start menu."},
+        {{true, false, true, true}, "inform Suspend Windows: This computer uses Modern Standby, which only "
+                                    "Windows itself can start: to let it sleep, press its power button or "
+                                    "choose Power > Sleep in the Start menu."},
+        {{true, false, false, true}, hibernate},
+        {{true, false, false, false}, hibernate},
+        {{false, true, true, true}, hibernate}, // an answer that can't be had counts for nothing
+    };
+    for (const Case& c : cases) {
+        host.events.clear();
+        host.sleep = c.machine;
+        handleCommand(IDM_SUSPEND);
+        std::vector<std::string> expected = {c.first};
+        if (c.first.rfind("confirm ", 0) == 0)
+            expected.insert(expected.end(), asks.begin(), asks.end());
+        EXPECT_EQ(host.events, expected) << c.first;
+    }
 }
 
 TEST_F(Commands, UnknownCommandsAndCallbacksDoNothing)
@@ -314,21 +357,84 @@ TEST_F(Commands, CloseQuitsAndTheTrayCallbackOpensPanelOrMenu)
     }
 }
 
-TEST_F(Commands, AnIconTheNotificationAreaRefusedIsAddedOnTheNextTicks)
+// The tray state follows what the shell answered, never what the engine
+// assumed: each phase is what the shell does, then the requests the engine
+// sends for it, and whether it counts the icon as shown afterwards.
+TEST_F(Commands, TheIconFollowsWhatTheNotificationAreaAnswers)
 {
-    // At logon: the start-up's add and the first tick's refused, the second
-    // tick's taken; no modify of an icon that is not there, and once it is
-    // there, no further add.
-    resetEngineState(host, host.registry);
+    struct Phase {
+        std::function<void()> shell; // what happens to the notification area first
+        std::function<void()> engine;
+        std::vector<std::string> sent;
+        bool shown;
+    };
+    const auto tick = [] { updateTray(false); };
+    const auto taskbarCreated = [] { handleEngineMessage(engineState().taskbarCreated, 0, 0); };
+    const auto sameArea = [] {};
+    struct Case {
+        const char* name;
+        std::vector<Phase> phases;
+    } cases[] = {
+        // After a change of scale or a remote connection Explorer announces a
+        // new taskbar and keeps the icon: the add is refused, the modify taken,
+        // and later ticks modify.
+        {"taskbar announced, icon kept", {{sameArea, taskbarCreated, {"tray add", "tray modify"}, true},
+                                          {sameArea, tick, {"tray modify"}, true}}},
+        {"Explorer restarted", {{[&] { host.trayHolds = false; }, taskbarCreated, {"tray add"}, true},
+                                {sameArea, tick, {"tray modify"}, true}}},
+        // Gone without an announcement: the refused modify is followed by an add.
+        {"restarted unannounced", {{[&] { host.trayHolds = false; }, tick, {"tray modify", "tray add"}, true},
+                                   {sameArea, tick, {"tray modify"}, true}}},
+        // A notification area not ready (at logon), or refusing everything:
+        // two requests a tick at most, until it takes the icon.
+        {"not ready", {{[&] { host.trayReady = false; host.trayHolds = false; }, tick, {"tray modify", "tray add"}, false},
+                       {sameArea, tick, {"tray add", "tray modify"}, false},
+                       {sameArea, tick, {"tray add", "tray modify"}, false},
+                       {[&] { host.trayReady = true; }, tick, {"tray add"}, true}}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        ASSERT_TRUE(state().tray.trayIconShown) << c.name;
+        for (const Phase& phase : c.phases) {
+            phase.shell();
+            host.events.clear();
+            phase.engine();
+            std::vector<std::string> sent;
+            std::copy_if(host.events.begin(), host.events.end(), std::back_inserter(sent),
+                         [](const std::string& e) { return e.rfind("tray ", 0) == 0; });
+            EXPECT_EQ(sent, phase.sent) << c.name;
+            EXPECT_EQ(state().tray.trayIconShown, phase.shown) << c.name;
+        }
+    }
+
+    // Hidden icons stay hidden, announcement or not.
     host.events.clear();
-    host.addsRefused = 2;
+    state().settings.HideTrayIcon = 1;
+    updateTray(true); // removes it
+    handleEngineMessage(state().taskbarCreated, 0, 0);
+    EXPECT_EQ(host.count("tray add"), 0u);
+    EXPECT_EQ(host.count("tray modify"), 0u);
+}
+
+// A notice due while the notification area has not taken the icon (a hot key
+// refused at logon) is given once the icon is there, and once only.
+TEST_F(Commands, ANoticeWithoutAnIconIsGivenWhenTheIconIsAdded)
+{
+    resetEngineState(host, host.registry);
+    state().messages = registerMessages();
+    host.trayReady = false;
+    host.trayHolds = false;
+    host.takenKeys = {'R'};
+    host.seed(u"Hotkey1", 'r');
     setupEngine();
-    EXPECT_FALSE(state().tray.trayIconShown);
-    for (int tick = 0; tick < 4; ++tick)
-        updateTray(false);
-    EXPECT_EQ(host.count("tray add"), 3u);
-    EXPECT_EQ(host.count("tray modify"), 2u);
-    EXPECT_TRUE(state().tray.trayIconShown);
+    EXPECT_EQ(host.count("notice Hot key not available: The hot key Ctrl+Alt+R could not be registered: "
+                         "another program uses it."), 0u);
+    host.trayReady = true;
+    updateTray(false);
+    updateTray(false);
+    handleEngineMessage(state().messages[Message::UpdateData], 0, 0); // a reload tells nobody twice
+    EXPECT_EQ(host.count("notice Hot key not available: The hot key Ctrl+Alt+R could not be registered: "
+                         "another program uses it."), 1u);
 }
 
 // (The panel started quoted, with "RAM" and its folder as working directory, and
@@ -363,22 +469,6 @@ TEST_F(Commands, ALaunchFailureOrAFarTooLongPathShowsTheErrorBox)
     handleCommand(IDM_CONFIGURATION);
     EXPECT_TRUE(host.launches.empty());
     EXPECT_EQ(host.events.back(), "error Error: CreateProcess failed (206).");
-}
-
-TEST_F(Commands, TheIconIsAddedAgainWhenTheNotificationAreaIsRecreated)
-{
-    ASSERT_TRUE(state().tray.trayIconShown);
-    ASSERT_NE(state().taskbarCreated, 0u);
-    handleEngineMessage(state().taskbarCreated, 0, 0);
-    // At the scale of the new taskbar's monitor.
-    EXPECT_EQ(host.events, (std::vector<std::string>{"display 0", "render disabled", "tray add"}));
-
-    // Hidden icons stay hidden.
-    host.events.clear();
-    state().settings.HideTrayIcon = 1;
-    updateTray(true); // removes it
-    handleEngineMessage(state().taskbarCreated, 0, 0);
-    EXPECT_EQ(host.count("tray add"), 0u);
 }
 
 } // namespace

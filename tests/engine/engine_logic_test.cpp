@@ -168,22 +168,72 @@ TEST_F(EngineLogic, RequestsAreClampedToHalfTheTotalAndToTheCeiling)
     }
 }
 
-TEST_F(EngineLogic, AtTheCeilingEverythingButTheAllocationHappens)
+// Whatever refuses a recovery is asked before the user notices anything: a
+// refused one plays no alarm, clears no clipboard and shows no yellow bar. One
+// that runs does all of it, in this order, around its passes.
+TEST_F(EngineLogic, ARefusedRecoveryCostsTheUserNothing)
 {
-    prepare(16384, 12288);
-    state().settings.PlaySound = 1;
-    state().settings.Music = u"alarm.wav";
-    state().settings.AutoclearClipboard = 1;
-    state().autoTicks = 99;
-    recoverRAM(5000);
-    const std::vector<std::string> expected = {
-        "render recovering 50", "tray modify", "sound alarm.wav", "clipboard",
-        "render normal 50",     "tray modify"};
-    EXPECT_EQ(host.events, expected);
-    EXPECT_EQ(host.samplersStarted, 2 + 1); // set-up's first sample, then one each end
-    EXPECT_TRUE(host.passBlocks.empty());
-    EXPECT_EQ(state().autoTicks, 0u);
-    EXPECT_FALSE(state().recovering);
+    struct Case {
+        const char* name;
+        std::uint32_t avail;
+        double cpu;
+        bool lockedElsewhere;
+        bool runs;
+    };
+    const Case cases[] = {
+        {"at the ceiling", 12288, 10.5, false, false},
+        {"busy processors", 2000, 99.5, false, false},
+        {"no CPU sample yet", 2000, -1.0, false, false},
+        {"another session's recovery", 2000, 10.5, true, false},
+        {"free to run", 2000, 10.5, false, true},
+    };
+    for (const Case& c : cases) {
+        prepare(16384, c.avail);
+        state().settings.PlaySound = 1;
+        state().settings.Music = u"alarm.wav";
+        state().settings.AutoclearClipboard = 1;
+        state().cpuUsage = c.cpu;
+        host.samplersFinish = false; // the value set above stays the latest
+        host.recoveriesLockedElsewhere = c.lockedElsewhere;
+        state().autoTicks = 99;
+        host.afterPass = [&](int) { host.avail = 9000; };
+        recoverRAM(c.avail + 100);
+        const std::vector<std::string> ran = {"render recovering 50", "tray modify", "sound alarm.wav",
+                                              "clipboard", "pass 2100", "render normal 50", "tray modify"};
+        EXPECT_EQ(host.events, c.runs ? ran : std::vector<std::string>{}) << c.name;
+        EXPECT_EQ(state().autoTicks, 0u) << c.name;
+        EXPECT_FALSE(state().recovering) << c.name;
+    }
+}
+
+// The machine-wide lock is given way to only so long: a lock someone keeps
+// through ten minutes of refusals no longer stops the recoveries; one had
+// again starts the count afresh.
+TEST_F(EngineLogic, ALockHeldLongerThanAnyRecoveryNoLongerStopsOne)
+{
+    prepare(16384, 2000);
+    host.recoveriesLockedElsewhere = true;
+    const std::uint64_t start = state().ticks;
+    const struct {
+        std::uint64_t tick;
+        bool lockedElsewhere;
+        bool runs;
+    } steps[] = {
+        {0, true, false},
+        {kRecoveryLockPatienceTicks - 1, true, false},
+        {kRecoveryLockPatienceTicks, true, true},
+        {kRecoveryLockPatienceTicks + 5, true, true},
+        {kRecoveryLockPatienceTicks + 6, false, true},
+        {kRecoveryLockPatienceTicks + 7, true, false},
+    };
+    for (const auto& step : steps) {
+        state().ticks = start + step.tick;
+        host.recoveriesLockedElsewhere = step.lockedElsewhere;
+        host.passBlocks.clear();
+        recoverRAM(2100);
+        EXPECT_EQ(!host.passBlocks.empty(), step.runs) << "tick " << step.tick;
+        EXPECT_EQ(host.recoveryLocksHeld, 0) << "tick " << step.tick;
+    }
 }
 
 TEST_F(EngineLogic, CpuGuardThresholdsFollowTheFreeShare)
@@ -412,6 +462,8 @@ TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
         {"WM_THEMECHANGED",
          [] { EXPECT_EQ(handleEngineMessage(WM_THEMECHANGED_MESSAGE, 0, 0), MessageResult::handled); }, true},
         {"ImmersiveColorSet", [] { handleSettingChange(u"ImmersiveColorSet"); }, true},
+        {"WM_SYSCOLORCHANGE",
+         [] { EXPECT_EQ(handleEngineMessage(WM_SYSCOLORCHANGE_MESSAGE, 0, 0), MessageResult::handled); }, true},
         {"Environment", [] { handleSettingChange(u"Environment"); }, false},
         {"no area named", [] { handleSettingChange(u""); }, false},
         {"another spelling", [] { handleSettingChange(u"ImmersiveColorSetX"); }, false},
@@ -426,7 +478,7 @@ TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
         host.displaySizeChanges = false;
         c.deliver();
         if (!c.follows) {
-            EXPECT_EQ(host.events, std::vector<std::string>{"display 0"});
+            EXPECT_EQ(host.events, std::vector<std::string>{"display"});
             EXPECT_TRUE(state().settings.darkTheme);
             continue;
         }
@@ -434,6 +486,16 @@ TEST_F(EngineLogic, ThemeChangeRereadsTheThemeRedrawsAndResendsTheIcon)
         EXPECT_EQ(host.events, (std::vector<std::string>{"render normal 50", "tray modify", "tray modify"}));
         EXPECT_EQ(host.lastPicture.textColour, kBlack);
     }
+
+    // A contrast theme switched on and off is followed the same way.
+    const ContrastColours contrast{{255, 255, 0}, {0, 0, 0}};
+    host.contrast = contrast;
+    handleEngineMessage(WM_SYSCOLORCHANGE_MESSAGE, 0, 0);
+    EXPECT_EQ(host.lastPicture.textColour, contrast.text);
+    EXPECT_EQ(host.lastPicture.background, contrast.background);
+    host.contrast.reset();
+    handleEngineMessage(WM_THEMECHANGED_MESSAGE, 0, 0);
+    EXPECT_FALSE(host.lastPicture.background.has_value());
 }
 
 TEST_F(EngineLogic, ANewScaleRedrawsTheIconOnlyWhenItsSizeChanges)
@@ -445,9 +507,11 @@ TEST_F(EngineLogic, ANewScaleRedrawsTheIconOnlyWhenItsSizeChanges)
         std::vector<std::string> events;
     };
     const Case cases[] = {
-        {WM_DPICHANGED_MESSAGE, 0x00C000C0, true, {"display 192", "render normal 50", "tray modify"}},
-        {WM_DPICHANGED_MESSAGE, 0x00C000C0, false, {"display 192"}},
-        {WM_DISPLAYCHANGE_MESSAGE, 0x00000020, true, {"display 0", "render normal 50", "tray modify"}},
+        // The scale a WM_DPICHANGED brings is the hidden window's monitor's:
+        // the host reads the taskbar's instead.
+        {WM_DPICHANGED_MESSAGE, 0x00C000C0, true, {"display", "render normal 50", "tray modify"}},
+        {WM_DPICHANGED_MESSAGE, 0x00C000C0, false, {"display"}},
+        {WM_DISPLAYCHANGE_MESSAGE, 0x00000020, true, {"display", "render normal 50", "tray modify"}},
     };
     for (const Case& c : cases) {
         prepare(16384, 2000);

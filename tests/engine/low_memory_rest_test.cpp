@@ -103,7 +103,7 @@ TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
     const Case cases[] = {
         {"a shortage that never lifts", std::nullopt, 0, false, false, -1, twoHours, neverLifts},
         {"any value but 0 rests", 7, 0, false, false, -1, twoHours, neverLifts},
-        {"busy processors: nothing is allocated", 1, 0, true, false, -1, twoHours, neverLifts},
+        {"busy processors: refused each time, and nothing of it shows", 1, 0, true, false, -1, twoHours, {}},
         {"lifted for 30 seconds each time: it did not help", 1, 30, false, false, -1, twoHours, neverLifts},
         {"lifted for four minutes each time: it did not help", 1, 240, false, false, -1, twoHours, neverLifts},
         {"menu and hot key recoveries leave the rest as it is", 1, 0, false, true, -1, twoHours, neverLifts},

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/settings_schema.h"
@@ -59,8 +60,15 @@ public:
     std::uint32_t powerResult = 0; // what ExitWindowsEx and the sleep call give
     // The shell refuses to destroy the icon image while this is set.
     bool destroyRefused = false;
-    // The notification area refuses this many adds of the icon (not ready yet).
-    int addsRefused = 0;
+    // The notification area, as Explorer answers: while not ready (at logon)
+    // it refuses everything; an add is refused for an icon it holds, a modify
+    // for one it does not.
+    bool trayReady = true;
+    bool trayHolds = false;
+    // The contrast theme's colours; none while no contrast theme is on.
+    std::optional<engine::ContrastColours> contrast;
+    // What the machine says it can do when asked to sleep.
+    engine::SleepSupport sleep{true, true, false, false};
     bool displaySizeChanges = true; // a display change gives the icon another size
     // The keyboard layout: what hotKeyFor answers for a character. Characters
     // not in it are usable keys of their own code, letters as capitals, as on
@@ -239,11 +247,17 @@ public:
         events.push_back(std::string("tray ") + names[static_cast<int>(action)]);
         if (duringNotify)
             duringNotify();
-        if (action == engine::TrayAction::add && addsRefused > 0) {
-            --addsRefused;
+        if (!trayReady)
             return false;
+        switch (action) {
+        case engine::TrayAction::add:
+            return !std::exchange(trayHolds, true);
+        case engine::TrayAction::modify:
+            return trayHolds;
+        case engine::TrayAction::remove:
+            return std::exchange(trayHolds, false);
         }
-        return true;
+        return false;
     }
     void showNotice(const std::u16string& title, const std::u16string& text) override
     {
@@ -264,11 +278,12 @@ public:
             shown.replace(shown.size() - 1, 1, "\\n");
         events.push_back("menu " + std::to_string(id) + " " + shown);
     }
-    bool displayChanged(std::uint32_t dpi) override
+    bool displayChanged() override
     {
-        events.push_back("display " + std::to_string(dpi));
+        events.push_back("display");
         return displaySizeChanges;
     }
+    std::optional<engine::ContrastColours> contrastColours() override { return contrast; }
     void showTrayMenu() override { events.push_back("show menu"); }
     void showTrayMenuAt(int x, int y) override
     {
@@ -297,6 +312,11 @@ public:
     {
         events.push_back("error " + toUtf8(caption) + ": " + toUtf8(text));
     }
+    void inform(const std::u16string& text, const std::u16string& caption) override
+    {
+        events.push_back("inform " + toUtf8(caption) + ": " + toUtf8(text));
+    }
+    engine::SleepSupport sleepSupport() override { return sleep; }
     std::uint32_t setShutdownPrivilege(bool enable) override
     {
         events.push_back(std::string("privilege ") + (enable ? "on" : "off"));

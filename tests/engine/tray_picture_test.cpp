@@ -34,6 +34,29 @@ TEST(TrayPicture, TextOriginFollowsTheLengthOfTheNumber)
 // (The text colour by the setting and the taskbar's theme: TrayIconRendering in
 // the Win32 suite, on the pixels GDI draws.)
 
+// Under a contrast theme its own text on its own background, whatever the
+// setting and the taskbar theme: every pixel opaque, the number and the bar's
+// outline in the theme's text colour; a background that is the key colour is
+// moved off it, else it would turn transparent.
+TEST(TrayPicture, AContrastThemeGivesItsOwnColoursAndAnOpaqueBackground)
+{
+    const Rgb yellow{255, 255, 0};
+    for (const Rgb background : {Rgb{0, 0, 0}, kKeyColour}) {
+        for (const std::uint16_t setting : {std::uint16_t{0}, std::uint16_t{1}, std::uint16_t{2}}) {
+            const TrayPicture picture =
+                trayPictureFor(true, setting == 2, false, setting, 42, ContrastColours{yellow, background});
+            ASSERT_TRUE(picture.background.has_value());
+            EXPECT_NE(*picture.background, kKeyColour);
+            EXPECT_EQ(picture.textColour, yellow);
+            const TrayImage image = renderTrayPicture(picture);
+            for (const auto& pixel : image.pixels)
+                EXPECT_TRUE(pixel.opaque);
+            EXPECT_EQ(image.at(0, 0).colour, *picture.background);
+            EXPECT_EQ(image.at(kBarLeft, kBarTop).colour, yellow);
+        }
+    }
+}
+
 TEST(TrayImageGeometry, TheBarIsOutlinedAndFilledByState)
 {
     for (bool recovering : {false, true}) {

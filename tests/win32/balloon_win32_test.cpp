@@ -68,7 +68,7 @@ TEST(BalloonRecord, IsTheIconRecordWithTheNoticeAndTheInformationIconWithoutSoun
     for (const auto& c : cases) {
         const NOTIFYICONDATAW balloon = balloonRecord(icon, c.title, c.text);
         EXPECT_EQ(balloon.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
-        EXPECT_EQ(balloon.dwInfoFlags, static_cast<DWORD>(NIIF_INFO | NIIF_NOSOUND));
+        EXPECT_EQ(balloon.dwInfoFlags, static_cast<DWORD>(NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME));
         EXPECT_EQ(field(balloon.szInfoTitle), c.sentTitle);
         EXPECT_EQ(field(balloon.szInfo), c.sentText);
         // Everything else is the icon's record: the same icon, tooltip and callback.

@@ -307,6 +307,11 @@ void PosixEngineHost::showError(const std::u16string& text, const std::u16string
     note(toUtf8(caption) + ": " + toUtf8(text));
 }
 
+void PosixEngineHost::inform(const std::u16string& text, const std::u16string& caption)
+{
+    showError(text, caption); // both are a line in the log here
+}
+
 std::uint32_t PosixEngineHost::setShutdownPrivilege(bool)
 {
     return 1627; // there is no such privilege to adjust here

@@ -48,7 +48,8 @@ public:
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
     bool notifyTray(TrayAction action, const std::u16string& tooltip) override;
-    bool displayChanged(std::uint32_t) override { return false; } // the stand-in's picture has one size
+    bool displayChanged() override { return false; } // the stand-in's picture has one size
+    std::optional<ContrastColours> contrastColours() override { return std::nullopt; }
     void showNotice(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
@@ -60,8 +61,12 @@ public:
     void unregisterHotKeys() override;
     bool confirm(const std::u16string& text, const std::u16string& caption) override;
     void showError(const std::u16string& text, const std::u16string& caption) override;
+    void inform(const std::u16string& text, const std::u16string& caption) override;
     std::uint32_t setShutdownPrivilege(bool enable) override;
     std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) override;
+    // The stand-in sleeps (or rather refuses to) as one machine: no Modern
+    // Standby to tell of, no hibernation in its place.
+    SleepSupport sleepSupport() override { return {true, true, false, false}; }
     std::uint32_t suspend() override;
     std::u16string errorText(std::uint32_t code) override;
     std::uint32_t startProcess(const LaunchRequest& request) override;

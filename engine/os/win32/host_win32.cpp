@@ -1,10 +1,12 @@
 #include "engine/os/win32/host_win32.h"
 
 #include <mmsystem.h>
+#include <powrprof.h>
 #include <sddl.h>
 #include <wtsapi32.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cwchar>
 
@@ -412,13 +414,31 @@ bool Win32EngineHost::destroyTrayImage()
     return true;
 }
 
-bool Win32EngineHost::displayChanged(std::uint32_t dpi)
+bool Win32EngineHost::displayChanged()
 {
-    const UINT now = sensibleDpi(dpi) != 0 ? dpi : taskbarDpi();
+    // Always the taskbar's monitor: WM_DPICHANGED brings the scale of the
+    // monitor the hidden window sits on, which need not be the taskbar's.
+    const UINT now = taskbarDpi();
     const TrayGeometry before = smallIconGeometry(iconDpi_);
     iconDpi_ = now;
     const TrayGeometry after = smallIconGeometry(iconDpi_);
     return after.width != before.width || after.height != before.height;
+}
+
+std::optional<ContrastColours> Win32EngineHost::contrastColours()
+{
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    if (!SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) ||
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) == 0)
+        return std::nullopt;
+    // The theme's text on the theme's window colour: the pair every contrast
+    // theme makes readable, whatever it paints the taskbar with.
+    const auto rgb = [](int index) {
+        const COLORREF c = GetSysColor(index);
+        return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+    };
+    return ContrastColours{rgb(COLOR_WINDOWTEXT), rgb(COLOR_WINDOW)};
 }
 
 void Win32EngineHost::renderTrayImage(const TrayPicture& picture)
@@ -469,7 +489,8 @@ NOTIFYICONDATAW balloonRecord(const NOTIFYICONDATAW& icon, std::u16string_view t
 {
     NOTIFYICONDATAW balloon = icon;
     balloon.uFlags |= NIF_INFO;
-    balloon.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND;
+    // Not in the first hour of a new account, when Windows keeps notices back.
+    balloon.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME;
     copyCut(balloon.szInfoTitle, title);
     copyCut(balloon.szInfo, text);
     return balloon;
@@ -524,17 +545,34 @@ void Win32EngineHost::showTrayMenu()
 {
     POINT cursor{};
     GetCursorPos(&cursor);
-    showTrayMenuAt(cursor.x, cursor.y);
+    trackTrayMenu(cursor.x, cursor.y, false);
 }
 
 void Win32EngineHost::showTrayMenuAt(int x, int y)
 {
+    trackTrayMenu(x, y, true);
+}
+
+void Win32EngineHost::trackTrayMenu(int x, int y, bool byKeyboard)
+{
     // Without the foreground the menu would not close when the user clicks
     // elsewhere, nor take the keyboard; the posted null message lets the next
-    // click reach its target.
+    // click reach its target. Opened by the right button's press, the menu
+    // takes either button, so that press, drag and release chooses an item.
     SetForegroundWindow(window_);
-    TrackPopupMenu(menu_.get(), rightToLeft() ? TPM_LAYOUTRTL : 0, x, y, 0, window_, nullptr);
+    UINT flags = (rightToLeft() ? TPM_LAYOUTRTL : 0) | (byKeyboard ? TPM_RETURNCMD : TPM_RIGHTBUTTON);
+    const BOOL chosen = TrackPopupMenu(menu_.get(), flags, x, y, 0, window_, nullptr);
     PostMessageW(window_, WM_NULL, 0, 0);
+    if (!byKeyboard)
+        return;
+    // By keyboard the choice comes back here; left with Esc, the focus goes
+    // back to the icon, where the user was (Shell_NotifyIcon, NIM_SETFOCUS).
+    if (chosen != 0) {
+        PostMessageW(window_, WM_COMMAND, static_cast<WPARAM>(chosen), 0);
+    } else {
+        trayIconData_.hWnd = window_;
+        Shell_NotifyIconW(NIM_SETFOCUS, &trayIconData_);
+    }
 }
 
 void Win32EngineHost::destroyTrayMenu()
@@ -566,6 +604,11 @@ void Win32EngineHost::showError(const std::u16string& text, const std::u16string
     messageBox(text, caption, MB_ICONERROR);
 }
 
+void Win32EngineHost::inform(const std::u16string& text, const std::u16string& caption)
+{
+    messageBox(text, caption, MB_ICONINFORMATION);
+}
+
 std::uint32_t Win32EngineHost::setShutdownPrivilege(bool enable)
 {
     HANDLE rawToken = nullptr;
@@ -591,9 +634,28 @@ std::uint32_t Win32EngineHost::exitWindows(std::uint32_t flags, std::uint32_t re
     return ExitWindowsEx(flags, reason) ? 0 : GetLastError();
 }
 
+SleepSupport Win32EngineHost::sleepSupport()
+{
+    SYSTEM_POWER_CAPABILITIES capabilities{};
+    if (!GetPwrCapabilities(&capabilities))
+        return {};
+    SleepSupport support;
+    support.known = true;
+    support.sleep = capabilities.SystemS1 || capabilities.SystemS2 || capabilities.SystemS3;
+    // AoAc ("always on, always connected": Modern Standby) follows FastSystemS4,
+    // Hiberboot and WakeAlarmPresent in the record; MinGW's header still calls
+    // those three bytes spare2.
+    static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, spare2) == 18 &&
+                  offsetof(SYSTEM_POWER_CAPABILITIES, DiskSpinDown) == 21);
+    support.modernStandby = capabilities.spare2[2] != FALSE;
+    support.hibernate = capabilities.SystemS4 && capabilities.HiberFilePresent;
+    return support;
+}
+
 std::uint32_t Win32EngineHost::suspend()
 {
-    return SetSystemPowerState(TRUE, FALSE) ? 0 : GetLastError();
+    // Sleep, not hibernation (the first argument), and no wake events turned off.
+    return SetSuspendState(FALSE, FALSE, FALSE) ? 0 : GetLastError();
 }
 
 std::u16string Win32EngineHost::errorText(std::uint32_t code)
@@ -618,6 +680,10 @@ std::uint32_t Win32EngineHost::startProcess(const LaunchRequest& request)
                         CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &started))
         return GetLastError();
+    // The user asked for the panel through us, which gave us the right to the
+    // foreground: passed on, so that the panel (or a running one it hands
+    // over to) comes to the front instead of flashing in the taskbar.
+    AllowSetForegroundWindow(started.dwProcessId);
     // The panel runs on by itself; nothing waits for it.
     os::win32::UniqueHandle process(started.hProcess);
     os::win32::UniqueHandle thread(started.hThread);

@@ -37,7 +37,8 @@ HICON loadDisabledIcon(HINSTANCE resources, UINT dpi = 0);
 
 // The record that shows a recovery's notice as a balloon at the icon: a copy of
 // the icon's record that also carries NIF_INFO, the information icon without a
-// sound (NIIF_INFO | NIIF_NOSOUND), and the title and text, each cut to what the
+// sound and outside the quiet time of a new account (NIIF_INFO | NIIF_NOSOUND |
+// NIIF_RESPECT_QUIET_TIME), and the title and text, each cut to what the
 // record holds (63 and 255 characters and a terminator).
 NOTIFYICONDATAW balloonRecord(const NOTIFYICONDATAW& icon, std::u16string_view title,
                               std::u16string_view text);
@@ -87,7 +88,8 @@ public:
     bool destroyTrayImage() override;
     void renderTrayImage(const TrayPicture& picture) override;
     bool notifyTray(TrayAction action, const std::u16string& tooltip) override;
-    bool displayChanged(std::uint32_t dpi) override;
+    bool displayChanged() override;
+    std::optional<ContrastColours> contrastColours() override;
     void showNotice(const std::u16string& title, const std::u16string& text) override;
 
     void buildTrayMenu(const std::vector<MenuItem>& items) override;
@@ -99,8 +101,10 @@ public:
     void unregisterHotKeys() override;
     bool confirm(const std::u16string& text, const std::u16string& caption) override;
     void showError(const std::u16string& text, const std::u16string& caption) override;
+    void inform(const std::u16string& text, const std::u16string& caption) override;
     std::uint32_t setShutdownPrivilege(bool enable) override;
     std::uint32_t exitWindows(std::uint32_t flags, std::uint32_t reason) override;
+    SleepSupport sleepSupport() override;
     std::uint32_t suspend() override;
     std::u16string errorText(std::uint32_t code) override;
     std::uint32_t startProcess(const LaunchRequest& request) override;
@@ -115,6 +119,9 @@ private:
     bool rightToLeft();
     // MessageBoxW with the reading order of the texts.
     int messageBox(const std::u16string& text, const std::u16string& caption, UINT style);
+    // The tray menu at a point; opened by keyboard, the focus goes back to the
+    // icon when it is left without a choice.
+    void trackTrayMenu(int x, int y, bool byKeyboard);
 
     HINSTANCE instance_;
     os::win32::UniqueHandle engineLock_; // owned while this engine runs
