@@ -249,6 +249,24 @@ TEST_F(TrayIconRendering, TheTextColourFollowsTheSettingAndTheTaskbarTheme)
     }
 }
 
+// Under a contrast theme GDI paints the theme's background all over: nothing
+// is transparent, the bar's outline and the ink are the theme's text colour.
+TEST_F(TrayIconRendering, AContrastThemeIsDrawnInItsOwnColoursWithNothingTransparent)
+{
+    const ContrastColours contrast{{255, 255, 0}, {0, 0, 128}};
+    const IconPixels pixels = render(trayPictureFor(true, false, false, 0, 42, contrast));
+    int ink = 0;
+    for (int y = 0; y < kIconSize; ++y) {
+        for (int x = 0; x < kIconSize; ++x) {
+            ASSERT_FALSE(pixels.clear(x, y)) << x << "," << y;
+            ink += y < kBarTop && pixels.at(x, y) == contrast.text;
+        }
+    }
+    EXPECT_GT(ink, 0);
+    EXPECT_EQ(pixels.at(0, 0), contrast.background);
+    EXPECT_EQ(pixels.at(kBarLeft, kBarTop), contrast.text);
+}
+
 // The disabled picture as the portable renderer draws it from the character map.
 void expectDisabledPicture(HICON icon)
 {

@@ -48,7 +48,8 @@ namespace {
 
 // The number and the bar onto the canvas, placed for its size. The background
 // stays opaque in the key colour, so the text's own cell keeps the key colour and
-// turns transparent too.
+// turns transparent too; a picture with a background of its own (a contrast
+// theme's) is painted on it all over, and nothing is left transparent.
 bool drawPicture(HBITMAP canvas, const TrayPicture& picture, const TrayGeometry& geometry)
 {
     win32::UniqueDc dc(CreateCompatibleDC(nullptr));
@@ -57,7 +58,13 @@ bool drawPicture(HBITMAP canvas, const TrayPicture& picture, const TrayGeometry&
     win32::Selection canvasSelected(dc.get(), canvas);
     if (!canvasSelected.selected())
         return false;
-    SetBkColor(dc.get(), colourOf(kKeyColour));
+    const COLORREF background = colourOf(picture.background.value_or(kKeyColour));
+    if (picture.background) {
+        const RECT all{0, 0, geometry.width, geometry.height};
+        win32::UniqueBrush fill(CreateSolidBrush(background));
+        FillRect(dc.get(), &all, fill.get());
+    }
+    SetBkColor(dc.get(), background);
     {
         win32::UniqueFont font(createTrayFont(geometry.fontHeight));
         win32::Selection fontSelected(dc.get(), font.get());
