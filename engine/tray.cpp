@@ -117,9 +117,9 @@ void updateTray(bool force)
     const TrayAction second = wasShown ? TrayAction::add : TrayAction::modify;
     tray.trayIconShown = s.host->notifyTray(first, tray.tooltip) || s.host->notifyTray(second, tray.tooltip);
     if (tray.trayIconShown && tray.pendingNotice) {
-        const auto [title, text] = std::move(*tray.pendingNotice);
+        const auto [title, body] = std::move(*tray.pendingNotice);
         tray.pendingNotice.reset();
-        s.host->showNotice(title, text);
+        s.host->showNotice(title, body);
     }
 }
 
