@@ -186,36 +186,26 @@ TEST_F(EngineUnderWine, ALockLeftByAnEngineThatDiedIsTakenOver)
 
 TEST_F(EngineUnderWine, ASettingsChangeTakesEffectAfterTheNotification)
 {
-    TestWindow owner(L"QuenbyClipboardOwner", L"clipboard owner");
-    ASSERT_TRUE(OpenClipboard(owner.get()));
-    EmptyClipboard();
-    const wchar_t text[] = L"keep me";
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof text);
-    std::memcpy(GlobalLock(memory), text, sizeof text);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    const auto clipboardHasText = [] { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; };
+    // Whether the engine holds Ctrl+Alt+Q: this process can't have it then.
+    const auto engineHoldsCtrlAltQ = [] {
+        if (!RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, 'Q'))
+            return true;
+        UnregisterHotKey(nullptr, 7);
+        return false;
+    };
     ChildProcess engine(test::programBeside(kEngine), L"");
     ASSERT_TRUE(waitForEngineWindow(engine));
 
-    // With the stored defaults a recovery request leaves the clipboard alone.
-    post(Message::StartDefragRAM, 1);
-    Sleep(1500);
-    EXPECT_TRUE(clipboardHasText());
-
-    // The panel's way: write everything, then tell the engine.
+    // The panel's way: write everything, then tell the engine. Written but not
+    // yet told, the engine goes on with what it read.
     Settings settings;
     readSettings(os::currentUserRegistry(), settings, totalPhysicalMB(), Deliverable::panel);
-    settings.AutoclearClipboard = 1;
-    // Only a recovery that runs clears the clipboard: a busy test machine must
-    // not hold it back.
-    settings.Disable_CPU_detect = 1;
+    settings.Hotkey1 = 'q';
     writeSettings(os::currentUserRegistry(), settings);
+    test::pumpMessagesUntil([] { return false; }, 1500);
+    EXPECT_FALSE(engineHoldsCtrlAltQ());
     post(Message::UpdateData);
-    post(Message::StartDefragRAM, 1);
-    // The clipboard's owner is told when it is emptied: keep its messages moving.
-    EXPECT_TRUE(test::pumpMessagesUntil([&] { return !clipboardHasText(); }, 15000));
+    EXPECT_TRUE(test::pumpMessagesUntil(engineHoldsCtrlAltQ, 15000));
     closeEngine(engine);
 }
 
