@@ -404,20 +404,26 @@ case_package_signed_through_a_token() {
 # A token that refuses stops the release before anything is made; sign.sh on
 # its own (as makensis calls it) leaves each file as it was.
 case_package_refuses_a_wrong_pin_or_a_missing_token() {
+    # No time-stamp server here (asked for explicitly): the token is what fails.
+    local untimed=QUENBY_SIGN_NO_TIMESTAMP=1
     expect_clean_failure "wrong PIN" "$work/refused-pin" "$build_dir" \
-        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
+        "${token_env[@]}" "$untimed" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
     expect_clean_failure "no token found" "$work/refused-token" "$build_dir" \
-        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/pin" \
+        "${token_env[@]}" "$untimed" QUENBY_SIGN_PASSWORD_FILE="$pki/pin" \
         QUENBY_SIGN_PKCS11_KEY="pkcs11:token=unplugged;object=signer;type=private"
-    expect_clean_failure "holds the PIN" "$work/refused-uri" "$build_dir" "${token_env[@]}" \
+    expect_clean_failure "holds the PIN" "$work/refused-uri" "$build_dir" "${token_env[@]}" "$untimed" \
         QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS11_KEY="pkcs11:token=quenby;pin-value=1234"
-    expect_clean_failure "both set" "$work/refused-both" "$build_dir" "${token_env[@]}" \
+    expect_clean_failure "both set" "$work/refused-both" "$build_dir" "${token_env[@]}" "$untimed" \
         QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS12="$pki/signer.pfx"
+    # Without a time-stamp server the token is not even tried: a wrong PIN
+    # there would be one more try spent towards its lock.
+    expect_clean_failure "no time-stamp server" "$work/refused-untimed-token" "$build_dir" \
+        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
     local dir=$work/sign-alone status=0
     rm -rf "$dir"
     mkdir -p "$dir"
     cp "$work/zip/Quenby-$version/quenbyctl.exe" "$work/zip/Quenby-$version/Quenby.exe" "$dir/"
-    env "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin" \
+    env "${token_env[@]}" "$untimed" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin" \
         "$source_dir/packaging/sign.sh" "$dir/quenbyctl.exe" "$dir/Quenby.exe" 2>"$dir.err" || status=$?
     expect "sign.sh succeeded with a wrong PIN" [ "$status" -ne 0 ]
     expect "sign.sh did not say in one line that the PIN is wrong: $(tr '\n' '|' <"$dir.err")" \
@@ -447,13 +453,18 @@ case_manifests_pass_their_schemas() {
 # Each is a mistake made with the release settings: packaging stops before it
 # makes anything, with one line naming the culprit.
 case_package_refuses_bad_signing_and_addresses() {
+    local untimed=QUENBY_SIGN_NO_TIMESTAMP=1 pfx="QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
     local -a cases=(
-        "wrong password|QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/wrong-password"
-        "not a PKCS#12 file|QUENBY_SIGN_PKCS12=$pki/junk.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
-        "not for code signing|QUENBY_SIGN_PKCS12=$pki/other.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
-        "no readable file|QUENBY_SIGN_PKCS12=$pki/missing.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
-        "QUENBY_SIGN_PASSWORD_FILE is not|QUENBY_SIGN_PKCS12=$pki/signer.pfx"
+        "wrong password|$untimed QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/wrong-password"
+        "not a PKCS#12 file|$untimed QUENBY_SIGN_PKCS12=$pki/junk.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "not for code signing|$untimed QUENBY_SIGN_PKCS12=$pki/other.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "no readable file|$untimed QUENBY_SIGN_PKCS12=$pki/missing.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "QUENBY_SIGN_PASSWORD_FILE is not|$untimed QUENBY_SIGN_PKCS12=$pki/signer.pfx"
         "neither QUENBY_SIGN_PKCS12 nor|QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
+        "neither QUENBY_SIGN_PKCS12 nor|$untimed"
+        "no time-stamp server|$pfx"
+        "both set: time-stamp or not|$pfx $untimed QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
+        "QUENBY_SIGN_NO_TIMESTAMP is not 1|$pfx QUENBY_SIGN_NO_TIMESTAMP=yes"
         "not an https address|QUENBY_RELEASE_URL=http://downloads.example.org/quenby"
     )
     local entry i=0
@@ -464,6 +475,29 @@ case_package_refuses_bad_signing_and_addresses() {
     done
     expect_clean_failure "not an https address" "$work/refused-space" "$build_dir" \
         "QUENBY_RELEASE_URL=https://downloads.example.org/a b"
+}
+
+# sign.sh as makensis calls it: without a time-stamp server it leaves the file
+# as it was, unless a signature without one is asked for, which then verifies
+# but carries no time stamp.
+case_signing_without_a_time_stamp_only_when_asked() {
+    local dir=$work/sign-untimed status=0 original=$work/zip/Quenby-$version/quenbyctl.exe
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$original" "$dir/"
+    local -a signer=(QUENBY_SIGN_PKCS12="$pki/signer.pfx" QUENBY_SIGN_PASSWORD_FILE="$pki/password")
+    env "${signer[@]}" "$source_dir/packaging/sign.sh" "$dir/quenbyctl.exe" 2>"$dir.err" || status=$?
+    expect "sign.sh signed without a time-stamp server" [ "$status" -ne 0 ]
+    expect "sign.sh did not say in one line that a time-stamp server is missing: $(tr '\n' '|' <"$dir.err")" \
+        sh -c "[ \"\$(wc -l <'$dir.err')\" = 1 ] && grep -q 'no time-stamp server' '$dir.err'"
+    expect "sign.sh changed the file it refused to sign" cmp -s "$dir/quenbyctl.exe" "$original"
+    status=0
+    env "${signer[@]}" QUENBY_SIGN_NO_TIMESTAMP=1 "$source_dir/packaging/sign.sh" "$dir/quenbyctl.exe" \
+        2>"$dir.err" || status=$?
+    expect "sign.sh with QUENBY_SIGN_NO_TIMESTAMP=1 failed ($status): $(cat "$dir.err")" [ "$status" -eq 0 ]
+    expect "the signature asked for without a time stamp does not verify" signature_good "$dir/quenbyctl.exe"
+    expect "a signature without a time-stamp server has a time stamp" \
+        sh -c "osslsigncode verify -CAfile '$pki/ca.pem' -in '$dir/quenbyctl.exe' 2>&1 | grep -q 'Timestamp is not available'"
 }
 
 case_package_without_makensis_fails_cleanly() {
@@ -971,6 +1005,7 @@ run_case package_signed_through_a_token case_package_signed_through_a_token
 run_case package_refuses_a_wrong_pin_or_a_missing_token case_package_refuses_a_wrong_pin_or_a_missing_token
 run_case manifests_pass_their_schemas case_manifests_pass_their_schemas
 run_case package_refuses_bad_signing_and_addresses case_package_refuses_bad_signing_and_addresses
+run_case signing_without_a_time_stamp_only_when_asked case_signing_without_a_time_stamp_only_when_asked
 
 # A prefix of this test's own, made once; every run starts from no installation.
 # Shortcuts a killed run left go first: the prefix's desktop, started with the
