@@ -307,11 +307,12 @@ FunctionEnd
 ; and deletions would leave a broken install. The lock is the machine's, not the
 ; session's: a deployment runs as SYSTEM in session 0 while an administrator may
 ; run setup in session 1, and both write the same machine-wide install.
-; A Global\ mutex gets its security from its creator's token, so another user's
-; CreateMutexW (which asks for full access to an existing one) fails with
-; ERROR_ACCESS_DENIED instead of ERROR_ALREADY_EXISTS. Either way the name is
-; taken, and a named mutex lives only while some process holds a handle to it:
-; any failure to create it means another setup or uninstaller runs. The second
+; The mutex gets its security from its creator's token, and CreateMutexW asks
+; for full access to an existing one: another user's setup may get
+; ERROR_ACCESS_DENIED where the creator's own would get ERROR_ALREADY_EXISTS.
+; Either way the name is taken, and a named mutex lives only while some process
+; holds a handle to it, so any failure to create it counts as another setup or
+; uninstaller running (no security descriptor of our own needed). The second
 ; one ends with ERROR_INSTALL_ALREADY_RUNNING, which Intune and Configuration
 ; Manager take as "try again later".
 Function ${un}singleInstance
