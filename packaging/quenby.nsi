@@ -304,13 +304,24 @@ Function ${un}waitWritable
 FunctionEnd
 
 ; One setup or uninstaller at a time: two of them interleaving their file copies
-; and deletions would leave a broken install.
+; and deletions would leave a broken install. The lock is the machine's, not the
+; session's: a deployment runs as SYSTEM in session 0 while an administrator may
+; run setup in session 1, and both write the same machine-wide install.
+; The mutex gets its security from its creator's token, and CreateMutexW asks
+; for full access to an existing one: another user's setup may get
+; ERROR_ACCESS_DENIED where the creator's own would get ERROR_ALREADY_EXISTS.
+; Either way the name is taken, and a named mutex lives only while some process
+; holds a handle to it, so any failure to create it counts as another setup or
+; uninstaller running (no security descriptor of our own needed). The second
+; one ends with ERROR_INSTALL_ALREADY_RUNNING, which Intune and Configuration
+; Manager take as "try again later".
 Function ${un}singleInstance
-    System::Call 'kernel32::CreateMutexW(p 0, i 0, w "Local\QuenbySetup") p .r0 ?e'
+    System::Call 'kernel32::CreateMutexW(p 0, i 0, w "Global\QuenbySetup") p .r0 ?e'
     Pop $1
-    ${If} $1 = 183 ; ERROR_ALREADY_EXISTS
+    ${If} $0 P= 0
+    ${OrIf} $1 = 183 ; ERROR_ALREADY_EXISTS
         MessageBox MB_OK|MB_ICONEXCLAMATION "$(ALREADY_RUNNING)" /SD IDOK
-        SetErrorLevel 3
+        SetErrorLevel 1618 ; ERROR_INSTALL_ALREADY_RUNNING
         Quit
     ${EndIf}
 FunctionEnd
@@ -486,8 +497,13 @@ Section "$(SECTION_PROGRAM)" SecProgram
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "Quenby"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quenby.exe,0"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ; _?= (last, unquoted, as NSIS wants it) runs the uninstaller where it is.
+    ; Without it, it copies itself to the temporary folder, starts that copy and
+    ; ends at once with 0: whoever started it (Intune, Configuration Manager,
+    ; winget, Apps & Features) would see it end before anything was removed and
+    ; never learn how the uninstall went.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" _?=$INSTDIR'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -611,6 +627,84 @@ FunctionEnd
 ; ---------------------------------------------------------------------------------
 ; Uninstaller
 
+; Files left to the next restart (programs that another user's session still
+; ran): 3010, as setup ends, so that a deployment tool knows the uninstall
+; completes with the restart.
+Function un.onUninstSuccess
+    ${If} ${RebootFlag}
+        SetErrorLevel 3010
+    ${EndIf}
+FunctionEnd
+
+; NSIS keeps the uninstaller's own file open, shared for reading only, to
+; unpack what it carries (its plug-ins); while that handle is open nobody may
+; rename the file, not even the uninstaller itself. Called once nothing is
+; unpacked any more (the plug-ins it uses are out already), this finds that
+; handle among the process's own (a disk file whose final path is $EXEPATH)
+; and closes it. NSIS closes it again as it ends, which then fails harmlessly.
+Function un.closeOwnFile
+    Push $0
+    Push $1
+    Push $2
+    StrCpy $0 4
+    ${Do}
+        System::Call 'kernel32::GetFileType(p r0) i .r1'
+        ${If} $1 = 1 ; FILE_TYPE_DISK
+            System::Call 'kernel32::GetFinalPathNameByHandleW(p r0, w .r2, i ${NSIS_MAX_STRLEN}, i 0) i .r1'
+            ${If} $1 > 0
+            ${AndIf} $2 == "\\?\$EXEPATH"
+                System::Call 'kernel32::CloseHandle(p r0)'
+                ${Break}
+            ${EndIf}
+        ${EndIf}
+        IntOp $0 $0 + 4
+    ${LoopUntil} $0 > 8192
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
+; Run as its uninstall entry runs it (with _?=), the uninstaller is
+; $INSTDIR\uninstall.exe itself, and Windows does not let a running program's
+; file be deleted. It may be renamed, though, also into another folder of the
+; same volume: it moves into the temporary folder, which leaves the install
+; folder free to go, and Windows deletes it there at the next restart. That is
+; housekeeping, not part of the uninstall left undone, so the reboot flag stays
+; clear (3010 would have a deployment tool restart the computer, or count a
+; restart as pending, for one file in a temporary folder). Scheduling the
+; deletion takes an administrator or SYSTEM; a per-user uninstall leaves the
+; copy to the cleaning of the user's temporary folder. Only when it cannot
+; move (a temporary folder on another volume) does it stay in place for the
+; restart, with the folder, and the reboot flag says so.
+; Run without _?=, the uninstaller is a copy in the temporary folder already,
+; and the plain Delete suffices.
+Function un.removeOwnProgram
+    Push $0
+    Push $1
+    Push $2
+    StrCpy $1 "$INSTDIR\uninstall.exe"
+    Delete $1
+    ${If} ${FileExists} $1
+        Call un.closeOwnFile
+        ; A free name there (an empty file, replaced by the move).
+        GetTempFileName $0
+        ; MOVEFILE_REPLACE_EXISTING alone: with MOVEFILE_COPY_ALLOWED a move to
+        ; another volume would copy, fail to delete the running original, and
+        ; still report success.
+        System::Call 'kernel32::MoveFileExW(w r1, w r0, i 1) i .r2'
+        ${If} $2 <> 0
+            ; MOVEFILE_DELAY_UNTIL_REBOOT without a new name: deleted at the restart.
+            System::Call 'kernel32::MoveFileExW(w r0, p 0, i 4) i'
+        ${Else}
+            Delete $0
+            Delete /REBOOTOK $1
+        ${EndIf}
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
 Function un.onInit
     SetShellVarContext current
     Call un.singleInstance
@@ -675,7 +769,9 @@ Section "Uninstall"
     Delete "$INSTDIR\LICENSE.txt"
     ; The templates' folder is setup's own, every language of it.
     RMDir /r "$INSTDIR\PolicyDefinitions"
-    Delete "$INSTDIR\uninstall.exe"
+    Call un.removeOwnProgram
+    ; Windows keeps a process's working folder: never ours.
+    SetOutPath "$TEMP"
     ${If} ${RebootFlag}
         ; A program goes at the restart: the folder after it (a folder with
         ; files of the user's own stays then too).

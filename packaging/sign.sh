@@ -20,9 +20,16 @@
 #                              libengine-pkcs11-openssl)
 #   QUENBY_SIGN_PASSWORD_FILE  a file whose first line is the .pfx's password or
 #                              the token's PIN; needed with either
-#   QUENBY_SIGN_TIMESTAMP_URL  an RFC 3161 time-stamp server; without it the
-#                              signing time is SOURCE_DATE_EPOCH, so that a signed
-#                              build is as reproducible as an unsigned one
+#   QUENBY_SIGN_TIMESTAMP_URL  an RFC 3161 time-stamp server; needed with a key.
+#                              Windows accepts a signature after its certificate
+#                              has expired only when a time stamp proves it was
+#                              made while the certificate was valid: a release
+#                              signed without one turns "unsigned" with the
+#                              certificate's end
+#   QUENBY_SIGN_NO_TIMESTAMP   1: sign without a time stamp all the same (tests
+#                              with throwaway certificates, a machine without
+#                              network, a signed build to be reproduced byte for
+#                              byte); the signing time is then SOURCE_DATE_EPOCH
 #
 # The password or PIN goes to osslsigncode as a file (-readpass), never as an
 # argument: a command line is visible to every user of the machine (ps). A PIN
@@ -42,6 +49,7 @@ certs=${QUENBY_SIGN_CERTS:-}
 engine=${QUENBY_SIGN_PKCS11_ENGINE:-}
 password_file=${QUENBY_SIGN_PASSWORD_FILE:-}
 timestamp_url=${QUENBY_SIGN_TIMESTAMP_URL:-}
+no_timestamp=${QUENBY_SIGN_NO_TIMESTAMP:-}
 
 # The leaf certificate (PEM on stdin) must be one Windows accepts for
 # Authenticode: meant for code signing, and valid now. WHERE names it.
@@ -142,7 +150,7 @@ check() {
     if [ -z "$pfx" ] && [ -z "$token_key" ]; then
         local variable
         for variable in QUENBY_SIGN_PASSWORD_FILE QUENBY_SIGN_TIMESTAMP_URL QUENBY_SIGN_PKCS11_MODULE \
-                        QUENBY_SIGN_CERTS QUENBY_SIGN_PKCS11_ENGINE; do
+                        QUENBY_SIGN_CERTS QUENBY_SIGN_PKCS11_ENGINE QUENBY_SIGN_NO_TIMESTAMP; do
             [ -z "${!variable:-}" ] ||
                 die "$variable is set but neither QUENBY_SIGN_PKCS12 nor QUENBY_SIGN_PKCS11_KEY is"
         done
@@ -153,6 +161,18 @@ check() {
     if [ -n "$timestamp_url" ] && ! [[ $timestamp_url =~ ^https?://[^[:space:]]+$ ]]; then
         die "QUENBY_SIGN_TIMESTAMP_URL is not an http or https address: $timestamp_url"
     fi
+    # Before the key is tried: a token counts every login against its PIN.
+    case $no_timestamp in
+    "")
+        [ -n "$timestamp_url" ] ||
+            die "no time-stamp server: set QUENBY_SIGN_TIMESTAMP_URL (e.g. http://timestamp.digicert.com), or QUENBY_SIGN_NO_TIMESTAMP=1 for signatures that Windows rejects once the certificate has expired"
+        ;;
+    1)
+        [ -z "$timestamp_url" ] ||
+            die "QUENBY_SIGN_TIMESTAMP_URL and QUENBY_SIGN_NO_TIMESTAMP=1 are both set: time-stamp or not"
+        ;;
+    *) die "QUENBY_SIGN_NO_TIMESTAMP is not 1: $no_timestamp" ;;
+    esac
     if [ -n "$pfx" ]; then
         [ -z "$module$certs$engine" ] ||
             die "QUENBY_SIGN_PKCS11_MODULE, QUENBY_SIGN_CERTS and QUENBY_SIGN_PKCS11_ENGINE go with a token, not with QUENBY_SIGN_PKCS12"

@@ -16,6 +16,18 @@
 //     clicked on, setup's finish page last, one control a line as "CLASS: TEXT".
 //     Ends with 1 when no such window shows up within 60 s or it does not end
 //     within 180 s.
+//
+//   installer_probe window TITLE
+//     Waits until the setup or uninstall wizard whose window title begins with
+//     TITLE shows up (by then it holds its lock). Ends with 1 when none does
+//     within 60 s.
+//
+//   installer_probe run COMMAND_LINE
+//     Runs COMMAND_LINE the way a deployment tool (Intune, Configuration
+//     Manager) runs an install or uninstall command: starts it with
+//     CreateProcessW, waits for that very process, and prints its whole exit
+//     code as "exit code: N" (Wine's own exit status keeps only the low byte,
+//     which cannot tell 3010 from 194). Ends with 1 when it cannot start it.
 #include <windows.h>
 
 #include <cstdio>
@@ -171,17 +183,24 @@ HWND findWizard(std::wstring_view title)
     return search.found;
 }
 
+// The wizard whose title begins with TITLE once it shows up, or null when it
+// does not within 60 s.
+HWND awaitWizard(std::wstring_view title)
+{
+    for (int waited = 0; waited < 60000; waited += 200) {
+        Sleep(200);
+        if (HWND wizard = findWizard(title))
+            return wizard;
+    }
+    std::fprintf(stderr, "no setup window showed up\n");
+    return nullptr;
+}
+
 int clickThrough(const wchar_t* title)
 {
-    HWND wizard = nullptr;
-    for (int waited = 0; !wizard; waited += 200) {
-        if (waited >= 60000) {
-            std::fprintf(stderr, "no setup window showed up\n");
-            return 1;
-        }
-        Sleep(200);
-        wizard = findWizard(title);
-    }
+    HWND wizard = awaitWizard(title);
+    if (!wizard)
+        return 1;
     // The Next button (also "I Agree", "Install" and "Finish") is control 1 of
     // the wizard; setup ignores it while it is disabled, as during the install.
     // A page is clicked on only once it has been read twice alike, so that the
@@ -211,6 +230,30 @@ int clickThrough(const wchar_t* title)
     return 0;
 }
 
+int run(const wchar_t* commandLine)
+{
+    // CreateProcessW may write into the command line it is given.
+    std::wstring line(commandLine);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started)) {
+        std::fprintf(stderr, "cannot start it: error %lu\n", GetLastError());
+        return 1;
+    }
+    const UniqueHandle process(started.hProcess);
+    const UniqueHandle thread(started.hThread);
+    WaitForSingleObject(process.get(), INFINITE);
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process.get(), &code)) {
+        std::fprintf(stderr, "no exit code: error %lu\n", GetLastError());
+        return 1;
+    }
+    std::printf("exit code: %lu\n", code);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -224,6 +267,11 @@ int wmain(int argc, wchar_t** argv)
     }
     if (arguments.size() == 2 && arguments[0] == L"wizard")
         return clickThrough(argv[2]);
-    std::fprintf(stderr, "usage: installer_probe hold PATH [--no-rename] | wizard TITLE\n");
+    if (arguments.size() == 2 && arguments[0] == L"window")
+        return awaitWizard(argv[2]) ? 0 : 1;
+    if (arguments.size() == 2 && arguments[0] == L"run")
+        return run(argv[2]);
+    std::fprintf(stderr, "usage: installer_probe hold PATH [--no-rename] | wizard TITLE | window TITLE"
+                         " | run COMMAND_LINE\n");
     return 2;
 }

@@ -148,6 +148,45 @@ panel_up() { # LOG
     [ -f "$1" ] && tr -d '\r' <"$1" | grep -q -x -E -- 'Test: Qt[0-9]+QWindowIcon'
 }
 
+# What installer_probe.exe (test-programs/) runs, as a deployment tool runs an
+# install or uninstall command: started, waited for, its whole exit code taken
+# (Wine's own exit status keeps only the low byte).
+probe=$build_dir/test-programs/installer_probe.exe
+start_deployed() { # OUT COMMAND_LINE: what it prints into OUT; its pid is ${background[-1]}
+    start_program "$probe" "$1" run "$2"
+}
+exit_code_in() { # OUT: the exit code written there, once it has ended
+    tr -d '\r' <"$1" | sed -n 's/^exit code: //p'
+}
+# Runs the uninstall command that the Apps & Features entry KEY records as
+# NAME (UninstallString, QuietUninstallString), as a deployment tool does; what
+# it printed is in OUT.
+run_recorded_uninstall() { # KEY NAME OUT
+    local command
+    command=$(reg_value "$1" "$2") || { failures+=("no $2 in $1"); : >"$3"; return 1; }
+    start_deployed "$3" "${command#REG_SZ }"
+    wait "${background[-1]}"
+}
+# The files (Windows paths) that Windows deletes at the next restart.
+pending_key='HKLM\System\CurrentControlSet\Control\Session Manager'
+pending_deletions() {
+    local pending
+    pending=$(reg_value "$pending_key" PendingFileRenameOperations) || return 0
+    pending=${pending#REG_MULTI_SZ }
+    # Source and target, one after the other; a deletion has no target.
+    sed -n 's/^\\??\\//p' <<<"${pending//\\0/$'\n'}"
+}
+# What the next restart does: the files pending deletion go (only inside the
+# prefix's drive C:, whatever the value holds).
+restart_deletes_pending() {
+    local path file
+    while IFS= read -r path; do
+        file=$(realpath -m "$(winepath -u "$path")")
+        [[ $file == "$drive_c"/?* ]] && rm -rf "$file"
+    done < <(pending_deletions)
+    win reg delete "$pending_key" /v PendingFileRenameOperations /f >/dev/null
+}
+
 # --- Cases and their results ---------------------------------------------------------
 
 case_names=()
@@ -404,20 +443,26 @@ case_package_signed_through_a_token() {
 # A token that refuses stops the release before anything is made; sign.sh on
 # its own (as makensis calls it) leaves each file as it was.
 case_package_refuses_a_wrong_pin_or_a_missing_token() {
+    # No time-stamp server here (asked for explicitly): the token is what fails.
+    local untimed=QUENBY_SIGN_NO_TIMESTAMP=1
     expect_clean_failure "wrong PIN" "$work/refused-pin" "$build_dir" \
-        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
+        "${token_env[@]}" "$untimed" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
     expect_clean_failure "no token found" "$work/refused-token" "$build_dir" \
-        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/pin" \
+        "${token_env[@]}" "$untimed" QUENBY_SIGN_PASSWORD_FILE="$pki/pin" \
         QUENBY_SIGN_PKCS11_KEY="pkcs11:token=unplugged;object=signer;type=private"
-    expect_clean_failure "holds the PIN" "$work/refused-uri" "$build_dir" "${token_env[@]}" \
+    expect_clean_failure "holds the PIN" "$work/refused-uri" "$build_dir" "${token_env[@]}" "$untimed" \
         QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS11_KEY="pkcs11:token=quenby;pin-value=1234"
-    expect_clean_failure "both set" "$work/refused-both" "$build_dir" "${token_env[@]}" \
+    expect_clean_failure "both set" "$work/refused-both" "$build_dir" "${token_env[@]}" "$untimed" \
         QUENBY_SIGN_PASSWORD_FILE="$pki/pin" QUENBY_SIGN_PKCS12="$pki/signer.pfx"
+    # Without a time-stamp server the token is not even tried: a wrong PIN
+    # there would be one more try spent towards its lock.
+    expect_clean_failure "no time-stamp server" "$work/refused-untimed-token" "$build_dir" \
+        "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin"
     local dir=$work/sign-alone status=0
     rm -rf "$dir"
     mkdir -p "$dir"
     cp "$work/zip/Quenby-$version/quenbyctl.exe" "$work/zip/Quenby-$version/Quenby.exe" "$dir/"
-    env "${token_env[@]}" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin" \
+    env "${token_env[@]}" "$untimed" QUENBY_SIGN_PASSWORD_FILE="$pki/wrong-pin" \
         "$source_dir/packaging/sign.sh" "$dir/quenbyctl.exe" "$dir/Quenby.exe" 2>"$dir.err" || status=$?
     expect "sign.sh succeeded with a wrong PIN" [ "$status" -ne 0 ]
     expect "sign.sh did not say in one line that the PIN is wrong: $(tr '\n' '|' <"$dir.err")" \
@@ -447,13 +492,18 @@ case_manifests_pass_their_schemas() {
 # Each is a mistake made with the release settings: packaging stops before it
 # makes anything, with one line naming the culprit.
 case_package_refuses_bad_signing_and_addresses() {
+    local untimed=QUENBY_SIGN_NO_TIMESTAMP=1 pfx="QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
     local -a cases=(
-        "wrong password|QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/wrong-password"
-        "not a PKCS#12 file|QUENBY_SIGN_PKCS12=$pki/junk.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
-        "not for code signing|QUENBY_SIGN_PKCS12=$pki/other.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
-        "no readable file|QUENBY_SIGN_PKCS12=$pki/missing.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
-        "QUENBY_SIGN_PASSWORD_FILE is not|QUENBY_SIGN_PKCS12=$pki/signer.pfx"
+        "wrong password|$untimed QUENBY_SIGN_PKCS12=$pki/signer.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/wrong-password"
+        "not a PKCS#12 file|$untimed QUENBY_SIGN_PKCS12=$pki/junk.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "not for code signing|$untimed QUENBY_SIGN_PKCS12=$pki/other.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "no readable file|$untimed QUENBY_SIGN_PKCS12=$pki/missing.pfx QUENBY_SIGN_PASSWORD_FILE=$pki/password"
+        "QUENBY_SIGN_PASSWORD_FILE is not|$untimed QUENBY_SIGN_PKCS12=$pki/signer.pfx"
         "neither QUENBY_SIGN_PKCS12 nor|QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
+        "neither QUENBY_SIGN_PKCS12 nor|$untimed"
+        "no time-stamp server|$pfx"
+        "both set: time-stamp or not|$pfx $untimed QUENBY_SIGN_TIMESTAMP_URL=https://tsa.example.org/"
+        "QUENBY_SIGN_NO_TIMESTAMP is not 1|$pfx QUENBY_SIGN_NO_TIMESTAMP=yes"
         "not an https address|QUENBY_RELEASE_URL=http://downloads.example.org/quenby"
     )
     local entry i=0
@@ -464,6 +514,22 @@ case_package_refuses_bad_signing_and_addresses() {
     done
     expect_clean_failure "not an https address" "$work/refused-space" "$build_dir" \
         "QUENBY_RELEASE_URL=https://downloads.example.org/a b"
+}
+
+# Asked for, a signature without a time stamp is made (packaging refuses one
+# that is not asked for: package_refuses_bad_signing_and_addresses); it
+# verifies but carries no time stamp.
+case_signing_without_a_time_stamp_when_asked() {
+    local dir=$work/sign-untimed status=0
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$work/zip/Quenby-$version/quenbyctl.exe" "$dir/"
+    QUENBY_SIGN_PKCS12="$pki/signer.pfx" QUENBY_SIGN_PASSWORD_FILE="$pki/password" QUENBY_SIGN_NO_TIMESTAMP=1 \
+        "$source_dir/packaging/sign.sh" "$dir/quenbyctl.exe" 2>"$dir.err" || status=$?
+    expect "sign.sh with QUENBY_SIGN_NO_TIMESTAMP=1 failed ($status): $(cat "$dir.err")" [ "$status" -eq 0 ]
+    expect "the signature asked for without a time stamp does not verify" signature_good "$dir/quenbyctl.exe"
+    expect "a signature without a time-stamp server has a time stamp" \
+        sh -c "osslsigncode verify -CAfile '$pki/ca.pem' -in '$dir/quenbyctl.exe' 2>&1 | grep -q 'Timestamp is not available'"
 }
 
 case_package_without_makensis_fails_cleanly() {
@@ -548,8 +614,8 @@ expect_uninstall_entry() { # KEY FOLDER
         [DisplayVersion]="REG_SZ $version"
         [Publisher]="REG_SZ Quenby"
         [InstallLocation]="REG_SZ $folder"
-        [UninstallString]="REG_SZ \"$folder\\uninstall.exe\""
-        [QuietUninstallString]="REG_SZ \"$folder\\uninstall.exe\" /S"
+        [UninstallString]="REG_SZ \"$folder\\uninstall.exe\" _?=$folder"
+        [QuietUninstallString]="REG_SZ \"$folder\\uninstall.exe\" /S _?=$folder"
         [DisplayIcon]="REG_SZ $folder\\Quenby.exe,0"
         [NoModify]="REG_DWORD 0x1"
         [NoRepair]="REG_DWORD 0x1"
@@ -586,6 +652,7 @@ case_uninstall_entry() {
 }
 
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+user_uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenby'
 
 case_start_with_windows_by_default() {
     expect "Run\\Quenby is '$(reg_value "$run_key" Quenby)'" \
@@ -714,13 +781,36 @@ case_two_setups_at_once_leave_a_working_install() {
         [ "$(reg_value 'HKCU\Software\Quenby' Path)" = "REG_SZ $install_win" ]
 }
 
-# The uninstaller copies itself away and returns at once: wait for its work.
-uninstall_and_wait() {
+# While one setup runs (its wizard open, the lock held), every other setup or
+# uninstaller ends at once with ERROR_INSTALL_ALREADY_RUNNING, which deployment
+# tools retry later, and changes nothing.
+case_second_setup_while_one_runs_is_told_to_retry() {
+    local setup_win wizard name
+    setup_win=$(winepath -w "$setup")
+    printf 'left by the test\r\n' >>"$install_dir/README.txt"
+    LC_ALL=C.UTF-8 timeout 120 wine "$setup" </dev/null >/dev/null 2>&1 &
+    wizard=$!
+    background+=("$wizard")
+    expect "the first setup's wizard did not show up" win "$probe" window "Quenby Setup"
+    local -A commands=(
+        [setup]="\"$setup_win\" /S"
+        [machine-wide setup]="\"$setup_win\" /S /ALLUSERS"
+        [quiet uninstall]=$(reg_value "$user_uninstall_key" QuietUninstallString | sed 's/^REG_SZ //')
+    )
+    for name in "${!commands[@]}"; do
+        local out=$work/second-${name// /-}.out
+        start_deployed "$out" "${commands[$name]}"
+        wait "${background[-1]}"
+        expect "a second $name ended with '$(exit_code_in "$out")', not 1618" [ "$(exit_code_in "$out")" = 1618 ]
+    done
+    expect "a second setup or uninstaller touched the install" grep -q -a 'left by the test' "$install_dir/README.txt"
+    expect "a second setup or uninstaller went into Program Files" test ! -e "$machine_dir"
+    kill "$wizard" 2>/dev/null
+    wait "$wizard" 2>/dev/null
+    # The lock goes with the setup that held it.
     local status=0
-    win "$install_win\\uninstall.exe" /S >/dev/null || status=$?
-    expect "uninstall.exe /S ended with $status" [ "$status" -eq 0 ]
-    expect "the install folder is still there after 60 s" wait_for 60 test ! -e "$install_dir"
-    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+    win "$setup" /S >/dev/null || status=$?
+    expect "setup after the first one ended was refused ($status)" [ "$status" -eq 0 ]
 }
 
 case_silent_uninstall_leaves_only_the_settings() {
@@ -729,7 +819,27 @@ case_silent_uninstall_leaves_only_the_settings() {
     expect "the panel did not come up" wait_for 60 panel_up "$log"
     start_program "$install_win\\Quenbytray.exe" "$work/engine-before-uninstall.log"
     expect "the engine did not start" wait_for 30 engine_running
-    uninstall_and_wait
+    cp "$install_dir/uninstall.exe" "$work/uninstaller-before.exe"
+    # As Intune or Configuration Manager runs it: the recorded quiet command,
+    # whose process must be the one doing the work and reporting how it went.
+    run_recorded_uninstall "$user_uninstall_key" QuietUninstallString "$work/quiet-uninstall.out"
+    local code
+    code=$(exit_code_in "$work/quiet-uninstall.out")
+    expect "the recorded quiet uninstall ended with '$code'" [ "$code" = 0 ]
+    # No waiting: once the process that was started has ended, all is done.
+    expect "the install folder was still there when the uninstaller had ended: $(ls -A "$install_dir" 2>/dev/null | tr '\n' ' ')" \
+        test ! -e "$install_dir"
+    expect "the uninstaller left a copy of itself running" uninstaller_done
+    # It ran from the folder it removed: it moved itself into the temporary
+    # folder, to be deleted there at the next restart.
+    local path moved=""
+    while IFS= read -r path; do
+        [[ ${path,,} == "${temp_win,,}\\"* ]] && cmp -s "$(winepath -u "$path")" "$work/uninstaller-before.exe" &&
+            moved=$path
+    done < <(pending_deletions)
+    expect "the uninstaller is not in the temporary folder to be deleted at the restart: $(pending_deletions | tr '\n' ' ')" \
+        [ -n "$moved" ]
+    restart_deletes_pending
     expect "the engine still runs" engine_stopped
     expect "the panel still runs" wait_for 10 no_process_of "$install_win\\Quenby.exe"
     expect "the Start-menu folder is still there" test ! -e "$start_menu/Quenby"
@@ -745,6 +855,8 @@ case_uninstall_keeps_what_is_not_its_own() {
     win "$setup" /S /AUTOSTART=0 >/dev/null
     win reg add "$run_key" /v Quenby /t REG_SZ /d '"D:\Tools\Quenby\Quenbytray.exe"' /f >/dev/null
     printf 'notes\r\n' >"$install_dir/my notes.txt"
+    # Started by hand without _?=, the uninstaller still copies itself away and
+    # returns at once: wait for its work.
     local status=0
     win "$install_win\\uninstall.exe" /S >/dev/null || status=$?
     expect "uninstall.exe /S ended with $status" [ "$status" -eq 0 ]
@@ -838,9 +950,6 @@ case_machine_wide_update_starts_nothing() {
     expect "setup started the panel with its own token" no_process_of "$machine_win\\Quenby.exe"
 }
 
-pending_key='HKLM\System\CurrentControlSet\Control\Session Manager'
-probe=$build_dir/test-programs/installer_probe.exe
-
 # Windows deletes the file (Windows path) at the next restart.
 deleted_at_restart() { # PATH
     local pending
@@ -920,18 +1029,25 @@ case_machine_wide_update_that_fails_puts_back_what_it_moved() {
 # it at the next restart, and the uninstaller says so.
 case_machine_wide_uninstall_leaves_a_program_in_use_to_the_restart() {
     hold_in_another_session Quenbytray.exe
-    local holder=${background[-1]} told status=0
-    LC_ALL=C.UTF-8 win "$machine_win\\uninstall.exe" >/dev/null
+    local holder=${background[-1]} told status=0 out=$work/machine-uninstall.out
+    # The entry's own command, the wizard clicked through; 3010 tells a
+    # deployment tool that the uninstall completes with the restart.
+    LC_ALL=C.UTF-8 run_recorded_uninstall "$machine_uninstall_key" UninstallString "$out" &
+    local runner=$!
+    background+=("$runner")
     told=$(win "$probe" wizard "Quenby Uninstall")
-    expect "the uninstaller did not end" wait_for 30 uninstaller_done
+    wait "$runner"
+    expect "the uninstaller ended with '$(exit_code_in "$out")', not 3010" [ "$(exit_code_in "$out")" = 3010 ]
+    expect "the uninstaller left a copy of itself running" uninstaller_done
+    expect "uninstall.exe is still there" test ! -e "$machine_dir/uninstall.exe"
     expect "Quenby.exe is still there" test ! -e "$machine_dir/Quenby.exe"
     expect "the engine in use is not deleted at the next restart" \
         deleted_at_restart "$machine_win\\Quenbytray.exe"
     expect "the uninstaller did not say so: $told" grep -q -F -- "$(english_text UNINSTALL_IN_USE)" <<<"$told"
     kill "$holder" 2>/dev/null
     wait "$holder" 2>/dev/null
-    rm -rf "$machine_dir"
-    win reg delete "$pending_key" /v PendingFileRenameOperations /f >/dev/null
+    restart_deletes_pending
+    expect "the restart would leave Program Files\\Quenby" test ! -e "$machine_dir"
     # Installed again for the next case.
     win "$setup" /S /ALLUSERS >/dev/null || status=$?
     expect "setup /S /ALLUSERS after the uninstall ended with $status" [ "$status" -eq 0 ]
@@ -971,6 +1087,7 @@ run_case package_signed_through_a_token case_package_signed_through_a_token
 run_case package_refuses_a_wrong_pin_or_a_missing_token case_package_refuses_a_wrong_pin_or_a_missing_token
 run_case manifests_pass_their_schemas case_manifests_pass_their_schemas
 run_case package_refuses_bad_signing_and_addresses case_package_refuses_bad_signing_and_addresses
+run_case signing_without_a_time_stamp_when_asked case_signing_without_a_time_stamp_when_asked
 
 # A prefix of this test's own, made once; every run starts from no installation.
 # Shortcuts a killed run left go first: the prefix's desktop, started with the
@@ -979,6 +1096,7 @@ rm -rf "$prefix"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/
 "$source_dir/cmake/wine-prefix.sh" start "$prefix" >/dev/null 2>&1 ||
     give_up wine_prefix "could not prepare the Wine prefix $prefix"
 local_appdata=$(win cmd /c 'echo %LOCALAPPDATA%')
+temp_win=$(win cmd /c 'echo %TEMP%')
 appdata=$(win cmd /c 'echo %APPDATA%')
 case $local_appdata in [A-Z]:\\*) ;; *) give_up wine_prefix "no %LOCALAPPDATA% in the prefix ('$local_appdata')" ;; esac
 install_win=$local_appdata'\Programs\Quenby'
@@ -1008,6 +1126,7 @@ run_case reinstall_over_running_programs_keeps_settings case_reinstall_over_runn
 run_case start_with_windows_is_a_choice_kept_on_upgrade case_start_with_windows_is_a_choice_kept_on_upgrade
 run_case locked_program_file_stops_setup_before_any_change case_locked_program_file_stops_setup_before_any_change
 run_case two_setups_at_once_leave_a_working_install case_two_setups_at_once_leave_a_working_install
+run_case second_setup_while_one_runs_is_told_to_retry case_second_setup_while_one_runs_is_told_to_retry
 run_case silent_uninstall_leaves_only_the_settings case_silent_uninstall_leaves_only_the_settings
 run_case uninstall_keeps_what_is_not_its_own case_uninstall_keeps_what_is_not_its_own
 run_case portable_zip_runs_from_its_own_folder case_portable_zip_runs_from_its_own_folder
