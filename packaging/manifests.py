@@ -89,6 +89,13 @@ def winget(version, url, homepage, date, setup_hash):
         "  SilentWithProgress: /S",
         # Setup closes a running engine and panel and updates in place.
         "UpgradeBehavior: install",
+        # Another setup of Quenby runs (tried again later), and files in use
+        # that the restart replaces.
+        "ExpectedReturnCodes:",
+        "- InstallerReturnCode: 1618",
+        "  ReturnResponse: installInProgress",
+        "- InstallerReturnCode: 3010",
+        "  ReturnResponse: rebootRequiredToFinish",
         f"ProductCode: {PRODUCT_CODE}",
         f"ReleaseDate: {quoted(date)}",
         "AppsAndFeaturesEntries:",
