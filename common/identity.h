@@ -1,5 +1,6 @@
 // Who is who between the two programs: the window identities by which each finds
-// the other, and the six registered messages they exchange.
+// the other, the six registered messages they exchange, and the names of the
+// locks that keep each to one per session.
 #pragma once
 
 #include <array>
@@ -17,6 +18,11 @@ inline constexpr std::u16string_view kEngineWindowTitle = u"Harlowe Quenby Pro";
 // the build passes the right literal.
 std::u16string_view panelWindowClass();
 inline constexpr std::u16string_view kPanelWindowTitle = u"Quenby for Windows 11/10";
+
+// The session locks (os/session_lock.h) of the two programs: one engine and one
+// control panel per session.
+inline constexpr std::u16string_view kEngineLockName = u"TQuenbyEngine";
+inline constexpr std::u16string_view kPanelLockName = u"QuenbyPanel";
 
 // The registered messages, in the order both programs register them.
 enum class Message : std::size_t {
