@@ -1,11 +1,13 @@
 // The panel and the real engine as two processes: Enable starts the engine,
 // which announces itself; a save in the options dialog reaches it; Close ends it.
 // The panel runs here (offscreen); the engine is the one built beside this suite.
+// And the real panel started twice, as processes: one panel remains.
 #include <QtTest>
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -16,6 +18,7 @@
 #include <cerrno>
 
 #include "common/identity.h"
+#include "common/os/session_lock.h"
 #include "common/os/windowlink.h"
 #include "panel/mainwindow.h"
 #include "panel/optionsdialog.h"
@@ -56,6 +59,79 @@ QString readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The real panel (the Quenby built beside this suite) as a process of its own,
+// offscreen and with this suite's settings and runtime folders, which it
+// inherits; killed when the object goes, whatever the test's outcome.
+class PanelProcess {
+public:
+    PanelProcess()
+    {
+        process_.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/Quenby"));
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process_.setProcessEnvironment(environment);
+        process_.start();
+    }
+    ~PanelProcess() { kill(); }
+    PanelProcess(const PanelProcess&) = delete;
+    PanelProcess& operator=(const PanelProcess&) = delete;
+
+    bool started() { return process_.waitForStarted(10000); }
+    pid_t pid() const { return static_cast<pid_t>(process_.processId()); }
+    bool running() const { return process_.state() != QProcess::NotRunning; }
+
+    // Waits until its log holds the line as often as `times`.
+    bool waitForLine(const QString& line, int times = 1, int timeoutMs = 20000)
+    {
+        const QDeadlineTimer deadline(timeoutMs);
+        while (lines().count(line) < times) {
+            if (deadline.hasExpired() || (!running() && process_.bytesAvailable() == 0))
+                return false;
+            process_.waitForReadyRead(50);
+            log_ += QString::fromUtf8(process_.readAll());
+        }
+        return true;
+    }
+
+    // The exit code once it ended within the time; -1 otherwise.
+    int waitExit(int timeoutMs = 20000)
+    {
+        if (!process_.waitForFinished(timeoutMs) && running())
+            return -1;
+        log_ += QString::fromUtf8(process_.readAll());
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+
+    // SIGKILL: it ends at once, without a chance to let go of anything.
+    void kill()
+    {
+        if (running()) {
+            process_.kill();
+            process_.waitForFinished(10000);
+        }
+    }
+
+    QStringList lines() const { return log_.split(QLatin1Char('\n')); }
+    const QString& log() const { return log_; }
+
+private:
+    QProcess process_;
+    QString log_;
+};
+
+// What a panel logs once its main window exists, and what it logs for the show
+// request of a second start, and that second start on its way out.
+const QString kWindowUp = QStringLiteral("Test: ") + QString::fromStdU16String(std::u16string(quenby::panelWindowClass()));
+const QString kShowRequest = QStringLiteral("WM_QUENBY_SHOW");
+const QString kHandedOver = QStringLiteral("Test: handed over to the running panel");
+
+// The process behind the panel window that a start of the panel finds now.
+pid_t panelFound()
+{
+    return pidOf(quenby::os::findWindow(quenby::panelWindowClass(), quenby::kPanelWindowTitle));
+}
+
 } // namespace
 
 class SystemTest : public QObject {
@@ -92,6 +168,78 @@ private slots:
         engines_.clear();
         while (::waitpid(-1, nullptr, WNOHANG) > 0) {
         }
+    }
+
+    // A second start of the panel, however close behind the first, brings the
+    // first to the front and ends with 0. A panel that was killed leaves no lock
+    // behind: the next start is the panel, and the one after it hands over to it.
+    void aSecondStartOfThePanelHandsOverToTheFirst_data()
+    {
+        QTest::addColumn<int>("gapMs");       // between the starts; -1: once the first's window is up
+        QTest::addColumn<bool>("firstKilled"); // the first killed (SIGKILL) before the second start
+        QTest::newRow("once the first is up") << -1 << false;
+        QTest::newRow("100 ms apart") << 100 << false;
+        QTest::newRow("after the first was killed") << -1 << true;
+    }
+
+    void aSecondStartOfThePanelHandsOverToTheFirst()
+    {
+        QFETCH(int, gapMs);
+        QFETCH(bool, firstKilled);
+        auto first = std::make_unique<PanelProcess>();
+        QVERIFY(first->started());
+        if (gapMs >= 0)
+            QTest::qWait(gapMs);
+        else
+            QVERIFY2(first->waitForLine(kWindowUp), qPrintable(first->log()));
+        if (firstKilled)
+            first->kill();
+
+        PanelProcess second;
+        QVERIFY(second.started());
+        if (firstKilled) {
+            // The lock went with the killed panel: this start is the panel now,
+            // and the next start finds it.
+            QVERIFY2(second.waitForLine(kWindowUp), qPrintable(second.log()));
+            QVERIFY(second.running());
+            PanelProcess third;
+            QCOMPARE(third.waitExit(), 0);
+            QVERIFY2(third.log().contains(kHandedOver), qPrintable(third.log()));
+            QVERIFY2(second.waitForLine(kShowRequest), qPrintable(second.log()));
+            QCOMPARE(panelFound(), second.pid());
+            return;
+        }
+        QCOMPARE(second.waitExit(), 0);
+        QVERIFY2(second.log().contains(kHandedOver), qPrintable(second.log()));
+        QVERIFY2(!second.log().contains(kWindowUp), "the second start opened a window of its own");
+        QVERIFY2(first->waitForLine(kShowRequest), qPrintable(first->log()));
+        QVERIFY(first->running());
+        QCOMPARE(panelFound(), first->pid());
+        // One request, one reaction.
+        QTest::qWait(200);
+        QVERIFY(first->waitForLine(kWindowUp));
+        QCOMPARE(first->lines().count(kShowRequest), 1);
+    }
+
+    // The moment two starts meet in, held still: this process holds the panel's
+    // lock and has no window yet, as a first start has while it builds its
+    // window. The second start waits for that window rather than open its own,
+    // then hands over to it.
+    void aStartWaitsForThePanelThatHoldsTheLockToShowItsWindow()
+    {
+        quenby::os::SessionLock lock(quenby::kPanelLockName);
+        QCOMPARE(lock.tryTake(), quenby::os::SessionLock::State::held);
+        PanelProcess second;
+        QVERIFY(second.started());
+        QVERIFY2(!second.waitForLine(kWindowUp, 1, 300), "the second start opened a window of its own");
+        QVERIFY2(second.running(), qPrintable(second.log()));
+
+        LogCapture log;
+        MainWindow window;
+        QCOMPARE(second.waitExit(), 0);
+        QVERIFY2(second.log().contains(kHandedOver), qPrintable(second.log()));
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(kShowRequest), 10000);
+        QVERIFY(window.isVisible());
     }
 
     void enableSaveClose()
