@@ -1,5 +1,6 @@
 // Who is who between the two programs: the window identities by which each finds
-// the other, and the six registered messages they exchange.
+// the other, the registered messages they exchange, and the names of the locks
+// that keep each to one per session.
 #pragma once
 
 #include <array>
@@ -18,7 +19,13 @@ inline constexpr std::u16string_view kEngineWindowTitle = u"Harlowe Quenby Pro";
 std::u16string_view panelWindowClass();
 inline constexpr std::u16string_view kPanelWindowTitle = u"Quenby for Windows 11/10";
 
-// The registered messages, in the order both programs register them.
+// The session locks (os/session_lock.h) of the two programs: one engine and one
+// control panel per session.
+inline constexpr std::u16string_view kEngineLockName = u"TQuenbyEngine";
+inline constexpr std::u16string_view kPanelLockName = u"QuenbyPanel";
+
+// The registered messages, in the order both programs register them. New ones
+// go at the end, so that the numbering of the others never changes.
 enum class Message : std::size_t {
     UpdateData,     // panel -> engine: the settings in the registry changed; reload them
     StartDefragRAM, // anyone -> engine: recover wParam MB beyond what is free now
@@ -26,28 +33,30 @@ enum class Message : std::size_t {
     QuenbyExit,     // engine -> panel: the engine is ending
     QuenbyDisable,  // engine -> panel: the optimizer was switched off from the tray
     QuenbyEnable,   // engine -> panel: the optimizer was switched on from the tray
+    ShowPanel,      // panel -> panel: a second start of the panel asks the running one to come to the front
 };
-inline constexpr std::size_t kMessageCount = 6;
+inline constexpr std::size_t kMessageCount = 7;
 
 inline constexpr std::array<std::u16string_view, kMessageCount> kMessageNames = {
     u"WM_UPDATEDATAMESSAGE", u"WM_StartDefragRAM", u"WM_QUENBY_START",
     u"WM_QUENBY_EXIT",       u"WM_QUENBY_DISABLE", u"WM_QUENBY_ENABLE",
+    u"WM_QUENBY_SHOW",
 };
 
 // The system message that ends the engine.
 inline constexpr std::uint32_t kCloseMessage = 16; // WM_CLOSE
 
-// The numbers the window system gave the six names in this session.
+// The numbers the window system gave the names in this session.
 struct MessageNumbers {
     std::array<std::uint32_t, kMessageCount> numbers{};
 
     std::uint32_t operator[](Message m) const { return numbers[static_cast<std::size_t>(m)]; }
 
-    // Which of the six a message number is, if any.
+    // Which of ours a message number is, if any.
     bool identify(std::uint32_t number, Message& which) const;
 };
 
-// Registers the six names in their fixed order.
+// Registers the names in their fixed order.
 MessageNumbers registerMessages();
 
 std::u16string_view messageName(Message m);

@@ -261,8 +261,22 @@ bool MainWindow::handleEngineMessage(std::uint32_t message)
     case Message::QuenbyEnable:
         showEngineState(1);
         break;
+    case Message::ShowPanel:
+        bringToFront();
+        break;
     }
     return true;
+}
+
+void MainWindow::bringToFront()
+{
+    // Restored from the taskbar to the state it had before (maximized stays so).
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    // SetForegroundWindow on Windows, which the starter that asked for this has
+    // allowed this process.
+    activateWindow();
 }
 
 bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)

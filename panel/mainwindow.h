@@ -40,8 +40,8 @@ public:
     // for anything else.
     void showEngineState(int state);
 
-    // A registered message from the engine, however it arrived; false for any
-    // other message number.
+    // A registered message from the engine (or from a second start of the
+    // panel), however it arrived; false for any other message number.
     bool handleEngineMessage(std::uint32_t message);
 
 
@@ -71,6 +71,8 @@ private:
     // The accessible names of the controls whose text does not say what they do.
     void nameControls();
     void startMeasurement();
+    // Shown (restored if minimized), raised and made the active window.
+    void bringToFront();
 
     std::unique_ptr<Ui::MainWindow> ui;
     int totalRAM = 0;

@@ -50,7 +50,7 @@ public:
 // set of values the first time, when there is no settings key yet).
 void writeState(std::uint32_t state);
 
-// The six registered message numbers, registered on first use (the main window
+// The registered message numbers, registered on first use (the main window
 // does that while it is built).
 const MessageNumbers& messages();
 

@@ -32,6 +32,13 @@ WindowRef findWindow(std::u16string_view windowClass, std::u16string_view title)
 bool postMessage(const WindowRef& window, std::uint32_t message, std::uint64_t wParam,
                  std::int64_t lParam);
 
+// Lets the window's process bring a window of its own to the front
+// (AllowSetForegroundWindow for that process). Windows lets only the process the
+// user is working with take the foreground; one that was just started by it,
+// and is about to hand over to a program already running, passes that right on
+// with this before it posts. Nothing on Linux, where the window manager decides.
+void allowForeground(const WindowRef& window);
+
 // Finds the window and posts to it; false when there is no such window.
 bool postToWindow(std::u16string_view windowClass, std::u16string_view title,
                   std::uint32_t message, std::uint64_t wParam = 0, std::int64_t lParam = 0);

@@ -363,34 +363,42 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("marks"); // "--C" before; after, by the message
         QTest::addColumn<bool>("reloads"); // the reaction reads the settings again
-        const auto row = [](Message which, const char* name, const char* marks, bool reloads) {
+        QTest::addColumn<bool>("raises");  // a minimized window comes back, in front
+        const auto row = [](Message which, const char* name, const char* marks, bool reloads, bool raises) {
             QTest::newRow(name) << static_cast<int>(which) << QString::fromLatin1(name)
-                                << QString::fromLatin1(marks) << reloads;
+                                << QString::fromLatin1(marks) << reloads << raises;
         };
-        row(Message::UpdateData, "WM_UPDATEDATAMESSAGE", "--C", true);
-        row(Message::StartDefragRAM, "WM_StartDefragRAM", "--C", false);
-        row(Message::QuenbyStart, "WM_QUENBY_START", "E--", false);
-        row(Message::QuenbyExit, "WM_QUENBY_EXIT", "--C", false);
-        row(Message::QuenbyDisable, "WM_QUENBY_DISABLE", "-D-", false);
-        row(Message::QuenbyEnable, "WM_QUENBY_ENABLE", "E--", false);
+        row(Message::UpdateData, "WM_UPDATEDATAMESSAGE", "--C", true, false);
+        row(Message::StartDefragRAM, "WM_StartDefragRAM", "--C", false, false);
+        row(Message::QuenbyStart, "WM_QUENBY_START", "E--", false, false);
+        row(Message::QuenbyExit, "WM_QUENBY_EXIT", "--C", false, false);
+        row(Message::QuenbyDisable, "WM_QUENBY_DISABLE", "-D-", false, false);
+        row(Message::QuenbyEnable, "WM_QUENBY_ENABLE", "E--", false, false);
+        // From a second start of the panel, not from the engine.
+        row(Message::ShowPanel, "WM_QUENBY_SHOW", "--C", false, true);
     }
 
     // Each message as the engine's post delivers it: one log line, its name,
     // before the reaction. Start shows the state this panel holds, whatever the
     // registry says now; only a settings change reads the registry, reloading
-    // everything and moving the sliders, while the check marks stay.
+    // everything and moving the sliders, while the check marks stay. Only the
+    // show request brings a minimized panel back: the engine's notices leave
+    // the user's window where the user put it.
     void engineMessages()
     {
         QFETCH(int, which);
         QFETCH(QString, name);
         QFETCH(QString, marks);
         QFETCH(bool, reloads);
+        QFETCH(bool, raises);
         storeSettings([](Settings& s) {
             s.Quenby_Stat = 1;
             s.TargetFreeRAM = 2000;
         });
         MainWindow window(nullptr, kTotalRAM);
         QCOMPARE(checkMarks(window), QStringLiteral("--C"));
+        window.showMinimized();
+        QVERIFY(window.isMinimized());
         if (which == static_cast<int>(Message::QuenbyExit))
             window.showEngineState(0); // so that Exit has a mark to move
         storeNumber(u"Quenby_Stat", 0);
@@ -412,6 +420,11 @@ private slots:
         QVERIFY(deliverToPanel(window, number(static_cast<Message>(which))));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(name), 10000);
         QCOMPARE(checkMarks(window), marks);
+        QCOMPARE(window.isMinimized(), !raises);
+        if (raises) {
+            QVERIFY(window.isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(window.isActiveWindow(), 10000);
+        }
         const QStringList lines = log.lines();
         QCOMPARE(lines.value(0), name);
         QCOMPARE(lines.count(name), 1);

@@ -1,6 +1,7 @@
 // The panel and the real engine as two processes: Enable starts the engine,
 // which announces itself; a save in the options dialog reaches it; Close ends it.
 // The panel runs here (offscreen); the engine is the one built beside this suite.
+// And the real panel started twice, as processes: one panel remains.
 #include <QtTest>
 
 #include <QComboBox>
@@ -16,10 +17,13 @@
 #include <cerrno>
 
 #include "common/identity.h"
+#include "common/os/session_lock.h"
 #include "common/os/windowlink.h"
 #include "panel/mainwindow.h"
 #include "panel/optionsdialog.h"
+#include "common/text.h"
 #include "tests/panel/panel_test_support.h"
+#include "tests/support/test_env.h"
 
 using namespace quenby::paneltest;
 
@@ -56,6 +60,27 @@ QString readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The real panel, the Quenby built beside this suite, offscreen and with this
+// suite's settings and runtime folders, which it inherits. Its log is its
+// standard error; it is killed when the object goes, or the suite.
+std::unique_ptr<quenby::test::Process> startPanel()
+{
+    return std::make_unique<quenby::test::Process>(std::vector<std::string>{
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/Quenby")).toStdString()});
+}
+
+// What a panel logs once its main window exists, and what it logs for the show
+// request of a second start, and that second start on its way out.
+const std::string kWindowUp = "Test: " + quenby::toUtf8(quenby::panelWindowClass());
+const std::string kShowRequest = "WM_QUENBY_SHOW";
+const std::string kHandedOver = "Test: handed over to the running panel";
+
+// The process behind the panel window that a start of the panel finds now.
+pid_t panelFound()
+{
+    return pidOf(quenby::os::findWindow(quenby::panelWindowClass(), quenby::kPanelWindowTitle));
+}
+
 } // namespace
 
 class SystemTest : public QObject {
@@ -76,6 +101,8 @@ private slots:
         QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
         engineProgram_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Quenbytray");
         QVERIFY2(QFileInfo(engineProgram_).isExecutable(), qPrintable(engineProgram_));
+        // The panels this suite starts inherit it.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
     void cleanup()
@@ -92,6 +119,64 @@ private slots:
         engines_.clear();
         while (::waitpid(-1, nullptr, WNOHANG) > 0) {
         }
+    }
+
+    // A second start of the panel, however close behind the first, brings the
+    // first to the front and ends with 0. A panel that was killed leaves no lock
+    // behind: the next start is the panel, and the one after it hands over to it.
+    void aSecondStartOfThePanelHandsOverToTheFirst_data()
+    {
+        QTest::addColumn<int>("gapMs");       // between the starts; -1: once the first's window is up
+        QTest::addColumn<bool>("firstKilled"); // the first killed (SIGKILL) before the second start
+        QTest::newRow("once the first is up") << -1 << false;
+        QTest::newRow("100 ms apart") << 100 << false;
+        QTest::newRow("after the first was killed") << -1 << true;
+    }
+
+    void aSecondStartOfThePanelHandsOverToTheFirst()
+    {
+        QFETCH(int, gapMs);
+        QFETCH(bool, firstKilled);
+        auto first = startPanel();
+        QVERIFY(first->started());
+        if (gapMs >= 0)
+            QTest::qWait(gapMs);
+        else
+            QVERIFY2(first->waitForError(kWindowUp), first->error().c_str());
+        if (firstKilled) {
+            // The lock went with the killed panel: the next start is the panel.
+            first->kill();
+            first = startPanel();
+            QVERIFY2(first->waitForError(kWindowUp), first->error().c_str());
+        }
+
+        auto second = startPanel();
+        QCOMPARE(second->waitExit(), 0);
+        QVERIFY2(second->error().find(kHandedOver) != std::string::npos, second->error().c_str());
+        QVERIFY2(second->error().find(kWindowUp) == std::string::npos, "the second start opened a window of its own");
+        QVERIFY2(first->waitForError(kShowRequest), first->error().c_str());
+        QVERIFY(first->running());
+        QCOMPARE(panelFound(), first->pid());
+    }
+
+    // The moment two starts meet in, held still: this process holds the panel's
+    // lock and has no window yet, as a first start has while it builds its
+    // window. The second start waits for that window rather than open its own,
+    // then hands over to it.
+    void aStartWaitsForThePanelThatHoldsTheLockToShowItsWindow()
+    {
+        quenby::os::SessionLock lock(quenby::kPanelLockName);
+        QCOMPARE(lock.tryTake(), quenby::os::SessionLock::State::held);
+        auto second = startPanel();
+        QVERIFY2(!second->waitForError(kWindowUp, 300), "the second start opened a window of its own");
+        QVERIFY2(second->running(), second->error().c_str());
+
+        LogCapture log;
+        MainWindow window;
+        QCOMPARE(second->waitExit(), 0);
+        QVERIFY2(second->error().find(kHandedOver) != std::string::npos, second->error().c_str());
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QString::fromStdString(kShowRequest)), 10000);
+        QVERIFY(window.isVisible());
     }
 
     void enableSaveClose()

@@ -222,6 +222,8 @@ private slots:
         QTest::newRow("exit") << name(Message::QuenbyExit) << 0 << "--C" << 2000;
         QTest::newRow("disable") << name(Message::QuenbyDisable) << 1 << "-D-" << 2000;
         QTest::newRow("enable") << name(Message::QuenbyEnable) << 0 << "E--" << 2000;
+        // A second start of the panel's request, which leaves the state alone.
+        QTest::newRow("show") << name(Message::ShowPanel) << 1 << "E--" << 2000;
     }
 
     void messagesFromAnotherProcess()

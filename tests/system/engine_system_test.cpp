@@ -2,9 +2,7 @@
 // that it starts and ends, the two ways it is ended, and settings that change
 // while it runs. The test plays the panel with an endpoint of the panel's
 // window class and title.
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
 
 #include <chrono>
 #include <filesystem>
@@ -13,6 +11,7 @@
 #include <thread>
 
 #include "common/os/posix/endpoint.h"
+#include "common/os/session_lock.h"
 #include "common/os/windowlink.h"
 #include "common/text.h"
 #include "engine/strings.h"
@@ -74,10 +73,8 @@ TEST_F(EngineProcess, AnEngineThatHoldsTheLockButHasNoWindowYetKeepsASecondOneOu
 {
     // The moment two engines started together meet in, held still: this
     // process is the one that took the lock and has no window yet.
-    const auto folder = os::posix::openRuntimeFolder();
-    ASSERT_TRUE(folder.fd.valid()) << folder.refusal;
-    const os::UniqueFd lock(openat(folder.fd.get(), "engine.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-    ASSERT_EQ(flock(lock.get(), LOCK_EX | LOCK_NB), 0);
+    os::SessionLock lock(kEngineLockName);
+    ASSERT_EQ(lock.tryTake(), os::SessionLock::State::held);
     Process second({enginePath()});
     EXPECT_EQ(second.waitExit(), 0) << second.error();
     EXPECT_FALSE(engineWindow());

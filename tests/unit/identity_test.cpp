@@ -11,7 +11,7 @@ using namespace quenby;
 
 namespace {
 
-TEST(Identity, SixDistinctRegisteredNumbersInTheWindowsRange)
+TEST(Identity, DistinctRegisteredNumbersInTheWindowsRange)
 {
     const MessageNumbers numbers = registerMessages();
     std::set<std::uint32_t> distinct;

@@ -345,6 +345,11 @@ bool postMessage(const WindowRef& window, std::uint32_t message, std::uint64_t w
     return posix::sendMessage(window.address, {message, wParam, lParam});
 }
 
+void allowForeground(const WindowRef&)
+{
+    // The window manager decides what comes to the front; there is no right to pass on.
+}
+
 bool postToWindow(std::u16string_view windowClass, std::u16string_view title,
                   std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
 {

@@ -34,6 +34,13 @@ bool postMessage(const WindowRef& window, std::uint32_t message, std::uint64_t w
                         static_cast<LPARAM>(lParam)) != FALSE;
 }
 
+void allowForeground(const WindowRef& window)
+{
+    DWORD process = 0;
+    if (window && GetWindowThreadProcessId(reinterpret_cast<HWND>(window.id), &process) != 0 && process != 0)
+        AllowSetForegroundWindow(process);
+}
+
 bool postToWindow(std::u16string_view windowClass, std::u16string_view title,
                   std::uint32_t message, std::uint64_t wParam, std::int64_t lParam)
 {

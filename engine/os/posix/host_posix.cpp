@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <spawn.h>
 #include <signal.h>
 #include <sys/mman.h>
@@ -65,16 +64,10 @@ PosixEngineHost::~PosixEngineHost()
 
 bool PosixEngineHost::claimEngineLock()
 {
-    // A lock file beside the window sockets. The system lets go of an flock when
-    // its holder ends, however it ends, so a crashed engine leaves none behind.
-    const os::posix::PrivateFolder folder = os::posix::openRuntimeFolder();
-    if (!folder.fd.valid())
-        return true; // no runtime folder: creating the window will say why
-    engineLock_ = os::UniqueFd(
-        openat(folder.fd.get(), "engine.lock", O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
-    if (!engineLock_.valid())
-        return true; // the window check alone decides, as before there was a lock
-    return flock(engineLock_.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+    // No lock to be had (no runtime folder: creating the window will say why):
+    // the window check alone decides, as it did before there was a lock.
+    engineLock_.emplace(kEngineLockName);
+    return engineLock_->tryTake() != os::SessionLock::State::heldElsewhere;
 }
 
 bool PosixEngineHost::createEngineWindow()

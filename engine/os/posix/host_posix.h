@@ -7,8 +7,10 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "common/os/posix/endpoint.h"
+#include "common/os/session_lock.h"
 #include "engine/host.h"
 #include "engine/system_host.h"
 #include "engine/tray_picture.h"
@@ -83,7 +85,7 @@ private:
     void runDueTimers();
     int pollTimeout() const;
 
-    os::UniqueFd engineLock_; // flock'ed while this engine runs
+    std::optional<os::SessionLock> engineLock_; // held while this engine runs
     std::unique_ptr<os::posix::Endpoint> window_;
     int signalFd_ = -1;
     std::map<TimerId, Timer> timers_;

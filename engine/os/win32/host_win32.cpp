@@ -213,8 +213,6 @@ Win32EngineHost::Win32EngineHost(HINSTANCE instance) : instance_(instance)
 
 Win32EngineHost::~Win32EngineHost()
 {
-    if (engineLock_)
-        ReleaseMutex(engineLock_.get()); // a clean end, not an abandoned lock
     if (sessionNotices_)
         WTSUnRegisterSessionNotification(window_);
     if (window_ && IsWindow(window_)) {
@@ -241,18 +239,10 @@ void Win32EngineHost::registerWindowClass()
 
 bool Win32EngineHost::claimEngineLock()
 {
-    // "Local\": the session's own namespace, so that the engines of users
-    // signed in side by side (fast user switching, Remote Desktop) each run.
-    const std::wstring name = L"Local\\" + os::win32::wide(kEngineWindowClass);
-    engineLock_ = os::win32::UniqueHandle(CreateMutexW(nullptr, FALSE, name.c_str()));
     // No lock to be had (the name taken by an object of another kind): the
     // window check alone decides, as it did before there was a lock.
-    if (!engineLock_)
-        return true;
-    if (takeNow(engineLock_.get()))
-        return true;
-    engineLock_ = {};
-    return false;
+    engineLock_.emplace(kEngineLockName);
+    return engineLock_->tryTake() != os::SessionLock::State::heldElsewhere;
 }
 
 bool Win32EngineHost::createEngineWindow()

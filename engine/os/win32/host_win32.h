@@ -9,6 +9,7 @@
 
 #include "engine/host.h"
 #include "engine/system_host.h"
+#include "common/os/session_lock.h"
 #include "common/os/win32/handles.h"
 #include "engine/os/win32/gdi_handles.h"
 
@@ -124,7 +125,7 @@ private:
     void trackTrayMenu(int x, int y, bool byKeyboard);
 
     HINSTANCE instance_;
-    os::win32::UniqueHandle engineLock_; // owned while this engine runs
+    std::optional<os::SessionLock> engineLock_; // held while this engine runs
     os::win32::UniqueHandle recoveryLock_; // machine-wide, owned while a recovery runs
     bool sessionNotices_ = false; // registered for the session's changes
     HWND window_ = nullptr;
