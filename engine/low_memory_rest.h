@@ -53,6 +53,9 @@ void observeTick(LowMemoryRest& rest, std::uint32_t availMB, std::uint32_t minim
 bool mayRecoverNow(LowMemoryRest& rest, bool resting);
 
 // After the rule's recovery: judges it, and earns a rest when it could not help.
+// A recovery that was refused (a busy processor, another session's) earns
+// nothing: the rule tries again on a later tick, so a shortage that starts
+// while the processor is busy is still met once it is not.
 void recordRecovery(LowMemoryRest& rest, const RecoveryOutcome& outcome, std::uint32_t minimumMB,
                     bool resting, bool noticeAsked);
 

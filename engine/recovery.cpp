@@ -46,7 +46,10 @@ struct RecoveryEnd {
         // another one meanwhile.
         if (!feedback.empty())
             s.host->showNotice(text(IDS_RECOVERED_TITLE), feedback);
-        s.autoTicks = 0;
+        // Only a recovery that ran starts the interval afresh: one refused is
+        // tried again on a later tick.
+        if (lookShown)
+            s.autoTicks = 0;
         s.recovering = false;
     }
 };
@@ -136,7 +139,6 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     if (s.recovering)
         return outcome;
     s.recovering = true;
-    outcome.ran = true;
     outcome.freeAfter = s.availRAM;
     RecoveryEnd end;
 
@@ -158,6 +160,7 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     if (!machineLock.mayRun())
         return outcome;
 
+    outcome.ran = true;
     end.lookShown = true;
     showRecoveringLook(true);
     if (s.settings.PlaySound == 1)

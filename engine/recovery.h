@@ -20,7 +20,8 @@ inline constexpr std::uint64_t kRecoveryLockPatienceTicks = 10 * 60;
 
 // What one recovery achieved.
 struct RecoveryOutcome {
-    bool ran = false;            // it got past its re-entry test
+    bool ran = false;            // it ran: nothing (re-entry, the CPU guard, the ceiling,
+                                 // another session's lock) refused it
     bool passesRan = false;      // at least one pass tried to allocate
     std::uint64_t blocks = 0;    // blocks obtained over all its passes
     std::uint32_t freeAfter = 0; // MB free when it ended

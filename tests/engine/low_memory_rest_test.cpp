@@ -92,7 +92,7 @@ TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
         const char* what;
         std::optional<std::uint32_t> backoff; // none: not stored, the default
         int liftsFor;      // ticks one recovery lifts the shortage; 0 never, -1 for good
-        bool busyCpu;      // the CPU guard gives way every time
+        int busyTicks;     // the CPU guard gives way on the ticks before this one
         bool manualRecoveries; // menu and hot key between the rule's recoveries
         int switchedOnAt;  // the tick from which RecoveryBackoff is 1; -1 never
         int ticks;
@@ -101,23 +101,23 @@ TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
     std::vector<int> switchedOn = every(1, 102); // the tick it is switched on recovers too
     switchedOn.insert(switchedOn.end(), {3701});
     const Case cases[] = {
-        {"a shortage that never lifts", std::nullopt, 0, false, false, -1, twoHours, neverLifts},
-        {"any value but 0 rests", 7, 0, false, false, -1, twoHours, neverLifts},
-        {"busy processors: refused each time, and nothing of it shows", 1, 0, true, false, -1, twoHours, {}},
-        {"lifted for 30 seconds each time: it did not help", 1, 30, false, false, -1, twoHours, neverLifts},
-        {"lifted for four minutes each time: it did not help", 1, 240, false, false, -1, twoHours, neverLifts},
-        {"menu and hot key recoveries leave the rest as it is", 1, 0, false, true, -1, twoHours, neverLifts},
-        {"back after six quiet minutes: handled on its first tick", 1, 360, false, false, -1, twoHours,
+        {"a shortage that never lifts", std::nullopt, 0, 0, false, -1, twoHours, neverLifts},
+        {"any value but 0 rests", 7, 0, 0, false, -1, twoHours, neverLifts},
+        {"busy processors: refused each time, and nothing of it shows", 1, 0, twoHours, false, -1, twoHours, {}},
+        // A refused recovery earns no rest: the first calm tick recovers.
+        {"busy when the shortage starts: met on the first calm tick", 1, 0, 10, false, -1, twoHours, {10, 3610}},
+        {"lifted for 30 seconds each time: it did not help", 1, 30, 0, false, -1, twoHours, neverLifts},
+        {"lifted for four minutes each time: it did not help", 1, 240, 0, false, -1, twoHours, neverLifts},
+        {"menu and hot key recoveries leave the rest as it is", 1, 0, 0, true, -1, twoHours, neverLifts},
+        {"back after six quiet minutes: handled on its first tick", 1, 360, 0, false, -1, twoHours,
          every(361, twoHours)}, // 360 quiet ticks, back on the 361st
-        {"one recovery lifts it for good", 1, -1, false, false, -1, 600, {0}},
-        {"RecoveryBackoff 0: every tick", 0, 0, false, false, -1, 600, every(1, 600)},
-        {"switched on in a shortage: the first rest is an hour", 0, 0, false, false, 101, 3800, switchedOn},
+        {"one recovery lifts it for good", 1, -1, 0, false, -1, 600, {0}},
+        {"RecoveryBackoff 0: every tick", 0, 0, 0, false, -1, 600, every(1, 600)},
+        {"switched on in a shortage: the first rest is an hour", 0, 0, 0, false, 101, 3800, switchedOn},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         prepare(c.backoff);
-        if (c.busyCpu)
-            engineState().cpuUsage = 99.5;
         int liftedUntil = -1; // the tick from which the shortage is back
         bool liftedForGood = false;
         host.afterPass = [&](int) {
@@ -130,6 +130,7 @@ TEST_F(LowMemoryRestTest, RecoversOnTheTicksTheRestAllows)
         };
         const auto machine = [&](int tick) {
             host.avail = liftedForGood || tick < liftedUntil ? kPlenty : kShort;
+            engineState().cpuUsage = tick < c.busyTicks ? 99.5 : 10.5;
             if (tick == c.switchedOnAt)
                 engineState().settings.RecoveryBackoff = 1;
             if (c.manualRecoveries && tick % 50 == 25) {
