@@ -213,6 +213,10 @@
         <translation>إيقاف التحرير التلقائي مؤقتاً ما دام لا يفيد</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>إيقاف التحرير التلقائي مؤقتاً أثناء تشغيل برنامج بملء الشاشة</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>استخدام CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Временно спирай автоматичното освобождаване, докато то не помага</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Временно спирай автоматичното освобождаване, докато работи програма на цял екран</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Използване на ЦП:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Pozastavit automatické uvolňování, když nepomáhá</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Pozastavit automatické uvolňování, když běží program na celou obrazovku</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Využití procesoru:</translation>
     </message>

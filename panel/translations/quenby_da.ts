@@ -213,6 +213,10 @@
         <translation>Sæt automatisk frigørelse på pause, så længe den ikke kan hjælpe</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Sæt automatisk frigørelse på pause, så længe et program kører i fuld skærm</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU-forbrug:</translation>
     </message>

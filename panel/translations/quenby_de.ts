@@ -213,6 +213,10 @@
         <translation>Automatisches Freigeben pausieren, solange es nichts nützt</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Automatisches Freigeben pausieren, solange ein Programm im Vollbildmodus läuft</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU-Auslastung:</translation>
     </message>

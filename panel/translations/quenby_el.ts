@@ -213,6 +213,10 @@
         <translation>Παύση της αυτόματης αποδέσμευσης όσο δεν βοηθά</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Παύση της αυτόματης αποδέσμευσης όσο εκτελείται ένα πρόγραμμα σε πλήρη οθόνη</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Χρήση CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Pausar la liberación automática mientras no sirva de nada</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Pausar la liberación automática mientras se ejecute un programa en pantalla completa</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Uso de CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>توقف موقت آزادسازی خودکار تا وقتی که فایده‌ای ندارد</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>توقف موقت آزادسازی خودکار تا وقتی که برنامه‌ای در حالت تمام‌صفحه اجرا می‌شود</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>استفاده از CPU:</translation>
     </message>

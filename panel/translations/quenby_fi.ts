@@ -213,6 +213,10 @@
         <translation>Keskeytä automaattinen vapautus tilapäisesti, kun siitä ei ole apua</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Keskeytä automaattinen vapautus tilapäisesti, kun jokin ohjelma on käynnissä koko näytön tilassa</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Suorittimen käyttö:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Suspendre la libération automatique tant qu&apos;elle est inutile</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Suspendre la libération automatique tant qu&apos;un programme s&apos;exécute en plein écran</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Processeur&#xa0;:</translation>
     </message>

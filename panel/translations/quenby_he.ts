@@ -213,6 +213,10 @@
         <translation>השהה את הפינוי האוטומטי כל עוד אין בו תועלת</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>השהה את הפינוי האוטומטי כל עוד פועלת תוכנית במסך מלא</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>ניצול CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Az automatikus felszabadítás szüneteltetése, amikor nem segít</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Az automatikus felszabadítás szüneteltetése, amikor egy program teljes képernyős módban fut</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU-használat:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Jeda pengosongan otomatis selama tidak membantu</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Jeda pengosongan otomatis selama program layar penuh berjalan</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Penggunaan CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Metti in pausa la liberazione automatica quando è inutile</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Metti in pausa la liberazione automatica quando è in esecuzione un programma a schermo intero</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Utilizzo CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>効果がない間は自動解放を一時停止する</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>全画面表示のプログラムの実行中は自動解放を一時停止する</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU 使用率:</translation>
     </message>

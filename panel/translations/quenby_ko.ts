@@ -213,6 +213,10 @@
         <translation>효과가 없는 동안 자동 메모리 확보 일시 중지</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>전체 화면 프로그램이 실행되는 동안 자동 메모리 확보 일시 중지</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU 사용률:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Automatisch vrijmaken pauzeren zolang het niet helpt</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Automatisch vrijmaken pauzeren zolang er een programma op volledig scherm wordt uitgevoerd</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU-gebruik:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Wstrzymuj automatyczne zwalnianie, gdy nie pomaga</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Wstrzymuj automatyczne zwalnianie, gdy działa program w trybie pełnoekranowym</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Użycie CPU:</translation>
     </message>

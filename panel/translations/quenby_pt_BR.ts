@@ -213,6 +213,10 @@
         <translation>Pausar a liberação automática quando não for útil</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Pausar a liberação automática quando um programa estiver em execução em tela inteira</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Uso da CPU:</translation>
     </message>

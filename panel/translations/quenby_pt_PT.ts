@@ -213,6 +213,10 @@
         <translation>Colocar em pausa a libertação automática enquanto não for útil</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Colocar em pausa a libertação automática enquanto um programa estiver em execução em ecrã inteiro</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Utilização da CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Întreruperea eliberării automate cât timp aceasta nu ajută</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Întreruperea eliberării automate cât timp rulează un program pe ecran complet</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Utilizare CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Приостанавливать автоматическое освобождение, пока оно не помогает</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Приостанавливать автоматическое освобождение, пока программа работает в полноэкранном режиме</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Загрузка ЦП:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Pozastaviť automatické uvoľňovanie, keď nepomáha</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Pozastaviť automatické uvoľňovanie, keď je spustený program na celú obrazovku</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Využitie procesora:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Pausa automatisk frigöring så länge den inte kan hjälpa</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Pausa automatisk frigöring så länge ett program körs i helskärm</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU-användning:</translation>
     </message>

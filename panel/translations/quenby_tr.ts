@@ -213,6 +213,10 @@
         <translation>Yararı yokken otomatik boşaltmayı duraklat</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Tam ekran bir program çalışırken otomatik boşaltmayı duraklat</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU kullanımı:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Призупиняти автоматичне звільнення, поки воно не допомагає</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Призупиняти автоматичне звільнення, поки програма працює в повноекранному режимі</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Використання ЦП:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>Tạm dừng tự động giải phóng RAM khi việc này không có tác dụng</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>Tạm dừng tự động giải phóng RAM khi một chương trình đang chạy toàn màn hình</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>Mức sử dụng CPU:</translation>
     </message>

@@ -213,6 +213,10 @@
         <translation>无法见效时暂停自动释放</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>全屏程序运行时暂停自动释放</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU 使用率：</translation>
     </message>

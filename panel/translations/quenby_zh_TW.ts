@@ -213,6 +213,10 @@
         <translation>無法發揮效果時暫停自動釋放</translation>
     </message>
     <message>
+        <source>Pause automatic recovery while a full-screen program runs</source>
+        <translation>全螢幕程式執行時暫停自動釋放</translation>
+    </message>
+    <message>
         <source>CPU usage:</source>
         <translation>CPU 使用率：</translation>
     </message>
