@@ -89,6 +89,8 @@ const std::array<SettingField, kSettingFieldCount> kSettingsSchema = {{
            "Show how much RAM was recovered"),
     number(u"RecoveryBackoff", &Settings::RecoveryBackoff, ValueUnit::flag, constant(1), constant(1),
            "Pause automatic recovery while it cannot help"),
+    number(u"PauseWhileFullScreen", &Settings::PauseWhileFullScreen, ValueUnit::flag, constant(1),
+           constant(1), "Pause automatic recovery while a full-screen program runs"),
 }};
 
 const SettingField* findSettingField(std::u16string_view name)

@@ -113,6 +113,9 @@ public:
     // (or a remote desktop) and not switched away from. True when that can't be
     // told, as on a system with one session.
     virtual bool sessionInUse() = 0;
+    // Whether a full-screen program, a game in full screen or a presentation
+    // has the screen: what the user is looking at would stall under a recovery.
+    virtual bool fullScreenProgramRuns() = 0;
     // Takes the machine-wide lock that keeps the recoveries of two sessions from
     // running at the same time, without waiting; false when someone else holds
     // it. Each taken lock is given back with unlockRecoveries.

@@ -6,6 +6,18 @@
 #include "engine/tray.h"
 
 namespace quenby::engine {
+namespace {
+
+// While a full-screen program, a game or a presentation has the screen, the
+// automatic rules wait (the user's own requests still run): a recovery would
+// stall exactly what the user is looking at.
+bool pausedForFullScreen()
+{
+    EngineState& s = engineState();
+    return s.settings.PauseWhileFullScreen != 0 && s.host->fullScreenProgramRuns();
+}
+
+} // namespace
 
 void onPeriodicTimer()
 {
@@ -22,6 +34,9 @@ void onPeriodicTimer()
     // the user at the screen: trimming their programs from here is not ours to
     // do. The icon stays current; the rules wait, their counts with them.
     if (!s.sessionInUse)
+        return;
+    // Waiting as above, counts and all.
+    if (pausedForFullScreen())
         return;
 
     if (s.availRAM < settings.MinimumFreeRAM && s.availRAM < settings.TargetFreeRAM) {
@@ -57,6 +72,11 @@ void onPeriodicTimer()
 void onStartupTimer()
 {
     EngineState& s = engineState();
+    // Put off while a full-screen program runs: asked again every second.
+    if (s.sessionInUse && pausedForFullScreen()) {
+        s.host->setTimer(TimerId::startup, 1000, onStartupTimer);
+        return;
+    }
     // The start-up recovery happens once: the timer ends itself.
     s.host->killTimer(TimerId::startup);
     updateTray(false);

@@ -174,6 +174,7 @@ void OptionsDialog::buildLayouts()
                      ui->AutoFreeTimeSpinBox, ui->AutoFreeLabel3, ui->AutoFreeRAMLoadSpinBox,
                      ui->AutoFreeLabel4});
     general->addWidget(ui->recoveryBackoffCheckBox);
+    general->addWidget(ui->pauseWhileFullScreenCheckBox);
     general->addWidget(ui->line);
     addRow(general, {ui->cpuUsageLabel, ui->cpuUsageProgressBar});
     general->addWidget(ui->CPUUsageCheckBox);
@@ -228,6 +229,7 @@ void OptionsDialog::loadSettings()
     ui->CPUUsageCheckBox->setChecked(s.Disable_CPU_detect == 1);
     // Any stored value but 0 means on, as the engine reads it.
     ui->recoveryBackoffCheckBox->setChecked(s.RecoveryBackoff != 0);
+    ui->pauseWhileFullScreenCheckBox->setChecked(s.PauseWhileFullScreen != 0);
 
     const char* const colourIcons[] = {":/resources/images/ColorBlack.png",
                                        ":/resources/images/ColorWhite.png",
@@ -265,6 +267,7 @@ void OptionsDialog::loadSettings()
         {ui->AutoFreeRAMLoadSpinBox, u"Freeeverymin_Val3"},
         {ui->CPUUsageCheckBox, u"Disable_CPU_detect"},
         {ui->recoveryBackoffCheckBox, u"RecoveryBackoff"},
+        {ui->pauseWhileFullScreenCheckBox, u"PauseWhileFullScreen"},
         {ui->trayIconColorComboBox, u"TrayIconTextColor"},
         {ui->displayInfoComboBox, u"TrayIconInfo"},
         {ui->notifyRecoveryCheckBox, u"NotifyRecovery"},
@@ -308,6 +311,7 @@ void OptionsDialog::applySettings()
     s.Freeeverymin_Val3 = static_cast<std::uint32_t>(ui->AutoFreeRAMLoadSpinBox->value());
     s.Disable_CPU_detect = flag(ui->CPUUsageCheckBox->isChecked());
     s.RecoveryBackoff = flag(ui->recoveryBackoffCheckBox->isChecked());
+    s.PauseWhileFullScreen = flag(ui->pauseWhileFullScreenCheckBox->isChecked());
     // No selection is index -1: 65535 in the 16-bit colour field.
     s.TrayIconTextColor = static_cast<std::uint16_t>(ui->trayIconColorComboBox->currentIndex());
     s.TrayIconInfo = static_cast<std::uint32_t>(ui->displayInfoComboBox->currentIndex());

@@ -51,6 +51,7 @@ public:
     bool existingEngine = false;
     bool engineLockHeld = false; // by another engine that has no window yet
     bool inUse = true;           // the engine's session is the one at the screen
+    bool fullScreen = false;     // a full-screen program, game or presentation has the screen
     bool recoveriesLockedElsewhere = false; // another session's recovery runs
     int recoveryLocksHeld = 0;
     bool windowCreation = true;
@@ -187,6 +188,7 @@ public:
     }
 
     bool sessionInUse() override { return inUse; }
+    bool fullScreenProgramRuns() override { return fullScreen; }
     bool lockRecoveries() override
     {
         if (recoveriesLockedElsewhere)

@@ -77,6 +77,62 @@ TEST_F(Session, AwayTheStartupRecoveryIsSkippedButTheUserIsStillObeyed)
     EXPECT_FALSE(host.passBlocks.empty());
 }
 
+// While a full-screen program, a game or a presentation has the screen, the
+// low-memory, interval and start-up rules wait (unless the setting is off);
+// what the user asks for still runs, and the start-up recovery comes once the
+// screen is free.
+TEST_F(Session, TheAutomaticRulesWaitWhileAFullScreenProgramRuns)
+{
+    struct Case {
+        const char* name;
+        std::uint32_t setting; // PauseWhileFullScreen
+        bool fullScreen;
+        bool recovers;
+    };
+    const Case cases[] = {
+        {"full screen", 1, true, false},
+        {"any value but 0 pauses", 7, true, false},
+        {"the setting off", 0, true, true},
+        {"nothing in full screen", 1, false, true},
+    };
+    for (const Case& c : cases) {
+        start(true);
+        engineState().settings.PauseWhileFullScreen = c.setting;
+        host.fullScreen = c.fullScreen;
+        engineState().settings.MinimumFreeRAM = 100; // no shortage: the interval rule alone
+        engineState().settings.Freeeverymin_Val2 = 2;
+        engineState().settings.Freeeverymin_Val1 = 3000; // above what is free: a pass would run
+        engineState().settings.FreeonStartup_val1 = 3000;
+        engineState().autoTicks = 2;
+        onPeriodicTimer();
+        EXPECT_EQ(!host.passBlocks.empty(), c.recovers) << c.name << ": interval";
+        EXPECT_EQ(engineState().autoTicks, c.recovers ? 0u : 2u) << c.name;
+        engineState().settings.MinimumFreeRAM = 2048; // a shortage: the low-memory rule
+        host.passBlocks.clear();
+        onPeriodicTimer();
+        EXPECT_EQ(!host.passBlocks.empty(), c.recovers) << c.name << ": shortage";
+        host.passBlocks.clear();
+        host.timers.at(TimerId::startup).second();
+        EXPECT_EQ(!host.passBlocks.empty(), c.recovers) << c.name << ": start-up";
+        EXPECT_EQ(host.timers.count(TimerId::startup), c.recovers ? 0u : 1u) << c.name;
+    }
+
+    // The user's own request runs; the start-up recovery, put off, comes once
+    // the screen is free.
+    start(true);
+    engineState().settings.FreeonStartup_val1 = 3000;
+    host.fullScreen = true;
+    host.timers.at(TimerId::startup).second();
+    EXPECT_TRUE(host.passBlocks.empty());
+    handleCommand(IDM_FREEUP_Z);
+    EXPECT_FALSE(host.passBlocks.empty());
+    host.fullScreen = false;
+    host.passBlocks.clear();
+    host.timers.at(TimerId::startup).second();
+    EXPECT_FALSE(host.passBlocks.empty());
+    EXPECT_EQ(host.timers.count(TimerId::startup), 0u);
+}
+
 TEST_F(Session, ARecoveryGivesWayWhileAnotherSessionsRuns)
 {
     start(true);

@@ -41,6 +41,7 @@ private slots:
         QTest::addColumn<uint>("saved");
         const QString notify = QStringLiteral("notifyRecoveryCheckBox");
         const QString backoff = QStringLiteral("recoveryBackoffCheckBox");
+        const QString fullScreen = QStringLiteral("pauseWhileFullScreenCheckBox");
         const struct {
             const char* what;
             const QString& box;
@@ -61,6 +62,9 @@ private slots:
             {"rest: 0, left alone", backoff, "RecoveryBackoff", 0, false, false, 0},
             {"rest: 0, ticked", backoff, "RecoveryBackoff", 0, false, true, 1},
             {"rest: 7 is on, saved as 1", backoff, "RecoveryBackoff", 7, true, false, 1},
+            {"full screen: nothing stored is on", fullScreen, "PauseWhileFullScreen", -1, true, false, 1},
+            {"full screen: 0, ticked", fullScreen, "PauseWhileFullScreen", 0, false, true, 1},
+            {"full screen: 7 is on, unticked", fullScreen, "PauseWhileFullScreen", 7, true, true, 0},
         };
         for (const auto& row : rows)
             QTest::newRow(row.what) << row.box << QString::fromLatin1(row.value) << row.stored

@@ -33,6 +33,7 @@ const char* const kControls[] = {
     "recoverMenu3SpinBox",    "clearClipboardCheckBox", "playAlarmCheckBox",
     "playAlarmLineEdit",      "playAlarmToolButton",    "freeUpKeyLineEdit",
     "disableKeyLineEdit",     "notifyRecoveryCheckBox", "recoveryBackoffCheckBox",
+    "pauseWhileFullScreenCheckBox",
 };
 
 QWidget* control(QObject* dialog, const char* name)

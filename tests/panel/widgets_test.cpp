@@ -317,6 +317,7 @@ private slots:
         row("AutoFreeLabel4", "QLabel", "%");
         row("cpuUsageLabel", "QLabel", "CPU usage:");
         row("recoveryBackoffCheckBox", "QCheckBox", "Pause automatic recovery while it cannot help");
+        row("pauseWhileFullScreenCheckBox", "QCheckBox", "Pause automatic recovery while a full-screen program runs");
         row("CPUUsageCheckBox", "QCheckBox", "Disable CPU usage detection");
         row("cpuUsageDescLabel", "QLabel",
             "Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is "
@@ -489,7 +490,8 @@ private slots:
              "V@top(startupCheckBox,H@left(recoverAtStartCheckBox,recoverAtStartRAMSpinBox,"
              "recoverAtStartLabel1,recoverAtStartTimeSpinBox,recoverAtStartLabel2),"
              "H@left(AutoFreeLabel1,AutoFreeRAMSpinBox,AutoFreeLabel2,AutoFreeTimeSpinBox,"
-             "AutoFreeLabel3,AutoFreeRAMLoadSpinBox,AutoFreeLabel4),recoveryBackoffCheckBox,line,"
+             "AutoFreeLabel3,AutoFreeRAMLoadSpinBox,AutoFreeLabel4),recoveryBackoffCheckBox,"
+             "pauseWhileFullScreenCheckBox,line,"
              "H@left(cpuUsageLabel,cpuUsageProgressBar),CPUUsageCheckBox,cpuUsageDescLabel)"},
             {"trayIconTab",
              "V@top(H@left(defaultIconLabel,defaultIconImage,recoverIconLabel,recoverIconImage),line2,"

@@ -481,7 +481,7 @@ TEST(SettingsSchema, UiRangesAreTheOnesTheWindowsOffer)
         {u"TrayIconTextColor", 2},     {u"TrayIconInfo", 1},        {u"FreeupXMenu_Val1", 999},
         {u"FreeupYMenu_Val1", 999},    {u"FreeupZMenu_Val1", 999},  {u"AutoclearClipboard", 1},
         {u"PlaySound", 1},             {u"Hotkey1", 255},           {u"Hotkey2", 255},
-        {u"NotifyRecovery", 1},        {u"RecoveryBackoff", 1}};
+        {u"NotifyRecovery", 1},        {u"RecoveryBackoff", 1},     {u"PauseWhileFullScreen", 1}};
     std::size_t ranged = 0;
     for (const auto& field : kSettingsSchema)
         ranged += field.hasUiRange ? 1 : 0;

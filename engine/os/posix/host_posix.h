@@ -40,6 +40,8 @@ public:
     // One session here, and no other session's engine to wait for.
     bool sessionInUse() override { return true; }
     bool lockRecoveries() override { return true; }
+    // The stand-in's desktop has no full-screen state to ask: it never pauses.
+    bool fullScreenProgramRuns() override { return false; }
     void unlockRecoveries() override {}
 
     void* obtainBlock() override;

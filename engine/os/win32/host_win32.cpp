@@ -341,6 +341,17 @@ bool Win32EngineHost::sessionInUse()
     return active;
 }
 
+bool Win32EngineHost::fullScreenProgramRuns()
+{
+    // The shell's own judgement, the one it holds notifications back by: a
+    // full-screen program (QUNS_BUSY), a Direct3D game in exclusive full
+    // screen, or presentation mode. Unanswered: nothing known to protect.
+    QUERY_USER_NOTIFICATION_STATE state{};
+    if (FAILED(SHQueryUserNotificationState(&state)))
+        return false;
+    return state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN || state == QUNS_PRESENTATION_MODE;
+}
+
 bool Win32EngineHost::lockRecoveries()
 {
     if (!recoveryLock_) {

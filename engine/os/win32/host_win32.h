@@ -78,6 +78,7 @@ public:
     bool startCpuSampler() override;
 
     bool sessionInUse() override;
+    bool fullScreenProgramRuns() override;
     bool lockRecoveries() override;
     void unlockRecoveries() override;
 
