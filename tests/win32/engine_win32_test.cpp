@@ -186,26 +186,31 @@ TEST_F(EngineUnderWine, ALockLeftByAnEngineThatDiedIsTakenOver)
 
 TEST_F(EngineUnderWine, ASettingsChangeTakesEffectAfterTheNotification)
 {
-    // Whether the engine holds Ctrl+Alt+Q: this process can't have it then.
-    const auto engineHoldsCtrlAltQ = [] {
-        if (!RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, 'Q'))
+    // Whether the engine holds Ctrl+Alt plus the key: this process can't have it then.
+    const auto engineHolds = [](UINT key) {
+        if (!RegisterHotKey(nullptr, 7, MOD_ALT | MOD_CONTROL, key))
             return true;
         UnregisterHotKey(nullptr, 7);
         return false;
     };
+    Settings settings;
+    readSettings(os::currentUserRegistry(), settings, totalPhysicalMB(), Deliverable::panel);
+    settings.Hotkey1 = 'w';
+    writeSettings(os::currentUserRegistry(), settings);
     ChildProcess engine(test::programBeside(kEngine), L"");
     ASSERT_TRUE(waitForEngineWindow(engine));
+    // Holding Ctrl+Alt+W, it has read its settings.
+    ASSERT_TRUE(test::pumpMessagesUntil([&] { return engineHolds('W'); }, 15000));
 
     // The panel's way: write everything, then tell the engine. Written but not
     // yet told, the engine goes on with what it read.
-    Settings settings;
-    readSettings(os::currentUserRegistry(), settings, totalPhysicalMB(), Deliverable::panel);
     settings.Hotkey1 = 'q';
     writeSettings(os::currentUserRegistry(), settings);
     test::pumpMessagesUntil([] { return false; }, 1500);
-    EXPECT_FALSE(engineHoldsCtrlAltQ());
+    EXPECT_FALSE(engineHolds('Q'));
     post(Message::UpdateData);
-    EXPECT_TRUE(test::pumpMessagesUntil(engineHoldsCtrlAltQ, 15000));
+    EXPECT_TRUE(test::pumpMessagesUntil([&] { return engineHolds('Q'); }, 15000));
+    EXPECT_FALSE(engineHolds('W'));
     closeEngine(engine);
 }
 
