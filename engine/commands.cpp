@@ -85,7 +85,9 @@ SleepRoute sleepRouteFor(const SleepSupport& support)
         return SleepRoute::sleep;
     if (support.modernStandby)
         return SleepRoute::modernStandby;
-    return SleepRoute::askHibernation;
+    // Neither sleep nor hibernation: nothing to put in sleep's place, so the
+    // call is made and the system's refusal said.
+    return support.hibernate ? SleepRoute::askHibernation : SleepRoute::sleep;
 }
 
 std::vector<MenuItem> trayMenuItems()

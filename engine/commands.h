@@ -45,7 +45,7 @@ inline constexpr std::uint32_t kShutdownReason = 0x80000000; // SHTDN_REASON_FLA
 // How the menu's suspend goes about it on this machine.
 enum class SleepRoute {
     sleep,          // the machine sleeps when asked: ask, then ask the system
-    askHibernation, // it may hibernate instead (no sleep state, or none known): say so in the question
+    askHibernation, // it may hibernate instead (hibernation but no sleep state, or nothing known): say so first
     modernStandby,  // only the system enters it: tell the user how
 };
 SleepRoute sleepRouteFor(const SleepSupport& support);

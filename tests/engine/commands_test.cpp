@@ -274,6 +274,9 @@ TEST_F(Commands, SuspendFollowsWhatTheMachineCanDo)
     const std::string sleep = "confirm Confirm: Do you want to suspend your computer now?";
     const std::string hibernate = "confirm Confirm: This computer may not be able to sleep, and Windows may "
                                   "hibernate it instead. Do you want to go on?";
+    const std::string standby = "inform Suspend Windows: This computer uses Modern Standby, which only Windows "
+                                "itself can start: to let it sleep, press its power button or choose Power > "
+                                "Sleep in the Start menu.";
     const std::vector<std::string> asks = {"privilege on", "suspend", "privilege off"};
     struct Case {
         SleepSupport machine; // known, sleep, Modern Standby, hibernation
@@ -282,14 +285,10 @@ TEST_F(Commands, SuspendFollowsWhatTheMachineCanDo)
     const Case cases[] = {
         {{true, true, false, false}, sleep},
         {{true, true, true, true}, sleep}, // a sleep state beside Modern Standby
-        {{true, false, true, false}, "inform Suspend Windows: This computer uses Modern Standby, which only "
-                                     "Windows itself can start: to let it sleep, press its power button or "
-                                     "choose Power > Sleep in the Start menu."},
-        {{true, false, true, true}, "inform Suspend Windows: This computer uses Modern Standby, which only "
-                                    "Windows itself can start: to let it sleep, press its power button or "
-                                    "choose Power > Sleep in the Start menu."},
+        {{true, false, true, false}, standby},
+        {{true, false, true, true}, standby}, // never hibernation in its place
         {{true, false, false, true}, hibernate},
-        {{true, false, false, false}, hibernate},
+        {{true, false, false, false}, sleep}, // nothing could hibernate: tried, and a refusal said
         {{false, true, true, true}, hibernate}, // an answer that can't be had counts for nothing
     };
     for (const Case& c : cases) {

@@ -568,7 +568,7 @@ void Win32EngineHost::trackTrayMenu(int x, int y, bool byKeyboard)
     // click reach its target. Opened by the right button's press, the menu
     // takes either button, so that press, drag and release chooses an item.
     SetForegroundWindow(window_);
-    UINT flags = (rightToLeft() ? TPM_LAYOUTRTL : 0) | (byKeyboard ? TPM_RETURNCMD : TPM_RIGHTBUTTON);
+    const UINT flags = (rightToLeft() ? TPM_LAYOUTRTL : 0) | (byKeyboard ? TPM_RETURNCMD : TPM_RIGHTBUTTON);
     const BOOL chosen = TrackPopupMenu(menu_.get(), flags, x, y, 0, window_, nullptr);
     PostMessageW(window_, WM_NULL, 0, 0);
     if (!byKeyboard)
