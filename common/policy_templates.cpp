@@ -114,6 +114,10 @@ std::string explainText(const PolicyTranslator& tr, const Policy& policy)
             list = i == 0 ? item : say(tr, "%1, %2", {list, item});
         }
         text += say(tr, "One of: %1.", {list});
+    } else if (isText(policy) && policy.field->unit == ValueUnit::programNames) {
+        text += say(tr, "Program file names separated by semicolons, such as game.exe;obs64.exe, at most %1 "
+                        "characters.",
+                    {amountText(tr, policy.field->uiMaximum)});
     } else if (isText(policy)) {
         text += say(tr, "A full path, at most %1 characters.",
                     {amountText(tr, policy.field->uiMaximum)});

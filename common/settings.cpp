@@ -75,7 +75,7 @@ PolicyMask readStoredValues(os::RegistryKey& key, Settings& settings, Deliverabl
         if (!field.read || (policiesOnly && !offeredAsPolicy(field)))
             continue;
         if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field)) {
-            if (readText(key, field.name, kTextBufferChars, settings.*(*text)))
+            if (readText(key, field.name, field.uiMaximum.value + 1, settings.*(*text)))
                 taken.set(schemaIndex(field));
             continue;
         }

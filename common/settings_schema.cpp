@@ -1,5 +1,6 @@
 #include "common/settings_schema.h"
 
+#include "common/protected_programs.h"
 #include "common/text.h"
 
 namespace quenby {
@@ -91,6 +92,8 @@ const std::array<SettingField, kSettingFieldCount> kSettingsSchema = {{
            "Pause automatic recovery while it cannot help"),
     number(u"PauseWhileFullScreen", &Settings::PauseWhileFullScreen, ValueUnit::flag, constant(1),
            constant(1), "Pause automatic recovery while a full-screen program runs"),
+    {u"PauseWhileRunning", &Settings::PauseWhileRunning, RegType::sz, ValueUnit::programNames, constant(0), false,
+     constant(0), constant(kProtectedListMaxChars), true, "Pause automatic recovery while one of these programs runs"},
 }};
 
 const SettingField* findSettingField(std::u16string_view name)

@@ -38,7 +38,7 @@ inline constexpr std::u16string_view kPathValue = u"Path";
 inline constexpr std::u16string_view kPolicyKey = u"Software\\Policies\\Quenby";
 inline constexpr std::u16string_view kStartWithWindowsPolicy = u"StartWithWindows";
 
-inline constexpr std::size_t kSettingFieldCount = 26;
+inline constexpr std::size_t kSettingFieldCount = 27;
 
 // Which values a policy sets: one bit per row of the schema table, in its order,
 // and one more for the start-with-Windows entry.
@@ -78,6 +78,7 @@ struct Settings {
     std::uint32_t NotifyRecovery = 0; // 1: a recovery that ran tells what it recovered
     std::uint32_t RecoveryBackoff = 0; // not 0: the low-memory rule rests while it can't help
     std::uint32_t PauseWhileFullScreen = 0; // not 0: the automatic rules wait while a full-screen program runs
+    std::u16string PauseWhileRunning; // the programs during which the automatic rules wait
 
     std::u16string enginePath;     // panel only: where the engine's executable is
     bool startWithWindows = false; // panel only: Windows starts the engine at logon
@@ -111,6 +112,7 @@ enum class ValueUnit {
     fixed,   // written with a fixed value, never read
     state,
     text,
+    programNames, // file names separated by ';' (common/protected_programs.h)
 };
 
 // The names of a choice's values, in the order of their numbers.

@@ -29,7 +29,7 @@ void recoverBeyondFree(std::uint32_t amount)
 {
     EngineState& s = engineState();
     // The latest sample's figure: no new one is taken first.
-    recoverRAM(s.availRAM + amount);
+    recoverRAM(s.availRAM + amount, RecoveryTrigger::menu);
 }
 
 // The power commands ask first; only Yes goes on.
@@ -165,7 +165,7 @@ void handleHotKey(std::int64_t lParam)
         return;
     if (key == s.freeUpHotKey.registeredKey) {
         updateTray(true); // a fresh figure of what is free
-        recoverRAM(s.availRAM + 2);
+        recoverRAM(s.availRAM + 2, RecoveryTrigger::hotKey);
     } else if (key == s.toggleHotKey.registeredKey) {
         toggleEngineEnabled();
     }

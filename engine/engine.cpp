@@ -6,6 +6,7 @@
 #include "common/os/windowlink.h"
 #include "engine/commands.h"
 #include "engine/engine_state.h"
+#include "engine/history.h"
 #include "engine/policy.h"
 #include "engine/recovery.h"
 #include "engine/strings.h"
@@ -169,6 +170,7 @@ void setupEngine()
     s.sessionInUse = host.sessionInUse();
 
     readEngineSettings();
+    loadHistory();
     s.tray.contrast = host.contrastColours();
     host.buildTrayMenu(trayMenuItems());
     updateMenuLabels();
@@ -212,7 +214,7 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
     }
     if (ours && which == Message::StartDefragRAM) {
         if (wParam != 0)
-            recoverRAM(s.availRAM + static_cast<std::uint32_t>(wParam));
+            recoverRAM(s.availRAM + static_cast<std::uint32_t>(wParam), RecoveryTrigger::request);
         return MessageResult::handledThenDefault;
     }
     if (message != 0 && message == s.taskbarCreated) {

@@ -10,6 +10,7 @@
 
 #include "common/identity.h"
 #include "common/os/registry.h"
+#include "common/recovery_history.h"
 #include "common/settings_schema.h"
 #include "engine/host.h"
 #include "engine/low_memory_rest.h"
@@ -72,6 +73,7 @@ struct EngineState {
     bool sessionInUse = true;
     std::uint32_t autoTicks = 0;  // counted ticks of the interval rule since the last recovery
     LowMemoryRest lowMemoryRest;  // when the low-memory rule may fire again
+    RecoveryHistory history;      // what the latest recoveries did, and the refusals
 
     HotKeySlot freeUpHotKey; // Hotkey1
     HotKeySlot toggleHotKey; // Hotkey2

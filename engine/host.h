@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/identity.h"
+#include "common/protected_programs.h"
 #include "common/os/keyboard.h"
 #include "common/os/memory.h"
 #include "engine/tray_picture.h"
@@ -116,6 +117,8 @@ public:
     // Whether a full-screen program, a game in full screen or a presentation
     // has the screen: what the user is looking at would stall under a recovery.
     virtual bool fullScreenProgramRuns() = 0;
+    // Whether one of these programs runs in the user's session.
+    virtual bool protectedProgramRuns(const ProtectedPrograms& programs) = 0;
     // Takes the machine-wide lock that keeps the recoveries of two sessions from
     // running at the same time, without waiting; false when someone else holds
     // it. Each taken lock is given back with unlockRecoveries.
@@ -133,6 +136,10 @@ public:
     // Plays the sound file (or sound alias) and returns when it has finished.
     virtual void playSound(const std::u16string& sound) = 0;
     virtual void clearClipboard() = 0;
+    // The recovery history's file in the user's own folder: its text when it
+    // is there and a plain file of theirs within the bound, and its replacement.
+    virtual std::optional<std::string> loadHistory() = 0;
+    virtual void saveHistory(std::string_view text) = 0;
 
     // --- Tray icon -----------------------------------------------------------------------
     // Destroys the current icon image; false when that failed (the image stays).

@@ -1,9 +1,11 @@
 #include "engine/recovery.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "engine/history.h"
 #include "engine/reserve_gate.h"
 #include "engine/strings.h"
 #include "engine/tray.h"
@@ -130,7 +132,7 @@ std::u16string recoveryFeedbackText(std::uint32_t before, std::uint32_t after)
                       kFeedbackCapacity);
 }
 
-RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingNotice)
+RecoveryOutcome recoverRAM(std::uint32_t target, RecoveryTrigger trigger, NothingRecoveredNotice nothingNotice)
 {
     EngineState& s = engineState();
     if (target > s.totalRAM / 2)
@@ -149,16 +151,20 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     sampleStatus(s.settings.TrayIconInfo, freeMB, freePercent, cpu);
     const std::uint32_t threshold = cpuGuardThreshold(s.availRAM, s.totalRAM);
     // No sample (-1) compares as the largest number and so always gives way.
-    if (static_cast<std::uint32_t>(cpu) > threshold && s.settings.Disable_CPU_detect == 0)
+    const auto refused = [&](RecoveryRefusal cause) {
+        noteRefusal(trigger, cause);
         return outcome;
+    };
+    if (static_cast<std::uint32_t>(cpu) > threshold && s.settings.Disable_CPU_detect == 0)
+        return refused(RecoveryRefusal::busyProcessor);
 
     target = std::min(target, s.ramCeiling);
     if (s.availRAM >= s.ramCeiling)
-        return outcome;
+        return refused(RecoveryRefusal::enoughFree);
 
     MachineLock machineLock{*s.host};
     if (!machineLock.mayRun())
-        return outcome;
+        return refused(RecoveryRefusal::anotherSession);
 
     outcome.ran = true;
     end.lookShown = true;
@@ -169,6 +175,7 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
         s.host->clearClipboard();
 
     const std::uint32_t before = s.availRAM;
+    const auto started = std::chrono::steady_clock::now();
     std::vector<void*> blocks;
     blocks.reserve(std::min(target, kMaxBlocksPerPass));
     ReserveGate reserve([&host = *s.host](os::MemoryRoom& room) { return host.recoveryRoom(room); });
@@ -180,6 +187,9 @@ RecoveryOutcome recoverRAM(std::uint32_t target, NothingRecoveredNotice nothingN
     outcome.passesRan = pass > 1;
     outcome.freeAfter = s.availRAM;
     outcome.freedMemory = s.availRAM > before;
+    const auto tenths = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                              started).count() / 100;
+    noteRecovery(trigger, before, s.availRAM, outcome.blocks, static_cast<std::uint32_t>(tenths));
     const bool saysNothing = outcome.passesRan && !outcome.freedMemory &&
                              nothingNotice == NothingRecoveredNotice::skip;
     if (outcome.passesRan && s.settings.NotifyRecovery == 1 && !saysNothing)

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/recovery_history.h"
+
 namespace quenby::engine {
 
 // The most blocks one pass holds at once, and the most passes.
@@ -37,8 +39,9 @@ enum class NothingRecoveredNotice { give, skip };
 // and both timers. Returns when the work is over; a call made while one runs
 // does nothing at all. The CPU guard, the ceiling and the machine-wide lock are
 // asked before anything the user notices: the recovering look, the alarm and
-// the clearing of the clipboard come only with a recovery that runs.
-RecoveryOutcome recoverRAM(std::uint32_t target,
+// the clearing of the clipboard come only with a recovery that runs. What
+// happened goes into the history, under what started it.
+RecoveryOutcome recoverRAM(std::uint32_t target, RecoveryTrigger trigger,
                            NothingRecoveredNotice nothingNotice = NothingRecoveredNotice::give);
 
 // The CPU usage above which a recovery gives way, from how much memory is free:

@@ -3,7 +3,10 @@
 #include "common/identity.h"
 #include "common/os/keyboard.h"
 #include "common/os/memory.h"
+#include "common/os/process_list.h"
+#include "common/os/user_file.h"
 #include "common/os/windowlink.h"
+#include "common/recovery_history.h"
 #include "common/sampling.h"
 
 namespace quenby::engine {
@@ -43,6 +46,21 @@ bool SystemEngineHost::recoveryRoom(os::MemoryRoom& room)
 os::HotKeyChoice SystemEngineHost::hotKeyFor(char16_t character)
 {
     return os::ctrlAltHotKey(character);
+}
+
+bool SystemEngineHost::protectedProgramRuns(const ProtectedPrograms& programs)
+{
+    return os::programRunsInSession([&](std::u16string_view name) { return programs.protects(name); });
+}
+
+std::optional<std::string> SystemEngineHost::loadHistory()
+{
+    return os::readUserFile(kHistoryFileName, kHistoryFileMaxBytes);
+}
+
+void SystemEngineHost::saveHistory(std::string_view text)
+{
+    os::replaceUserFile(kHistoryFileName, text);
 }
 
 } // namespace quenby::engine

@@ -1,6 +1,6 @@
 // The part of an engine host that is the same on every real platform: finding
 // windows and posting through the window link, and the memory figures of the
-// sampling layer. The Win32 and Linux hosts derive from it.
+// sampling layer, the process list and the user's history file. The Win32 and Linux hosts derive from it.
 #pragma once
 
 #include "engine/host.h"
@@ -16,6 +16,9 @@ public:
     std::uint32_t freeMemoryPercent() override;
     bool recoveryRoom(os::MemoryRoom& room) override;
     os::HotKeyChoice hotKeyFor(char16_t character) override;
+    bool protectedProgramRuns(const ProtectedPrograms& programs) override;
+    std::optional<std::string> loadHistory() override;
+    void saveHistory(std::string_view text) override;
 };
 
 } // namespace quenby::engine

@@ -139,7 +139,7 @@ TEST_F(EngineLogic, AManualRecoveryRestartsTheInterval)
     for (int tick = 0; tick < 200; ++tick)
         onPeriodicTimer();
     EXPECT_EQ(state().autoTicks, 200u);
-    recoverRAM(state().availRAM + 64); // as the menu does
+    recoverRAM(state().availRAM + 64, RecoveryTrigger::request); // as the menu does
     EXPECT_EQ(state().autoTicks, 0u);
     host.events.clear();
     for (int tick = 0; tick < 240; ++tick)
@@ -162,7 +162,7 @@ TEST_F(EngineLogic, RequestsAreClampedToHalfTheTotalAndToTheCeiling)
     };
     for (const Case& c : cases) {
         prepare(16384, c.avail);
-        recoverRAM(c.request);
+        recoverRAM(c.request, RecoveryTrigger::request);
         EXPECT_EQ(host.passBlocks, std::vector<std::uint64_t>(3, c.target))
             << c.avail << " + " << c.request;
     }
@@ -198,7 +198,7 @@ TEST_F(EngineLogic, ARefusedRecoveryCostsTheUserNothing)
         host.recoveriesLockedElsewhere = c.lockedElsewhere;
         state().autoTicks = 99;
         host.afterPass = [&](int) { host.avail = 9000; };
-        recoverRAM(c.avail + 100);
+        recoverRAM(c.avail + 100, RecoveryTrigger::request);
         const std::vector<std::string> ran = {"render recovering 50", "tray modify", "sound alarm.wav",
                                               "clipboard", "pass 2100", "render normal 50", "tray modify"};
         EXPECT_EQ(host.events, c.runs ? ran : std::vector<std::string>{}) << c.name;
@@ -232,7 +232,7 @@ TEST_F(EngineLogic, ALockHeldLongerThanAnyRecoveryNoLongerStopsOne)
         state().ticks = start + step.tick;
         host.recoveriesLockedElsewhere = step.lockedElsewhere;
         host.passBlocks.clear();
-        recoverRAM(2100);
+        recoverRAM(2100, RecoveryTrigger::request);
         EXPECT_EQ(!host.passBlocks.empty(), step.runs) << "tick " << step.tick;
         EXPECT_EQ(host.recoveryLocksHeld, 0) << "tick " << step.tick;
     }
@@ -267,7 +267,7 @@ TEST_F(EngineLogic, BusyProcessorsMakeTheRecoveryGiveWayUnlessTheGuardIsOff)
         host.samplerStarts = c.cpu >= 0;
         state().cpuUsage = c.cpu;
         state().settings.Disable_CPU_detect = c.guardOff;
-        recoverRAM(c.avail + 100);
+        recoverRAM(c.avail + 100, RecoveryTrigger::request);
         EXPECT_EQ(firstPass(), c.runs ? c.avail + 100 : 0) << c.avail << " at " << c.cpu;
         EXPECT_EQ(state().autoTicks, 0u);
     }
@@ -276,7 +276,7 @@ TEST_F(EngineLogic, BusyProcessorsMakeTheRecoveryGiveWayUnlessTheGuardIsOff)
 TEST_F(EngineLogic, APassHoldsAtMost32768Blocks)
 {
     prepare(131072, 1000);
-    recoverRAM(40000);
+    recoverRAM(40000, RecoveryTrigger::request);
     ASSERT_EQ(host.passBlocks.size(), 3u);
     for (auto blocks : host.passBlocks)
         EXPECT_EQ(blocks, kMaxBlocksPerPass);
@@ -287,7 +287,7 @@ TEST_F(EngineLogic, PassesStopAtTheTargetOrAfterTheThird)
 {
     prepare(16384, 1000);
     host.afterPass = [&](int pass) { host.avail = pass == 1 ? 1500 : 2600; };
-    recoverRAM(2500);
+    recoverRAM(2500, RecoveryTrigger::request);
     EXPECT_EQ(host.passBlocks, (std::vector<std::uint64_t>{2500, 2500}));
     EXPECT_EQ(state().availRAM, 2600u);
 
@@ -295,7 +295,7 @@ TEST_F(EngineLogic, PassesStopAtTheTargetOrAfterTheThird)
     host.avail = 1000;
     state().availRAM = 1000;
     host.afterPass = [&](int) { host.avail += 10; };
-    recoverRAM(2500);
+    recoverRAM(2500, RecoveryTrigger::request);
     EXPECT_EQ(host.passBlocks.size(), 3u);
 }
 
@@ -303,12 +303,12 @@ TEST_F(EngineLogic, AFailedAllocationEndsOnlyThatPass)
 {
     prepare(16384, 1000);
     host.blocksPerPassLimit = 700;
-    recoverRAM(2000);
+    recoverRAM(2000, RecoveryTrigger::request);
     EXPECT_EQ(host.passBlocks, (std::vector<std::uint64_t>{700, 700, 700}));
     EXPECT_EQ(host.outstandingBlocks(), 0u);
     host.passBlocks.clear();
     host.blocksPerPassLimit = 0;
-    recoverRAM(2000);
+    recoverRAM(2000, RecoveryTrigger::request);
     EXPECT_EQ(host.passBlocks, (std::vector<std::uint64_t>{0, 0, 0}));
 }
 
@@ -320,12 +320,12 @@ TEST_F(EngineLogic, ARecoveryEnteredWhileOneRunsChangesNothing)
     host.duringSound = [&] {
         const auto before = host.events;
         const auto ticks = state().autoTicks;
-        recoverRAM(3000);
+        recoverRAM(3000, RecoveryTrigger::request);
         EXPECT_EQ(host.events, before);
         EXPECT_EQ(state().autoTicks, ticks);
         EXPECT_TRUE(state().recovering);
     };
-    recoverRAM(2000);
+    recoverRAM(2000, RecoveryTrigger::request);
     EXPECT_EQ(host.count("sound "), 1u);
     EXPECT_EQ(host.passBlocks.size(), 3u);
     EXPECT_FALSE(state().recovering);
@@ -337,7 +337,7 @@ TEST_F(EngineLogic, TheEndStateIsRestoredWhenTheRecoveryIsLeftByUnwinding)
     state().settings.AutoclearClipboard = 1;
     state().autoTicks = 9;
     host.afterPass = [](int) { throw std::runtime_error("out of the pass"); };
-    EXPECT_THROW(recoverRAM(2000), std::runtime_error);
+    EXPECT_THROW(recoverRAM(2000, RecoveryTrigger::request), std::runtime_error);
     EXPECT_FALSE(state().recovering);
     EXPECT_EQ(state().autoTicks, 0u);
     EXPECT_EQ(host.events.back(), "tray modify");

@@ -52,6 +52,8 @@ public:
     bool engineLockHeld = false; // by another engine that has no window yet
     bool inUse = true;           // the engine's session is the one at the screen
     bool fullScreen = false;     // a full-screen program, game or presentation has the screen
+    std::vector<std::u16string> running; // the file names of the session's programs
+    std::optional<std::string> historyFile; // the user's history file; none while missing
     bool recoveriesLockedElsewhere = false; // another session's recovery runs
     int recoveryLocksHeld = 0;
     bool windowCreation = true;
@@ -189,6 +191,13 @@ public:
 
     bool sessionInUse() override { return inUse; }
     bool fullScreenProgramRuns() override { return fullScreen; }
+    bool protectedProgramRuns(const ProtectedPrograms& programs) override
+    {
+        events.push_back("process list");
+        return std::any_of(running.begin(), running.end(), [&](const auto& name) { return programs.protects(name); });
+    }
+    std::optional<std::string> loadHistory() override { return historyFile; }
+    void saveHistory(std::string_view text) override { historyFile = std::string(text); }
     bool lockRecoveries() override
     {
         if (recoveriesLockedElsewhere)

@@ -74,7 +74,7 @@ TEST_F(RecoveryFeedback, OnlyARecoveryWhosePassesRanGivesANoticeAndOnlyWhenAsked
         prepare(c.avail, c.notify);
         engineState().cpuUsage = c.cpu;
         host.afterPass = [&](int) { host.avail = c.afterPasses; };
-        recoverRAM(c.target);
+        recoverRAM(c.target, RecoveryTrigger::request);
         if (c.notice)
             EXPECT_EQ(notices(), std::vector<std::string>{std::string("notice RAM Optimizer: ") + c.notice});
         else
@@ -89,7 +89,7 @@ TEST_F(RecoveryFeedback, TheNoticeFollowsTheEndStatesIconAndComesBeforeTheRecove
     engineState().autoTicks = 7;
     bool recoveringDuringNotice = false;
     host.duringNotice = [&] { recoveringDuringNotice = engineState().recovering; };
-    recoverRAM(2500);
+    recoverRAM(2500, RecoveryTrigger::request);
     const std::vector<std::string> expected = {
         "render recovering 50", "tray modify", "pass 2500", "pass 2500", "render normal 50",
         "tray modify", "notice RAM Optimizer: Recovered 1600 MB, 2600 MB free now"};
@@ -107,7 +107,7 @@ TEST_F(RecoveryFeedback, PassesLeftByUnwindingGiveNoNotice)
 {
     prepare(1000, 1);
     host.afterPass = [](int) { throw std::runtime_error("out of the pass"); };
-    EXPECT_THROW(recoverRAM(2000), std::runtime_error);
+    EXPECT_THROW(recoverRAM(2000, RecoveryTrigger::request), std::runtime_error);
     EXPECT_EQ(notices(), std::vector<std::string>{});
     EXPECT_EQ(host.events.back(), "tray modify");
 }

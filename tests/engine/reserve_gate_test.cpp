@@ -129,7 +129,7 @@ TEST_F(RecoveryReserve, PassesEndAtTheReserveAndNeverGoBelowIt)
         SetUp();
         host.roomAvailable = line() + c.aboveLine * static_cast<std::int64_t>(MiB);
         host.roomReadable = c.readable;
-        const RecoveryOutcome outcome = recoverRAM(8100);
+        const RecoveryOutcome outcome = recoverRAM(8100, RecoveryTrigger::request);
         EXPECT_EQ(outcome.blocks, c.blocks) << c.name;
         if (c.blocks > 0) {
             EXPECT_GE(host.lowestRoom, safetyReserve(host.roomLimit)) << c.name;
@@ -152,7 +152,7 @@ TEST_F(RecoveryReserve, ALimitThatChangesDuringThePassIsFollowed)
             host.lowestRoom = ~std::uint64_t{0}; // from here on the new line counts
         }
     };
-    recoverRAM(8100);
+    recoverRAM(8100, RecoveryTrigger::request);
     ASSERT_FALSE(host.passBlocks.empty());
     EXPECT_GT(host.passBlocks[0], 16u);
     EXPECT_GE(host.lowestRoom, safetyReserve(host.roomLimit));
@@ -168,7 +168,7 @@ TEST_F(RecoveryReserve, RoomThatShrinksUnderAPassEndsItAtTheNextLook)
         if (++looks == 2)
             host.roomAvailable = line() - 1;
     };
-    const RecoveryOutcome outcome = recoverRAM(8100);
+    const RecoveryOutcome outcome = recoverRAM(8100, RecoveryTrigger::request);
     EXPECT_EQ(host.passBlocks.at(0), 16u);
     EXPECT_LT(outcome.blocks, 3u * 8100);
 }

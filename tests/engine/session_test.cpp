@@ -137,13 +137,13 @@ TEST_F(Session, ARecoveryGivesWayWhileAnotherSessionsRuns)
 {
     start(true);
     host.recoveriesLockedElsewhere = true;
-    const RecoveryOutcome refused = recoverRAM(3000);
+    const RecoveryOutcome refused = recoverRAM(3000, RecoveryTrigger::request);
     EXPECT_FALSE(refused.ran);
     EXPECT_FALSE(refused.passesRan);
     EXPECT_TRUE(host.passBlocks.empty());
 
     host.recoveriesLockedElsewhere = false;
-    EXPECT_TRUE(recoverRAM(3000).passesRan);
+    EXPECT_TRUE(recoverRAM(3000, RecoveryTrigger::request).passesRan);
     EXPECT_EQ(host.recoveryLocksHeld, 0); // given back when the passes ended
 }
 

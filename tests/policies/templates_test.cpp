@@ -109,7 +109,7 @@ TEST(PolicyTemplates, MatchTheSettingsTableOneToOne)
                                                         "/@displayName, 'string.'), ')')");
                 EXPECT_EQ(xpath(kAdml, "string(//*[@id='" + id + "'])"), std::string(field.choices[i]));
             }
-        } else if (field.unit == ValueUnit::text) {
+        } else if (field.unit == ValueUnit::text || field.unit == ValueUnit::programNames) {
             EXPECT_EQ(xpath(kAdmx, "concat(local-name(" + element + "), ' ', " + element +
                                        "/@valueName, ' ', " + element + "/@maxLength)"),
                       "text " + name + " " + std::to_string(field.uiMaximum.value));

@@ -104,7 +104,7 @@ TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
     // Free memory as the engine last saw it, low enough for one small pass: the
     // pass measures the machine again, and the notice tells the rise.
     s.availRAM = 8;
-    recoverRAM(10);
+    recoverRAM(10, RecoveryTrigger::request);
     // The stored record never carries the balloon, so the once-a-second update
     // does not show it again.
     EXPECT_EQ(host_->trayIconData().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));

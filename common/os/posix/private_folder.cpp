@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -41,6 +42,15 @@ std::string notPrivate(const struct stat& info, FolderRule rule)
 }
 
 } // namespace
+
+std::optional<std::string> userSettingsFolder()
+{
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/')
+        return std::string(xdg) + "/quenby";
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/')
+        return std::string(home) + "/.config/quenby";
+    return std::nullopt;
+}
 
 PrivateFolder openPrivateFolder(std::string path, FolderRule rule)
 {

@@ -15,9 +15,15 @@
 
 #include "common/os/posix/unique_fd.h"
 
+#include <optional>
 #include <string>
 
 namespace quenby::os::posix {
+
+// The user's settings folder: $XDG_CONFIG_HOME/quenby, else ~/.config/quenby;
+// none when there is no home to keep it in. Relative values are not valid for
+// the XDG variables and are ignored.
+std::optional<std::string> userSettingsFolder();
 
 struct FolderRule {
     bool rootMayOwn = false;

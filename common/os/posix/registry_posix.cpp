@@ -61,11 +61,7 @@ std::optional<std::string> storeFolder(Scope scope)
         }
         return "/etc/xdg/quenby";
     }
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/')
-        return std::string(xdg) + "/quenby";
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/')
-        return std::string(home) + "/.config/quenby";
-    return std::nullopt;
+    return reg::userSettingsFolder();
 }
 
 // One line on stderr, once per process, however many calls meet the same problem.
