@@ -1,5 +1,6 @@
 #include "common/recovery_history.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <ctime>
@@ -85,9 +86,12 @@ std::string_view refusalInEnglish(RecoveryRefusal refusal)
 
 bool RecoveryHistory::add(const HistoryEntry& entry)
 {
-    if (entry.refusal != RecoveryRefusal::none && !entries_.empty() &&
-        entries_.back().refusal == entry.refusal && entries_.back().trigger == entry.trigger)
-        return false;
+    if (entry.refusal != RecoveryRefusal::none) {
+        const auto last = std::find_if(entries_.rbegin(), entries_.rend(),
+                                       [&](const HistoryEntry& e) { return e.trigger == entry.trigger; });
+        if (last != entries_.rend() && last->refusal == entry.refusal)
+            return false;
+    }
     entries_.push_back(entry);
     while (entries_.size() > kHistoryLimit)
         entries_.pop_front();

@@ -46,9 +46,9 @@ struct HistoryEntry {
 
 class RecoveryHistory {
 public:
-    // Adds an entry, dropping the oldest beyond the limit. A refusal that
-    // repeats the latest entry's trigger and cause is the same episode (a
-    // shortage through a game asks every second): it is not added again.
+    // Adds an entry, dropping the oldest beyond the limit. A refusal whose
+    // cause is that of the latest entry of the same trigger is the same
+    // episode (a shortage through a game asks every second): it is not added.
     // Returns whether the history changed.
     bool add(const HistoryEntry& entry);
     const std::deque<HistoryEntry>& entries() const { return entries_; }

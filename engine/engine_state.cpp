@@ -27,6 +27,7 @@ void resetEngineState(EngineHost& host, os::Registry& registry, os::Registry* ma
     s.sessionInUse = true;
     s.autoTicks = 0;
     s.lowMemoryRest = {};
+    s.history = {};
     s.freeUpHotKey = {};
     s.toggleHotKey = {};
     s.texts.clear();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 
 #include "common/identity.h"
 #include "common/settings.h"
@@ -170,8 +171,8 @@ TEST_F(EngineLogic, RequestsAreClampedToHalfTheTotalAndToTheCeiling)
 
 // Whatever refuses a recovery is asked before the user notices anything: a
 // refused one plays no alarm, clears no clipboard, shows no yellow bar and
-// leaves the interval's count as it was. One that runs does all of it, in this
-// order, around its passes.
+// leaves the interval's count as it was; the history says why. One that runs
+// does all of it, in this order, around its passes.
 TEST_F(EngineLogic, ARefusedRecoveryCostsTheUserNothing)
 {
     struct Case {
@@ -179,14 +180,14 @@ TEST_F(EngineLogic, ARefusedRecoveryCostsTheUserNothing)
         std::uint32_t avail;
         double cpu;
         bool lockedElsewhere;
-        bool runs;
+        RecoveryRefusal cause; // none: it runs
     };
     const Case cases[] = {
-        {"at the ceiling", 12288, 10.5, false, false},
-        {"busy processors", 2000, 99.5, false, false},
-        {"no CPU sample yet", 2000, -1.0, false, false},
-        {"another session's recovery", 2000, 10.5, true, false},
-        {"free to run", 2000, 10.5, false, true},
+        {"at the ceiling", 12288, 10.5, false, RecoveryRefusal::enoughFree},
+        {"busy processors", 2000, 99.5, false, RecoveryRefusal::busyProcessor},
+        {"no CPU sample yet", 2000, -1.0, false, RecoveryRefusal::busyProcessor},
+        {"another session's recovery", 2000, 10.5, true, RecoveryRefusal::anotherSession},
+        {"free to run", 2000, 10.5, false, RecoveryRefusal::none},
     };
     for (const Case& c : cases) {
         prepare(16384, c.avail);
@@ -198,14 +199,41 @@ TEST_F(EngineLogic, ARefusedRecoveryCostsTheUserNothing)
         host.recoveriesLockedElsewhere = c.lockedElsewhere;
         state().autoTicks = 99;
         host.afterPass = [&](int) { host.avail = 9000; };
-        recoverRAM(c.avail + 100, RecoveryTrigger::request);
+        recoverRAM(c.avail + 100, RecoveryTrigger::hotKey);
+        const bool runs = c.cause == RecoveryRefusal::none;
         const std::vector<std::string> ran = {"render recovering 50", "tray modify", "sound alarm.wav",
                                               "clipboard", "pass 2100", "render normal 50", "tray modify"};
-        EXPECT_EQ(host.events, c.runs ? ran : std::vector<std::string>{}) << c.name;
+        EXPECT_EQ(host.events, runs ? ran : std::vector<std::string>{}) << c.name;
         // Only one that ran starts the interval afresh.
-        EXPECT_EQ(state().autoTicks, c.runs ? 0u : 99u) << c.name;
+        EXPECT_EQ(state().autoTicks, runs ? 0u : 99u) << c.name;
+        const HistoryEntry& noted = state().history.entries().back();
+        EXPECT_EQ(std::tuple(noted.trigger, noted.refusal, noted.freeBeforeMB, noted.freeAfterMB, noted.takenMB),
+                  std::tuple(RecoveryTrigger::hotKey, c.cause, c.avail, runs ? 9000u : c.avail, runs ? 2100u : 0u))
+            << c.name;
         EXPECT_FALSE(state().recovering) << c.name;
     }
+}
+
+// The history outlives a restart through the user's file; a damaged file is
+// not trusted but replaced by the next entry.
+TEST_F(EngineLogic, TheHistoryOutlivesARestartAndADamagedFileIsReplaced)
+{
+    const auto recover = [&] {
+        state().cpuUsage = 10.5;
+        host.samplersFinish = false;
+        recoverRAM(2100, RecoveryTrigger::menu);
+    };
+    prepare(16384, 2000);
+    recover();
+    const std::deque<HistoryEntry> kept = state().history.entries();
+    ASSERT_EQ(kept.size(), 1u);
+    prepare(16384, 2000);
+    EXPECT_EQ(state().history.entries(), kept);
+    host.historyFile = *host.historyFile + "damaged";
+    prepare(16384, 2000);
+    EXPECT_TRUE(state().history.entries().empty());
+    recover();
+    EXPECT_EQ(parseHistoryFile(*host.historyFile).size(), 1u);
 }
 
 // The machine-wide lock is given way to only so long: a lock someone keeps

@@ -18,6 +18,7 @@ protected:
     void start(bool inUse)
     {
         host.inUse = inUse;
+        host.historyFile.reset();
         host.seed(u"FreeonStartup", 1);
         resetEngineState(host, host.registry);
         host.avail = 1000;
@@ -27,6 +28,7 @@ protected:
         engineState().settings.MinimumFreeRAM = 2048;
         engineState().settings.TargetFreeRAM = 4096;
         host.passBlocks.clear();
+        host.events.clear();
     }
     // A notice of WM_WTSSESSION_CHANGE after the session's state became `inUse`.
     void sessionChanged(bool inUse)
@@ -77,56 +79,82 @@ TEST_F(Session, AwayTheStartupRecoveryIsSkippedButTheUserIsStillObeyed)
     EXPECT_FALSE(host.passBlocks.empty());
 }
 
-// While a full-screen program, a game or a presentation has the screen, the
-// low-memory, interval and start-up rules wait (unless the setting is off);
-// what the user asks for still runs, and the start-up recovery comes once the
-// screen is free.
-TEST_F(Session, TheAutomaticRulesWaitWhileAFullScreenProgramRuns)
+// While a full-screen program, a game, a presentation or a program the user
+// protects runs, the low-memory, interval and start-up rules wait (unless the
+// setting is off), and the history says why; what the user asks for still
+// runs, and the start-up recovery comes once the pause is over. With nothing
+// protected the process list is never read.
+TEST_F(Session, TheAutomaticRulesWaitWhileAFullScreenOrAProtectedProgramRuns)
 {
+    const std::u16string tooLong(300, u'g');
     struct Case {
         const char* name;
         std::uint32_t setting; // PauseWhileFullScreen
         bool fullScreen;
-        bool recovers;
+        std::u16string protectedList;
+        std::vector<std::u16string> running;
+        RecoveryRefusal cause; // none: the rules recover
     };
     const Case cases[] = {
-        {"full screen", 1, true, false},
-        {"any value but 0 pauses", 7, true, false},
-        {"the setting off", 0, true, true},
-        {"nothing in full screen", 1, false, true},
+        {"full screen", 1, true, u"", {}, RecoveryRefusal::fullScreen},
+        {"any value but 0 pauses", 7, true, u"", {}, RecoveryRefusal::fullScreen},
+        {"the setting off", 0, true, u"", {}, RecoveryRefusal::none},
+        {"nothing in full screen", 1, false, u"", {}, RecoveryRefusal::none},
+        {"protected, another case", 1, false, u"Game.EXE", {u"game.exe"}, RecoveryRefusal::protectedProgram},
+        {"protected without .exe", 0, false, u"notes;game", {u"GAME.exe"}, RecoveryRefusal::protectedProgram},
+        {"a Linux executable", 1, false, u" obs ;", {u"obs"}, RecoveryRefusal::protectedProgram},
+        {"not running", 1, false, u"game.exe", {u"notepad.exe"}, RecoveryRefusal::none},
+        {"a path names no program", 1, false, u"C:\\Games\\game.exe", {u"game.exe"}, RecoveryRefusal::none},
+        {"longer than a file name", 1, false, tooLong, {tooLong}, RecoveryRefusal::none},
     };
     for (const Case& c : cases) {
         start(true);
+        const bool recovers = c.cause == RecoveryRefusal::none;
         engineState().settings.PauseWhileFullScreen = c.setting;
+        engineState().settings.PauseWhileRunning = c.protectedList;
         host.fullScreen = c.fullScreen;
+        host.running = c.running;
         engineState().settings.MinimumFreeRAM = 100; // no shortage: the interval rule alone
         engineState().settings.Freeeverymin_Val2 = 2;
         engineState().settings.Freeeverymin_Val1 = 3000; // above what is free: a pass would run
         engineState().settings.FreeonStartup_val1 = 3000;
-        engineState().autoTicks = 2;
+        engineState().autoTicks = 1;
+        onPeriodicTimer(); // counts, not due yet: nothing is asked
+        EXPECT_EQ(host.count("process list"), 0u) << c.name;
         onPeriodicTimer();
-        EXPECT_EQ(!host.passBlocks.empty(), c.recovers) << c.name << ": interval";
-        EXPECT_EQ(engineState().autoTicks, c.recovers ? 0u : 2u) << c.name;
+        EXPECT_EQ(!host.passBlocks.empty(), recovers) << c.name << ": interval";
+        EXPECT_EQ(engineState().autoTicks, recovers ? 0u : 2u) << c.name;
         engineState().settings.MinimumFreeRAM = 2048; // a shortage: the low-memory rule
         host.passBlocks.clear();
         onPeriodicTimer();
-        EXPECT_EQ(!host.passBlocks.empty(), c.recovers) << c.name << ": shortage";
+        EXPECT_EQ(!host.passBlocks.empty(), recovers) << c.name << ": shortage";
         host.passBlocks.clear();
         host.timers.at(TimerId::startup).second();
-        EXPECT_EQ(!host.passBlocks.empty(), c.recovers) << c.name << ": start-up";
-        EXPECT_EQ(host.timers.count(TimerId::startup), c.recovers ? 0u : 1u) << c.name;
+        EXPECT_EQ(!host.passBlocks.empty(), recovers) << c.name << ": start-up";
+        EXPECT_EQ(host.timers.count(TimerId::startup), recovers ? 0u : 1u) << c.name;
+        if (c.protectedList.empty()) {
+            EXPECT_EQ(host.count("process list"), 0u) << c.name;
+        }
+        if (!recovers) {
+            // Each rule held once, each noted once: a pause that lasts is one entry.
+            onPeriodicTimer();
+            ASSERT_EQ(engineState().history.entries().size(), 3u) << c.name;
+            for (const HistoryEntry& noted : engineState().history.entries())
+                EXPECT_EQ(noted.refusal, c.cause) << c.name;
+        }
     }
 
     // The user's own request runs; the start-up recovery, put off, comes once
     // the screen is free.
     start(true);
     engineState().settings.FreeonStartup_val1 = 3000;
-    host.fullScreen = true;
+    engineState().settings.PauseWhileRunning = u"game.exe";
+    host.running = {u"game.exe"};
     host.timers.at(TimerId::startup).second();
     EXPECT_TRUE(host.passBlocks.empty());
     handleCommand(IDM_FREEUP_Z);
     EXPECT_FALSE(host.passBlocks.empty());
-    host.fullScreen = false;
+    host.running.clear();
     host.passBlocks.clear();
     host.timers.at(TimerId::startup).second();
     EXPECT_FALSE(host.passBlocks.empty());
