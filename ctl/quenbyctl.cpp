@@ -14,6 +14,8 @@
 //                               the CPU usage once a second (for ever, or SECONDS times),
 //                               and the engine's notice after each recovery that
 //                               ran (the setting NotifyRecovery; Linux)
+//   quenbyctl history           what the latest recoveries did and why others did
+//                               not run, one line each, newest last
 //   quenbyctl --help            this text
 //
 // Exit codes:
@@ -37,6 +39,8 @@
 #include "common/os/process.h"
 #include "common/os/recovery_feedback.h"
 #include "common/os/registry.h"
+#include "common/os/user_file.h"
+#include "common/recovery_history.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
 #include "common/settings.h"
@@ -61,6 +65,7 @@ constexpr const char* kUsage =
     "  status            engine, live figures and every stored setting\n"
     "  watch [SECONDS]   live figures once a second (for ever, or SECONDS times),\n"
     "                    and the engine's recovery notices as they come\n"
+    "  history           the latest recoveries and refusals, newest last\n"
     "exit codes: 0 done, 2 bad usage, 3 engine not running, 4 engine not started,\n"
     "            5 setting not stored\n";
 
@@ -264,6 +269,19 @@ int watch(std::uint64_t count)
     return kDone;
 }
 
+// The engine's history file as it stands; a missing or damaged one is an empty
+// history, which is said in words.
+int history()
+{
+    const auto file = os::readUserFile(kHistoryFileName, kHistoryFileMaxBytes);
+    const std::vector<HistoryEntry> entries = file ? parseHistoryFile(*file) : std::vector<HistoryEntry>{};
+    if (entries.empty())
+        std::printf("No recovery yet.\n");
+    for (const HistoryEntry& entry : entries)
+        std::printf("%s\n", describeInEnglish(entry).c_str());
+    return kDone;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -298,5 +316,7 @@ int main(int argc, char** argv)
         return closeEngine();
     if (command == "status")
         return status();
+    if (command == "history")
+        return history();
     return badUsage("unknown command '" + std::string(command) + "'");
 }

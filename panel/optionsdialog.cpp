@@ -12,7 +12,9 @@
 
 #include "common/identity.h"
 #include "common/os/keyboard.h"
+#include "common/protected_programs.h"
 #include "common/settings_schema.h"
+#include "panel/historypage.h"
 #include "panel/panel_state.h"
 #include "panel/theme.h"
 #include "panel/utilities.h"
@@ -109,6 +111,24 @@ OptionsDialog::OptionsDialog(QWidget* parent)
 {
     ui->setupUi(this);
     buildLayouts();
+    ui->tabWidget->addTab(new HistoryPage(ui->tabWidget), tr("History"));
+
+    // What of the protected programs can't be a program's file name is said
+    // under the field as it is typed; the engine ignores it.
+    ui->protectedProgramsLineEdit->setMaxLength(static_cast<int>(quenby::kProtectedListMaxChars));
+    const auto explainList = [this](const QString& list) {
+        const quenby::ProtectedPrograms programs = quenby::parseProtectedPrograms(list.toStdU16String());
+        QStringList ignored;
+        for (const std::u16string& name : programs.ignored)
+            ignored << fontMetrics().elidedText(QString::fromStdU16String(name), Qt::ElideMiddle, 240);
+        ui->protectedProgramsNoteLabel->setText(
+            ignored.isEmpty()
+                ? tr("Program file names as Task Manager shows them, separated by semicolons.")
+                : tr("Ignored, as they are not program file names: %1", "followed by the names")
+                      .arg(ignored.join(QStringLiteral("; "))));
+    };
+    connect(ui->protectedProgramsLineEdit, &QLineEdit::textChanged, this, explainList);
+    explainList({});
 
     // The spin box limits come from the settings table, beside the defaults
     // and the slider ranges. Every one of them is a constant, not a share of
@@ -175,6 +195,9 @@ void OptionsDialog::buildLayouts()
                      ui->AutoFreeLabel4});
     general->addWidget(ui->recoveryBackoffCheckBox);
     general->addWidget(ui->pauseWhileFullScreenCheckBox);
+    general->addWidget(ui->protectedProgramsLabel);
+    general->addWidget(ui->protectedProgramsLineEdit);
+    general->addWidget(ui->protectedProgramsNoteLabel);
     general->addWidget(ui->line);
     addRow(general, {ui->cpuUsageLabel, ui->cpuUsageProgressBar});
     general->addWidget(ui->CPUUsageCheckBox);
@@ -230,6 +253,7 @@ void OptionsDialog::loadSettings()
     // Any stored value but 0 means on, as the engine reads it.
     ui->recoveryBackoffCheckBox->setChecked(s.RecoveryBackoff != 0);
     ui->pauseWhileFullScreenCheckBox->setChecked(s.PauseWhileFullScreen != 0);
+    ui->protectedProgramsLineEdit->setText(QString::fromStdU16String(s.PauseWhileRunning));
 
     const char* const colourIcons[] = {":/resources/images/ColorBlack.png",
                                        ":/resources/images/ColorWhite.png",
@@ -268,6 +292,7 @@ void OptionsDialog::loadSettings()
         {ui->CPUUsageCheckBox, u"Disable_CPU_detect"},
         {ui->recoveryBackoffCheckBox, u"RecoveryBackoff"},
         {ui->pauseWhileFullScreenCheckBox, u"PauseWhileFullScreen"},
+        {ui->protectedProgramsLineEdit, u"PauseWhileRunning"},
         {ui->trayIconColorComboBox, u"TrayIconTextColor"},
         {ui->displayInfoComboBox, u"TrayIconInfo"},
         {ui->notifyRecoveryCheckBox, u"NotifyRecovery"},
@@ -312,6 +337,7 @@ void OptionsDialog::applySettings()
     s.Disable_CPU_detect = flag(ui->CPUUsageCheckBox->isChecked());
     s.RecoveryBackoff = flag(ui->recoveryBackoffCheckBox->isChecked());
     s.PauseWhileFullScreen = flag(ui->pauseWhileFullScreenCheckBox->isChecked());
+    s.PauseWhileRunning = ui->protectedProgramsLineEdit->text().toStdU16String();
     // No selection is index -1: 65535 in the 16-bit colour field.
     s.TrayIconTextColor = static_cast<std::uint16_t>(ui->trayIconColorComboBox->currentIndex());
     s.TrayIconInfo = static_cast<std::uint32_t>(ui->displayInfoComboBox->currentIndex());

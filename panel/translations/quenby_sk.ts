@@ -40,6 +40,115 @@
     </message>
 </context>
 <context>
+    <name>HistoryPage</name>
+    <message>
+        <source>Low free RAM</source>
+        <comment>what started a recovery</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every few minutes</source>
+        <comment>what started a recovery: the periodic rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <comment>what started a recovery: the recovery after Quenby starts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tray menu</source>
+        <comment>what started a recovery</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot key</source>
+        <comment>what started a recovery</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <comment>what started a recovery: another program (the command line) asked</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not run: the processor was busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not run: another user&apos;s recovery was running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not run: a full-screen program was running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not run: a protected program was running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not run: paused after a recovery that could not help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not run: more than three quarters of the RAM was free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recovery yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before (MB)</source>
+        <comment>column: free RAM before the recovery, in megabytes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After (MB)</source>
+        <comment>column: free RAM after the recovery, in megabytes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used (MB)</source>
+        <comment>column: the megabytes the recovery allocated and released</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <comment>column: how long the recovery took</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free RAM before the recovery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free RAM after the recovery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The RAM the recovery took for a moment and gave back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Total RAM: n/a</source>
@@ -165,11 +274,11 @@
 <context>
     <name>OptionsDialog</name>
     <message>
-        <source>Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for “%1”.</source>
+        <source>Ctrl+Alt+%1 can&apos;t be a hot key: your keyboard layout has no key for “%1”.</source>
         <translation>Ctrl+Alt+%1 nemôže byť klávesovou skratkou: vaše rozloženie klávesnice nemá kláves pre „%1“.</translation>
     </message>
     <message>
-        <source>Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <source>Ctrl+Alt+%1 can&apos;t be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
         <translation>Ctrl+Alt+%1 nemôže byť klávesovou skratkou: vo vašom rozložení klávesnice píše znak „%2“, ktorý by sa potom nedal napísať v žiadnom programe.</translation>
     </message>
     <message>
@@ -379,6 +488,28 @@
     <message>
         <source>All Files (*.wav)</source>
         <translation>Všetky súbory (*.wav)</translation>
+    </message>
+    <message>
+        <source>Pause automatic recovery while one of these programs runs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game.exe;obs64.exe</source>
+        <extracomment>An example of the list: two program file names separated by a semicolon. Keep the names as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program file names as Task Manager shows them, separated by semicolons.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignored, as they are not program file names: %1</source>
+        <comment>followed by the names</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,8 @@
 #include <cstring>
 
 #include "common/identity.h"
+#include "common/os/user_file.h"
+#include "common/recovery_history.h"
 #include "panel/aboutdialog.h"
 #include "panel/mainwindow.h"
 #include "panel/optionsdialog.h"
@@ -86,7 +88,19 @@ int main(int argc, char* argv[])
         s.Hotkey2 = 'E';
         s.PlaySound = 1;
         s.Music = u"/usr/share/sounds/alarm.wav";
+        s.PauseWhileRunning = u"game.exe;obs64.exe";
     });
+    // A morning's history: a game held the rules until it ended.
+    using quenby::RecoveryRefusal;
+    using quenby::RecoveryTrigger;
+    std::deque<quenby::HistoryEntry> history = {
+        {1765350000, RecoveryTrigger::startup, RecoveryRefusal::none, 5210, 6480, 1024, 14},
+        {1765353600, RecoveryTrigger::lowMemory, RecoveryRefusal::busyProcessor, 980, 980, 0, 0},
+        {1765353607, RecoveryTrigger::lowMemory, RecoveryRefusal::none, 940, 3620, 3072, 41},
+        {1765357200, RecoveryTrigger::lowMemory, RecoveryRefusal::protectedProgram, 870, 870, 0, 0},
+        {1765360800, RecoveryTrigger::menu, RecoveryRefusal::none, 2150, 2790, 2048, 22},
+    };
+    quenby::os::replaceUserFile(quenby::kHistoryFileName, quenby::historyFileText(history));
 
     MainWindow window(nullptr, kTotalRAM);
     window.setWindowTitle(QString::fromStdU16String(std::u16string(quenby::kPanelWindowTitle)));
@@ -111,7 +125,8 @@ int main(int argc, char* argv[])
     options->setCpuUsage(12);
     present(*options);
     auto* tabs = options->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
-    const char* pages[] = {"options_general.png", "options_tray_icon.png", "options_others.png"};
+    const char* pages[] = {"options_general.png", "options_tray_icon.png", "options_others.png",
+                           "options_history.png"};
     for (int i = 0; i < (few ? 1 : tabs->count()); ++i) {
         tabs->setCurrentIndex(i);
         ok = save(*options, folder, pages[i]) && ok;

@@ -460,10 +460,11 @@ private slots:
     {
         OptionsDialog dialog;
         auto* tabs = named<QTabWidget>(&dialog, "tabWidget");
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(0), QStringLiteral("General"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Tray Icon"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("Others"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral("History"));
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(tabs->currentWidget(), named(&dialog, "generalTab"));
         // "Popup Menu" is out of the tab bar, yet alive inside the dialog.
@@ -491,7 +492,8 @@ private slots:
              "recoverAtStartLabel1,recoverAtStartTimeSpinBox,recoverAtStartLabel2),"
              "H@left(AutoFreeLabel1,AutoFreeRAMSpinBox,AutoFreeLabel2,AutoFreeTimeSpinBox,"
              "AutoFreeLabel3,AutoFreeRAMLoadSpinBox,AutoFreeLabel4),recoveryBackoffCheckBox,"
-             "pauseWhileFullScreenCheckBox,line,"
+             "pauseWhileFullScreenCheckBox,protectedProgramsLabel,protectedProgramsLineEdit,"
+             "protectedProgramsNoteLabel,line,"
              "H@left(cpuUsageLabel,cpuUsageProgressBar),CPUUsageCheckBox,cpuUsageDescLabel)"},
             {"trayIconTab",
              "V@top(H@left(defaultIconLabel,defaultIconImage,recoverIconLabel,recoverIconImage),line2,"
