@@ -44,108 +44,108 @@
     <message>
         <source>Low free RAM</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>انخفاض الذاكرة الحرة</translation>
     </message>
     <message>
         <source>Every few minutes</source>
         <comment>what started a recovery: the periodic rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>كل بضع دقائق</translation>
     </message>
     <message>
         <source>Startup</source>
         <comment>what started a recovery: the recovery after Quenby starts</comment>
-        <translation type="unfinished"></translation>
+        <translation>بدء التشغيل</translation>
     </message>
     <message>
         <source>Tray menu</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>قائمة منطقة الإعلام</translation>
     </message>
     <message>
         <source>Hot key</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الاختصار</translation>
     </message>
     <message>
         <source>Request</source>
         <comment>what started a recovery: another program (the command line) asked</comment>
-        <translation type="unfinished"></translation>
+        <translation>طلب</translation>
     </message>
     <message>
         <source>Ran</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التنفيذ</translation>
     </message>
     <message>
         <source>Did not run: the processor was busy</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم التنفيذ: كان المعالج مشغولاً</translation>
     </message>
     <message>
         <source>Did not run: another user&apos;s recovery was running</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم التنفيذ: كان تحرير الذاكرة لمستخدم آخر قيد التشغيل</translation>
     </message>
     <message>
         <source>Did not run: a full-screen program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم التنفيذ: كان برنامج قيد التشغيل بملء الشاشة</translation>
     </message>
     <message>
         <source>Did not run: a protected program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم التنفيذ: كان برنامج محمي قيد التشغيل</translation>
     </message>
     <message>
         <source>Did not run: paused after a recovery that could not help</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم التنفيذ: إيقاف مؤقت بعد تحرير لم يُفِد</translation>
     </message>
     <message>
         <source>Did not run: more than three quarters of the RAM was free</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم التنفيذ: كان أكثر من ثلاثة أرباع الذاكرة حراً</translation>
     </message>
     <message>
         <source>No recovery yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم أي تحرير للذاكرة بعد.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Started by</source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر البدء</translation>
     </message>
     <message>
         <source>What happened</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <source>Before (MB)</source>
         <comment>column: free RAM before the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>قبل (ميغابايت)</translation>
     </message>
     <message>
         <source>After (MB)</source>
         <comment>column: free RAM after the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>بعد (ميغابايت)</translation>
     </message>
     <message>
         <source>Used (MB)</source>
         <comment>column: the megabytes the recovery allocated and released</comment>
-        <translation type="unfinished"></translation>
+        <translation>المستخدمة (ميغابايت)</translation>
     </message>
     <message>
         <source>Seconds</source>
         <comment>column: how long the recovery took</comment>
-        <translation type="unfinished"></translation>
+        <translation>الثواني</translation>
     </message>
     <message>
         <source>Free RAM before the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>الذاكرة الحرة قبل التحرير</translation>
     </message>
     <message>
         <source>Free RAM after the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>الذاكرة الحرة بعد التحرير</translation>
     </message>
     <message>
         <source>The RAM the recovery took for a moment and gave back</source>
-        <translation type="unfinished"></translation>
+        <translation>الذاكرة التي أخذها التحرير لحظةً ثم أعادها</translation>
     </message>
 </context>
 <context>
@@ -491,25 +491,25 @@
     </message>
     <message>
         <source>Pause automatic recovery while one of these programs runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التحرير التلقائي مؤقتاً أثناء تشغيل أحد هذه البرامج:</translation>
     </message>
     <message>
         <source>game.exe;obs64.exe</source>
         <extracomment>An example of the list: two program file names separated by a semicolon. Keep the names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>game.exe;obs64.exe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>السجل</translation>
     </message>
     <message>
         <source>Program file names as Task Manager shows them, separated by semicolons.</source>
-        <translation type="unfinished"></translation>
+        <translation>أسماء ملفات البرامج كما تعرضها «إدارة المهام»، مفصولة بفاصلة منقوطة (;).</translation>
     </message>
     <message>
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
-        <translation type="unfinished"></translation>
+        <translation>تم تجاهلها لأنها ليست أسماء ملفات برامج: %1</translation>
     </message>
 </context>
 <context>

@@ -44,108 +44,108 @@
     <message>
         <source>Low free RAM</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Малко свободна RAM памет</translation>
     </message>
     <message>
         <source>Every few minutes</source>
         <comment>what started a recovery: the periodic rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>На всеки няколко минути</translation>
     </message>
     <message>
         <source>Startup</source>
         <comment>what started a recovery: the recovery after Quenby starts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Стартиране</translation>
     </message>
     <message>
         <source>Tray menu</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Меню в областта за уведомяване</translation>
     </message>
     <message>
         <source>Hot key</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Клавишна комбинация</translation>
     </message>
     <message>
         <source>Request</source>
         <comment>what started a recovery: another program (the command line) asked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Заявка</translation>
     </message>
     <message>
         <source>Ran</source>
-        <translation type="unfinished"></translation>
+        <translation>Изпълнено</translation>
     </message>
     <message>
         <source>Did not run: the processor was busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е изпълнено: процесорът беше зает</translation>
     </message>
     <message>
         <source>Did not run: another user&apos;s recovery was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е изпълнено: течеше освобождаване на друг потребител</translation>
     </message>
     <message>
         <source>Did not run: a full-screen program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е изпълнено: работеше програма на цял екран</translation>
     </message>
     <message>
         <source>Did not run: a protected program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е изпълнено: работеше защитена програма</translation>
     </message>
     <message>
         <source>Did not run: paused after a recovery that could not help</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е изпълнено: временно спряно след освобождаване, което не помогна</translation>
     </message>
     <message>
         <source>Did not run: more than three quarters of the RAM was free</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е изпълнено: повече от три четвърти от RAM паметта беше свободна</translation>
     </message>
     <message>
         <source>No recovery yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Все още няма освобождавания.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Кога</translation>
     </message>
     <message>
         <source>Started by</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартирано от</translation>
     </message>
     <message>
         <source>What happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Резултат</translation>
     </message>
     <message>
         <source>Before (MB)</source>
         <comment>column: free RAM before the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Преди (МБ)</translation>
     </message>
     <message>
         <source>After (MB)</source>
         <comment>column: free RAM after the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>След (МБ)</translation>
     </message>
     <message>
         <source>Used (MB)</source>
         <comment>column: the megabytes the recovery allocated and released</comment>
-        <translation type="unfinished"></translation>
+        <translation>Използвани (МБ)</translation>
     </message>
     <message>
         <source>Seconds</source>
         <comment>column: how long the recovery took</comment>
-        <translation type="unfinished"></translation>
+        <translation>Секунди</translation>
     </message>
     <message>
         <source>Free RAM before the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободна RAM памет преди освобождаването</translation>
     </message>
     <message>
         <source>Free RAM after the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободна RAM памет след освобождаването</translation>
     </message>
     <message>
         <source>The RAM the recovery took for a moment and gave back</source>
-        <translation type="unfinished"></translation>
+        <translation>RAM паметта, която освобождаването зае за момент и върна</translation>
     </message>
 </context>
 <context>
@@ -491,25 +491,25 @@
     </message>
     <message>
         <source>Pause automatic recovery while one of these programs runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Временно спирай автоматичното освобождаване, докато работи някоя от тези програми:</translation>
     </message>
     <message>
         <source>game.exe;obs64.exe</source>
         <extracomment>An example of the list: two program file names separated by a semicolon. Keep the names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>game.exe;obs64.exe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Хронология</translation>
     </message>
     <message>
         <source>Program file names as Task Manager shows them, separated by semicolons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имена на програмни файлове, както ги показва Диспечерът на задачите, разделени с точка и запетая.</translation>
     </message>
     <message>
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пренебрегнати, защото не са имена на програмни файлове: %1</translation>
     </message>
 </context>
 <context>

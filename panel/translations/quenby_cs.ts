@@ -44,108 +44,108 @@
     <message>
         <source>Low free RAM</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Málo volné paměti RAM</translation>
     </message>
     <message>
         <source>Every few minutes</source>
         <comment>what started a recovery: the periodic rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Každých několik minut</translation>
     </message>
     <message>
         <source>Startup</source>
         <comment>what started a recovery: the recovery after Quenby starts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spuštění</translation>
     </message>
     <message>
         <source>Tray menu</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nabídka v oznamovací oblasti</translation>
     </message>
     <message>
         <source>Hot key</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Klávesová zkratka</translation>
     </message>
     <message>
         <source>Request</source>
         <comment>what started a recovery: another program (the command line) asked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Požadavek</translation>
     </message>
     <message>
         <source>Ran</source>
-        <translation type="unfinished"></translation>
+        <translation>Provedeno</translation>
     </message>
     <message>
         <source>Did not run: the processor was busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Neprovedeno: procesor byl vytížený</translation>
     </message>
     <message>
         <source>Did not run: another user&apos;s recovery was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Neprovedeno: probíhalo uvolňování jiného uživatele</translation>
     </message>
     <message>
         <source>Did not run: a full-screen program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Neprovedeno: běžel program na celou obrazovku</translation>
     </message>
     <message>
         <source>Did not run: a protected program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Neprovedeno: běžel chráněný program</translation>
     </message>
     <message>
         <source>Did not run: paused after a recovery that could not help</source>
-        <translation type="unfinished"></translation>
+        <translation>Neprovedeno: pozastaveno po uvolnění, které nepomohlo</translation>
     </message>
     <message>
         <source>Did not run: more than three quarters of the RAM was free</source>
-        <translation type="unfinished"></translation>
+        <translation>Neprovedeno: více než tři čtvrtiny paměti RAM byly volné</translation>
     </message>
     <message>
         <source>No recovery yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím neproběhlo žádné uvolnění.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Started by</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštěč</translation>
     </message>
     <message>
         <source>What happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek</translation>
     </message>
     <message>
         <source>Before (MB)</source>
         <comment>column: free RAM before the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Před (MB)</translation>
     </message>
     <message>
         <source>After (MB)</source>
         <comment>column: free RAM after the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Po (MB)</translation>
     </message>
     <message>
         <source>Used (MB)</source>
         <comment>column: the megabytes the recovery allocated and released</comment>
-        <translation type="unfinished"></translation>
+        <translation>Použito (MB)</translation>
     </message>
     <message>
         <source>Seconds</source>
         <comment>column: how long the recovery took</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy</translation>
     </message>
     <message>
         <source>Free RAM before the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Volná paměť RAM před uvolněním</translation>
     </message>
     <message>
         <source>Free RAM after the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Volná paměť RAM po uvolnění</translation>
     </message>
     <message>
         <source>The RAM the recovery took for a moment and gave back</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť RAM, kterou uvolňování na chvíli zabralo a pak vrátilo</translation>
     </message>
 </context>
 <context>
@@ -491,25 +491,25 @@
     </message>
     <message>
         <source>Pause automatic recovery while one of these programs runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit automatické uvolňování, když běží některý z těchto programů:</translation>
     </message>
     <message>
         <source>game.exe;obs64.exe</source>
         <extracomment>An example of the list: two program file names separated by a semicolon. Keep the names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>game.exe;obs64.exe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie</translation>
     </message>
     <message>
         <source>Program file names as Task Manager shows them, separated by semicolons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Názvy souborů programů tak, jak je zobrazuje Správce úloh, oddělené středníky.</translation>
     </message>
     <message>
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ignorováno, protože nejde o názvy souborů programů: %1</translation>
     </message>
 </context>
 <context>

@@ -44,108 +44,108 @@
     <message>
         <source>Low free RAM</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lidt ledig RAM</translation>
     </message>
     <message>
         <source>Every few minutes</source>
         <comment>what started a recovery: the periodic rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Med få minutters mellemrum</translation>
     </message>
     <message>
         <source>Startup</source>
         <comment>what started a recovery: the recovery after Quenby starts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opstart</translation>
     </message>
     <message>
         <source>Tray menu</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Menuen i meddelelsesområdet</translation>
     </message>
     <message>
         <source>Hot key</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Genvejstast</translation>
     </message>
     <message>
         <source>Request</source>
         <comment>what started a recovery: another program (the command line) asked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anmodning</translation>
     </message>
     <message>
         <source>Ran</source>
-        <translation type="unfinished"></translation>
+        <translation>Udført</translation>
     </message>
     <message>
         <source>Did not run: the processor was busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke udført: Processoren var optaget</translation>
     </message>
     <message>
         <source>Did not run: another user&apos;s recovery was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke udført: En anden brugers frigørelse var i gang</translation>
     </message>
     <message>
         <source>Did not run: a full-screen program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke udført: Et program kørte i fuld skærm</translation>
     </message>
     <message>
         <source>Did not run: a protected program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke udført: Et beskyttet program kørte</translation>
     </message>
     <message>
         <source>Did not run: paused after a recovery that could not help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke udført: Sat på pause efter en frigørelse, der ikke kunne hjælpe</translation>
     </message>
     <message>
         <source>Did not run: more than three quarters of the RAM was free</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke udført: Mere end tre fjerdedele af RAM&apos;en var ledig</translation>
     </message>
     <message>
         <source>No recovery yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen frigørelse endnu.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidspunkt</translation>
     </message>
     <message>
         <source>Started by</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet af</translation>
     </message>
     <message>
         <source>What happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat</translation>
     </message>
     <message>
         <source>Before (MB)</source>
         <comment>column: free RAM before the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Før (MB)</translation>
     </message>
     <message>
         <source>After (MB)</source>
         <comment>column: free RAM after the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Efter (MB)</translation>
     </message>
     <message>
         <source>Used (MB)</source>
         <comment>column: the megabytes the recovery allocated and released</comment>
-        <translation type="unfinished"></translation>
+        <translation>Brugt (MB)</translation>
     </message>
     <message>
         <source>Seconds</source>
         <comment>column: how long the recovery took</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunder</translation>
     </message>
     <message>
         <source>Free RAM before the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig RAM før frigørelsen</translation>
     </message>
     <message>
         <source>Free RAM after the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig RAM efter frigørelsen</translation>
     </message>
     <message>
         <source>The RAM the recovery took for a moment and gave back</source>
-        <translation type="unfinished"></translation>
+        <translation>Den RAM, som frigørelsen brugte et øjeblik og gav tilbage</translation>
     </message>
 </context>
 <context>
@@ -491,25 +491,25 @@
     </message>
     <message>
         <source>Pause automatic recovery while one of these programs runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt automatisk frigørelse på pause, så længe et af disse programmer kører:</translation>
     </message>
     <message>
         <source>game.exe;obs64.exe</source>
         <extracomment>An example of the list: two program file names separated by a semicolon. Keep the names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>game.exe;obs64.exe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historik</translation>
     </message>
     <message>
         <source>Program file names as Task Manager shows them, separated by semicolons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programfilnavne, som Jobliste viser dem, adskilt af semikolon.</translation>
     </message>
     <message>
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ignoreret, da det ikke er programfilnavne: %1</translation>
     </message>
 </context>
 <context>

@@ -44,108 +44,108 @@
     <message>
         <source>Low free RAM</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wenig freier RAM</translation>
     </message>
     <message>
         <source>Every few minutes</source>
         <comment>what started a recovery: the periodic rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alle paar Minuten</translation>
     </message>
     <message>
         <source>Startup</source>
         <comment>what started a recovery: the recovery after Quenby starts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Tray menu</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Menü des Infobereichs</translation>
     </message>
     <message>
         <source>Hot key</source>
         <comment>what started a recovery</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>Request</source>
         <comment>what started a recovery: another program (the command line) asked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anforderung</translation>
     </message>
     <message>
         <source>Ran</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeführt</translation>
     </message>
     <message>
         <source>Did not run: the processor was busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausgeführt: Der Prozessor war ausgelastet</translation>
     </message>
     <message>
         <source>Did not run: another user&apos;s recovery was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausgeführt: Das Freigeben eines anderen Benutzers lief gerade</translation>
     </message>
     <message>
         <source>Did not run: a full-screen program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausgeführt: Ein Programm lief im Vollbildmodus</translation>
     </message>
     <message>
         <source>Did not run: a protected program was running</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausgeführt: Ein geschütztes Programm lief</translation>
     </message>
     <message>
         <source>Did not run: paused after a recovery that could not help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausgeführt: Pausiert nach einem Freigeben, das nichts genützt hat</translation>
     </message>
     <message>
         <source>Did not run: more than three quarters of the RAM was free</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausgeführt: Mehr als drei Viertel des RAM waren frei</translation>
     </message>
     <message>
         <source>No recovery yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher wurde noch kein RAM freigegeben.</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt</translation>
     </message>
     <message>
         <source>Started by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelöst durch</translation>
     </message>
     <message>
         <source>What happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Before (MB)</source>
         <comment>column: free RAM before the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vorher (MB)</translation>
     </message>
     <message>
         <source>After (MB)</source>
         <comment>column: free RAM after the recovery, in megabytes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nachher (MB)</translation>
     </message>
     <message>
         <source>Used (MB)</source>
         <comment>column: the megabytes the recovery allocated and released</comment>
-        <translation type="unfinished"></translation>
+        <translation>Belegt (MB)</translation>
     </message>
     <message>
         <source>Seconds</source>
         <comment>column: how long the recovery took</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Free RAM before the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier RAM vor dem Freigeben</translation>
     </message>
     <message>
         <source>Free RAM after the recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier RAM nach dem Freigeben</translation>
     </message>
     <message>
         <source>The RAM the recovery took for a moment and gave back</source>
-        <translation type="unfinished"></translation>
+        <translation>RAM, den das Freigeben kurz belegt und wieder zurückgegeben hat</translation>
     </message>
 </context>
 <context>
@@ -491,25 +491,25 @@
     </message>
     <message>
         <source>Pause automatic recovery while one of these programs runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Freigeben pausieren, solange eines dieser Programme läuft:</translation>
     </message>
     <message>
         <source>game.exe;obs64.exe</source>
         <extracomment>An example of the list: two program file names separated by a semicolon. Keep the names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>game.exe;obs64.exe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Program file names as Task Manager shows them, separated by semicolons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdateinamen, wie der Task-Manager sie anzeigt, durch Semikolons getrennt.</translation>
     </message>
     <message>
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ignoriert, da es keine Programmdateinamen sind: %1</translation>
     </message>
 </context>
 <context>

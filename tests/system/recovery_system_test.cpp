@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
+#include <thread>
 
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
@@ -43,6 +45,15 @@ int holdChild(int argc, char** argv)
         ::pause();
 }
 test::ChildRole holdRole("hold", holdChild);
+
+// `--quenby-child=spin`: keeps one processor busy until killed.
+test::ChildRole spinRole("spin", [](int, char**) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    volatile unsigned long sink = 0;
+    for (;;)
+        sink = sink + 1;
+    return 0;
+});
 
 // A figure of `quenbyctl status`, e.g. "Total RAM: 2048 MB"; -1 when missing.
 long statusFigure(const std::string& status, const std::string& name)
@@ -198,6 +209,63 @@ TEST_F(Recovery, BelowTheCeilingAboutTheRequestIsAllocated)
 
     post(kCloseMessage);
     EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+}
+
+// A lasting shortage in a group of the test's own (free RAM below the minimum
+// and the target, and below the ceiling), with the optimizer on: the
+// low-memory rule is due on every tick, and what holds it back is what the
+// test puts in its way. Each case: nothing runs while the obstacle lasts, the
+// history says why, and the recovery comes within seconds of its end.
+TEST_F(Recovery, ARuleHeldBackRecoversOnceTheObstacleIsGone)
+{
+    struct Case {
+        const char* name;
+        bool busyProcessor; // else a protected program runs
+        const char* cause;  // in quenbyctl history's words
+    };
+    const Case cases[] = {
+        {"a busy processor", true, "the processor was busy"},
+        {"a protected program", false, "a protected program was running"},
+    };
+    std::string whyNot;
+    for (const Case& c : cases) {
+        const auto group = MemoryGroup::create(3072, whyNot);
+        if (!group)
+            GTEST_SKIP() << "no memory cgroup to make memory pressure in: " << whyNot;
+        Process holder({test::selfPath(), "--quenby-child=hold", "2000"}, group->procsFile());
+        ASSERT_TRUE(holder.waitForOutput("holding", 60000)) << holder.output() << holder.error();
+
+        // The protected program: a copy of sleep under a name of its own.
+        const auto game = temp_.path() / "quenby-test-game";
+        std::filesystem::copy_file("/bin/sleep", game, std::filesystem::copy_options::overwrite_existing);
+        std::vector<std::unique_ptr<Process>> obstacles;
+        if (c.busyProcessor) {
+            for (unsigned i = 0; i < std::max(2u, std::thread::hardware_concurrency()); ++i)
+                obstacles.push_back(std::make_unique<Process>(std::vector<std::string>{test::selfPath(),
+                                                                                        "--quenby-child=spin"}));
+        } else {
+            obstacles.push_back(std::make_unique<Process>(std::vector<std::string>{game.string(), "600"}));
+        }
+        saveSettings([&](Settings& s) {
+            s.Quenby_Stat = 1;
+            s.Disable_CPU_detect = c.busyProcessor ? 0 : 1;
+            s.MinimumFreeRAM = 2500;
+            s.TargetFreeRAM = 2500;
+            s.PauseWhileRunning = u"Notepad.exe;QUENBY-TEST-GAME.exe";
+        });
+        auto engine = startEngine(group->procsFile());
+        EXPECT_FALSE(engine->waitForError(kRecoveryMark, 4000)) << c.name << ": the clipboard was cleared for nothing";
+        const Outcome held = runCtl({"history"});
+        EXPECT_NE(held.out.find(std::string("low memory: did not run, ") + c.cause), std::string::npos)
+            << c.name << ":\n" << held.out;
+
+        obstacles.clear(); // killed and reaped
+        EXPECT_TRUE(engine->waitForError(kRecoveryMark, 30000)) << c.name << "\n" << engine->error();
+        EXPECT_TRUE(eventually([&] { return runCtl({"history"}).out.find("low memory: took") != std::string::npos; }))
+            << c.name;
+        post(kCloseMessage);
+        EXPECT_EQ(engine->waitExit(), 0) << engine->error();
+    }
 }
 
 } // namespace

@@ -66,8 +66,9 @@ TEST_F(TrayWithADisplay, TheIconStaysCurrentWhateverTheNotificationAreaKeptOrFor
         bool forgotten;
     } cases[] = {{"kept", false}, {"forgotten", true}, {"kept again", false}};
     for (const auto& c : cases) {
-        if (c.forgotten)
+        if (c.forgotten) {
             ASSERT_TRUE(forget(test::engineWindow())) << c.what;
+        }
         ASSERT_TRUE(PostMessageW(test::engineWindow(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
         test::pumpMessagesUntil([] { return false; }, 300);
         EXPECT_TRUE(s.tray.trayIconShown) << c.what;
