@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
 #include <malloc.h>
@@ -27,6 +28,9 @@
 #include <vector>
 
 #include "common/os/keyboard.h"
+#include "common/os/process_list.h"
+#include "common/os/user_file.h"
+#include "common/protected_programs.h"
 #include "common/os/registry.h"
 #include "common/os/windowlink.h"
 #include "common/settings_schema.h"
@@ -914,4 +918,33 @@ TEST(EngineMessageLoop, AFailedGetMessageEndsTheLoopWithItsOwnCode)
         EXPECT_EQ(engine::runMessageLoopWith(getMessage), code) << result;
         EXPECT_EQ(calls, 2);
     }
+}
+
+// The process list finds a program of this session by its file name as a user
+// types it; the user's own file is read whole within its bound, and a folder
+// in its place is not read.
+TEST(UserSession, AProgramIsFoundByNameAndTheUsersFileReadOnlyWhole)
+{
+    wchar_t self[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+    std::u16string name = std::filesystem::path(self).stem().u16string();
+    for (char16_t& c : name)
+        c = static_cast<char16_t>(std::towupper(c));
+    for (const auto& [list, found] : {std::pair{name, true}, std::pair{std::u16string(u"quenby-no-such-program"), false}}) {
+        const ProtectedPrograms programs = parseProtectedPrograms(list);
+        EXPECT_EQ(os::programRunsInSession([&](std::u16string_view n) { return programs.protects(n); }), found)
+            << std::string(list.begin(), list.end());
+    }
+
+    ASSERT_TRUE(os::replaceUserFile(u"quenby-test.txt", "one\ntwo\n"));
+    ASSERT_TRUE(os::replaceUserFile(u"quenby-test.txt", "three\n")); // over what is there
+    EXPECT_EQ(os::readUserFile(u"quenby-test.txt", 100), std::optional<std::string>("three\n"));
+    EXPECT_EQ(os::readUserFile(u"quenby-test.txt", 5), std::nullopt);
+    wchar_t local[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH), 0u);
+    const std::wstring folder = std::wstring(local) + L"\\Quenby\\quenby-test-folder";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_EQ(os::readUserFile(u"quenby-test-folder", 100), std::nullopt);
+    RemoveDirectoryW(folder.c_str());
+    DeleteFileW((std::wstring(local) + L"\\Quenby\\quenby-test.txt").c_str());
 }
