@@ -11,7 +11,13 @@
 #          and sleeps (another takes what others on the machine give back
 #          meanwhile);
 #   cache  the file cache holds that memory instead: a file of that size, read
-#          once, so the memory is "available" but not free.
+#          once, so the memory is "available" but not free;
+#   busy   as idle, but the engine is switched on before the memory fills and
+#          every processor is kept busy while it fills and for
+#          QUENBY_BENCH_BUSY_SECONDS after: the shortage starts while the
+#          processor is busy, as it does when the program filling the memory
+#          works hard. The recovery must come once the processor is quiet,
+#          before the new program starts.
 #
 # Then a new program (quenby_bench_load) commits and touches a quarter of the
 # RAM in 1 MiB blocks, and its time to have all of it is measured. Settings,
@@ -42,7 +48,8 @@
 # runs too, as Quenbytray.exe under Wine (switched on by quenbyctl.exe),
 # quenby_bench_clipboard.exe seeing its recovery begin. Environment:
 #   QUENBY_BENCH_BENEFIT_REPS    repetitions (default 3)
-#   QUENBY_BENCH_BENEFIT_CASES   which cases run (default "idle cache")
+#   QUENBY_BENCH_BENEFIT_CASES   which cases run (default "idle busy cache")
+#   QUENBY_BENCH_BUSY_SECONDS    how long the processor stays busy after the filling (10)
 #   QUENBY_BENCH_BENEFIT_PAUSE   seconds from the recovery's end to the new program (5)
 #   QUENBY_BENCH_LOAD_MB         what the new program commits (default a quarter of the RAM)
 #   QUENBY_BENCH_SWAP_GB         size of the swap file (default 16)
@@ -56,7 +63,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 reps=${QUENBY_BENCH_BENEFIT_REPS:-3}
-cases=" ${QUENBY_BENCH_BENEFIT_CASES:-idle cache} "
+cases=" ${QUENBY_BENCH_BENEFIT_CASES:-idle busy cache} "
+busy_seconds=${QUENBY_BENCH_BUSY_SECONDS:-10}
 pause=${QUENBY_BENCH_BENEFIT_PAUSE:-5}
 swap_gb=${QUENBY_BENCH_SWAP_GB:-16}
 leave_mb=${QUENBY_BENCH_FREE_MB:-1000}
@@ -134,6 +142,7 @@ hold_memory() { # case dir
         cat "$cache_file" >/dev/null
         return 0
     fi
+    [ "$1" != busy ] || busy_processors
     local n mb holder
     for n in 1 2 3; do
         mb=$(( $(meminfo_mb MemAvailable) - leave_mb ))
@@ -147,6 +156,23 @@ hold_memory() { # case dir
             sleep 0.5
         done
     done
+}
+
+# Every processor busy (a shell loop each) until quiet_processors.
+spinners=()
+busy_processors() {
+    local n
+    for n in $(seq "$(nproc)"); do
+        while :; do :; done &
+        spinners+=("$!")
+        pids+=("$!")
+    done
+}
+quiet_processors() {
+    [ "${#spinners[@]}" -gt 0 ] || return 0
+    kill "${spinners[@]}" 2>/dev/null || true
+    wait "${spinners[@]}" 2>/dev/null || true
+    spinners=()
 }
 
 # The idle programs' time to write into all their memory again, one after
@@ -224,11 +250,19 @@ run_one() { # case setting rep
     local in0 out0 in1 out1 in2 out2 in3 in4
     local started='' recovery=- recoveries=0 try
     in0=$(vmstat pswpin) out0=$(vmstat pswpout)
+    # Busy: the engine meets the shortage as it starts, with every processor busy.
+    [ "$kase" != busy ] || [ "$setting" = off ] || enable_engine "$face" "$dir"
     hold_memory "$kase" "$dir"
-    # The processor quiet again after the filling.
-    sleep 3
+    if [ "$kase" = busy ]; then
+        sleep "$busy_seconds"
+        [ -n "$(recovery_start "$face" "$dir")" ] && log "a recovery ran while the processors were busy"
+        quiet_processors
+    else
+        # The processor quiet again after the filling.
+        sleep 3
+    fi
     if [ "$setting" != off ]; then
-        enable_engine "$face" "$dir"
+        [ "$kase" = busy ] || enable_engine "$face" "$dir"
         # With the file cache there is no shortage: after 20 s the run goes
         # on without a recovery.
         for try in $(seq 200); do
@@ -253,7 +287,7 @@ run_one() { # case setting rep
     # What the pushing out costs the memory's owner when it is wanted again.
     local again
     in3=$(vmstat pswpin)
-    if [ "$kase" = idle ]; then
+    if [ "$kase" != cache ]; then
         touch_again "$dir"
     else
         again=$(timed_read "$cache_file")
@@ -266,13 +300,13 @@ run_one() { # case setting rep
 }
 
 for rep in $(seq "$reps"); do
-    for kase in idle cache; do
+    for kase in idle busy cache; do
         [[ $cases == *" $kase "* ]] || continue
         if [ "$kase" = cache ] && [ -z "$cache_file" ]; then
             make_cache_file || { cases=${cases/ cache / }; continue; }
         fi
         for setting in $(settings_of "$kase"); do
-            log "repetition $rep, held by $( [ "$kase" = idle ] && echo "an idle program" || echo "the file cache"), $setting"
+            log "repetition $rep, $kase, $setting"
             # Not in a subshell: what it starts must stay in reach of the cleanup.
             run_one "$kase" "$setting" "$rep" >"$work/run.txt"
             tee -a "$results" <"$work/run.txt"
@@ -315,8 +349,11 @@ swap_gb=${field_of[benefit.setup.swap]:-$swap_gb}
 leave_mb=${field_of[benefit.setup.free]:-$leave_mb}
 load_mb=${field_of[benefit.setup.load]:-$load_mb}
 : >"$rows"
-for kase in idle cache; do
-    marker="<!-- rows: $( [ "$kase" = idle ] && echo benefit || echo cache ) -->"
+for kase in idle busy cache; do
+    case $kase in
+    idle) marker="<!-- rows: benefit -->" ;;
+    *) marker="<!-- rows: $kase -->" ;;
+    esac
     for setting in off linux linux-ram wine; do
         [ -n "$(values "$kase" "$setting" load)" ] || continue
         case $setting in

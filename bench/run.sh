@@ -13,7 +13,7 @@
 #   QUENBY_BENCH_BLOCKS / _RUNS  recovery blocks of 1 MiB per run, and runs (512, 15)
 #   QUENBY_BENCH_POSTS           update messages for the latency (200)
 #   QUENBY_BENCH_PARTS           which parts run (default "idle recovery latency store
-#                                pressure benefit"); bench/pressure.sh and
+#                                processes pressure benefit"); bench/pressure.sh and
 #                                bench/benefit.sh have their own settings
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,7 +26,7 @@ panel_minutes=${QUENBY_BENCH_PANEL_MINUTES:-10}
 blocks=${QUENBY_BENCH_BLOCKS:-512}
 runs=${QUENBY_BENCH_RUNS:-15}
 posts=${QUENBY_BENCH_POSTS:-200}
-parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency store pressure benefit} "
+parts=" ${QUENBY_BENCH_PARTS:-idle recovery latency store processes pressure benefit} "
 want() { [[ $parts == *" $1 "* ]]; }
 
 log() { printf '==> %s\n' "$*" >&2; }
@@ -80,7 +80,7 @@ log "building the Linux face into $native"
 cmake -S "$root" -B "$native" -DQUENBY_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log" ||
     { cat "$work/configure.log" >&2; exit 1; }
 cmake --build "$native" -j2 --target Quenbytray quenby_bench_recovery quenby_bench_latency quenby_bench_busy quenby_bench_store \
-    quenby_bench_load quenby_bench_engine_ram_reserve quenbyctl \
+    quenby_bench_load quenby_bench_engine_ram_reserve quenby_bench_process_list quenbyctl \
     $(grep -q '^Qt6_DIR:PATH=/' "$native/CMakeCache.txt" && echo Quenby) >"$work/build.log" 2>&1 ||
     { tail -40 "$work/build.log" >&2; exit 1; }
 bin=$native/bin
@@ -102,7 +102,7 @@ if [ -n "$cross" ]; then
     fi
     cmake -S "$root" -B "$cross" "${toolchain[@]}" -DQUENBY_TESTS=OFF >"$work/configure-wx.log" ||
         { cat "$work/configure-wx.log" >&2; exit 1; }
-    cmake --build "$cross" -j2 --target Quenbytray quenbyctl quenby_bench_recovery quenby_bench_clipboard >"$work/build-wx.log" 2>&1 ||
+    cmake --build "$cross" -j2 --target Quenbytray quenbyctl quenby_bench_recovery quenby_bench_clipboard quenby_bench_process_list >"$work/build-wx.log" 2>&1 ||
         { tail -40 "$work/build-wx.log" >&2; exit 1; }
     wine_prefix=$cross/bench-wineprefix
     log "preparing the Wine prefix $wine_prefix"
@@ -249,6 +249,14 @@ if want pressure; then
         ${cross:+"$cross/bin" "$wine_prefix"}
 fi
 
+# --- One look at the process list, for the protected programs -------------------------
+if want processes; then
+    log "one look at the process list (200 looks a face)"
+    "$bin/quenby_bench_process_list" 200 >"$work/processes-linux.txt"
+    [ -z "$cross" ] || wine_env wine "$cross/bin/quenby_bench_process_list.exe" 200 2>/dev/null | tr -d '\r' \
+        >"$work/processes-wine.txt"
+fi
+
 # --- What a recovery gives, and what it costs afterwards ----------------------------
 if want benefit; then
     log "what a recovery gives: a new program's start beside an idle program and beside the file cache"
@@ -274,6 +282,9 @@ panel_long=$panel_rss10
 row_idle="| $when | $commit | $machine | ${idle_seconds} s | $eng_cpu | $eng_rss | $eng_tlo–$eng_thi | $wine_cpu (server $ws_cpu) | $wine_rss | $wine_tlo–$wine_thi | $panel_rss1 | $panel_long (${panel_minutes} min) | $panel_threads |"
 row_latency="| $when | $commit | $machine | $posts | $(value $T update.latency median) | $(value $T update.latency p99) | $(value $T update.latency max) | $(value $T settings.read bytes) | $(value $T settings.read median) | $(value $T settings.read p99) |"
 
+P=$work/processes-linux.txt PW=$work/processes-wine.txt
+row_processes="| $when | $commit | $machine | $(value $P processlist processes) | $(value $P processlist median_ms) ($(value $P processlist p99_ms)) | $(value $P processlist share) | $(value $PW processlist processes) | $(value $PW processlist median_ms) ($(value $PW processlist p99_ms)) | $(value $PW processlist share) |"
+
 doc=$root/docs/performance.md
 if [ ! -f "$doc" ]; then
     echo "bench/run.sh: $doc is missing" >&2
@@ -296,6 +307,7 @@ added=()
 if want recovery; then append_row '<!-- rows: recovery -->' "$row_recovery"; added+=("$row_recovery"); fi
 if want idle; then append_row '<!-- rows: idle -->' "$row_idle"; added+=("$row_idle"); fi
 if want latency; then append_row '<!-- rows: latency -->' "$row_latency"; added+=("$row_latency"); fi
+if want processes; then append_row '<!-- rows: processes -->' "$row_processes"; added+=("$row_processes"); fi
 if want pressure && [ -s "$work/pressure-rows.md" ]; then
     while IFS= read -r row; do
         append_row '<!-- rows: pressure -->' "$row"
