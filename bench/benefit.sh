@@ -255,7 +255,8 @@ run_one() { # case setting rep
     hold_memory "$kase" "$dir"
     if [ "$kase" = busy ]; then
         sleep "$busy_seconds"
-        [ -n "$(recovery_start "$face" "$dir")" ] && log "a recovery ran while the processors were busy"
+        [ "$setting" = off ] || [ -z "$(recovery_start "$face" "$dir")" ] ||
+            log "a recovery ran while the processors were busy"
         quiet_processors
     else
         # The processor quiet again after the filling.

@@ -48,10 +48,22 @@ bool ProtectedPrograms::protects(std::u16string_view fileName) const
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+std::u16string_view boundedProtectedList(std::u16string_view list)
+{
+    if (list.size() <= kProtectedListMaxChars)
+        return list;
+    std::u16string_view cut = list.substr(0, kProtectedListMaxChars);
+    if (list[kProtectedListMaxChars] != u';') {
+        const std::size_t lastEnd = cut.rfind(u';');
+        cut = cut.substr(0, lastEnd == std::u16string_view::npos ? 0 : lastEnd + 1);
+    }
+    return cut;
+}
+
 ProtectedPrograms parseProtectedPrograms(std::u16string_view list)
 {
     ProtectedPrograms programs;
-    list = list.substr(0, kProtectedListMaxChars);
+    list = boundedProtectedList(list);
     while (!list.empty()) {
         const std::size_t end = std::min(list.find(u';'), list.size());
         const std::u16string_view entry = trimmed(list.substr(0, end));

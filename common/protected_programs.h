@@ -29,7 +29,11 @@ struct ProtectedPrograms {
     bool protects(std::u16string_view fileName) const;
 };
 
-// The list as stored; anything beyond kProtectedListMaxChars is not looked at.
+// The list cut to what the options accept: at most kProtectedListMaxChars,
+// and a name the cut went through is left out whole, not taken in part.
+std::u16string_view boundedProtectedList(std::u16string_view list);
+
+// The names of the list as bounded above.
 ProtectedPrograms parseProtectedPrograms(std::u16string_view list);
 
 } // namespace quenby

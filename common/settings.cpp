@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/os/process.h"
+#include "common/protected_programs.h"
 #include "common/text.h"
 
 namespace quenby {
@@ -12,6 +13,10 @@ using os::RegStatus;
 using os::RegType;
 
 namespace {
+
+// The most of a list value that is read before it is cut: what no hand would
+// type, and whatever is longer is not read at all.
+constexpr std::size_t kLongListChars = 32768;
 
 // One number: taken only when the query succeeds with at least one byte. Data of
 // 1 to 3 bytes is zero-extended (the buffer is cleared first, and the data is
@@ -75,8 +80,15 @@ PolicyMask readStoredValues(os::RegistryKey& key, Settings& settings, Deliverabl
         if (!field.read || (policiesOnly && !offeredAsPolicy(field)))
             continue;
         if (const auto* text = std::get_if<std::u16string Settings::*>(&field.field)) {
-            if (readText(key, field.name, field.uiMaximum.value + 1, settings.*(*text)))
+            // A list longer than the options take (written by hand or by a
+            // script) is cut to what they take, not lost whole as a path would be.
+            const bool list = field.unit == ValueUnit::programNames;
+            std::u16string& value = settings.*(*text);
+            if (readText(key, field.name, list ? kLongListChars : field.uiMaximum.value + 1, value)) {
+                if (list)
+                    value = std::u16string(boundedProtectedList(value));
                 taken.set(schemaIndex(field));
+            }
             continue;
         }
         std::uint32_t value = 0;

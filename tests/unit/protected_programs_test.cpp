@@ -30,11 +30,15 @@ TEST(ProtectedPrograms, NamesAreTakenAsFileNamesAndTheRestIsPointedOut)
         EXPECT_EQ(programs.names, c.names) << c.name;
         EXPECT_EQ(programs.ignored, c.ignored) << c.name;
     }
-    // Whatever the length, only what the settings keep is looked at.
+    // Whatever the length, only what the settings keep is looked at, and a
+    // name the cut goes through is left out: "pabc" is not "pab".
     std::u16string huge;
     for (int i = 0; i < 5000; ++i)
-        huge += u"p" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) + u";";
-    EXPECT_EQ(parseProtectedPrograms(huge).names.size(), (kProtectedListMaxChars + 2) / 3);
+        huge += u"pabc;";
+    const ProtectedPrograms cut = parseProtectedPrograms(huge);
+    EXPECT_EQ(cut.names.size(), kProtectedListMaxChars / 5);
+    EXPECT_EQ(cut.names.back(), u"pabc");
+    EXPECT_EQ(boundedProtectedList(huge.substr(0, kProtectedListMaxChars) + u";x").size(), kProtectedListMaxChars);
 }
 
 TEST(ProtectedPrograms, AProgramIsKnownByItsFileNameWithOrWithoutExe)

@@ -184,14 +184,22 @@ TEST_P(SettingsStore, NumbersFollowTheByteCountRuleAndTheirOwnReadingRules)
     }
 }
 
-TEST_P(SettingsStore, MusicMustFitItsBufferWithTheTerminator)
+TEST_P(SettingsStore, TextsMustFitTheirBuffersAndListsAreCut)
 {
+    std::u16string list;
+    for (int i = 0; i < 300; ++i)
+        list += u"game.exe;";
     const struct {
         std::basic_string<unsigned char> data;
         std::u16string expected;
+        std::u16string_view name = u"Music";
     } cases[] = {
         {utf16Data(std::u16string(259, u'a')), std::u16string(259, u'a')},
         {utf16Data(std::u16string(260, u'b')), u""},
+        // A list longer than the options take is cut after its last whole name.
+        {utf16Data(list), list.substr(0, 1017), u"PauseWhileRunning"},
+        {utf16Data(std::u16string(1023, u'l')), std::u16string(1023, u'l'), u"PauseWhileRunning"},
+        {utf16Data(std::u16string(40000, u'l')), u"", u"PauseWhileRunning"},
         // Exactly 520 bytes and no terminator: the text would run past the buffer.
         {utf16Data(std::u16string(260, u'c'), false), u""},
         // Shorter text without a terminator, and text with an inner null.
@@ -201,9 +209,11 @@ TEST_P(SettingsStore, MusicMustFitItsBufferWithTheTerminator)
         {utf16Data(u"C:\\Músik\\Звук.wav"), u"C:\\Músik\\Звук.wav"},
     };
     for (const auto& c : cases) {
-        put(kSettingsKey, u"Music", RegType::sz, c.data);
-        for (Deliverable who : {Deliverable::engine, Deliverable::panel})
-            EXPECT_EQ(read(who).Music, c.expected) << c.data.size() << " bytes";
+        put(kSettingsKey, c.name, RegType::sz, c.data);
+        for (Deliverable who : {Deliverable::engine, Deliverable::panel}) {
+            const Settings s = read(who);
+            EXPECT_EQ(c.name == u"Music" ? s.Music : s.PauseWhileRunning, c.expected) << c.data.size() << " bytes";
+        }
     }
 }
 
