@@ -104,18 +104,13 @@ std::u16string formatText(std::u16string_view format, std::initializer_list<std:
                           std::size_t capacity)
 {
     std::u16string out;
-    auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == u'%' && i + 1 < format.size()) {
-            const char16_t kind = format[i + 1];
-            if (kind == u'%') {
-                out += u'%';
-                ++i;
-                continue;
-            }
-            if (kind == u's' || kind == u'd') {
-                if (next != args.end())
-                    out += *next++;
+        // %1 to %9 name the values, in whatever order the language puts them;
+        // any other % is itself.
+        if (format[i] == u'%' && i + 1 < format.size() && format[i + 1] >= u'1' && format[i + 1] <= u'9') {
+            const std::size_t index = static_cast<std::size_t>(format[i + 1] - u'1');
+            if (index < args.size()) {
+                out += *(args.begin() + index);
                 ++i;
                 continue;
             }

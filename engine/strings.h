@@ -77,9 +77,9 @@ std::string_view tableLanguageForLocale(std::string_view locale);
 const unsigned* stringIdsBegin();
 const unsigned* stringIdsEnd();
 
-// A printf-style format of the table with text arguments: each %s takes the next
-// argument, %d takes the next one as it stands, %% gives a percent sign. The result
-// is cut to `capacity` - 1 code units, as a fixed buffer would hold it.
+// A text of the table with its values: %1 to %9 take the values in the order
+// given, wherever the language puts them; any other % stands as it is. The
+// result is cut to `capacity` - 1 code units, as a fixed buffer would hold it.
 std::u16string formatText(std::u16string_view format, std::initializer_list<std::u16string> args,
                           std::size_t capacity);
 
