@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Closes this About box.</extracomment>
         <translation>Sulje</translation>
     </message>
     <message>
@@ -21,10 +22,12 @@
     </message>
     <message>
         <source>Version: %1.%2.%3 (Beta)</source>
+        <extracomment>%1, %2 and %3: the parts of the version number, as in 1.4.2.</extracomment>
         <translation>Versio: %1.%2.%3 (beta)</translation>
     </message>
     <message>
         <source>for Windows %1</source>
+        <extracomment>%1: the Windows version the panel runs on, 10 or 11.</extracomment>
         <translation>Windows %1 -käyttöjärjestelmälle</translation>
     </message>
 </context>
@@ -36,6 +39,7 @@
     </message>
     <message>
         <source>%1% of RAM free</source>
+        <extracomment>Read by screen readers for the usage graph. %1: the free share of the RAM in percent; the % after it is the percent sign.</extracomment>
         <translation>%1 % RAM-muistista vapaana</translation>
     </message>
 </context>
@@ -164,6 +168,7 @@
     </message>
     <message>
         <source>Free-up RAM</source>
+        <extracomment>The title of the group with the two sliders that set the free-RAM levels.</extracomment>
         <translation>Vapauta RAM-muistia</translation>
     </message>
     <message>
@@ -184,6 +189,7 @@
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Stores the two free-RAM levels set with the sliders.</extracomment>
         <translation>Tallenna</translation>
     </message>
     <message>
@@ -192,10 +198,12 @@
     </message>
     <message>
         <source>Disable</source>
+        <extracomment>Switches the automatic recovery off; the button then reads “Enable RAM Optimizer”.</extracomment>
         <translation>Poista käytöstä</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Ends the tray engine (the RAM optimizer itself), not only this window.</extracomment>
         <translation>Lopeta</translation>
     </message>
     <message>
@@ -216,34 +224,42 @@
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
+        <extracomment>Why the tray engine could not be started. %1: Windows&apos; error number.</extracomment>
         <translation>Järjestelmä esti sen käynnistämisen (virhe %1).</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
+        <extracomment>%1: the full path of the tray engine&apos;s program file; a sentence saying why follows on the next line.</extracomment>
         <translation>RAM-optimointia ei voitu käynnistää sijainnista %1.</translation>
     </message>
     <message>
         <source>Total RAM: %1MB</source>
+        <extracomment>%1: megabytes of RAM installed, a whole number.</extracomment>
         <translation>RAM-muisti yhteensä: %1 Mt</translation>
     </message>
     <message>
         <source>Available RAM: %1MB (%2%)</source>
+        <extracomment>%1: megabytes of RAM available now; %2: that as a share of all RAM, in percent (the % after it is the percent sign).</extracomment>
         <translation>RAM-muistia käytettävissä: %1 Mt (%2 %)</translation>
     </message>
     <message>
         <source>CPU Usages: %1%</source>
+        <extracomment>%1: the processor load of the last second in percent; the % after it is the percent sign.</extracomment>
         <translation>Suorittimen käyttö: %1 %</translation>
     </message>
     <message>
         <source>%1 MB</source>
+        <extracomment>%1: megabytes, the value the slider beside it is set to.</extracomment>
         <translation>%1 Mt</translation>
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>Vapaan RAM-muistin tavoite, %1 Mt</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>Vapaan RAM-muistin vähimmäismäärä, %1 Mt</translation>
     </message>
     <message>
@@ -275,10 +291,12 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: your keyboard layout has no key for “%1”.</source>
+        <extracomment>%1: the character the user typed as the hot key, such as K.</extracomment>
         <translation>Ctrl+Alt+%1 ei voi olla pikanäppäin: näppäimistöasettelussasi ei ole näppäintä merkille ”%1”.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <extracomment>%1: the character the user typed as the hot key; %2: the character that key combination types on the user&apos;s keyboard layout (as AltGr would).</extracomment>
         <translation>Ctrl+Alt+%1 ei voi olla pikanäppäin: näppäimistöasettelussasi se kirjoittaa merkin ”%2”, jota ei sen jälkeen voisi kirjoittaa missään ohjelmassa.</translation>
     </message>
     <message>
@@ -295,26 +313,32 @@
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
+        <extracomment>Start of a sentence the dialog puts together: this check box, a number of seconds, then “seconds”: “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>Vapauta RAM-muistia käynnistyksen jälkeen</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
+        <extracomment>A hidden part of the start-up sentence, after a number of megabytes.</extracomment>
         <translation>Mt RAM-muistia käynnistyksen jälkeen</translation>
     </message>
     <message>
         <source>seconds</source>
+        <extracomment>End of the sentence “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>sekunnin kuluttua</translation>
     </message>
     <message>
         <source>Free-up RAM every</source>
+        <extracomment>Start of a sentence the dialog puts together: “Free-up RAM every [4] minutes if free RAM below [50] %”.</extracomment>
         <translation>Vapauta RAM-muistia</translation>
     </message>
     <message>
         <source>MB every</source>
+        <extracomment>A hidden part of the periodic sentence, after a number of megabytes.</extracomment>
         <translation>Mt</translation>
     </message>
     <message>
         <source>minutes if free RAM below</source>
+        <extracomment>Middle of the sentence “Free-up RAM every [4] minutes if free RAM below [50] %”: between two numbers.</extracomment>
         <translation>minuutin välein, jos vapaata RAM-muistia on alle</translation>
     </message>
     <message>
@@ -327,6 +351,7 @@
     </message>
     <message>
         <source>CPU usage:</source>
+        <extracomment>Beside a bar that shows the processor load.</extracomment>
         <translation>Suorittimen käyttö:</translation>
     </message>
     <message>
@@ -343,10 +368,12 @@
     </message>
     <message>
         <source>Default:</source>
+        <extracomment>Beside the picture of the tray icon as it normally looks.</extracomment>
         <translation>Oletus:</translation>
     </message>
     <message>
         <source>Recovering RAM:</source>
+        <extracomment>Beside the picture of the tray icon while it recovers RAM.</extracomment>
         <translation>RAM-muistia vapautettaessa:</translation>
     </message>
     <message>
@@ -355,10 +382,12 @@
     </message>
     <message>
         <source>Display</source>
+        <extracomment>Start of “Display [Percentage of Free RAM] in tray icon”: a list to choose from follows.</extracomment>
         <translation>Näytä</translation>
     </message>
     <message>
         <source>in tray icon</source>
+        <extracomment>End of “Display [Percentage of Free RAM] in tray icon”.</extracomment>
         <translation>ilmaisinalueen kuvakkeessa</translation>
     </message>
     <message>
@@ -371,10 +400,12 @@
     </message>
     <message>
         <source>Recover</source>
+        <extracomment>Start of “Recover [512] MB menu”: sets the amount of one entry of the tray icon&apos;s menu.</extracomment>
         <translation>Vapauta</translation>
     </message>
     <message>
         <source>MB menu</source>
+        <extracomment>End of “Recover [512] MB menu”.</extracomment>
         <translation>Mt (valikon kohde)</translation>
     </message>
     <message>
@@ -391,11 +422,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Pikanäppäin RAM-muistin vapauttamiseen: Ctrl + Alt +</translation>
+        <translation type="vanished">Pikanäppäin RAM-muistin vapauttamiseen: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Pikanäppäin Quenby-ohjelman poistamiseen käytöstä tai ottamiseen käyttöön: Ctrl + Alt +</translation>
+        <translation type="vanished">Pikanäppäin Quenby-ohjelman poistamiseen käytöstä tai ottamiseen käyttöön: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -511,6 +542,16 @@
         <comment>followed by the names</comment>
         <translation>Ohitettu, koska nämä eivät ole ohjelmien tiedostonimiä: %1</translation>
     </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -549,6 +590,7 @@
         <source>Free-up RAM Manually
 </source>
         <comment>108</comment>
+        <extracomment>A menu item that frees up RAM now; the line end stays.</extracomment>
         <translation>Vapauta RAM-muistia manuaalisesti
 </translation>
     </message>
@@ -570,6 +612,7 @@
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
+        <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
         <translation>Lopeta RAM-optimointi</translation>
     </message>
     <message>
@@ -590,12 +633,14 @@
     <message>
         <source>Confirm</source>
         <comment>117</comment>
+        <extracomment>The title of the box that asks before a restart, a sleep or a shutdown.</extracomment>
         <translation>Vahvista</translation>
     </message>
     <message>
         <source>RAM Optimizer
 </source>
         <comment>118</comment>
+        <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
         <translation>RAM-optimointi
 </translation>
     </message>
@@ -603,32 +648,38 @@
         <source>Free RAM: %1 MB (%2%)
 </source>
         <comment>119</comment>
+        <extracomment>The second line of the tooltip. %1: megabytes of free RAM; %2: that as a share of all RAM in percent, the % after it being the percent sign. The line end stays.</extracomment>
         <translation>Vapaa RAM-muisti: %1 Mt (%2 %)
 </translation>
     </message>
     <message>
         <source>CPU Usage: %1%</source>
         <comment>121</comment>
+        <extracomment>The third line of the tooltip. %1: the processor load in percent; the % after it is the percent sign.</extracomment>
         <translation>Suorittimen käyttö: %1 %</translation>
     </message>
     <message>
         <source>CreateProcess failed (%1).</source>
         <comment>122</comment>
+        <extracomment>%1: Windows&apos; error number when the control panel could not be started.</extracomment>
         <translation>CreateProcess epäonnistui (%1).</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>123</comment>
+        <extracomment>The title of a box that says something failed.</extracomment>
         <translation>Virhe</translation>
     </message>
     <message>
         <source>RAM Optimizer</source>
         <comment>124</comment>
+        <extracomment>The title of the notices the tray icon shows.</extracomment>
         <translation>RAM-optimointi</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
         <comment>125</comment>
+        <extracomment>A notice after a recovery. %1: the megabytes recovered; %2: the megabytes free now.</extracomment>
         <translation>%1 Mt vapautettu, nyt vapaana %2 Mt</translation>
     </message>
     <message>
@@ -639,16 +690,19 @@
     <message>
         <source>Windows could not be restarted (error %1). %2</source>
         <comment>127</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Windows-käyttöjärjestelmää ei voitu käynnistää uudelleen (virhe %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be suspended (error %1). %2</source>
         <comment>128</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Tietokonetta ei voitu siirtää lepotilaan (virhe %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be shut down (error %1). %2</source>
         <comment>129</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Windows-käyttöjärjestelmää ei voitu sammuttaa (virhe %1). %2</translation>
     </message>
     <message>
@@ -659,16 +713,19 @@
     <message>
         <source>The hot key Ctrl+Alt+%1 could not be registered: another program uses it.</source>
         <comment>133</comment>
+        <extracomment>%1: the character of the hot key, such as K.</extracomment>
         <translation>Pikanäppäintä Ctrl+Alt+%1 ei voitu rekisteröidä: toinen ohjelma käyttää sitä.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: on your keyboard layout it types “%2”.</source>
         <comment>134</comment>
+        <extracomment>%1: the character of the hot key; %2: the character the key combination types on the user&apos;s keyboard layout.</extracomment>
         <translation>Pikanäppäintä Ctrl+Alt+%1 ei rekisteröity: näppäimistöasettelussasi se kirjoittaa merkin ”%2”.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: your keyboard layout has no such key.</source>
         <comment>135</comment>
+        <extracomment>%1: the character of the hot key.</extracomment>
         <translation>Pikanäppäintä Ctrl+Alt+%1 ei rekisteröity: näppäimistöasettelussasi ei ole tällaista näppäintä.</translation>
     </message>
     <message>
@@ -721,6 +778,7 @@ Lopeta se (ilmaisinalueen valikosta: Lopeta RAM-optimointi) ja sulje hallintapan
     <message>
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
+        <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
         <translation>Quenby ilmaisinalueella</translation>
     </message>
     <message>
@@ -749,13 +807,14 @@ Lopeta se (ilmaisinalueen valikosta: Lopeta RAM-optimointi) ja sulje hallintapan
         <translation>Ilmaisinalueen ohjelma, hallintapaneeli, komentoriviasiakas quenbyctl ja Käynnistä-valikon pikakuvakkeet.</translation>
     </message>
     <message>
-        <source>Start the tray engine when you log on to Windows.</source>
+        <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation>Käynnistä ilmaisinalueen ohjelma Windows-kirjautumisen yhteydessä.</translation>
+        <translation type="unfinished">Käynnistä ilmaisinalueen ohjelma Windows-kirjautumisen yhteydessä.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
         <comment>BAD_AUTOSTART</comment>
+        <extracomment>$1 (%1 for translators): the value given after /AUTOSTART= on the command line.</extracomment>
         <translation>Tuntematon arvo /AUTOSTART=%1: käytä arvoa /AUTOSTART=1 tai /AUTOSTART=0.</translation>
     </message>
     <message>
@@ -785,6 +844,7 @@ Asennusohjelma ei käynnistänyt sitä. Avaa se Käynnistä-valikosta. Jos ”K�
     <message>
         <source>%1 is in use in another user&apos;s session and was renamed to %2.</source>
         <comment>SET_ASIDE_DETAIL</comment>
+        <extracomment>%1: the full path of a file of the previous version; %2: the name it was renamed to.</extracomment>
         <translation>%1 on käytössä toisen käyttäjän istunnossa, ja sen nimeksi muutettiin %2.</translation>
     </message>
     <message>
@@ -966,10 +1026,6 @@ Asennusohjelma ei käynnistänyt sitä. Avaa se Käynnistä-valikosta. Jos ”K�
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
         <translation>Quenby-ohjelman RAM-optimoinnin asetukset</translation>
-    </message>
-    <message>
-        <source>the installed RAM in MB</source>
-        <translation type="obsolete">asennettu RAM-muisti megatavuina</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Closes this About box.</extracomment>
         <translation>닫기</translation>
     </message>
     <message>
@@ -21,10 +22,12 @@
     </message>
     <message>
         <source>Version: %1.%2.%3 (Beta)</source>
+        <extracomment>%1, %2 and %3: the parts of the version number, as in 1.4.2.</extracomment>
         <translation>버전 %1.%2.%3(베타)</translation>
     </message>
     <message>
         <source>for Windows %1</source>
+        <extracomment>%1: the Windows version the panel runs on, 10 or 11.</extracomment>
         <translation>Windows %1용</translation>
     </message>
 </context>
@@ -36,6 +39,7 @@
     </message>
     <message>
         <source>%1% of RAM free</source>
+        <extracomment>Read by screen readers for the usage graph. %1: the free share of the RAM in percent; the % after it is the percent sign.</extracomment>
         <translation>여유 메모리 %1%</translation>
     </message>
 </context>
@@ -164,6 +168,7 @@
     </message>
     <message>
         <source>Free-up RAM</source>
+        <extracomment>The title of the group with the two sliders that set the free-RAM levels.</extracomment>
         <translation>메모리 확보</translation>
     </message>
     <message>
@@ -184,6 +189,7 @@
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Stores the two free-RAM levels set with the sliders.</extracomment>
         <translation>저장</translation>
     </message>
     <message>
@@ -192,10 +198,12 @@
     </message>
     <message>
         <source>Disable</source>
+        <extracomment>Switches the automatic recovery off; the button then reads “Enable RAM Optimizer”.</extracomment>
         <translation>사용 안 함</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Ends the tray engine (the RAM optimizer itself), not only this window.</extracomment>
         <translation>끝내기</translation>
     </message>
     <message>
@@ -216,34 +224,42 @@
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
+        <extracomment>Why the tray engine could not be started. %1: Windows&apos; error number.</extracomment>
         <translation>시스템에서 시작을 거부했습니다(오류 %1).</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
+        <extracomment>%1: the full path of the tray engine&apos;s program file; a sentence saying why follows on the next line.</extracomment>
         <translation>%1에서 메모리 최적화를 시작할 수 없습니다.</translation>
     </message>
     <message>
         <source>Total RAM: %1MB</source>
+        <extracomment>%1: megabytes of RAM installed, a whole number.</extracomment>
         <translation>전체 메모리: %1MB</translation>
     </message>
     <message>
         <source>Available RAM: %1MB (%2%)</source>
+        <extracomment>%1: megabytes of RAM available now; %2: that as a share of all RAM, in percent (the % after it is the percent sign).</extracomment>
         <translation>사용 가능한 메모리: %1MB(%2%)</translation>
     </message>
     <message>
         <source>CPU Usages: %1%</source>
+        <extracomment>%1: the processor load of the last second in percent; the % after it is the percent sign.</extracomment>
         <translation>CPU 사용률: %1%</translation>
     </message>
     <message>
         <source>%1 MB</source>
+        <extracomment>%1: megabytes, the value the slider beside it is set to.</extracomment>
         <translation>%1MB</translation>
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>목표 여유 메모리, %1MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>최소 여유 메모리, %1MB</translation>
     </message>
     <message>
@@ -275,10 +291,12 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: your keyboard layout has no key for “%1”.</source>
+        <extracomment>%1: the character the user typed as the hot key, such as K.</extracomment>
         <translation>Ctrl+Alt+%1은(는) 바로 가기 키로 사용할 수 없습니다. 현재 키보드 레이아웃에는 “%1” 키가 없습니다.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <extracomment>%1: the character the user typed as the hot key; %2: the character that key combination types on the user&apos;s keyboard layout (as AltGr would).</extracomment>
         <translation>Ctrl+Alt+%1은(는) 바로 가기 키로 사용할 수 없습니다. 현재 키보드 레이아웃에서는 이 키로 “%2”이(가) 입력되므로, 바로 가기 키로 쓰면 어떤 프로그램에서도 이 문자를 입력할 수 없게 됩니다.</translation>
     </message>
     <message>
@@ -295,26 +313,32 @@
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
+        <extracomment>Start of a sentence the dialog puts together: this check box, a number of seconds, then “seconds”: “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>시작 시 메모리 확보:</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
+        <extracomment>A hidden part of the start-up sentence, after a number of megabytes.</extracomment>
         <translation>MB 메모리, 시작하고</translation>
     </message>
     <message>
         <source>seconds</source>
+        <extracomment>End of the sentence “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>초 후</translation>
     </message>
     <message>
         <source>Free-up RAM every</source>
+        <extracomment>Start of a sentence the dialog puts together: “Free-up RAM every [4] minutes if free RAM below [50] %”.</extracomment>
         <translation>주기적 메모리 확보:</translation>
     </message>
     <message>
         <source>MB every</source>
+        <extracomment>A hidden part of the periodic sentence, after a number of megabytes.</extracomment>
         <translation>MB씩,</translation>
     </message>
     <message>
         <source>minutes if free RAM below</source>
+        <extracomment>Middle of the sentence “Free-up RAM every [4] minutes if free RAM below [50] %”: between two numbers.</extracomment>
         <translation>분마다, 여유 메모리가 다음 값 미만일 때:</translation>
     </message>
     <message>
@@ -327,6 +351,7 @@
     </message>
     <message>
         <source>CPU usage:</source>
+        <extracomment>Beside a bar that shows the processor load.</extracomment>
         <translation>CPU 사용률:</translation>
     </message>
     <message>
@@ -343,10 +368,12 @@
     </message>
     <message>
         <source>Default:</source>
+        <extracomment>Beside the picture of the tray icon as it normally looks.</extracomment>
         <translation>기본:</translation>
     </message>
     <message>
         <source>Recovering RAM:</source>
+        <extracomment>Beside the picture of the tray icon while it recovers RAM.</extracomment>
         <translation>메모리 확보 중:</translation>
     </message>
     <message>
@@ -355,10 +382,12 @@
     </message>
     <message>
         <source>Display</source>
+        <extracomment>Start of “Display [Percentage of Free RAM] in tray icon”: a list to choose from follows.</extracomment>
         <translation>표시:</translation>
     </message>
     <message>
         <source>in tray icon</source>
+        <extracomment>End of “Display [Percentage of Free RAM] in tray icon”.</extracomment>
         <translation>(알림 영역 아이콘)</translation>
     </message>
     <message>
@@ -371,10 +400,12 @@
     </message>
     <message>
         <source>Recover</source>
+        <extracomment>Start of “Recover [512] MB menu”: sets the amount of one entry of the tray icon&apos;s menu.</extracomment>
         <translation>확보:</translation>
     </message>
     <message>
         <source>MB menu</source>
+        <extracomment>End of “Recover [512] MB menu”.</extracomment>
         <translation>MB(메뉴 항목)</translation>
     </message>
     <message>
@@ -391,11 +422,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>메모리 확보 바로 가기 키: Ctrl + Alt +</translation>
+        <translation type="vanished">메모리 확보 바로 가기 키: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Quenby 사용 안 함/사용 바로 가기 키: Ctrl + Alt +</translation>
+        <translation type="vanished">Quenby 사용 안 함/사용 바로 가기 키: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -511,6 +542,16 @@
         <comment>followed by the names</comment>
         <translation>프로그램 파일 이름이 아니므로 무시됨: %1</translation>
     </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -549,6 +590,7 @@
         <source>Free-up RAM Manually
 </source>
         <comment>108</comment>
+        <extracomment>A menu item that frees up RAM now; the line end stays.</extracomment>
         <translation>수동으로 메모리 확보
 </translation>
     </message>
@@ -570,6 +612,7 @@
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
+        <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
         <translation>메모리 최적화 끝내기</translation>
     </message>
     <message>
@@ -590,12 +633,14 @@
     <message>
         <source>Confirm</source>
         <comment>117</comment>
+        <extracomment>The title of the box that asks before a restart, a sleep or a shutdown.</extracomment>
         <translation>확인</translation>
     </message>
     <message>
         <source>RAM Optimizer
 </source>
         <comment>118</comment>
+        <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
         <translation>메모리 최적화
 </translation>
     </message>
@@ -603,32 +648,38 @@
         <source>Free RAM: %1 MB (%2%)
 </source>
         <comment>119</comment>
+        <extracomment>The second line of the tooltip. %1: megabytes of free RAM; %2: that as a share of all RAM in percent, the % after it being the percent sign. The line end stays.</extracomment>
         <translation>여유 메모리: %1MB(%2%)
 </translation>
     </message>
     <message>
         <source>CPU Usage: %1%</source>
         <comment>121</comment>
+        <extracomment>The third line of the tooltip. %1: the processor load in percent; the % after it is the percent sign.</extracomment>
         <translation>CPU 사용률: %1%</translation>
     </message>
     <message>
         <source>CreateProcess failed (%1).</source>
         <comment>122</comment>
+        <extracomment>%1: Windows&apos; error number when the control panel could not be started.</extracomment>
         <translation>CreateProcess 실패(%1).</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>123</comment>
+        <extracomment>The title of a box that says something failed.</extracomment>
         <translation>오류</translation>
     </message>
     <message>
         <source>RAM Optimizer</source>
         <comment>124</comment>
+        <extracomment>The title of the notices the tray icon shows.</extracomment>
         <translation>메모리 최적화</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
         <comment>125</comment>
+        <extracomment>A notice after a recovery. %1: the megabytes recovered; %2: the megabytes free now.</extracomment>
         <translation>메모리를 %1MB 확보했습니다. 현재 여유 메모리는 %2MB입니다.</translation>
     </message>
     <message>
@@ -639,16 +690,19 @@
     <message>
         <source>Windows could not be restarted (error %1). %2</source>
         <comment>127</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Windows를 다시 시작할 수 없습니다(오류 %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be suspended (error %1). %2</source>
         <comment>128</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>절전 모드로 전환할 수 없습니다(오류 %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be shut down (error %1). %2</source>
         <comment>129</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>시스템을 종료할 수 없습니다(오류 %1). %2</translation>
     </message>
     <message>
@@ -659,16 +713,19 @@
     <message>
         <source>The hot key Ctrl+Alt+%1 could not be registered: another program uses it.</source>
         <comment>133</comment>
+        <extracomment>%1: the character of the hot key, such as K.</extracomment>
         <translation>바로 가기 키 Ctrl+Alt+%1을(를) 등록할 수 없습니다. 다른 프로그램에서 사용하고 있습니다.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: on your keyboard layout it types “%2”.</source>
         <comment>134</comment>
+        <extracomment>%1: the character of the hot key; %2: the character the key combination types on the user&apos;s keyboard layout.</extracomment>
         <translation>바로 가기 키 Ctrl+Alt+%1을(를) 등록하지 않았습니다. 현재 키보드 레이아웃에서는 이 키로 “%2”이(가) 입력됩니다.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: your keyboard layout has no such key.</source>
         <comment>135</comment>
+        <extracomment>%1: the character of the hot key.</extracomment>
         <translation>바로 가기 키 Ctrl+Alt+%1을(를) 등록하지 않았습니다. 현재 키보드 레이아웃에는 이 키가 없습니다.</translation>
     </message>
     <message>
@@ -721,6 +778,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
+        <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
         <translation>Quenby 알림 영역 엔진</translation>
     </message>
     <message>
@@ -749,13 +807,14 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <translation>알림 영역 엔진, Quenby 패널, 명령줄 클라이언트 quenbyctl 및 시작 메뉴 바로 가기입니다.</translation>
     </message>
     <message>
-        <source>Start the tray engine when you log on to Windows.</source>
+        <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation>Windows에 로그인할 때 알림 영역 엔진을 시작합니다.</translation>
+        <translation type="unfinished">Windows에 로그인할 때 알림 영역 엔진을 시작합니다.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
         <comment>BAD_AUTOSTART</comment>
+        <extracomment>$1 (%1 for translators): the value given after /AUTOSTART= on the command line.</extracomment>
         <translation>알 수 없는 값 /AUTOSTART=%1: /AUTOSTART=1 또는 /AUTOSTART=0을 사용하세요.</translation>
     </message>
     <message>
@@ -785,6 +844,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     <message>
         <source>%1 is in use in another user&apos;s session and was renamed to %2.</source>
         <comment>SET_ASIDE_DETAIL</comment>
+        <extracomment>%1: the full path of a file of the previous version; %2: the name it was renamed to.</extracomment>
         <translation>%1은(는) 다른 사용자의 세션에서 사용 중이므로 이름을 %2(으)로 바꿨습니다.</translation>
     </message>
     <message>
@@ -966,10 +1026,6 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
         <translation>Quenby 메모리 최적화 설정</translation>
-    </message>
-    <message>
-        <source>the installed RAM in MB</source>
-        <translation type="obsolete">설치된 메모리(MB)</translation>
     </message>
 </context>
 </TS>

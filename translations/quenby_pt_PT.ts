@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Closes this About box.</extracomment>
         <translation>Fechar</translation>
     </message>
     <message>
@@ -21,10 +22,12 @@
     </message>
     <message>
         <source>Version: %1.%2.%3 (Beta)</source>
+        <extracomment>%1, %2 and %3: the parts of the version number, as in 1.4.2.</extracomment>
         <translation>Versão: %1.%2.%3 (Beta)</translation>
     </message>
     <message>
         <source>for Windows %1</source>
+        <extracomment>%1: the Windows version the panel runs on, 10 or 11.</extracomment>
         <translation>para Windows %1</translation>
     </message>
 </context>
@@ -36,6 +39,7 @@
     </message>
     <message>
         <source>%1% of RAM free</source>
+        <extracomment>Read by screen readers for the usage graph. %1: the free share of the RAM in percent; the % after it is the percent sign.</extracomment>
         <translation>%1% de RAM livre</translation>
     </message>
 </context>
@@ -164,6 +168,7 @@
     </message>
     <message>
         <source>Free-up RAM</source>
+        <extracomment>The title of the group with the two sliders that set the free-RAM levels.</extracomment>
         <translation>Libertar RAM</translation>
     </message>
     <message>
@@ -184,6 +189,7 @@
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Stores the two free-RAM levels set with the sliders.</extracomment>
         <translation>Guardar</translation>
     </message>
     <message>
@@ -192,10 +198,12 @@
     </message>
     <message>
         <source>Disable</source>
+        <extracomment>Switches the automatic recovery off; the button then reads “Enable RAM Optimizer”.</extracomment>
         <translation>Desativar</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Ends the tray engine (the RAM optimizer itself), not only this window.</extracomment>
         <translation>Sair</translation>
     </message>
     <message>
@@ -216,34 +224,42 @@
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
+        <extracomment>Why the tray engine could not be started. %1: Windows&apos; error number.</extracomment>
         <translation>O sistema recusou-se a iniciá-lo (erro %1).</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
+        <extracomment>%1: the full path of the tray engine&apos;s program file; a sentence saying why follows on the next line.</extracomment>
         <translation>Não foi possível iniciar o otimizador de RAM a partir de %1.</translation>
     </message>
     <message>
         <source>Total RAM: %1MB</source>
+        <extracomment>%1: megabytes of RAM installed, a whole number.</extracomment>
         <translation>RAM total: %1 MB</translation>
     </message>
     <message>
         <source>Available RAM: %1MB (%2%)</source>
+        <extracomment>%1: megabytes of RAM available now; %2: that as a share of all RAM, in percent (the % after it is the percent sign).</extracomment>
         <translation>RAM disponível: %1 MB (%2%)</translation>
     </message>
     <message>
         <source>CPU Usages: %1%</source>
+        <extracomment>%1: the processor load of the last second in percent; the % after it is the percent sign.</extracomment>
         <translation>Utilização da CPU: %1%</translation>
     </message>
     <message>
         <source>%1 MB</source>
+        <extracomment>%1: megabytes, the value the slider beside it is set to.</extracomment>
         <translation>%1 MB</translation>
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>Objetivo de RAM livre, %1 MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>RAM livre mínima, %1 MB</translation>
     </message>
     <message>
@@ -275,10 +291,12 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: your keyboard layout has no key for “%1”.</source>
+        <extracomment>%1: the character the user typed as the hot key, such as K.</extracomment>
         <translation>Ctrl+Alt+%1 não pode ser uma tecla de atalho: o seu esquema de teclado não tem nenhuma tecla para «%1».</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <extracomment>%1: the character the user typed as the hot key; %2: the character that key combination types on the user&apos;s keyboard layout (as AltGr would).</extracomment>
         <translation>Ctrl+Alt+%1 não pode ser uma tecla de atalho: no seu esquema de teclado, escreve «%2», que nenhum programa poderia então receber.</translation>
     </message>
     <message>
@@ -295,26 +313,32 @@
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
+        <extracomment>Start of a sentence the dialog puts together: this check box, a number of seconds, then “seconds”: “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>Libertar RAM no arranque após</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
+        <extracomment>A hidden part of the start-up sentence, after a number of megabytes.</extracomment>
         <translation>MB de RAM no arranque após</translation>
     </message>
     <message>
         <source>seconds</source>
+        <extracomment>End of the sentence “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>segundos</translation>
     </message>
     <message>
         <source>Free-up RAM every</source>
+        <extracomment>Start of a sentence the dialog puts together: “Free-up RAM every [4] minutes if free RAM below [50] %”.</extracomment>
         <translation>Libertar RAM a cada</translation>
     </message>
     <message>
         <source>MB every</source>
+        <extracomment>A hidden part of the periodic sentence, after a number of megabytes.</extracomment>
         <translation>MB a cada</translation>
     </message>
     <message>
         <source>minutes if free RAM below</source>
+        <extracomment>Middle of the sentence “Free-up RAM every [4] minutes if free RAM below [50] %”: between two numbers.</extracomment>
         <translation>minutos se a RAM livre for inferior a</translation>
     </message>
     <message>
@@ -327,6 +351,7 @@
     </message>
     <message>
         <source>CPU usage:</source>
+        <extracomment>Beside a bar that shows the processor load.</extracomment>
         <translation>Utilização da CPU:</translation>
     </message>
     <message>
@@ -343,10 +368,12 @@
     </message>
     <message>
         <source>Default:</source>
+        <extracomment>Beside the picture of the tray icon as it normally looks.</extracomment>
         <translation>Predefinido:</translation>
     </message>
     <message>
         <source>Recovering RAM:</source>
+        <extracomment>Beside the picture of the tray icon while it recovers RAM.</extracomment>
         <translation>A libertar RAM:</translation>
     </message>
     <message>
@@ -355,10 +382,12 @@
     </message>
     <message>
         <source>Display</source>
+        <extracomment>Start of “Display [Percentage of Free RAM] in tray icon”: a list to choose from follows.</extracomment>
         <translation>Mostrar</translation>
     </message>
     <message>
         <source>in tray icon</source>
+        <extracomment>End of “Display [Percentage of Free RAM] in tray icon”.</extracomment>
         <translation>no ícone</translation>
     </message>
     <message>
@@ -371,10 +400,12 @@
     </message>
     <message>
         <source>Recover</source>
+        <extracomment>Start of “Recover [512] MB menu”: sets the amount of one entry of the tray icon&apos;s menu.</extracomment>
         <translation>Libertar</translation>
     </message>
     <message>
         <source>MB menu</source>
+        <extracomment>End of “Recover [512] MB menu”.</extracomment>
         <translation>MB (menu)</translation>
     </message>
     <message>
@@ -391,11 +422,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Tecla de atalho para libertar RAM: Ctrl + Alt +</translation>
+        <translation type="vanished">Tecla de atalho para libertar RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Tecla de atalho para desativar/ativar o Quenby: Ctrl + Alt +</translation>
+        <translation type="vanished">Tecla de atalho para desativar/ativar o Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -510,6 +541,16 @@
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
         <translation>Ignorados, porque não são nomes de ficheiro de programas: %1</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +979,7 @@ Verifique se indicou o nome de ficheiro correto.</translation>
         <source>Free-up RAM Manually
 </source>
         <comment>108</comment>
+        <extracomment>A menu item that frees up RAM now; the line end stays.</extracomment>
         <translation>Libertar RAM manualmente
 </translation>
     </message>
@@ -959,6 +1001,7 @@ Verifique se indicou o nome de ficheiro correto.</translation>
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
+        <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
         <translation>Sair do otimizador de RAM</translation>
     </message>
     <message>
@@ -979,12 +1022,14 @@ Verifique se indicou o nome de ficheiro correto.</translation>
     <message>
         <source>Confirm</source>
         <comment>117</comment>
+        <extracomment>The title of the box that asks before a restart, a sleep or a shutdown.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
         <source>RAM Optimizer
 </source>
         <comment>118</comment>
+        <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
         <translation>Otimizador de RAM
 </translation>
     </message>
@@ -992,32 +1037,38 @@ Verifique se indicou o nome de ficheiro correto.</translation>
         <source>Free RAM: %1 MB (%2%)
 </source>
         <comment>119</comment>
+        <extracomment>The second line of the tooltip. %1: megabytes of free RAM; %2: that as a share of all RAM in percent, the % after it being the percent sign. The line end stays.</extracomment>
         <translation>RAM livre: %1 MB (%2%)
 </translation>
     </message>
     <message>
         <source>CPU Usage: %1%</source>
         <comment>121</comment>
+        <extracomment>The third line of the tooltip. %1: the processor load in percent; the % after it is the percent sign.</extracomment>
         <translation>Utilização da CPU: %1%</translation>
     </message>
     <message>
         <source>CreateProcess failed (%1).</source>
         <comment>122</comment>
+        <extracomment>%1: Windows&apos; error number when the control panel could not be started.</extracomment>
         <translation>CreateProcess falhou (%1).</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>123</comment>
+        <extracomment>The title of a box that says something failed.</extracomment>
         <translation>Erro</translation>
     </message>
     <message>
         <source>RAM Optimizer</source>
         <comment>124</comment>
+        <extracomment>The title of the notices the tray icon shows.</extracomment>
         <translation>Otimizador de RAM</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
         <comment>125</comment>
+        <extracomment>A notice after a recovery. %1: the megabytes recovered; %2: the megabytes free now.</extracomment>
         <translation>Libertados %1 MB, agora %2 MB livres</translation>
     </message>
     <message>
@@ -1028,16 +1079,19 @@ Verifique se indicou o nome de ficheiro correto.</translation>
     <message>
         <source>Windows could not be restarted (error %1). %2</source>
         <comment>127</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Não foi possível reiniciar o Windows (erro %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be suspended (error %1). %2</source>
         <comment>128</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Não foi possível suspender o Windows (erro %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be shut down (error %1). %2</source>
         <comment>129</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Não foi possível encerrar o Windows (erro %1). %2</translation>
     </message>
     <message>
@@ -1048,16 +1102,19 @@ Verifique se indicou o nome de ficheiro correto.</translation>
     <message>
         <source>The hot key Ctrl+Alt+%1 could not be registered: another program uses it.</source>
         <comment>133</comment>
+        <extracomment>%1: the character of the hot key, such as K.</extracomment>
         <translation>Não foi possível registar a tecla de atalho Ctrl+Alt+%1: outro programa está a utilizá-la.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: on your keyboard layout it types “%2”.</source>
         <comment>134</comment>
+        <extracomment>%1: the character of the hot key; %2: the character the key combination types on the user&apos;s keyboard layout.</extracomment>
         <translation>A tecla de atalho Ctrl+Alt+%1 não foi registada: no seu esquema de teclado, escreve «%2».</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: your keyboard layout has no such key.</source>
         <comment>135</comment>
+        <extracomment>%1: the character of the hot key.</extracomment>
         <translation>A tecla de atalho Ctrl+Alt+%1 não foi registada: o seu esquema de teclado não tem essa tecla.</translation>
     </message>
     <message>
@@ -1110,6 +1167,7 @@ Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela d
     <message>
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
+        <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
         <translation>Motor da área de notificação do Quenby</translation>
     </message>
     <message>
@@ -1138,13 +1196,14 @@ Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela d
         <translation>O motor da área de notificação, o painel de comando, o cliente de linha de comandos quenbyctl e os atalhos do menu Iniciar.</translation>
     </message>
     <message>
-        <source>Start the tray engine when you log on to Windows.</source>
+        <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation>Iniciar o motor da área de notificação quando iniciar sessão no Windows.</translation>
+        <translation type="unfinished">Iniciar o motor da área de notificação quando iniciar sessão no Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
         <comment>BAD_AUTOSTART</comment>
+        <extracomment>$1 (%1 for translators): the value given after /AUTOSTART= on the command line.</extracomment>
         <translation>Valor desconhecido /AUTOSTART=%1: utilize /AUTOSTART=1 ou /AUTOSTART=0.</translation>
     </message>
     <message>
@@ -1174,6 +1233,7 @@ O programa de configuração não o iniciou. Abra-o a partir do menu Iniciar. Se
     <message>
         <source>%1 is in use in another user&apos;s session and was renamed to %2.</source>
         <comment>SET_ASIDE_DETAIL</comment>
+        <extracomment>%1: the full path of a file of the previous version; %2: the name it was renamed to.</extracomment>
         <translation>%1 está a ser utilizado na sessão de outro utilizador e o respetivo nome foi alterado para %2.</translation>
     </message>
     <message>
@@ -1355,10 +1415,6 @@ O programa de configuração não o iniciou. Abra-o a partir do menu Iniciar. Se
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
         <translation>Definições do otimizador de RAM Quenby</translation>
-    </message>
-    <message>
-        <source>the installed RAM in MB</source>
-        <translation type="obsolete">a RAM instalada em MB</translation>
     </message>
 </context>
 </TS>

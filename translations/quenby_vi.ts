@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Closes this About box.</extracomment>
         <translation>Đóng</translation>
     </message>
     <message>
@@ -21,10 +22,12 @@
     </message>
     <message>
         <source>Version: %1.%2.%3 (Beta)</source>
+        <extracomment>%1, %2 and %3: the parts of the version number, as in 1.4.2.</extracomment>
         <translation>Phiên bản: %1.%2.%3 (Beta)</translation>
     </message>
     <message>
         <source>for Windows %1</source>
+        <extracomment>%1: the Windows version the panel runs on, 10 or 11.</extracomment>
         <translation>dành cho Windows %1</translation>
     </message>
 </context>
@@ -36,6 +39,7 @@
     </message>
     <message>
         <source>%1% of RAM free</source>
+        <extracomment>Read by screen readers for the usage graph. %1: the free share of the RAM in percent; the % after it is the percent sign.</extracomment>
         <translation>%1% RAM trống</translation>
     </message>
 </context>
@@ -164,6 +168,7 @@
     </message>
     <message>
         <source>Free-up RAM</source>
+        <extracomment>The title of the group with the two sliders that set the free-RAM levels.</extracomment>
         <translation>Giải phóng RAM</translation>
     </message>
     <message>
@@ -184,6 +189,7 @@
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Stores the two free-RAM levels set with the sliders.</extracomment>
         <translation>Lưu</translation>
     </message>
     <message>
@@ -192,10 +198,12 @@
     </message>
     <message>
         <source>Disable</source>
+        <extracomment>Switches the automatic recovery off; the button then reads “Enable RAM Optimizer”.</extracomment>
         <translation>Tắt</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Ends the tray engine (the RAM optimizer itself), not only this window.</extracomment>
         <translation>Thoát</translation>
     </message>
     <message>
@@ -216,34 +224,42 @@
     </message>
     <message>
         <source>The system refused to start it (error %1).</source>
+        <extracomment>Why the tray engine could not be started. %1: Windows&apos; error number.</extracomment>
         <translation>Hệ thống đã từ chối khởi động chương trình (lỗi %1).</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
+        <extracomment>%1: the full path of the tray engine&apos;s program file; a sentence saying why follows on the next line.</extracomment>
         <translation>Không thể khởi động trình tối ưu RAM từ %1.</translation>
     </message>
     <message>
         <source>Total RAM: %1MB</source>
+        <extracomment>%1: megabytes of RAM installed, a whole number.</extracomment>
         <translation>Tổng RAM: %1 MB</translation>
     </message>
     <message>
         <source>Available RAM: %1MB (%2%)</source>
+        <extracomment>%1: megabytes of RAM available now; %2: that as a share of all RAM, in percent (the % after it is the percent sign).</extracomment>
         <translation>RAM khả dụng: %1 MB (%2%)</translation>
     </message>
     <message>
         <source>CPU Usages: %1%</source>
+        <extracomment>%1: the processor load of the last second in percent; the % after it is the percent sign.</extracomment>
         <translation>Mức sử dụng CPU: %1%</translation>
     </message>
     <message>
         <source>%1 MB</source>
+        <extracomment>%1: megabytes, the value the slider beside it is set to.</extracomment>
         <translation>%1 MB</translation>
     </message>
     <message>
         <source>Target free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>RAM trống mục tiêu, %1 MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
+        <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
         <translation>RAM trống tối thiểu, %1 MB</translation>
     </message>
     <message>
@@ -275,10 +291,12 @@
     <name>OptionsDialog</name>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: your keyboard layout has no key for “%1”.</source>
+        <extracomment>%1: the character the user typed as the hot key, such as K.</extracomment>
         <translation>Không thể dùng Ctrl+Alt+%1 làm phím tắt: bố cục bàn phím của bạn không có phím “%1”.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
+        <extracomment>%1: the character the user typed as the hot key; %2: the character that key combination types on the user&apos;s keyboard layout (as AltGr would).</extracomment>
         <translation>Không thể dùng Ctrl+Alt+%1 làm phím tắt: với bố cục bàn phím của bạn, tổ hợp này nhập ký tự “%2”, nên khi đó mọi chương trình sẽ không nhập được ký tự này nữa.</translation>
     </message>
     <message>
@@ -295,26 +313,32 @@
     </message>
     <message>
         <source>Free-up RAM on startup after</source>
+        <extracomment>Start of a sentence the dialog puts together: this check box, a number of seconds, then “seconds”: “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>Khi khởi động, giải phóng RAM sau</translation>
     </message>
     <message>
         <source>MB of RAM on startup after</source>
+        <extracomment>A hidden part of the start-up sentence, after a number of megabytes.</extracomment>
         <translation>MB RAM khi khởi động, sau</translation>
     </message>
     <message>
         <source>seconds</source>
+        <extracomment>End of the sentence “Free-up RAM on startup after [60] seconds”.</extracomment>
         <translation>giây</translation>
     </message>
     <message>
         <source>Free-up RAM every</source>
+        <extracomment>Start of a sentence the dialog puts together: “Free-up RAM every [4] minutes if free RAM below [50] %”.</extracomment>
         <translation>Giải phóng RAM mỗi</translation>
     </message>
     <message>
         <source>MB every</source>
+        <extracomment>A hidden part of the periodic sentence, after a number of megabytes.</extracomment>
         <translation>MB mỗi</translation>
     </message>
     <message>
         <source>minutes if free RAM below</source>
+        <extracomment>Middle of the sentence “Free-up RAM every [4] minutes if free RAM below [50] %”: between two numbers.</extracomment>
         <translation>phút nếu RAM trống dưới</translation>
     </message>
     <message>
@@ -327,6 +351,7 @@
     </message>
     <message>
         <source>CPU usage:</source>
+        <extracomment>Beside a bar that shows the processor load.</extracomment>
         <translation>Mức sử dụng CPU:</translation>
     </message>
     <message>
@@ -343,10 +368,12 @@
     </message>
     <message>
         <source>Default:</source>
+        <extracomment>Beside the picture of the tray icon as it normally looks.</extracomment>
         <translation>Mặc định:</translation>
     </message>
     <message>
         <source>Recovering RAM:</source>
+        <extracomment>Beside the picture of the tray icon while it recovers RAM.</extracomment>
         <translation>Khi giải phóng RAM:</translation>
     </message>
     <message>
@@ -355,10 +382,12 @@
     </message>
     <message>
         <source>Display</source>
+        <extracomment>Start of “Display [Percentage of Free RAM] in tray icon”: a list to choose from follows.</extracomment>
         <translation>Hiển thị</translation>
     </message>
     <message>
         <source>in tray icon</source>
+        <extracomment>End of “Display [Percentage of Free RAM] in tray icon”.</extracomment>
         <translation>trên biểu tượng vùng thông báo</translation>
     </message>
     <message>
@@ -371,10 +400,12 @@
     </message>
     <message>
         <source>Recover</source>
+        <extracomment>Start of “Recover [512] MB menu”: sets the amount of one entry of the tray icon&apos;s menu.</extracomment>
         <translation>Giải phóng</translation>
     </message>
     <message>
         <source>MB menu</source>
+        <extracomment>End of “Recover [512] MB menu”.</extracomment>
         <translation>MB (mục menu)</translation>
     </message>
     <message>
@@ -391,11 +422,11 @@
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
-        <translation>Phím tắt giải phóng RAM: Ctrl + Alt +</translation>
+        <translation type="vanished">Phím tắt giải phóng RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hotkey : Cltr + Alt +</source>
-        <translation>Phím tắt để tắt/bật Quenby: Ctrl + Alt +</translation>
+        <translation type="vanished">Phím tắt để tắt/bật Quenby: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Save</source>
@@ -510,6 +541,16 @@
         <source>Ignored, as they are not program file names: %1</source>
         <comment>followed by the names</comment>
         <translation>Đã bỏ qua vì đây không phải là tên tệp chương trình: %1</translation>
+    </message>
+    <message>
+        <source>Free up RAM hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
+        <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -938,6 +979,7 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
         <source>Free-up RAM Manually
 </source>
         <comment>108</comment>
+        <extracomment>A menu item that frees up RAM now; the line end stays.</extracomment>
         <translation>Giải phóng RAM thủ công
 </translation>
     </message>
@@ -959,6 +1001,7 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
+        <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
         <translation>Thoát trình tối ưu RAM</translation>
     </message>
     <message>
@@ -979,12 +1022,14 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     <message>
         <source>Confirm</source>
         <comment>117</comment>
+        <extracomment>The title of the box that asks before a restart, a sleep or a shutdown.</extracomment>
         <translation>Xác nhận</translation>
     </message>
     <message>
         <source>RAM Optimizer
 </source>
         <comment>118</comment>
+        <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
         <translation>Trình tối ưu RAM
 </translation>
     </message>
@@ -992,32 +1037,38 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
         <source>Free RAM: %1 MB (%2%)
 </source>
         <comment>119</comment>
+        <extracomment>The second line of the tooltip. %1: megabytes of free RAM; %2: that as a share of all RAM in percent, the % after it being the percent sign. The line end stays.</extracomment>
         <translation>RAM trống: %1 MB (%2%)
 </translation>
     </message>
     <message>
         <source>CPU Usage: %1%</source>
         <comment>121</comment>
+        <extracomment>The third line of the tooltip. %1: the processor load in percent; the % after it is the percent sign.</extracomment>
         <translation>Mức sử dụng CPU: %1%</translation>
     </message>
     <message>
         <source>CreateProcess failed (%1).</source>
         <comment>122</comment>
+        <extracomment>%1: Windows&apos; error number when the control panel could not be started.</extracomment>
         <translation>CreateProcess không thành công (%1).</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>123</comment>
+        <extracomment>The title of a box that says something failed.</extracomment>
         <translation>Lỗi</translation>
     </message>
     <message>
         <source>RAM Optimizer</source>
         <comment>124</comment>
+        <extracomment>The title of the notices the tray icon shows.</extracomment>
         <translation>Trình tối ưu RAM</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
         <comment>125</comment>
+        <extracomment>A notice after a recovery. %1: the megabytes recovered; %2: the megabytes free now.</extracomment>
         <translation>Đã giải phóng %1 MB RAM, hiện còn trống %2 MB</translation>
     </message>
     <message>
@@ -1028,16 +1079,19 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     <message>
         <source>Windows could not be restarted (error %1). %2</source>
         <comment>127</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Không thể khởi động lại Windows (lỗi %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be suspended (error %1). %2</source>
         <comment>128</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Không thể chuyển máy tính sang chế độ ngủ (lỗi %1). %2</translation>
     </message>
     <message>
         <source>Windows could not be shut down (error %1). %2</source>
         <comment>129</comment>
+        <extracomment>%1: Windows&apos; error number; %2: Windows&apos; own description of the error, a sentence or empty.</extracomment>
         <translation>Không thể tắt máy (lỗi %1). %2</translation>
     </message>
     <message>
@@ -1048,16 +1102,19 @@ Hãy kiểm tra xem tên tệp đã nhập có đúng không.</translation>
     <message>
         <source>The hot key Ctrl+Alt+%1 could not be registered: another program uses it.</source>
         <comment>133</comment>
+        <extracomment>%1: the character of the hot key, such as K.</extracomment>
         <translation>Không thể đăng ký phím tắt Ctrl+Alt+%1: một chương trình khác đang dùng phím tắt này.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: on your keyboard layout it types “%2”.</source>
         <comment>134</comment>
+        <extracomment>%1: the character of the hot key; %2: the character the key combination types on the user&apos;s keyboard layout.</extracomment>
         <translation>Chưa đăng ký phím tắt Ctrl+Alt+%1: với bố cục bàn phím của bạn, tổ hợp này nhập ký tự “%2”.</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: your keyboard layout has no such key.</source>
         <comment>135</comment>
+        <extracomment>%1: the character of the hot key.</extracomment>
         <translation>Chưa đăng ký phím tắt Ctrl+Alt+%1: bố cục bàn phím của bạn không có phím này.</translation>
     </message>
     <message>
@@ -1110,6 +1167,7 @@ Hãy thoát Quenby (trong menu vùng thông báo, chọn Thoát trình tối ưu
     <message>
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
+        <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
         <translation>Công cụ vùng thông báo Quenby</translation>
     </message>
     <message>
@@ -1138,13 +1196,14 @@ Hãy thoát Quenby (trong menu vùng thông báo, chọn Thoát trình tối ưu
         <translation>Công cụ vùng thông báo, bảng quản lý, ứng dụng khách dòng lệnh quenbyctl và các lối tắt trên menu Bắt đầu.</translation>
     </message>
     <message>
-        <source>Start the tray engine when you log on to Windows.</source>
+        <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation>Khởi động công cụ vùng thông báo khi bạn đăng nhập vào Windows.</translation>
+        <translation type="unfinished">Khởi động công cụ vùng thông báo khi bạn đăng nhập vào Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
         <comment>BAD_AUTOSTART</comment>
+        <extracomment>$1 (%1 for translators): the value given after /AUTOSTART= on the command line.</extracomment>
         <translation>Giá trị không xác định /AUTOSTART=%1: hãy dùng /AUTOSTART=1 hoặc /AUTOSTART=0.</translation>
     </message>
     <message>
@@ -1174,6 +1233,7 @@ Trình cài đặt chưa khởi động Quenby. Hãy mở Quenby từ menu Bắt
     <message>
         <source>%1 is in use in another user&apos;s session and was renamed to %2.</source>
         <comment>SET_ASIDE_DETAIL</comment>
+        <extracomment>%1: the full path of a file of the previous version; %2: the name it was renamed to.</extracomment>
         <translation>%1 đang được dùng trong phiên của một người dùng khác nên đã được đổi tên thành %2.</translation>
     </message>
     <message>
@@ -1355,10 +1415,6 @@ Trình cài đặt chưa khởi động Quenby. Hãy mở Quenby từ menu Bắt
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
         <translation>Thiết đặt của trình tối ưu RAM Quenby</translation>
-    </message>
-    <message>
-        <source>the installed RAM in MB</source>
-        <translation type="obsolete">số MB RAM đã cài đặt</translation>
     </message>
 </context>
 </TS>
