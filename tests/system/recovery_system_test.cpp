@@ -246,14 +246,18 @@ TEST_F(Recovery, ARuleHeldBackRecoversOnceTheObstacleIsGone)
         } else {
             obstacles.push_back(std::make_unique<Process>(std::vector<std::string>{game.string(), "600"}));
         }
+        // Switched on once the engine has measured the processor: before its
+        // first measurement it takes the processor for idle.
         saveSettings([&](Settings& s) {
-            s.Quenby_Stat = 1;
+            s.Quenby_Stat = 0;
             s.Disable_CPU_detect = c.busyProcessor ? 0 : 1;
             s.MinimumFreeRAM = 2500;
             s.TargetFreeRAM = 2500;
             s.PauseWhileRunning = u"Notepad.exe;QUENBY-TEST-GAME.exe";
         });
         auto engine = startEngine(group->procsFile());
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        ASSERT_EQ(runCtl({"enable"}).exitCode, 0);
         EXPECT_FALSE(engine->waitForError(kRecoveryMark, 4000)) << c.name << ": the clipboard was cleared for nothing";
         const Outcome held = runCtl({"history"});
         EXPECT_NE(held.out.find(std::string("low memory: did not run, ") + c.cause), std::string::npos)
