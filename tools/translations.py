@@ -17,7 +17,7 @@ English sources (`update`) and checks them.
 
   translations.py languages FIELD...          the table's rows, tab-separated
   translations.py cmake OUT                   the table as CMake variables
-  translations.py generate KIND CODE OUT      KIND: panel | engine | installer | policies
+  translations.py generate KIND CODE OUT      KIND: panel | qt | engine | installer | policies
   translations.py update LUPDATE POLICY_GENERATOR
   translations.py tbx OUT                     the glossary for translation platforms
 
@@ -300,10 +300,13 @@ def generate(kind, code, out):
                 check_placeholders(f"{catalogue.path}:{message.line}", message.source, message.translation)
                 lines.append(f'QUENBY_POLICY_TEXT("{c_escape(message.source)}", "{c_escape(message.translation)}")')
         write_if_changed(out, "\n".join(lines) + "\n")
-    elif kind == "panel":
+    elif kind in ("panel", "qt"):
+        # The panel's texts, or Qt's own ones the catalogue translates (where
+        # Qt has none of its own for the language), for lrelease.
         catalogue = read_catalogue(catalogue_path(code))
-        for name in OUR_CONTEXTS:
-            catalogue.contexts.pop(name, None)
+        for name in list(catalogue.contexts):
+            if name in OUR_CONTEXTS or (name in QT_CONTEXTS) != (kind == "qt"):
+                del catalogue.contexts[name]
         for name, messages in catalogue.contexts.items():
             for message in messages:
                 if message.finished:
@@ -422,6 +425,10 @@ def tbx(out):
 
 # --- The table for CMake --------------------------------------------------------------------
 def cmake(out):
+    """The table as CMake variables, and beside it as the C++ rows of common/languages.cpp."""
+    rows = [f'    {{"{row["code"]}", "{row["windows"]}"}},' for row in languages()]
+    write_if_changed(os.path.join(os.path.dirname(out), "quenby_languages.inc"),
+                     "/* Made from translations/languages.tsv by tools/translations.py. */\n" + "\n".join(rows) + "\n")
     lines = ["# Made from translations/languages.tsv by tools/translations.py.", 'set(QUENBY_LANGUAGES "")']
     for row in languages():
         code = row["code"]

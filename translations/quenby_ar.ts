@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Enable the CPU usage detection to prevent Quenby recovering RAM when your CPU is busy. Please note that CPU cooling and few other programs use special method that cause the CPU usage always stay at 100% level. When you have this kind of situation, disable the CPU usage detection to allow Quenby recovering RAM at any CPU usage level.</source>
-        <translation>مكّن الكشف عن استخدام CPU لمنع Quenby من تحرير الذاكرة عندما يكون المعالج مشغولاً. لاحظ أن برامج تبريد المعالج وبعض البرامج الأخرى تستخدم طريقة خاصة تُبقي استخدام CPU عند مستوى 100% دائماً. في هذه الحالة، عطّل الكشف عن استخدام CPU للسماح لـ Quenby بتحرير الذاكرة عند أي مستوى لاستخدام CPU.</translation>
+        <translation>مكّن الكشف عن استخدام CPU لمنع Quenby من تحرير الذاكرة عندما يكون CPU مشغولاً. لاحظ أن برامج تبريد CPU وبعض البرامج الأخرى تستخدم طريقة خاصة تُبقي استخدام CPU عند مستوى 100% دائماً. في هذه الحالة، عطّل الكشف عن استخدام CPU للسماح لـ Quenby بتحرير الذاكرة عند أي مستوى لاستخدام CPU.</translation>
     </message>
     <message>
         <source>Tray Icon</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الاختصار لتحرير الذاكرة: Ctrl + Alt +‎</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الاختصار لتعطيل/تمكين Quenby: Ctrl + Alt +‎</translation>
     </message>
 </context>
 <context>
@@ -662,7 +662,7 @@
         <source>CreateProcess failed (%1).</source>
         <comment>122</comment>
         <extracomment>%1: Windows&apos; error number when the control panel could not be started.</extracomment>
-        <translation>فشلت العملية CreateProcess (%1).</translation>
+        <translation>فشل استدعاء CreateProcess (%1).</translation>
     </message>
     <message>
         <source>Error</source>
@@ -779,12 +779,12 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>محرك منطقة الإعلام لـ Quenby</translation>
+        <translation>Quenby في منطقة الإعلام</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>بدء تشغيل محرك منطقة الإعلام لـ Quenby، الذي يحرر الذاكرة</translation>
+        <translation>بدء تشغيل Quenby في منطقة الإعلام، حيث يحرر الذاكرة</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>جارٍ بدء تشغيل محرك منطقة الإعلام مرة أخرى...</translation>
+        <translation>جارٍ بدء تشغيل برنامج منطقة الإعلام مرة أخرى...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>محرك منطقة الإعلام، ولوحة القيادة، وعميل سطر الأوامر quenbyctl، واختصارات قائمة ابدأ.</translation>
+        <translation>برنامج منطقة الإعلام، ولوحة القيادة، وعميل سطر الأوامر quenbyctl، واختصارات قائمة ابدأ.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">بدء تشغيل محرك منطقة الإعلام عند تسجيل الدخول إلى Windows.</translation>
+        <translation>بدء تشغيل برنامج منطقة الإعلام عند تسجيل الدخول إلى Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -1021,7 +1021,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>ممكّن: يبدأ تشغيل محرك منطقة الإعلام عند تسجيل دخول المستخدم إلى Windows. معطّل: لا يبدأ تشغيله. يضبط المحرك إدخال بدء التشغيل الخاص بالمستخدم ليتوافق مع ذلك عند بدء تشغيله.</translation>
+        <translation>ممكّن: يبدأ تشغيل برنامج منطقة الإعلام عند تسجيل دخول المستخدم إلى Windows. معطّل: لا يبدأ تشغيله. يضبط البرنامج إدخال بدء التشغيل الخاص بالمستخدم ليتوافق مع ذلك عند بدء تشغيله.</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>

@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klávesová zkratka pro uvolnění paměti RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klávesová zkratka pro zakázání/povolení Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Ukončete ho (v nabídce v oznamovací oblasti: Ukončit optimalizátor RAM; a z
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Spouštět modul v oznamovací oblasti při přihlášení do systému Windows.</translation>
+        <translation>Spouštět modul v oznamovací oblasti při přihlášení do systému Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>

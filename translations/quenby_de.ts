@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>Target Free RAM:</source>
-        <translation>Ziel für freien RAM:</translation>
+        <translation>Zielwert für freien RAM:</translation>
     </message>
     <message>
         <source>Minimum Free RAM:</source>
-        <translation>Minimal freier RAM:</translation>
+        <translation>Mindestwert für freien RAM:</translation>
     </message>
     <message>
         <source>About</source>
@@ -255,16 +255,16 @@
     <message>
         <source>Target free RAM, %1 MB</source>
         <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
-        <translation>Ziel für freien RAM, %1 MB</translation>
+        <translation>Zielwert für freien RAM, %1 MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
         <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
-        <translation>Minimal freier RAM, %1 MB</translation>
+        <translation>Mindestwert für freien RAM, %1 MB</translation>
     </message>
     <message>
         <source>Save the target and minimum free RAM</source>
-        <translation>Ziel und Minimum für freien RAM speichern</translation>
+        <translation>Ziel- und Mindestwert für freien RAM speichern</translation>
     </message>
     <message>
         <source>Open the options</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Infobereichsymbol</translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>What the tray icon shows</source>
-        <translation>Anzeige im Infobereichsymbol</translation>
+        <translation>Was das Symbol im Infobereich anzeigt</translation>
     </message>
     <message>
         <source>First recovery amount of the tray menu, in MB</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination zum Freigeben von RAM: Strg + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination zum Deaktivieren/Aktivieren von Quenby: Strg + Alt +</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Beenden Sie es (Menü im Infobereich: RAM-Optimierer beenden), schließen Sie da
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Infobereichsprogramm bei der Anmeldung an Windows starten.</translation>
+        <translation>Infobereichsprogramm starten, wenn Sie sich bei Windows anmelden.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -861,7 +861,7 @@ Das Setup hat Quenby nicht gestartet. Öffnen Sie es über das Startmenü. Wenn 
     </message>
     <message>
         <source>Target free RAM (MB)</source>
-        <translation>Ziel für freien RAM (MB)</translation>
+        <translation>Zielwert für freien RAM (MB)</translation>
     </message>
     <message>
         <source>Sets &quot;%1&quot; of Quenby.</source>
@@ -889,7 +889,7 @@ Das Setup hat Quenby nicht gestartet. Öffnen Sie es über das Startmenü. Wenn 
     </message>
     <message>
         <source>Minimum free RAM (MB)</source>
-        <translation>Minimal freier RAM (MB)</translation>
+        <translation>Mindestwert für freien RAM (MB)</translation>
     </message>
     <message>
         <source>Free up RAM on startup</source>
@@ -925,7 +925,7 @@ Das Setup hat Quenby nicht gestartet. Öffnen Sie es über das Startmenü. Wenn 
     </message>
     <message>
         <source>Tray icon text color</source>
-        <translation>Textfarbe des Infobereichsymbols</translation>
+        <translation>Textfarbe des Symbols im Infobereich</translation>
     </message>
     <message>
         <source>Black</source>
@@ -949,7 +949,7 @@ Das Setup hat Quenby nicht gestartet. Öffnen Sie es über das Startmenü. Wenn 
     </message>
     <message>
         <source>Tray icon shows</source>
-        <translation>Anzeige im Infobereichsymbol</translation>
+        <translation>Anzeige des Symbols im Infobereich</translation>
     </message>
     <message>
         <source>Percentage of CPU Usage</source>

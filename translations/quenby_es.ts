@@ -225,7 +225,7 @@
     <message>
         <source>The system refused to start it (error %1).</source>
         <extracomment>Why the tray engine could not be started. %1: Windows&apos; error number.</extracomment>
-        <translation>El sistema se negó a iniciarlo (error %1).</translation>
+        <translation>El sistema se ha negado a iniciarlo (error %1).</translation>
     </message>
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>Mostrar cuánta RAM se liberó</translation>
+        <translation>Mostrar cuánta RAM se ha liberado</translation>
     </message>
     <message>
         <source>Popup Menu</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de acceso rápido para liberar RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de acceso rápido para desactivar/activar Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Your administrator set Quenby to start automatically for every user of this PC.</source>
-        <translation>El administrador configuró Quenby para que se inicie automáticamente para todos los usuarios de este equipo.</translation>
+        <translation>El administrador ha configurado Quenby para que se inicie automáticamente para todos los usuarios de este equipo.</translation>
     </message>
 </context>
 <context>
@@ -720,13 +720,13 @@
         <source>The hot key Ctrl+Alt+%1 was not registered: on your keyboard layout it types “%2”.</source>
         <comment>134</comment>
         <extracomment>%1: the character of the hot key; %2: the character the key combination types on the user&apos;s keyboard layout.</extracomment>
-        <translation>No se registró la tecla de acceso rápido Ctrl+Alt+%1: con tu distribución de teclado escribe «%2».</translation>
+        <translation>No se ha registrado la tecla de acceso rápido Ctrl+Alt+%1: con tu distribución de teclado escribe «%2».</translation>
     </message>
     <message>
         <source>The hot key Ctrl+Alt+%1 was not registered: your keyboard layout has no such key.</source>
         <comment>135</comment>
         <extracomment>%1: the character of the hot key.</extracomment>
-        <translation>No se registró la tecla de acceso rápido Ctrl+Alt+%1: tu distribución de teclado no tiene esa tecla.</translation>
+        <translation>No se ha registrado la tecla de acceso rápido Ctrl+Alt+%1: tu distribución de teclado no tiene esa tecla.</translation>
     </message>
     <message>
         <source>This computer uses Modern Standby, which only Windows itself can start: to let it sleep, press its power button or choose Power &gt; Sleep in the Start menu.</source>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>Quenby sigue en ejecución y no se pudo cerrar.
 
-Ciérralo (menú del área de notificación: Salir del optimizador de RAM; y también la ventana del panel de mandos) y después elige Reintentar.</translation>
+Ciérralo (menú del área de notificación: Salir del optimizador de RAM; y también la ventana del panel de Quenby) y después elige Reintentar.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -773,18 +773,18 @@ Ciérralo (menú del área de notificación: Salir del optimizador de RAM; y tam
     <message>
         <source>Quenby control panel: RAM and CPU figures and the options</source>
         <comment>PANEL_LINK_DESCRIPTION</comment>
-        <translation>Panel de mandos de Quenby: datos de RAM y CPU, y opciones</translation>
+        <translation>Panel de Quenby: datos de RAM y CPU, y opciones</translation>
     </message>
     <message>
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>Motor del área de notificación de Quenby</translation>
+        <translation>Quenby en el área de notificación</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>Iniciar el motor de Quenby en el área de notificación, que libera RAM</translation>
+        <translation>Iniciar Quenby en el área de notificación, donde libera RAM</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Ciérralo (menú del área de notificación: Salir del optimizador de RAM; y tam
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>Reiniciando el motor del área de notificación...</translation>
+        <translation>Reiniciando el programa del área de notificación...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>El motor del área de notificación, el panel de mandos, el cliente de línea de comandos quenbyctl y los accesos directos del menú Inicio.</translation>
+        <translation>El programa del área de notificación, el panel de Quenby, el cliente de línea de comandos quenbyctl y los accesos directos del menú Inicio.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Iniciar el motor del área de notificación al iniciar sesión en Windows.</translation>
+        <translation>Iniciar el programa del área de notificación al iniciar sesión en Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -820,7 +820,7 @@ Ciérralo (menú del área de notificación: Salir del optimizador de RAM; y tam
     <message>
         <source>Open the Quenby control panel</source>
         <comment>FINISH_RUN</comment>
-        <translation>Abrir el panel de mandos de Quenby</translation>
+        <translation>Abrir el panel de Quenby</translation>
     </message>
     <message>
         <source>Installing or removing Quenby for all users of this computer needs administrator rights. Run it again as an administrator.</source>
@@ -834,7 +834,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
         <comment>FINISH_MACHINE_TEXT</comment>
         <translation>Quenby se ha instalado para todos los usuarios de este equipo.
 
-El programa de instalación no lo ha iniciado. Ábrelo desde el menú Inicio. Si se seleccionó «Iniciar con Windows», se inicia para cada usuario cuando inicia sesión.</translation>
+El programa de instalación no lo ha iniciado. Ábrelo desde el menú Inicio. Si se ha seleccionado «Iniciar con Windows», se inicia para cada usuario cuando inicia sesión.</translation>
     </message>
     <message>
         <source>The previous version is still running in another user&apos;s session and keeps running there until it is closed. Its files are removed when you restart the computer.</source>
@@ -885,7 +885,7 @@ El programa de instalación no lo ha iniciado. Ábrelo desde el menú Inicio. Si
     </message>
     <message>
         <source>A computer policy wins over a user policy, and both over the user&apos;s own choice, which the control panel then shows as &quot;Set by your administrator&quot;. When the policy is not configured, the user&apos;s own choice applies.</source>
-        <translation>Una directiva de equipo prevalece sobre una directiva de usuario, y ambas sobre la elección del propio usuario, que el panel de mandos muestra entonces como «Configurado por tu administrador». Si la directiva no está configurada, se aplica la elección del propio usuario.</translation>
+        <translation>Una directiva de equipo prevalece sobre una directiva de usuario, y ambas sobre la elección del propio usuario, que el panel de Quenby muestra entonces como «Configurado por tu administrador». Si la directiva no está configurada, se aplica la elección del propio usuario.</translation>
     </message>
     <message>
         <source>Minimum free RAM (MB)</source>
@@ -997,7 +997,7 @@ El programa de instalación no lo ha iniciado. Ábrelo desde el menú Inicio. Si
     </message>
     <message>
         <source>Show how much RAM was recovered</source>
-        <translation>Mostrar cuánta RAM se liberó</translation>
+        <translation>Mostrar cuánta RAM se ha liberado</translation>
     </message>
     <message>
         <source>Pause automatic recovery while it cannot help</source>
@@ -1021,7 +1021,7 @@ El programa de instalación no lo ha iniciado. Ábrelo desde el menú Inicio. Si
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>Habilitada: el motor del área de notificación se inicia cuando el usuario inicia sesión en Windows. Deshabilitada: no se inicia. Al iniciarse, el motor ajusta a la directiva la entrada de inicio del usuario.</translation>
+        <translation>Habilitada: el programa del área de notificación se inicia cuando el usuario inicia sesión en Windows. Deshabilitada: no se inicia. Al iniciarse, el programa ajusta a la directiva la entrada de inicio del usuario.</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>

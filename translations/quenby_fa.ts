@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>کلید میانبر آزادسازی حافظه: Ctrl + Alt +‎</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>کلید میانبر غیرفعال/فعال کردن Quenby: Ctrl + Alt +‎</translation>
     </message>
 </context>
 <context>
@@ -779,12 +779,12 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>موتور ناحیه اعلان Quenby</translation>
+        <translation>Quenby در ناحیه اعلان</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>اجرای موتور ناحیه اعلان Quenby که حافظه را آزاد می‌کند</translation>
+        <translation>اجرای Quenby در ناحیه اعلان برای آزادسازی حافظه</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>اجرای دوباره موتور ناحیه اعلان...</translation>
+        <translation>اجرای دوباره برنامه ناحیه اعلان...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>موتور ناحیه اعلان، پیشخوان، سرویس‌گیرنده خط فرمان quenbyctl و میانبرهای منوی شروع.</translation>
+        <translation>برنامه ناحیه اعلان، پیشخوان، سرویس‌گیرنده خط فرمان quenbyctl و میانبرهای منوی شروع.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">اجرای موتور ناحیه اعلان هنگام ورود به Windows.</translation>
+        <translation>اجرای برنامه ناحیه اعلان هنگام ورود شما به Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -1021,7 +1021,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>فعال: موتور ناحیه اعلان هنگام ورود کاربر به Windows اجرا می‌شود. غیرفعال: اجرا نمی‌شود. موتور هنگام اجرا، ورودی راه‌اندازی کاربر را با این تنظیم هماهنگ می‌کند.</translation>
+        <translation>فعال: برنامه ناحیه اعلان هنگام ورود کاربر به Windows اجرا می‌شود. غیرفعال: اجرا نمی‌شود. این برنامه هنگام اجرا، ورودی راه‌اندازی کاربر را با این تنظیم هماهنگ می‌کند.</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>

@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pikanäppäin RAM-muistin vapauttamiseen: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pikanäppäin Quenby-ohjelman poistamiseen käytöstä tai ottamiseen käyttöön: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Lopeta se (ilmaisinalueen valikosta: Lopeta RAM-optimointi) ja sulje hallintapan
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Käynnistä ilmaisinalueen ohjelma Windows-kirjautumisen yhteydessä.</translation>
+        <translation>Käynnistä ilmaisinalueen ohjelma, kun kirjaudut sisään Windowsiin.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -869,7 +869,7 @@ Asennusohjelma ei käynnistänyt sitä. Avaa se Käynnistä-valikosta. Jos ”K�
     </message>
     <message>
         <source>three quarters of the installed RAM in MB</source>
-        <translation>kolme neljäsosaa asennetusta RAM-muistista megatavuina</translation>
+        <translation>kolme neljäsosaa asennetusta RAM-muistista Mt:nä</translation>
     </message>
     <message>
         <source>From %1 to %2.</source>
@@ -877,7 +877,7 @@ Asennusohjelma ei käynnistänyt sitä. Avaa se Käynnistä-valikosta. Jos ”K�
     </message>
     <message>
         <source>the installed RAM in MB divided by %1</source>
-        <translation>asennettu RAM-muisti megatavuina jaettuna luvulla %1</translation>
+        <translation>asennettu RAM-muisti Mt:nä jaettuna luvulla %1</translation>
     </message>
     <message>
         <source>Without a policy: %1, unless the user chose otherwise.</source>

@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci pour libérer la RAM : Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci pour désactiver/activer Quenby : Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>Quenby est toujours en cours d&apos;exécution et n&apos;a pas pu être fermé.
 
-Fermez-le (menu de la zone de notification : Quitter l&apos;optimiseur de RAM ; ainsi que la fenêtre du panneau de contrôle), puis choisissez Réessayer.</translation>
+Fermez-le (menu de la zone de notification : Quitter l&apos;optimiseur de RAM ; ainsi que la fenêtre du panneau Quenby), puis choisissez Réessayer.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -773,18 +773,18 @@ Fermez-le (menu de la zone de notification : Quitter l&apos;optimiseur de RAM 
     <message>
         <source>Quenby control panel: RAM and CPU figures and the options</source>
         <comment>PANEL_LINK_DESCRIPTION</comment>
-        <translation>Panneau de contrôle de Quenby : valeurs de la RAM et du processeur, et options</translation>
+        <translation>Panneau Quenby : valeurs de la RAM et du processeur, et options</translation>
     </message>
     <message>
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>Moteur Quenby de la zone de notification</translation>
+        <translation>Quenby dans la zone de notification</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>Démarrer le moteur de Quenby dans la zone de notification, qui libère la RAM</translation>
+        <translation>Démarrer Quenby dans la zone de notification, où il libère la RAM</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Fermez-le (menu de la zone de notification : Quitter l&apos;optimiseur de RAM 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>Redémarrage du moteur de la zone de notification...</translation>
+        <translation>Redémarrage du programme de la zone de notification...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>Le moteur de la zone de notification, le panneau de contrôle, le client en ligne de commande quenbyctl et les raccourcis du menu Démarrer.</translation>
+        <translation>Le programme de la zone de notification, le panneau Quenby, le client en ligne de commande quenbyctl et les raccourcis du menu Démarrer.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Démarrer le moteur de la zone de notification à l&apos;ouverture de session Windows.</translation>
+        <translation>Démarrer le programme de la zone de notification à l&apos;ouverture de session Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -820,7 +820,7 @@ Fermez-le (menu de la zone de notification : Quitter l&apos;optimiseur de RAM 
     <message>
         <source>Open the Quenby control panel</source>
         <comment>FINISH_RUN</comment>
-        <translation>Ouvrir le panneau de contrôle de Quenby</translation>
+        <translation>Ouvrir le panneau Quenby</translation>
     </message>
     <message>
         <source>Installing or removing Quenby for all users of this computer needs administrator rights. Run it again as an administrator.</source>
@@ -885,7 +885,7 @@ Le programme d&apos;installation ne l&apos;a pas démarré. Ouvrez-le depuis le 
     </message>
     <message>
         <source>A computer policy wins over a user policy, and both over the user&apos;s own choice, which the control panel then shows as &quot;Set by your administrator&quot;. When the policy is not configured, the user&apos;s own choice applies.</source>
-        <translation>Une stratégie ordinateur l&apos;emporte sur une stratégie utilisateur, et toutes deux sur le choix de l&apos;utilisateur, que le panneau de contrôle affiche alors comme « Défini par votre administrateur ». Lorsque la stratégie n&apos;est pas configurée, le choix de l&apos;utilisateur s&apos;applique.</translation>
+        <translation>Une stratégie ordinateur l&apos;emporte sur une stratégie utilisateur, et toutes deux sur le choix de l&apos;utilisateur, que le panneau Quenby affiche alors comme « Défini par votre administrateur ». Lorsque la stratégie n&apos;est pas configurée, le choix de l&apos;utilisateur s&apos;applique.</translation>
     </message>
     <message>
         <source>Minimum free RAM (MB)</source>
@@ -1021,7 +1021,7 @@ Le programme d&apos;installation ne l&apos;a pas démarré. Ouvrez-le depuis le 
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>Activé : le moteur de la zone de notification démarre lorsque l&apos;utilisateur ouvre une session Windows. Désactivé : il ne démarre pas. À son démarrage, le moteur met l&apos;entrée de démarrage de l&apos;utilisateur en accord avec la stratégie.</translation>
+        <translation>Activé : le programme de la zone de notification démarre lorsque l&apos;utilisateur ouvre une session Windows. Désactivé : il ne démarre pas. À son démarrage, le programme met l&apos;entrée de démarrage de l&apos;utilisateur en accord avec la stratégie.</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>

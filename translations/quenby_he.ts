@@ -292,12 +292,12 @@
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: your keyboard layout has no key for “%1”.</source>
         <extracomment>%1: the character the user typed as the hot key, such as K.</extracomment>
-        <translation>לא ניתן להשתמש ב-Ctrl+Alt+%1‎ כמקש קיצור: בפריסת המקלדת שלך אין מקש עבור &quot;%1&quot;.</translation>
+        <translation>לא ניתן להשתמש ב-Ctrl+Alt+%1‎ כמקש קיצור: בפריסת המקלדת שלך אין מקש עבור “%1”.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+%1 can&apos;t be a hot key: on your keyboard layout it types “%2”, which every program would then lose.</source>
         <extracomment>%1: the character the user typed as the hot key; %2: the character that key combination types on the user&apos;s keyboard layout (as AltGr would).</extracomment>
-        <translation>לא ניתן להשתמש ב-Ctrl+Alt+%1‎ כמקש קיצור: בפריסת המקלדת שלך הוא מקליד &quot;%2&quot;, ואף תוכנית לא הייתה יכולה לקבל אותו עוד.</translation>
+        <translation>לא ניתן להשתמש ב-Ctrl+Alt+%1‎ כמקש קיצור: בפריסת המקלדת שלך הוא מקליד “%2”, ואף תוכנית לא הייתה יכולה לקבל אותו עוד.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>מקש קיצור לפינוי זיכרון: Ctrl + Alt +‎</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>מקש קיצור להשבתה/הפעלה של Quenby: Ctrl + Alt +‎</translation>
     </message>
 </context>
 <context>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>התוכנית Quenby עדיין פועלת ולא ניתן היה לסיים את פעולתה.
 
-צא ממנה (בתפריט אזור ההודעות: יציאה ממייעל הזיכרון; וסגור גם את חלון לוח המחוונים), ולאחר מכן בחר &quot;נסה שוב&quot;.</translation>
+צא ממנה (בתפריט אזור ההודעות: יציאה ממייעל הזיכרון; וסגור גם את חלון לוח המחוונים), ולאחר מכן בחר “נסה שוב”.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -809,7 +809,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">הפעל את מנוע אזור ההודעות בעת הכניסה ל-Windows.</translation>
+        <translation>הפעל את מנוע אזור ההודעות בעת הכניסה ל-Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -834,7 +834,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
         <comment>FINISH_MACHINE_TEXT</comment>
         <translation>התוכנית Quenby הותקנה עבור כל המשתמשים במחשב זה.
 
-תוכנית ההתקנה לא הפעילה אותה. פתח אותה מתפריט התחל. אם נבחרה האפשרות &quot;הפעלה עם Windows&quot;, היא תופעל עבור כל משתמש בעת הכניסה.</translation>
+תוכנית ההתקנה לא הפעילה אותה. פתח אותה מתפריט התחל. אם נבחרה האפשרות “הפעלה עם Windows”, היא תופעל עבור כל משתמש בעת הכניסה.</translation>
     </message>
     <message>
         <source>The previous version is still running in another user&apos;s session and keeps running there until it is closed. Its files are removed when you restart the computer.</source>
@@ -865,7 +865,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>Sets &quot;%1&quot; of Quenby.</source>
-        <translation>מגדיר את הערך &quot;%1&quot; של Quenby.</translation>
+        <translation>מגדיר את הערך “%1” של Quenby.</translation>
     </message>
     <message>
         <source>three quarters of the installed RAM in MB</source>
@@ -885,7 +885,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>A computer policy wins over a user policy, and both over the user&apos;s own choice, which the control panel then shows as &quot;Set by your administrator&quot;. When the policy is not configured, the user&apos;s own choice applies.</source>
-        <translation>מדיניות מחשב גוברת על מדיניות משתמש, ושתיהן גוברות על הבחירה של המשתמש עצמו, שלוח המחוונים מציג אז כ&quot;הוגדר על-ידי מנהל המערכת שלך&quot;. כאשר המדיניות אינה מוגדרת, חלה הבחירה של המשתמש עצמו.</translation>
+        <translation>מדיניות מחשב גוברת על מדיניות משתמש, ושתיהן גוברות על הבחירה של המשתמש עצמו, שלוח המחוונים מציג אז כ“הוגדר על-ידי מנהל המערכת שלך”. כאשר המדיניות אינה מוגדרת, חלה הבחירה של המשתמש עצמו.</translation>
     </message>
     <message>
         <source>Minimum free RAM (MB)</source>

@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Ikon az értesítési területen</translation>
+        <translation>Ikon</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Billentyűparancs a memória felszabadításához: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Billentyűparancs a Quenby letiltásához/engedélyezéséhez: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Lépjen ki belőle (az értesítési terület menüjében: Kilépés a RAM-optim
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Az értesítési területen futó modul indítása a Windowsba való bejelentkezéskor.</translation>
+        <translation>Az értesítési területen futó modul indítása a Windowsba való bejelentkezéskor.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>

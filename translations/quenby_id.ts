@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tombol pintasan untuk mengosongkan RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tombol pintasan untuk menonaktifkan/mengaktifkan Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -1142,7 +1142,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>Quenby masih berjalan dan tidak dapat ditutup.
 
-Tutup Quenby (menu area pemberitahuan: Keluar dari Pengoptimal RAM; serta jendela panel kendali), lalu pilih Coba Lagi.</translation>
+Tutup Quenby (menu area pemberitahuan: Keluar dari Pengoptimal RAM; serta jendela panel Quenby), lalu pilih Coba Lagi.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -1162,7 +1162,7 @@ Tutup Quenby (menu area pemberitahuan: Keluar dari Pengoptimal RAM; serta jendel
     <message>
         <source>Quenby control panel: RAM and CPU figures and the options</source>
         <comment>PANEL_LINK_DESCRIPTION</comment>
-        <translation>Panel kendali Quenby: angka RAM dan CPU serta opsi</translation>
+        <translation>Panel Quenby: angka RAM dan CPU serta opsi</translation>
     </message>
     <message>
         <source>Quenby tray engine</source>
@@ -1193,12 +1193,12 @@ Tutup Quenby (menu area pemberitahuan: Keluar dari Pengoptimal RAM; serta jendel
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>Mesin area pemberitahuan, panel kendali, klien baris perintah quenbyctl, dan pintasan menu Mulai.</translation>
+        <translation>Mesin area pemberitahuan, panel Quenby, klien baris perintah quenbyctl, dan pintasan menu Mulai.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Mulai mesin area pemberitahuan saat Anda masuk ke Windows.</translation>
+        <translation>Mulai mesin area pemberitahuan saat Anda masuk ke Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -1209,7 +1209,7 @@ Tutup Quenby (menu area pemberitahuan: Keluar dari Pengoptimal RAM; serta jendel
     <message>
         <source>Open the Quenby control panel</source>
         <comment>FINISH_RUN</comment>
-        <translation>Buka panel kendali Quenby</translation>
+        <translation>Buka panel Quenby</translation>
     </message>
     <message>
         <source>Installing or removing Quenby for all users of this computer needs administrator rights. Run it again as an administrator.</source>
@@ -1274,7 +1274,7 @@ Penyiapan tidak memulainya. Buka Quenby dari menu Mulai. Jika “Mulai dengan Wi
     </message>
     <message>
         <source>A computer policy wins over a user policy, and both over the user&apos;s own choice, which the control panel then shows as &quot;Set by your administrator&quot;. When the policy is not configured, the user&apos;s own choice applies.</source>
-        <translation>Kebijakan komputer didahulukan atas kebijakan pengguna, dan keduanya atas pilihan pengguna sendiri, yang kemudian ditampilkan panel kendali sebagai “Ditetapkan oleh administrator Anda”. Jika kebijakan tidak dikonfigurasi, pilihan pengguna sendiri yang berlaku.</translation>
+        <translation>Kebijakan komputer didahulukan atas kebijakan pengguna, dan keduanya atas pilihan pengguna sendiri, yang kemudian ditampilkan panel Quenby sebagai “Ditetapkan oleh administrator Anda”. Jika kebijakan tidak dikonfigurasi, pilihan pengguna sendiri yang berlaku.</translation>
     </message>
     <message>
         <source>Minimum free RAM (MB)</source>

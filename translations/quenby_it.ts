@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Target Free RAM:</source>
-        <translation>Obiettivo RAM libera:</translation>
+        <translation>RAM libera desiderata:</translation>
     </message>
     <message>
         <source>Minimum Free RAM:</source>
@@ -255,7 +255,7 @@
     <message>
         <source>Target free RAM, %1 MB</source>
         <extracomment>Read by screen readers for the slider. %1: the megabytes it is set to.</extracomment>
-        <translation>Obiettivo RAM libera, %1 MB</translation>
+        <translation>RAM libera desiderata, %1 MB</translation>
     </message>
     <message>
         <source>Minimum free RAM, %1 MB</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Save the target and minimum free RAM</source>
-        <translation>Salva l&apos;obiettivo e il minimo di RAM libera</translation>
+        <translation>Salva i valori di RAM libera desiderata e minima</translation>
     </message>
     <message>
         <source>Open the options</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Play alarm sound before freeing up RAM</source>
-        <translation>Suona un avviso prima di liberare la RAM</translation>
+        <translation>Riproduci un suono di avviso prima di liberare la RAM</translation>
     </message>
     <message>
         <source>Free up RAM hot key : Cltr + Alt +</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasto di scelta rapida per liberare RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasto di scelta rapida per disattivare/attivare Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Chiudilo (menu dell&apos;area di notifica: Esci dall&apos;ottimizzatore RAM; e a
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Avvia il motore dell&apos;area di notifica all&apos;accesso a Windows.</translation>
+        <translation>Avvia il motore dell&apos;area di notifica all&apos;accesso a Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -861,7 +861,7 @@ Il programma di installazione non lo ha avviato. Aprilo dal menu Start. Se è st
     </message>
     <message>
         <source>Target free RAM (MB)</source>
-        <translation>Obiettivo RAM libera (MB)</translation>
+        <translation>RAM libera desiderata (MB)</translation>
     </message>
     <message>
         <source>Sets &quot;%1&quot; of Quenby.</source>
@@ -977,7 +977,7 @@ Il programma di installazione non lo ha avviato. Aprilo dal menu Start. Se è st
     </message>
     <message>
         <source>Play alarm sound before freeing up RAM</source>
-        <translation>Suona un avviso prima di liberare la RAM</translation>
+        <translation>Riproduci un suono di avviso prima di liberare la RAM</translation>
     </message>
     <message>
         <source>Alarm sound file</source>

@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
-        <translation>メモリ最適化を有効にする</translation>
+        <translation>メモリ最適化ツールを有効にする</translation>
     </message>
     <message>
         <source>Disable</source>
@@ -230,7 +230,7 @@
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
         <extracomment>%1: the full path of the tray engine&apos;s program file; a sentence saying why follows on the next line.</extracomment>
-        <translation>%1 からメモリ最適化を起動できませんでした。</translation>
+        <translation>%1 からメモリ最適化ツールを起動できませんでした。</translation>
     </message>
     <message>
         <source>Total RAM: %1MB</source>
@@ -272,15 +272,15 @@
     </message>
     <message>
         <source>Enable the RAM optimizer</source>
-        <translation>メモリ最適化を有効にする</translation>
+        <translation>メモリ最適化ツールを有効にする</translation>
     </message>
     <message>
         <source>Disable the RAM optimizer</source>
-        <translation>メモリ最適化を無効にする</translation>
+        <translation>メモリ最適化ツールを無効にする</translation>
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>メモリ最適化を終了する</translation>
+        <translation>メモリ最適化ツールを終了する</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>メモリ解放のホットキー: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenby の無効化/有効化のホットキー: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -602,18 +602,18 @@
     <message>
         <source>Disable RAM Optimizer</source>
         <comment>111</comment>
-        <translation>メモリ最適化を無効にする</translation>
+        <translation>メモリ最適化ツールを無効にする</translation>
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
         <comment>112</comment>
-        <translation>メモリ最適化を有効にする</translation>
+        <translation>メモリ最適化ツールを有効にする</translation>
     </message>
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
         <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
-        <translation>メモリ最適化を終了する</translation>
+        <translation>メモリ最適化ツールを終了する</translation>
     </message>
     <message>
         <source>Do you want to restart your computer now?</source>
@@ -641,7 +641,7 @@
 </source>
         <comment>118</comment>
         <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
-        <translation>メモリ最適化
+        <translation>メモリ最適化ツール
 </translation>
     </message>
     <message>
@@ -674,7 +674,7 @@
         <source>RAM Optimizer</source>
         <comment>124</comment>
         <extracomment>The title of the notices the tray icon shows.</extracomment>
-        <translation>メモリ最適化</translation>
+        <translation>メモリ最適化ツール</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>Quenby がまだ実行中で、終了できませんでした。
 
-通知領域メニューの [メモリ最適化を終了する] で Quenby を終了し、操作パネルのウィンドウも閉じてから、[再試行] を選んでください。</translation>
+通知領域メニューの [メモリ最適化ツールを終了する] で Quenby を終了し、操作パネルのウィンドウも閉じてから、[再試行] を選んでください。</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -779,12 +779,12 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>Quenby 通知領域エンジン</translation>
+        <translation>Quenby 常駐プログラム</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>メモリを解放する Quenby の通知領域エンジンを起動します</translation>
+        <translation>メモリを解放する Quenby の常駐プログラムを起動します</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>通知領域エンジンをもう一度起動しています...</translation>
+        <translation>常駐プログラムをもう一度起動しています...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>通知領域エンジン、操作パネル、コマンドライン クライアント quenbyctl、およびスタート メニューのショートカット。</translation>
+        <translation>常駐プログラム、操作パネル、コマンドライン クライアント quenbyctl、およびスタート メニューのショートカット。</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Windows にサインインしたときに通知領域エンジンを起動します。</translation>
+        <translation>Windows にサインインしたときに常駐プログラムを起動します。</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -1021,11 +1021,11 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>有効: ユーザーが Windows にサインインすると、通知領域エンジンが起動します。無効: 起動しません。エンジンは起動時に、ユーザーのスタートアップ項目をこの設定に合わせます。</translation>
+        <translation>有効: ユーザーが Windows にサインインすると、常駐プログラムが起動します。無効: 起動しません。常駐プログラムは起動時に、ユーザーのスタートアップ項目をこの設定に合わせます。</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
-        <translation>Quenby メモリ最適化の設定</translation>
+        <translation>Quenby メモリ最適化ツールの設定</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Copyright © Quenby. All rights reserved.</source>
-        <translation>Copyright © Quenby. All rights reserved.</translation>
+        <translation>Copyright © Quenby. 모든 권리 보유.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
-        <translation>메모리 최적화 사용</translation>
+        <translation>메모리 최적화 도구 사용</translation>
     </message>
     <message>
         <source>Disable</source>
@@ -230,7 +230,7 @@
     <message>
         <source>The RAM optimizer could not be started from %1.</source>
         <extracomment>%1: the full path of the tray engine&apos;s program file; a sentence saying why follows on the next line.</extracomment>
-        <translation>%1에서 메모리 최적화를 시작할 수 없습니다.</translation>
+        <translation>%1에서 메모리 최적화 도구를 시작할 수 없습니다.</translation>
     </message>
     <message>
         <source>Total RAM: %1MB</source>
@@ -272,15 +272,15 @@
     </message>
     <message>
         <source>Enable the RAM optimizer</source>
-        <translation>메모리 최적화 사용</translation>
+        <translation>메모리 최적화 도구 사용</translation>
     </message>
     <message>
         <source>Disable the RAM optimizer</source>
-        <translation>메모리 최적화 사용 안 함</translation>
+        <translation>메모리 최적화 도구 사용 안 함</translation>
     </message>
     <message>
         <source>Close the RAM optimizer</source>
-        <translation>메모리 최적화 끝내기</translation>
+        <translation>메모리 최적화 도구 끝내기</translation>
     </message>
     <message>
         <source>About Quenby</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>메모리 확보 바로 가기 키: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenby 사용 안 함/사용 바로 가기 키: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -602,18 +602,18 @@
     <message>
         <source>Disable RAM Optimizer</source>
         <comment>111</comment>
-        <translation>메모리 최적화 사용 안 함</translation>
+        <translation>메모리 최적화 도구 사용 안 함</translation>
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
         <comment>112</comment>
-        <translation>메모리 최적화 사용</translation>
+        <translation>메모리 최적화 도구 사용</translation>
     </message>
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
         <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
-        <translation>메모리 최적화 끝내기</translation>
+        <translation>메모리 최적화 도구 끝내기</translation>
     </message>
     <message>
         <source>Do you want to restart your computer now?</source>
@@ -641,7 +641,7 @@
 </source>
         <comment>118</comment>
         <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
-        <translation>메모리 최적화
+        <translation>메모리 최적화 도구
 </translation>
     </message>
     <message>
@@ -674,7 +674,7 @@
         <source>RAM Optimizer</source>
         <comment>124</comment>
         <extracomment>The title of the notices the tray icon shows.</extracomment>
-        <translation>메모리 최적화</translation>
+        <translation>메모리 최적화 도구</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>Quenby가 아직 실행 중이며 끝내지 못했습니다.
 
-알림 영역 메뉴에서 [메모리 최적화 끝내기]를 선택하고 Quenby 패널 창을 닫아 Quenby를 끝낸 다음 [다시 시도]를 선택하세요.</translation>
+알림 영역 메뉴에서 [메모리 최적화 도구 끝내기]를 선택하고 Quenby 패널 창을 닫아 Quenby를 끝낸 다음 [다시 시도]를 선택하세요.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -779,12 +779,12 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>Quenby 알림 영역 엔진</translation>
+        <translation>Quenby 알림 영역 프로그램</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>메모리를 확보하는 Quenby 알림 영역 엔진을 시작합니다.</translation>
+        <translation>메모리를 확보하는 Quenby 알림 영역 프로그램을 시작합니다.</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>알림 영역 엔진을 다시 시작하는 중...</translation>
+        <translation>알림 영역 프로그램을 다시 시작하는 중...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>알림 영역 엔진, Quenby 패널, 명령줄 클라이언트 quenbyctl 및 시작 메뉴 바로 가기입니다.</translation>
+        <translation>알림 영역 프로그램, Quenby 패널, 명령줄 클라이언트 quenbyctl 및 시작 메뉴 바로 가기입니다.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Windows에 로그인할 때 알림 영역 엔진을 시작합니다.</translation>
+        <translation>Windows에 로그인할 때 알림 영역 프로그램을 시작합니다.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -1021,11 +1021,11 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>사용: 사용자가 Windows에 로그인하면 알림 영역 엔진이 시작됩니다. 사용 안 함: 시작되지 않습니다. 엔진은 시작될 때 사용자의 시작 프로그램 항목을 이 설정에 맞춥니다.</translation>
+        <translation>사용: 사용자가 Windows에 로그인하면 알림 영역 프로그램이 시작됩니다. 사용 안 함: 시작되지 않습니다. 이 프로그램은 시작될 때 사용자의 시작 프로그램 항목을 이 설정에 맞춥니다.</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
-        <translation>Quenby 메모리 최적화 설정</translation>
+        <translation>Quenby 메모리 최적화 도구 설정</translation>
     </message>
 </context>
 </TS>

@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Pictogram in het systeemvak</translation>
+        <translation>Pictogram</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sneltoets om RAM vrij te maken: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sneltoets om Quenby uit of in te schakelen: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Sluit Quenby af (menu in het systeemvak: RAM-optimalisatie afsluiten) en sluit h
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Het programma in het systeemvak starten wanneer u zich aanmeldt bij Windows.</translation>
+        <translation>Het programma in het systeemvak starten wanneer u zich aanmeldt bij Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -825,7 +825,7 @@ Sluit Quenby af (menu in het systeemvak: RAM-optimalisatie afsluiten) en sluit h
     <message>
         <source>Installing or removing Quenby for all users of this computer needs administrator rights. Run it again as an administrator.</source>
         <comment>NEEDS_ADMINISTRATOR</comment>
-        <translation>Voor het installeren of verwijderen van Quenby voor alle gebruikers van deze computer zijn administratorrechten nodig. Voer het programma opnieuw uit als administrator.</translation>
+        <translation>Voor het installeren of verwijderen van Quenby voor alle gebruikers van deze computer zijn beheerdersrechten nodig. Voer het programma opnieuw uit als beheerder.</translation>
     </message>
     <message>
         <source>Quenby has been installed for all users of this computer.

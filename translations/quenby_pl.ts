@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Ikona w obszarze powiadomień</translation>
+        <translation>Ikona</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz skrótu zwalniania pamięci: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz skrótu wyłączania/włączania Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -569,7 +569,7 @@
     <message>
         <source>Restart Windows</source>
         <comment>104</comment>
-        <translation>Uruchom ponownie</translation>
+        <translation>Uruchom ponownie system</translation>
     </message>
     <message>
         <source>Suspend Windows</source>
@@ -809,7 +809,7 @@ Zamknij go (w menu w obszarze powiadomień: Zakończ działanie optymalizatora R
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Uruchamiaj moduł w obszarze powiadomień po zalogowaniu do systemu Windows.</translation>
+        <translation>Uruchamiaj moduł w obszarze powiadomień po zalogowaniu do systemu Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>

@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de atalho para liberar RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de atalho para desativar/ativar o Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>O Quenby ainda está em execução e não pôde ser fechado.
 
-Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela do painel de comando do Quenby) e escolha Repetir.</translation>
+Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela do painel do Quenby) e escolha Repetir.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -773,7 +773,7 @@ Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela d
     <message>
         <source>Quenby control panel: RAM and CPU figures and the options</source>
         <comment>PANEL_LINK_DESCRIPTION</comment>
-        <translation>Painel de comando do Quenby: dados de RAM e CPU e as opções</translation>
+        <translation>Painel do Quenby: dados de RAM e CPU e as opções</translation>
     </message>
     <message>
         <source>Quenby tray engine</source>
@@ -804,12 +804,12 @@ Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela d
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>O módulo da área de notificação, o painel de comando, o cliente de linha de comando quenbyctl e os atalhos do menu Iniciar.</translation>
+        <translation>O módulo da área de notificação, o painel do Quenby, o cliente de linha de comando quenbyctl e os atalhos do menu Iniciar.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Iniciar o módulo da área de notificação quando você entrar no Windows.</translation>
+        <translation>Iniciar o módulo da área de notificação quando você entrar no Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -820,7 +820,7 @@ Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela d
     <message>
         <source>Open the Quenby control panel</source>
         <comment>FINISH_RUN</comment>
-        <translation>Abrir o painel de comando do Quenby</translation>
+        <translation>Abrir o painel do Quenby</translation>
     </message>
     <message>
         <source>Installing or removing Quenby for all users of this computer needs administrator rights. Run it again as an administrator.</source>
@@ -885,7 +885,7 @@ A instalação não o iniciou. Abra-o pelo menu Iniciar. Se “Iniciar com o Win
     </message>
     <message>
         <source>A computer policy wins over a user policy, and both over the user&apos;s own choice, which the control panel then shows as &quot;Set by your administrator&quot;. When the policy is not configured, the user&apos;s own choice applies.</source>
-        <translation>Uma política de computador prevalece sobre uma política de usuário, e ambas sobre a escolha do próprio usuário, que o painel de comando então mostra como “Definido pelo administrador”. Quando a política não está configurada, vale a escolha do próprio usuário.</translation>
+        <translation>Uma política de computador prevalece sobre uma política de usuário, e ambas sobre a escolha do próprio usuário, que o painel do Quenby então mostra como “Definido pelo administrador”. Quando a política não está configurada, vale a escolha do próprio usuário.</translation>
     </message>
     <message>
         <source>Minimum free RAM (MB)</source>
@@ -913,7 +913,7 @@ A instalação não o iniciou. Abra-o pelo menu Iniciar. Se “Iniciar com o Win
     </message>
     <message>
         <source>Free up RAM every (minutes, 0 for never)</source>
-        <translation>Liberar RAM a cada (minutos, 0 para nunca)</translation>
+        <translation>Liberar RAM a cada (minutos, 0 = nunca)</translation>
     </message>
     <message>
         <source>Free RAM percentage shown with the periodic recovery</source>

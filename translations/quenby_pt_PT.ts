@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de atalho para libertar RAM: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de atalho para desativar/ativar o Quenby: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -1198,7 +1198,7 @@ Feche-o (menu da área de notificação: Sair do otimizador de RAM; e a janela d
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Iniciar o motor da área de notificação quando iniciar sessão no Windows.</translation>
+        <translation>Iniciar o motor da área de notificação quando iniciar sessão no Windows.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>

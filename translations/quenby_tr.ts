@@ -40,7 +40,7 @@
     <message>
         <source>%1% of RAM free</source>
         <extracomment>Read by screen readers for the usage graph. %1: the free share of the RAM in percent; the % after it is the percent sign.</extracomment>
-        <translation>Boş RAM: %1%</translation>
+        <translation>Boş RAM: %%1</translation>
     </message>
 </context>
 <context>
@@ -156,28 +156,28 @@
     <name>MainWindow</name>
     <message>
         <source>Total RAM: n/a</source>
-        <translation>Toplam RAM: yok</translation>
+        <translation>Toplam RAM: bilinmiyor</translation>
     </message>
     <message>
         <source>Available RAM: n/a</source>
-        <translation>Kullanılabilir RAM: yok</translation>
+        <translation>Kullanılabilir RAM: bilinmiyor</translation>
     </message>
     <message>
         <source>CPU Usage: n/a</source>
-        <translation>CPU Kullanımı: yok</translation>
+        <translation>CPU kullanımı: bilinmiyor</translation>
     </message>
     <message>
         <source>Free-up RAM</source>
         <extracomment>The title of the group with the two sliders that set the free-RAM levels.</extracomment>
-        <translation>RAM&apos;i Boşalt</translation>
+        <translation>RAM&apos;i boşalt</translation>
     </message>
     <message>
         <source>Target Free RAM:</source>
-        <translation>Hedef Boş RAM:</translation>
+        <translation>Hedef boş RAM:</translation>
     </message>
     <message>
         <source>Minimum Free RAM:</source>
-        <translation>En Az Boş RAM:</translation>
+        <translation>En az boş RAM:</translation>
     </message>
     <message>
         <source>About</source>
@@ -194,12 +194,12 @@
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
-        <translation>RAM İyileştiriciyi Etkinleştir</translation>
+        <translation>RAM iyileştiriciyi etkinleştir</translation>
     </message>
     <message>
         <source>Disable</source>
         <extracomment>Switches the automatic recovery off; the button then reads “Enable RAM Optimizer”.</extracomment>
-        <translation>Devre Dışı Bırak</translation>
+        <translation>Devre dışı bırak</translation>
     </message>
     <message>
         <source>Close</source>
@@ -240,12 +240,12 @@
     <message>
         <source>Available RAM: %1MB (%2%)</source>
         <extracomment>%1: megabytes of RAM available now; %2: that as a share of all RAM, in percent (the % after it is the percent sign).</extracomment>
-        <translation>Kullanılabilir RAM: %1 MB (%2%)</translation>
+        <translation>Kullanılabilir RAM: %1 MB (%%2)</translation>
     </message>
     <message>
         <source>CPU Usages: %1%</source>
         <extracomment>%1: the processor load of the last second in percent; the % after it is the percent sign.</extracomment>
-        <translation>CPU Kullanımı: %1%</translation>
+        <translation>CPU kullanımı: %%1</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Tray Icon</source>
-        <translation>Bildirim Simgesi</translation>
+        <translation>Bildirim simgesi</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Popup Menu</source>
-        <translation>Açılır Menü</translation>
+        <translation>Açılır menü</translation>
     </message>
     <message>
         <source>Recover</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Also clear Windows Clipboard when freeing up RAM</source>
-        <translation>RAM boşaltılırken Windows Panosunu da temizle</translation>
+        <translation>RAM boşaltılırken Windows panosunu da temizle</translation>
     </message>
     <message>
         <source>Play alarm sound before freeing up RAM</source>
@@ -514,11 +514,11 @@
     </message>
     <message>
         <source>Add Files</source>
-        <translation>Dosya Ekle</translation>
+        <translation>Dosya ekle</translation>
     </message>
     <message>
         <source>All Files (*.wav)</source>
-        <translation>Wave Dosyaları (*.wav)</translation>
+        <translation>Wave dosyaları (*.wav)</translation>
     </message>
     <message>
         <source>Pause automatic recovery while one of these programs runs:</source>
@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RAM boşaltma kısayol tuşu: Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quenby&apos;yi devre dışı bırakma/etkinleştirme kısayol tuşu: Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -569,29 +569,29 @@
     <message>
         <source>Restart Windows</source>
         <comment>104</comment>
-        <translation>Windows&apos;u Yeniden Başlat</translation>
+        <translation>Windows&apos;u yeniden başlat</translation>
     </message>
     <message>
         <source>Suspend Windows</source>
         <comment>105</comment>
-        <translation>Windows&apos;u Uyku Moduna Al</translation>
+        <translation>Windows&apos;u uyku moduna al</translation>
     </message>
     <message>
         <source>Shutdown Windows</source>
         <comment>106</comment>
-        <translation>Windows&apos;u Kapat</translation>
+        <translation>Windows&apos;u kapat</translation>
     </message>
     <message>
         <source>Clear Clipboard</source>
         <comment>107</comment>
-        <translation>Panoyu Temizle</translation>
+        <translation>Panoyu temizle</translation>
     </message>
     <message>
         <source>Free-up RAM Manually
 </source>
         <comment>108</comment>
         <extracomment>A menu item that frees up RAM now; the line end stays.</extracomment>
-        <translation>RAM&apos;i El ile Boşalt
+        <translation>RAM&apos;i el ile boşalt
 </translation>
     </message>
     <message>
@@ -602,18 +602,18 @@
     <message>
         <source>Disable RAM Optimizer</source>
         <comment>111</comment>
-        <translation>RAM İyileştiriciyi Devre Dışı Bırak</translation>
+        <translation>RAM iyileştiriciyi devre dışı bırak</translation>
     </message>
     <message>
         <source>Enable RAM Optimizer</source>
         <comment>112</comment>
-        <translation>RAM İyileştiriciyi Etkinleştir</translation>
+        <translation>RAM iyileştiriciyi etkinleştir</translation>
     </message>
     <message>
         <source>Close RAM Optimizer</source>
         <comment>113</comment>
         <extracomment>Ends the tray engine: its icon and the automatic recovery go away.</extracomment>
-        <translation>RAM İyileştiriciden Çık</translation>
+        <translation>RAM iyileştiriciden çık</translation>
     </message>
     <message>
         <source>Do you want to restart your computer now?</source>
@@ -634,14 +634,14 @@
         <source>Confirm</source>
         <comment>117</comment>
         <extracomment>The title of the box that asks before a restart, a sleep or a shutdown.</extracomment>
-        <translation>Onayla</translation>
+        <translation>Onay</translation>
     </message>
     <message>
         <source>RAM Optimizer
 </source>
         <comment>118</comment>
         <extracomment>The first line of the tray icon&apos;s tooltip; the line end stays.</extracomment>
-        <translation>RAM İyileştirici
+        <translation>RAM iyileştirici
 </translation>
     </message>
     <message>
@@ -649,14 +649,14 @@
 </source>
         <comment>119</comment>
         <extracomment>The second line of the tooltip. %1: megabytes of free RAM; %2: that as a share of all RAM in percent, the % after it being the percent sign. The line end stays.</extracomment>
-        <translation>Boş RAM: %1 MB (%2%)
+        <translation>Boş RAM: %1 MB (%%2)
 </translation>
     </message>
     <message>
         <source>CPU Usage: %1%</source>
         <comment>121</comment>
         <extracomment>The third line of the tooltip. %1: the processor load in percent; the % after it is the percent sign.</extracomment>
-        <translation>CPU Kullanımı: %1%</translation>
+        <translation>CPU kullanımı: %%1</translation>
     </message>
     <message>
         <source>CreateProcess failed (%1).</source>
@@ -674,7 +674,7 @@
         <source>RAM Optimizer</source>
         <comment>124</comment>
         <extracomment>The title of the notices the tray icon shows.</extracomment>
-        <translation>RAM İyileştirici</translation>
+        <translation>RAM iyileştirici</translation>
     </message>
     <message>
         <source>Recovered %1 MB, %2 MB free now</source>
@@ -753,7 +753,7 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <comment>STILL_RUNNING_BOX</comment>
         <translation>Quenby hâlâ çalışıyor ve kapatılamadı.
 
-Quenby&apos;yi kapatın (bildirim alanı menüsü: RAM İyileştiriciden Çık; ayrıca kontrol paneli penceresi), ardından Yeniden Dene&apos;yi seçin.</translation>
+Quenby&apos;yi kapatın (bildirim alanı menüsü: “RAM iyileştiriciden çık”; ayrıca kontrol paneli penceresi), ardından Yeniden Dene&apos;yi seçin.</translation>
     </message>
     <message>
         <source>Quenby is still running; nothing was changed.</source>
@@ -779,12 +779,12 @@ Quenby&apos;yi kapatın (bildirim alanı menüsü: RAM İyileştiriciden Çık; 
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>Quenby bildirim alanı motoru</translation>
+        <translation>Quenby bildirim alanı programı</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>Quenby&apos;nin RAM&apos;i boşaltan bildirim alanı motorunu başlat</translation>
+        <translation>Quenby&apos;nin RAM&apos;i boşaltan bildirim alanı programını başlat</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Quenby&apos;yi kapatın (bildirim alanı menüsü: RAM İyileştiriciden Çık; 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>Bildirim alanı motoru yeniden başlatılıyor...</translation>
+        <translation>Bildirim alanı programı yeniden başlatılıyor...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>Bildirim alanı motoru, kontrol paneli, quenbyctl komut satırı istemcisi ve Başlat menüsü kısayolları.</translation>
+        <translation>Bildirim alanı programı, kontrol paneli, quenbyctl komut satırı istemcisi ve Başlat menüsü kısayolları.</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">Windows&apos;ta oturum açtığınızda bildirim alanı motorunu başlat.</translation>
+        <translation>Windows&apos;ta oturum açtığınızda bildirim alanı programını başlat.</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -973,7 +973,7 @@ Kurulum Quenby&apos;yi başlatmadı. Başlat menüsünden açın. “Windows ile
     </message>
     <message>
         <source>Also clear the clipboard when freeing up RAM</source>
-        <translation>RAM boşaltılırken Panoyu da temizle</translation>
+        <translation>RAM boşaltılırken panoyu da temizle</translation>
     </message>
     <message>
         <source>Play alarm sound before freeing up RAM</source>
@@ -1021,7 +1021,7 @@ Kurulum Quenby&apos;yi başlatmadı. Başlat menüsünden açın. “Windows ile
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>Etkin: kullanıcı Windows&apos;ta oturum açtığında bildirim alanı motoru başlar. Devre Dışı: başlamaz. Motor, başladığında kullanıcının başlangıç girdisini ilkeye uygun hâle getirir.</translation>
+        <translation>Etkin: kullanıcı Windows&apos;ta oturum açtığında bildirim alanı programı başlar. Devre Dışı: başlamaz. Program, başladığında kullanıcının başlangıç girdisini ilkeye uygun hâle getirir.</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>

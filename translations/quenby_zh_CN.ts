@@ -545,12 +545,12 @@
     <message>
         <source>Free up RAM hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key frees up RAM in every program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>释放内存的快捷键：Ctrl + Alt +</translation>
     </message>
     <message>
         <source>Disable/enable Quenby hot key: Ctrl + Alt +</source>
         <extracomment>A field for one key follows: Ctrl + Alt + that key switches the automatic recovery off and on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>禁用/启用 Quenby 的快捷键：Ctrl + Alt +</translation>
     </message>
 </context>
 <context>
@@ -779,12 +779,12 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
         <source>Quenby tray engine</source>
         <comment>ENGINE_LINK_NAME</comment>
         <extracomment>The name of the Start-menu shortcut to the tray engine.</extracomment>
-        <translation>Quenby 通知区域引擎</translation>
+        <translation>Quenby 通知区域程序</translation>
     </message>
     <message>
         <source>Start Quenby&apos;s tray engine, which recovers RAM</source>
         <comment>ENGINE_LINK_DESCRIPTION</comment>
-        <translation>启动 Quenby 的通知区域引擎，由它释放内存</translation>
+        <translation>启动 Quenby 的通知区域程序，由它释放内存</translation>
     </message>
     <message>
         <source>Quenby (required)</source>
@@ -799,17 +799,17 @@ Close it (tray menu: Close RAM Optimizer; and the control panel&apos;s window), 
     <message>
         <source>Starting the tray engine again...</source>
         <comment>RESTARTING_ENGINE</comment>
-        <translation>正在重新启动通知区域引擎...</translation>
+        <translation>正在重新启动通知区域程序...</translation>
     </message>
     <message>
         <source>The tray engine, the control panel, the command-line client quenbyctl and Start-menu shortcuts.</source>
         <comment>SECTION_PROGRAM_DESCRIPTION</comment>
-        <translation>通知区域引擎、操作面板、命令行客户端 quenbyctl 和“开始”菜单快捷方式。</translation>
+        <translation>通知区域程序、操作面板、命令行客户端 quenbyctl 和“开始”菜单快捷方式。</translation>
     </message>
     <message>
         <source>Start the tray engine when you sign in to Windows.</source>
         <comment>SECTION_AUTOSTART_DESCRIPTION</comment>
-        <translation type="unfinished">登录 Windows 时启动通知区域引擎。</translation>
+        <translation>登录 Windows 时启动通知区域程序。</translation>
     </message>
     <message>
         <source>Unknown value /AUTOSTART=%1: use /AUTOSTART=1 or /AUTOSTART=0.</source>
@@ -1021,7 +1021,7 @@ Setup did not start it. Open it from the Start menu. If Start with Windows was s
     </message>
     <message>
         <source>Enabled: the tray engine starts when the user signs in to Windows. Disabled: it does not. The engine brings the user&apos;s start-up entry in line when it starts.</source>
-        <translation>已启用：用户登录 Windows 时启动通知区域引擎。已禁用：不启动。引擎启动时会使用户的启动项与此设置保持一致。</translation>
+        <translation>已启用：用户登录 Windows 时启动通知区域程序。已禁用：不启动。该程序启动时会使用户的启动项与此设置保持一致。</translation>
     </message>
     <message>
         <source>Settings of the Quenby RAM optimizer</source>
