@@ -257,19 +257,40 @@ def check_placeholders(where, english, text):
 
 
 # --- generate ------------------------------------------------------------------------
+def keyed_translations(catalogue, context, english_keys):
+    """(comment, source) -> finished translation of one of our contexts. A text of
+    the English that the catalogue lacks altogether, or a text the English does
+    not have (and that is not marked obsolete), stops the build: the catalogue
+    was not brought up to date (`./dev.sh translations`)."""
+    table, present = {}, set()
+    for message in catalogue.messages(context):
+        if message.kind in ("obsolete", "vanished"):
+            continue
+        key = (message.comment, message.source)
+        if key not in english_keys:
+            raise Problem(f"{catalogue.path}:{message.line}: {context} has no text {message.comment} "
+                          f"{message.source!r} in English; run ./dev.sh translations")
+        present.add(key)
+        if message.finished:
+            check_placeholders(f"{catalogue.path}:{message.line}", message.source, message.translation)
+            table[key] = message.translation
+    for key in english_keys:
+        if key not in present:
+            raise Problem(f"{catalogue.path}: {context} lacks the text {key[0]} {key[1]!r}; run ./dev.sh translations")
+    return table
+
+
 def generate(kind, code, out):
     if kind == "engine":
         english = engine_english()
         table = {}
         if code != "en":
             catalogue = read_catalogue(catalogue_path(code))
+            table = keyed_translations(catalogue, ENGINE_CONTEXT, {(id_, source) for id_, source, _ in english})
             for message in catalogue.messages(ENGINE_CONTEXT):
-                if message.finished:
-                    check_placeholders(f"{catalogue.path}:{message.line}", message.source, message.translation)
-                    if '"' in message.translation:
-                        raise Problem(f"{catalogue.path}:{message.line}: a straight quote, which the resource "
-                                      "compiler does not take: use the language's quotation marks")
-                    table[(message.comment, message.source)] = message.translation
+                if message.finished and '"' in message.translation:
+                    raise Problem(f"{catalogue.path}:{message.line}: a straight quote, which the resource "
+                                  "compiler does not take: use the language's quotation marks")
         lines = [f"/* The engine's string table in {code}, made from {os.path.basename(catalogue_path(code))}. */"]
         for id_, source, _ in english:
             # What is not translated (yet) is English.
@@ -278,15 +299,13 @@ def generate(kind, code, out):
         write_if_changed(out, "\n".join(lines) + "\n")
     elif kind == "installer":
         row = next(r for r in languages() if r["code"] == code)
+        english = setup_english()
         table = {}
         if code != "en":
             catalogue = read_catalogue(catalogue_path(code))
-            for message in catalogue.messages(SETUP_CONTEXT):
-                if message.finished:
-                    check_placeholders(f"{catalogue.path}:{message.line}", message.source, message.translation)
-                    table[(message.comment, message.source)] = message.translation
+            table = keyed_translations(catalogue, SETUP_CONTEXT, {(name, source) for name, source, _, _ in english})
         lines = [f"; The installer's texts in {row['name']}, made from {os.path.basename(catalogue_path(code))}."]
-        for name, source, variables, _ in setup_english():
+        for name, source, variables, _ in english:
             text = table.get((name, source), source)
             escaped = nsis_escape(text)
             escaped = re.sub(r"%(\d+)", lambda m: variables[int(m.group(1)) - 1], escaped)
@@ -410,9 +429,10 @@ def tbx(out):
              '<tbx type="TBX-Basic" style="dca" xml:lang="en" xmlns="urn:iso:std:iso:30042:ed-2">',
              "  <tbxHeader><fileDesc><sourceDesc><p>Quenby's glossary, made from translations/glossary/*.md"
              "</p></sourceDesc></fileDesc></tbxHeader>", "  <text><body>"]
-    for concept, (term, _, _) in english.items():
+    for concept, (meaning, _, _) in english.items():
         lines.append(f'    <conceptEntry id="{concept}">')
-        lines.append(f'      <langSec xml:lang="en"><termSec><term>{xml_text(term.strip("`"))}</term></termSec></langSec>')
+        lines.append(f'      <descrip type="definition">{xml_text(meaning)}</descrip>')
+        lines.append(f'      <langSec xml:lang="en"><termSec><term>{concept.replace("-", " ")}</term></termSec></langSec>')
         for code, rows in terms.items():
             if concept in rows and rows[concept][0]:
                 lang = code.replace("_", "-")

@@ -195,11 +195,59 @@ def check_glossary(root, problems):
                             break
 
 
+def check_tool(root, problems):
+    """The build's maker stops on a damaged catalogue, naming its file and line,
+    and makes English of what is unfinished, with the values in the language's
+    order."""
+    english = T.engine_english(root)
+    first, second = english[0], next(e for e in english if "%2" in e[1])
+    def catalogue(*messages):
+        unfinished = ' type="unfinished"'
+        body = "".join(f"<message><source>{T.xml_text(s)}</source><comment>{c}</comment>"
+                       f"<translation{unfinished if kind else ''}>{T.xml_text(t)}</translation></message>\n"
+                       for c, s, t, kind in messages)
+        return ('<?xml version="1.0" encoding="utf-8"?>\n<TS version="2.1" language="xx">\n'
+                f"<context><name>Quenbytray</name>\n{body}</context>\n</TS>\n")
+    complete = [(id_, source, source.replace("%1", "<%1>"), False) for id_, source, _ in english]
+    reordered = [(id_, s, "%2 / %1" if id_ == second[0] else t, k) for id_, s, t, k in complete]
+    cases = [
+        ("XML that does not parse", catalogue(*complete).replace("</context>", "", 1), "the XML does not parse"),
+        ("a text the English lacks", catalogue(*complete, ("999", "Gone", "Weg", False)), "has no text 999"),
+        ("a missing text", catalogue(*complete[1:]), f"lacks the text {first[0]}"),
+        ("a broken placeholder", catalogue(*[(i, s, t.replace("%1", "%3"), k) for i, s, t, k in complete]), "placeholders"),
+        ("unfinished is English", catalogue((first[0], first[1], "Xx", True), *complete[1:]), None),
+        ("reordered values", catalogue(*reordered), None),
+    ]
+    saved = T.catalogue_path
+    with tempfile.TemporaryDirectory() as scratch:
+        path = os.path.join(scratch, "quenby_xx.ts")
+        T.catalogue_path = lambda code, root=root: path
+        try:
+            for name, text, refusal in cases:
+                with open(path, "w", encoding="utf-8") as f:
+                    f.write(text)
+                out = os.path.join(scratch, "out.inc")
+                try:
+                    T.generate("engine", "xx", out)
+                    made = open(out, encoding="utf-8").read()
+                    if refusal:
+                        problems.append(f"tool: {name}: made the table anyway")
+                    elif name == "unfinished is English" and f'QUENBY_STRING({first[0]}, "{T.c_escape(first[1])}")' not in made:
+                        problems.append(f"tool: {name}: not English")
+                    elif name == "reordered values" and f'QUENBY_STRING({second[0]}, "%2 / %1")' not in made:
+                        problems.append(f"tool: {name}: the order was not kept")
+                except T.Problem as problem:
+                    if not refusal or refusal not in str(problem) or path not in str(problem):
+                        problems.append(f"tool: {name}: {problem}")
+        finally:
+            T.catalogue_path = saved
+
+
 def main():
     root, lupdate, results = sys.argv[1:4]
     generator = sys.argv[4] if len(sys.argv) > 4 else None
     checks = {"catalogues": lambda p: check_catalogues(root, lupdate, generator, p),
-              "glossary": lambda p: check_glossary(root, p)}
+              "glossary": lambda p: check_glossary(root, p), "tool": lambda p: check_tool(root, p)}
     cases = []
     for name, check in checks.items():
         problems = []
