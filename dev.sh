@@ -6,6 +6,10 @@
 #                           windows-cross), and run every suite; prints a count per suite
 #                           and "N passed, M failed"
 #   ./dev.sh fuzz [SECONDS] fuzz the settings file's parser and reader (600 s each)
+#   ./dev.sh translations   bring every catalogue (translations/quenby_*.ts) up to date
+#                           with the English sources (new texts unfinished, removed ones
+#                           obsolete), check them, and export the glossary as
+#                           build/translations/glossary.tbx
 #   ./dev.sh bench          print speed and memory figures of both faces and add them
 #                           to docs/performance.md (about 12 minutes)
 #   ./dev.sh package        build the Windows face and make its installer, portable zip,
@@ -224,6 +228,22 @@ cmd_run() {
     stop_engine
 }
 
+# The catalogues brought up to date with the English sources and checked; only
+# the Linux build's policy generator is needed (it lists the policy texts).
+cmd_translations() {
+    install_packages "${linux_packages[@]}"
+    cmake --preset linux >/dev/null
+    cmake --build --preset linux --target quenby_policy_templates >/dev/null
+    local generator=$root/build/linux/bin/quenby_policy_templates out=$root/build/translations
+    mkdir -p "$out"
+    log "bringing the catalogues up to date"
+    python3 "$root/tools/translations.py" update /usr/lib/qt6/bin/lupdate "$generator"
+    python3 "$root/tools/translations.py" tbx "$out/glossary.tbx"
+    log "checking them"
+    python3 "$root/tests/translations/check_translations.py" "$root" /usr/lib/qt6/bin/lupdate \
+        "$out/check.xml" "$generator"
+}
+
 # Speed and memory figures of both faces, appended to docs/performance.md.
 cmd_bench() {
     install_packages "${linux_packages[@]}" "${windows_packages[@]}"
@@ -276,8 +296,9 @@ run) cmd_run ;;
 package) shift; cmd_package "$@" ;;
 bench) cmd_bench ;;
 fuzz) shift; cmd_fuzz "$@" ;;
+translations) cmd_translations ;;
 *)
-    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package [--twice] | ./dev.sh fuzz [SECONDS] | ./dev.sh bench" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test [linux|linux-asan|windows-cross] | ./dev.sh package [--twice] | ./dev.sh fuzz [SECONDS] | ./dev.sh bench | ./dev.sh translations" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,7 @@
 #include "engine/strings.h"
 
+#include "common/languages.h"
+
 #include <array>
 #include <iterator>
 #include <span>
@@ -72,20 +74,10 @@ std::vector<std::string_view> translatedLanguages()
 
 std::string_view tableLanguageForLocale(std::string_view locale)
 {
-    // language[_territory][.codeset][@modifier], as POSIX names a locale.
-    const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
-    const std::string_view language = name.substr(0, name.find('_'));
-    const std::string_view territory =
-        name.find('_') == std::string_view::npos ? std::string_view() : name.substr(name.find('_') + 1);
+    const std::string_view language = languageForLocale(locale);
     for (const Table& table : kTables) {
-        const std::string_view wanted = table.language;
-        const auto split = wanted.find('_');
-        if (split == std::string_view::npos) {
-            if (language == wanted)
-                return wanted;
-        } else if (language == wanted.substr(0, split) && territory == wanted.substr(split + 1)) {
-            return wanted; // only that country's variant: pt_PT is no pt_BR
-        }
+        if (table.language == language)
+            return table.language;
     }
     return {};
 }
@@ -104,18 +96,13 @@ std::u16string formatText(std::u16string_view format, std::initializer_list<std:
                           std::size_t capacity)
 {
     std::u16string out;
-    auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == u'%' && i + 1 < format.size()) {
-            const char16_t kind = format[i + 1];
-            if (kind == u'%') {
-                out += u'%';
-                ++i;
-                continue;
-            }
-            if (kind == u's' || kind == u'd') {
-                if (next != args.end())
-                    out += *next++;
+        // %1 to %9 name the values, in whatever order the language puts them;
+        // any other % is itself.
+        if (format[i] == u'%' && i + 1 < format.size() && format[i + 1] >= u'1' && format[i + 1] <= u'9') {
+            const std::size_t index = static_cast<std::size_t>(format[i + 1] - u'1');
+            if (index < args.size()) {
+                out += *(args.begin() + index);
                 ++i;
                 continue;
             }

@@ -53,6 +53,10 @@ enum StringId : unsigned {
     // Standby), and the question where the machine may hibernate instead.
     IDS_MODERN_STANDBY = 137,
     IDS_CONFIRM_HIBERNATE_INSTEAD = 138,
+    // Not a text: the table's code of the block's language ("de", "pt_BR"),
+    // which the build writes into every block, so that the engine picks its
+    // block by the rule the control panel picks its language by.
+    IDS_LANGUAGE_CODE = 139,
 };
 
 // The longest text of the string table, in characters, the terminator
@@ -68,18 +72,17 @@ std::u16string_view builtInString(unsigned id);
 std::u16string_view translatedString(unsigned id, std::string_view language);
 std::vector<std::string_view> translatedLanguages();
 
-// The table a POSIX locale name ("de_DE.UTF-8", "pt_BR", "C") asks for: its
-// language, or its language and country where we translate to one country's
-// variant only; empty for English.
+// The table a POSIX locale ("de_AT.UTF-8", "C") or a Windows language name
+// ("zh-HK") asks for, by the rule of common/languages.h; empty for English.
 std::string_view tableLanguageForLocale(std::string_view locale);
 
 // Every id of the table, in order, for loading them all at start-up.
 const unsigned* stringIdsBegin();
 const unsigned* stringIdsEnd();
 
-// A printf-style format of the table with text arguments: each %s takes the next
-// argument, %d takes the next one as it stands, %% gives a percent sign. The result
-// is cut to `capacity` - 1 code units, as a fixed buffer would hold it.
+// A text of the table with its values: %1 to %9 take the values in the order
+// given, wherever the language puts them; any other % stands as it is. The
+// result is cut to `capacity` - 1 code units, as a fixed buffer would hold it.
 std::u16string formatText(std::u16string_view format, std::initializer_list<std::u16string> args,
                           std::size_t capacity);
 

@@ -72,10 +72,7 @@ done
 # The administrative templates that the build made from the settings table.
 # One ADML per language of the table, in its locale's folder.
 policy_dir=$build_dir/policies
-policy_languages=()
-while IFS=$'\t' read -r code windows _; do
-    [[ -z $code || $code == \#* ]] || policy_languages+=("$windows")
-done <"$source_dir/translations/languages.tsv"
+mapfile -t policy_languages < <(python3 "$source_dir/tools/translations.py" languages windows)
 for template in "$policy_dir/quenby.admx" "${policy_languages[@]/#/$policy_dir/}"; do
     [[ $template == *.admx ]] || template=$template/quenby.adml
     [ -s "$template" ] || die "missing $template: build all targets first"
@@ -185,14 +182,14 @@ find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 
 # The languages, in the order of the table (English first, the fallback): each
-# with NSIS's own language file and our texts in it.
+# with NSIS's own language file and our texts in it, made from its catalogue.
 languages_nsh=$work/languages.nsh
 : >"$languages_nsh"
-while IFS=$'\t' read -r code _ _ _ nsis _; do
-    [[ -z $code || $code == \#* ]] && continue
-    printf '!insertmacro MUI_LANGUAGE "%s"\n!include "%s"\n' \
-        "$nsis" "$source_dir/packaging/translations/$code.nsh" >>"$languages_nsh"
-done <"$source_dir/translations/languages.tsv"
+while IFS=$'\t' read -r code nsis; do
+    python3 "$source_dir/tools/translations.py" generate installer "$code" "$work/strings_$code.nsh" ||
+        die "the installer's texts in $code could not be made"
+    printf '!insertmacro MUI_LANGUAGE "%s"\n!include "%s"\n' "$nsis" "$work/strings_$code.nsh" >>"$languages_nsh"
+done < <(python3 "$source_dir/tools/translations.py" languages code nsis)
 
 log=$work/makensis.log
 if ! "$makensis" -V2 -NOCD \

@@ -571,8 +571,21 @@ FunctionEnd
     !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} "$(SECTION_AUTOSTART_DESCRIPTION)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+; NSIS takes the user's interface language, else the first of the table with
+; its primary language: Spanish for Mexico, German for Austria, but Simplified
+; Chinese for Hong Kong and Macau, which read Traditional Chinese (as the
+; engine and the control panel have it).
+!macro TRADITIONAL_CHINESE_WHERE_READ
+    System::Call 'kernel32::GetUserDefaultUILanguage() i .r0'
+    ${If} $0 = 3076 ; zh-HK
+    ${OrIf} $0 = 5124 ; zh-MO
+        StrCpy $LANGUAGE 1028 ; zh-TW
+    ${EndIf}
+!macroend
+
 Function .onInit
     SetShellVarContext current
+    !insertmacro TRADITIONAL_CHINESE_WHERE_READ
     Call singleInstance
 
     ${GetParameters} $0
@@ -707,6 +720,7 @@ FunctionEnd
 
 Function un.onInit
     SetShellVarContext current
+    !insertmacro TRADITIONAL_CHINESE_WHERE_READ
     Call un.singleInstance
     ; The uninstaller of a machine-wide install is the one its entry names.
     StrCpy $allUsers 0

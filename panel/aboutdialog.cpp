@@ -12,6 +12,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique
         quenby::panel::windowsGenerationText(quenby::panel::os::windowsBuildNumber()));
     ui->label->setText(QStringLiteral("Quenby"));
     ui->label->adjustSize();
+    //: %1, %2 and %3: the parts of the version number, as in 1.4.2.
     ui->versionLabel->setText(tr("Version: %1.%2.%3 (Beta)")
                                   .arg(QString::number(kVersionMajor), QString::number(kVersionMinor),
                                        QString::number(kVersionBuild)));

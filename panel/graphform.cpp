@@ -39,6 +39,7 @@ void GraphForm::addValue(int freePercent)
 {
     const float used = static_cast<float>(100 - freePercent) / 100.0f;
     history_.prepend(used);
+    //: Read by screen readers for the usage graph. %1: the free share of the RAM in percent; the % after it is the percent sign.
     setAccessibleDescription(tr("%1% of RAM free").arg(freePercent));
     if (history_.size() > kHistoryLength)
         history_.removeLast();

@@ -48,6 +48,7 @@ QString startFailureReason(const quenby::os::StartOutcome& outcome)
     case StartFailure::other:
         break;
     }
+    //: Why the tray engine could not be started. %1: Windows' error number.
     return MainWindow::tr("The system refused to start it (error %1).").arg(outcome.code);
 }
 
@@ -208,6 +209,7 @@ bool MainWindow::setEngineState(int state)
                 // the stored state stays enabled, so the next start with
                 // Windows runs the engine.
                 logLine(QStringLiteral("engine not started: ") + QString::fromStdString(outcome.detail));
+                //: %1: the full path of the tray engine's program file; a sentence saying why follows on the next line.
                 QMessageBox::warning(
                     this, QStringLiteral("Quenby"),
                     tr("The RAM optimizer could not be started from %1.")
@@ -312,11 +314,13 @@ void MainWindow::on_freeUpButton_clicked()
 
 void MainWindow::totalRAMInfo(int val)
 {
+    //: %1: megabytes of RAM installed, a whole number.
     ui->totalRAMLabel->setText(tr("Total RAM: %1MB").arg(val));
 }
 
 void MainWindow::availRAMInfo(int _availRAM, int _ramLoad)
 {
+    //: %1: megabytes of RAM available now; %2: that as a share of all RAM, in percent (the % after it is the percent sign).
     ui->availRAMLabel->setText(
         tr("Available RAM: %1MB (%2%)").arg(QString::number(_availRAM), QString::number(_ramLoad)));
     if (graph)
@@ -325,6 +329,7 @@ void MainWindow::availRAMInfo(int _availRAM, int _ramLoad)
 
 void MainWindow::cpuUsagesInfo(int val)
 {
+    //: %1: the processor load of the last second in percent; the % after it is the percent sign.
     ui->cpuUsagesLabel->setText(tr("CPU Usages: %1%").arg(val));
     if (optionsDialogOpen && optionsDialog)
         optionsDialog->setCpuUsage(val);
@@ -337,13 +342,16 @@ void MainWindow::optionsDialogClose()
 
 void MainWindow::on_targetHorizontalSlider_valueChanged(int value)
 {
+    //: %1: megabytes, the value the slider beside it is set to.
     ui->targetFreeValLabel->setText(tr("%1 MB").arg(value));
+    //: Read by screen readers for the slider. %1: the megabytes it is set to.
     ui->targetHorizontalSlider->setAccessibleName(tr("Target free RAM, %1 MB").arg(value));
 }
 
 void MainWindow::on_minHorizontalSlider_valueChanged(int value)
 {
     ui->minFreeValLabel->setText(tr("%1 MB").arg(value));
+    //: Read by screen readers for the slider. %1: the megabytes it is set to.
     ui->minHorizontalSlider->setAccessibleName(tr("Minimum free RAM, %1 MB").arg(value));
 }
 

@@ -54,10 +54,12 @@ QString hotKeyRefusal(std::uint32_t code)
     const QChar character(static_cast<char16_t>(code));
     const quenby::os::HotKeyChoice choice = quenby::os::ctrlAltHotKey(character.unicode());
     switch (choice.verdict) {
+    //: %1: the character the user typed as the hot key, such as K.
     case quenby::os::HotKeyVerdict::notOnLayout:
         return OptionsDialog::tr("Ctrl+Alt+%1 can't be a hot key: your keyboard layout has no key for "
                                  "“%1”.")
             .arg(character.toUpper());
+    //: %1: the character the user typed as the hot key; %2: the character that key combination types on the user's keyboard layout (as AltGr would).
     case quenby::os::HotKeyVerdict::typesCharacter:
         return OptionsDialog::tr("Ctrl+Alt+%1 can't be a hot key: on your keyboard layout it types "
                                  "“%2”, which every program would then lose.")

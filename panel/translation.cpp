@@ -1,10 +1,11 @@
 #include "panel/translation.h"
 
+#include "common/languages.h"
+
 #include <memory>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTranslator>
 
 namespace quenby::panel {
@@ -36,12 +37,23 @@ QString installTranslation(const QLocale& locale)
             old.reset();
         }
     }
-    // The locale's interface languages in the user's order, each tried as it
-    // stands and then shorter ("pt_BR", then "pt"); the first file found wins.
+    // The locale's interface languages in the user's order, each taken to the
+    // table's language by the rule the engine follows too ("es-MX" is Spanish,
+    // "zh-HK" Traditional Chinese); the first the table has wins, and English
+    // ends the search as it ends the user's list.
+    QString language;
+    for (const QString& name : locale.uiLanguages()) {
+        if (name.startsWith(QLatin1String("en")))
+            break;
+        const std::string_view code = languageForLocale(name.toStdString());
+        if (!code.empty()) {
+            language = QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+            break;
+        }
+    }
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, QStringLiteral("quenby"), QStringLiteral("_"), kFolder))
+    if (language.isEmpty() || !translator->load(kPrefix + language, kFolder))
         return {};
-    const QString language = QFileInfo(translator->filePath()).completeBaseName().mid(kPrefix.size());
     // Qt's texts in the language of ours, not in whatever else the locale
     // lists: a dialog speaks one language. They also carry the reading
     // direction, which mirrors the whole panel for Arabic, Hebrew and Persian.

@@ -41,6 +41,7 @@ QString installPath()
 
 QString windowsGenerationText(std::uint32_t build)
 {
+    //: %1: the Windows version the panel runs on, 10 or 11.
     return QCoreApplication::translate("AboutDialog", "for Windows %1")
         .arg(isWindows11Build(build) ? 11 : 10);
 }

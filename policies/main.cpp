@@ -40,7 +40,7 @@ struct Language {
     std::span<const Text> texts;
 };
 
-// The translations (policies/translations/*.inc), one table each, and
+// The translations (made by the build from translations/quenby_*.ts), one table each, and
 // kLanguages listing them; made by the build from the table of languages.
 #include "policy_languages.inc"
 

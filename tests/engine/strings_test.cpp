@@ -4,6 +4,7 @@
 // checked with the panel's translations.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "common/text.h"
@@ -14,16 +15,16 @@ using namespace quenby::engine;
 
 namespace {
 
-// The printf-style conversions of a text, in order, and whether it ends a line.
+// The values a text takes (%1 to %9, in whatever order a language puts them)
+// and whether it ends a line.
 std::string shape(std::u16string_view text)
 {
     std::string found;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == u'%') {
+        if (text[i] == u'%' && text[i + 1] >= u'1' && text[i + 1] <= u'9')
             found += static_cast<char>(text[i + 1]);
-            ++i;
-        }
     }
+    std::sort(found.begin(), found.end());
     if (!text.empty() && text.back() == u'\n')
         found += "|newline";
     return found;
@@ -57,8 +58,12 @@ TEST(EngineStrings, TheLocaleNamesTheTable)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"de_DE.UTF-8", "de"}, {"de_AT", "de"},       {"fr", "fr"},      {"pt_BR.UTF-8", "pt_BR"},
-        {"pt_PT.UTF-8", "pt_PT"}, {"pt", ""},         {"zh_CN.GB18030", "zh_CN"}, {"zh_TW.UTF-8", "zh_TW"},
-        {"zh_HK.UTF-8", ""},   {"ar_EG.UTF-8", "ar"}, {"fa_IR", "fa"},   {"ca_ES.UTF-8", ""},
+        {"pt_PT.UTF-8", "pt_PT"}, {"pt", "pt_BR"},    {"zh_CN.GB18030", "zh_CN"}, {"zh_TW.UTF-8", "zh_TW"},
+        {"zh_HK.UTF-8", "zh_TW"}, {"zh_MO", "zh_TW"}, {"zh_SG", "zh_CN"}, {"zh", "zh_CN"}, {"pt_AO", "pt_PT"},
+        {"ar_EG.UTF-8", "ar"}, {"fa_IR", "fa"},   {"ca_ES.UTF-8", ""},
+        // Windows' names of its interface languages.
+        {"es-MX", "es"}, {"fr-CA", "fr"}, {"de-AT", "de"}, {"zh-Hant-HK", "zh_TW"}, {"zh-Hans-CN", "zh_CN"},
+        {"pt-BR", "pt_BR"}, {"en-GB", ""},
         {"ja_JP.eucJP", "ja"}, {"tr_TR@euro", "tr"},  {"ru_RU.KOI8-R", "ru"},     {"C", ""},
         {"C.UTF-8", ""},       {"POSIX", ""},         {"", ""},          {"en_US.UTF-8", ""},
         {"ded_DE", ""},        {"_DE", ""},

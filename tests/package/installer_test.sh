@@ -274,8 +274,8 @@ release_url=https://downloads.example.org/quenby/v$version
 unset QUENBY_SIGN_PKCS12 QUENBY_SIGN_PASSWORD_FILE QUENBY_SIGN_TIMESTAMP_URL QUENBY_RELEASE_URL QUENBY_HOMEPAGE_URL \
     QUENBY_SIGN_PKCS11_KEY QUENBY_SIGN_PKCS11_MODULE QUENBY_SIGN_CERTS QUENBY_SIGN_PKCS11_ENGINE
 # Every language's policy texts in its locale's folder.
-package_files="LICENSE.txt $(sed -n 's|^[a-z][a-zA-Z_]*\t\([a-zA-Z-]*\)\t.*|PolicyDefinitions/\1/quenby.adml|p' \
-    "$source_dir/translations/languages.tsv" | sort | tr '\n' ' ')PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
+package_files="LICENSE.txt $(python3 "$source_dir/tools/translations.py" languages windows |
+    sed 's|.*|PolicyDefinitions/&/quenby.adml|' | sort | tr '\n' ' ')PolicyDefinitions/quenby.admx Quenby.exe Quenbytray.exe README.txt quenbyctl.exe"
 
 # --- Cases: making the packages ------------------------------------------------------
 
@@ -633,8 +633,8 @@ expect_uninstall_entry() { # KEY FOLDER
 # way round.
 case_shortcut_named_in_setups_language() {
     local folder=$start_menu/Quenby german
-    german=$(sed -n "s/^LangString ENGINE_LINK_NAME \${LANG_GERMAN} \"\(.*\)\"\$/\1/p" \
-        "$source_dir/packaging/translations/de.nsh")
+    python3 "$source_dir/tools/translations.py" generate installer de "$work/strings_de.nsh"
+    german=$(sed -n "s/^LangString ENGINE_LINK_NAME \${LANG_GERMAN} \"\(.*\)\"\$/\1/p" "$work/strings_de.nsh")
     expect "no German name of the shortcut in de.nsh" [ -n "$german" ]
     LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 win "$setup" /S >/dev/null
     expect "no shortcut '$german.lnk' after a German setup" [ -f "$folder/$german.lnk" ]
@@ -958,7 +958,7 @@ deleted_at_restart() { # PATH
 }
 # The English text NAME of the installer.
 english_text() { # NAME
-    sed -n "s/^LangString $1 \${LANG_ENGLISH} \"\(.*\)\"\$/\1/p" "$source_dir/packaging/translations/en.nsh"
+    sed -n "s/^LangString $1 \${LANG_ENGLISH} \"\(.*\)\"\$/\1/p" "$source_dir/packaging/strings.nsh"
 }
 lacks() { ! grep -q -F -- "$1" <<<"$2"; }
 

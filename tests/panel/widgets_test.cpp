@@ -338,9 +338,9 @@ private slots:
         row("clearClipboardCheckBox", "QCheckBox", "Also clear Windows Clipboard when freeing up RAM");
         row("playAlarmCheckBox", "QCheckBox", "Play alarm sound before freeing up RAM");
         row("playAlarmToolButton", "QToolButton", "...");
-        row("freeUpKeyLabel", "QLabel", "Free up RAM hot key : Cltr + Alt +");
+        row("freeUpKeyLabel", "QLabel", "Free up RAM hot key: Ctrl + Alt +");
         row("freeUpKeyLineEdit", "QLineEdit", "A");
-        row("disableKeyLabel", "QLabel", "Disable/enable Quenby hotkey : Cltr + Alt +");
+        row("disableKeyLabel", "QLabel", "Disable/enable Quenby hot key: Ctrl + Alt +");
         row("disableKeyLineEdit", "QLineEdit", "A");
         row("savePushButton", "QPushButton", "Save");
         row("cancelPushButton", "QPushButton", "Cancel");

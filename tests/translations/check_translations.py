@@ -1,28 +1,31 @@
 #!/usr/bin/env python3
-"""Checks every translation the project ships against its English sources.
+"""Checks every language's catalogue (translations/quenby_CODE.ts) against the
+English sources.
 
   check_translations.py ROOT LUPDATE RESULTS.xml [POLICY_GENERATOR]
 
 (The policy texts are checked only with the generator, which lists them.)
 
-- The panel: lupdate reads the panel's code and forms afresh; every text it
-  finds must be in every panel/translations/quenby_*.ts, finished, with the same
-  Qt placeholders (%1, %2, ...) as the English, and no .ts may hold a text the
-  code no longer has. The names the programs find each other by are never
-  among the texts.
-- The engine: every engine/translations/strings_*.inc has every id of
-  engine/strings.inc, with the same printf conversions in the same order and
-  the same line end.
-- The installer: packaging/translations/CODE.nsh gives every text in English
-  and in every language, keeping $1 and the line breaks.
-- The policy templates: policies/translations/CODE.inc translates every text
-  the templates are made of, with the same placeholders.
-- Qt's own texts: where Qt ships no translation of its own for a language, our
-  panel/translations/qt/qtbase_CODE.ts translates the ones the panel can show.
+- The catalogue parses, and names no context or id the sources do not have
+  (obsolete texts, which the build leaves out, may stay).
+- The panel: every text lupdate finds in the panel's code and forms is there
+  and finished. The names the programs find each other by are never texts.
+- The engine: every id of engine/strings.inc, with its English, finished, the
+  same line end and no straight quote (the resource compiler takes none).
+- The installer: every text of packaging/strings.nsh, and every $(NAME) the
+  script uses has one.
+- The policy templates: every text the templates are made of.
+- Qt's own texts: where Qt ships no translation of its own for a language, the
+  catalogue translates the ones the panel can show, and only there.
+- Every placeholder (%1, %2, ...) of the English, as a set: a language may
+  reorder them.
+- Nothing left as its English, but for the texts a language writes as
+  English does (translations/glossary/same-as-english.tsv).
 - One word for one thing: translations/glossary/CODE.md names each concept of
   translations/glossary/en.md; where a concept is in an English text, its
   translation must use the language's term, and none may use a forbidden one,
-  except where the term of another concept the English names stands.
+  except where the term of another concept the English names stands. A
+  language's "register" row holds every text to its form of address.
 
 The languages are those of translations/languages.tsv.
 
@@ -34,254 +37,112 @@ import re
 import subprocess
 import sys
 import tempfile
-import xml.etree.ElementTree as ET
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "support"))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from junit import write_results  # noqa: E402
+import translations as T  # noqa: E402
 
 QT_TRANSLATIONS = "/usr/share/qt6/translations"
-# The contexts of Qt's own texts a user of the panel can meet: message-box and
-# dialog buttons, the right-click menus of text fields and spin boxes, the
-# drop-down lists and the file chooser.
-QT_CONTEXTS = {"QPlatformTheme", "QLineEdit", "QAbstractSpinBox", "QMessageBox", "QFileDialog",
-               "QFileSystemModel", "QComboBox"}
-
-
-def language_table(root):
-    rows = []
-    with open(os.path.join(root, "translations", "languages.tsv"), encoding="utf-8") as table:
-        for line in table:
-            if line.strip() and not line.startswith("#"):
-                code, windows, lang, sublang, nsis, direction, name = line.rstrip("\n").split("\t")
-                rows.append({"code": code, "windows": windows, "nsis": nsis.upper(), "direction": direction})
-    return rows
 IDENTITIES = {"Quenby for Windows 11/10", "Harlowe Quenby Pro", "TQuenbyEngine", "WM_UPDATEDATAMESSAGE",
               "WM_StartDefragRAM", "WM_QUENBY_START", "WM_QUENBY_EXIT", "WM_QUENBY_DISABLE",
               "WM_QUENBY_ENABLE"}
 
 
-def qt_placeholders(text):
+def placeholders(text):
     return collections.Counter(re.findall(r"%(\d+)", text or ""))
 
 
-def printf_shape(text):
-    return re.findall(r"%[sd%]", text) + (["newline"] if text.endswith("\\n") else [])
-
-
-def messages(ts_file):
-    """(context, source) -> (translation, type) of a Linguist file."""
-    found = {}
-    for context in ET.parse(ts_file).getroot().iter("context"):
-        name = context.findtext("name")
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            found[(name, message.findtext("source"))] = (translation.text or "", translation.get("type"))
-    return found
-
-
-def check_panel(root, lupdate, problems):
+def lupdate_english(root, lupdate, sources):
     with tempfile.TemporaryDirectory() as scratch:
         english_file = os.path.join(scratch, "english.ts")
-        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none",
-                        os.path.join(root, "panel"), "-ts", english_file], check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        english = messages(english_file)
-    if not english:
-        problems.append("lupdate found no texts in the panel")
-    for context, source in english:
-        if source in IDENTITIES:
-            problems.append(f"panel: the identity {source!r} is offered for translation ({context})")
-    for language in LANGUAGES:
-        ts_file = os.path.join(root, "panel", "translations", f"quenby_{language}.ts")
-        if not os.path.exists(ts_file):
-            problems.append(f"{language}: no {ts_file}")
-            continue
-        translated = messages(ts_file)
-        for key in english:
-            if key not in translated:
-                problems.append(f"{language}: no translation of {key[1]!r} ({key[0]})")
-        for key, (text, kind) in translated.items():
-            where = f"{language}: {key[1]!r} ({key[0]})"
-            if key not in english:
-                problems.append(f"{where} is no longer in the code")
-            if kind is not None:
-                problems.append(f"{where} is {kind}")
-            if not text.strip():
-                problems.append(f"{where} has no translation")
-            elif qt_placeholders(text) != qt_placeholders(key[1]):
-                problems.append(f"{where}: placeholders differ in {text!r}")
+        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none"] + sources + ["-ts", english_file],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        catalogue = T.read_catalogue(english_file)
+    return {(name, m.source, m.comment) for name, messages in catalogue.contexts.items() for m in messages}
 
 
-def string_table(inc_file):
-    table = {}
-    for line in open(inc_file, encoding="utf-8"):
-        match = re.match(r'QUENBY_STRING\((\d+), "(.*)"\)\s*$', line)
-        if match:
-            table[int(match.group(1))] = match.group(2)
-    return table
-
-
-def check_engine(root, problems):
-    english = string_table(os.path.join(root, "engine", "strings.inc"))
-    for language in LANGUAGES:
-        inc_file = os.path.join(root, "engine", "translations", f"strings_{language}.inc")
-        if not os.path.exists(inc_file):
-            problems.append(f"{language}: no {inc_file}")
-            continue
-        table = string_table(inc_file)
-        for id_, source in english.items():
-            if id_ not in table:
-                problems.append(f"{language}: engine text {id_} missing")
-            elif not table[id_].strip():
-                problems.append(f"{language}: engine text {id_} is empty")
-            elif '\\"' in table[id_]:
-                problems.append(f"{language}: engine text {id_} escapes a quote, which the resource compiler "
-                                "does not take: use the language's quotation marks")
-            elif printf_shape(table[id_]) != printf_shape(source):
-                problems.append(f"{language}: engine text {id_} {table[id_]!r} differs in its values from {source!r}")
-        for id_ in table.keys() - english.keys():
-            problems.append(f"{language}: engine text {id_} is no longer in the table")
-
-
-def installer_texts(root):
-    """name -> NSIS language -> text, from every packaging/translations/*.nsh."""
-    texts = collections.defaultdict(dict)
-    folder = os.path.join(root, "packaging", "translations")
-    for name in sorted(os.listdir(folder)):
-        with open(os.path.join(folder, name), encoding="utf-8-sig") as nsh:
-            for line in nsh:
-                match = re.match(r'LangString (\w+) \$\{LANG_(\w+)\} "(.*)"\s*$', line)
-                if match:
-                    texts[match.group(1)][match.group(2)] = match.group(3)
-    return texts
-
-
-def check_installer(root, problems):
-    nsis_languages = [row["nsis"] for row in language_table(root)]
-    texts = installer_texts(root)
-    if not texts:
-        problems.append("installer: no texts")
-    with open(os.path.join(root, "packaging", "quenby.nsi"), encoding="utf-8") as nsi:
-        used = set(re.findall(r"\$\((\w+)\)", nsi.read()))
-    for key in used - texts.keys():
-        problems.append(f"installer: $({key}) is used but has no text")
-    for key, by_language in texts.items():
-        english = by_language.get("ENGLISH", "")
-        for language in nsis_languages:
-            text = by_language.get(language)
-            if not text:
-                problems.append(f"installer: {key} has no {language} text")
-            elif re.findall(r"\$\\r\$\\n|\$\d", text) != re.findall(r"\$\\r\$\\n|\$\d", english):
-                problems.append(f"installer: {key} in {language} differs in its values")
-
-
-def policy_texts(inc_file):
-    texts = {}
-    with open(inc_file, encoding="utf-8") as inc:
-        for line in inc:
-            match = re.match(r'QUENBY_POLICY_TEXT\("((?:[^"\\]|\\.)*)", "((?:[^"\\]|\\.)*)"\)\s*$', line)
-            if match:
-                texts[match.group(1)] = match.group(2)
-    return texts
-
-
-def check_policies(root, generator, problems):
-    # The generator names the English texts the templates are made of.
-    listed = subprocess.run([generator, "--texts"], check=True, capture_output=True, text=True).stdout
-    english = [line.replace('"', '\\"') for line in listed.splitlines() if line]
-    if not english:
-        problems.append("policies: the generator lists no texts")
-    for language in LANGUAGES:
-        inc_file = os.path.join(root, "policies", "translations", f"{language}.inc")
-        if not os.path.exists(inc_file):
-            problems.append(f"{language}: no {inc_file}")
-            continue
-        texts = policy_texts(inc_file)
-        for source in english:
-            if source not in texts:
-                problems.append(f"{language}: policy text {source!r} missing")
-            elif not texts[source].strip():
-                problems.append(f"{language}: policy text {source!r} is empty")
-            elif qt_placeholders(texts[source]) != qt_placeholders(source):
-                problems.append(f"{language}: policy text {texts[source]!r} differs in its placeholders")
-        # A text the templates' code still has, though no setting asks for it
-        # now, may stay translated.
-        with open(os.path.join(root, "common", "policy_templates.cpp"), encoding="utf-8") as code:
-            literals = code.read()
-        for source in texts.keys() - set(english):
-            if f'"{source}"' not in literals:
-                problems.append(f"{language}: policy text {source!r} is no longer used")
-
-
-def check_qt_texts(root, problems):
-    folder = os.path.join(root, "panel", "translations", "qt")
-    ours = {os.path.basename(f)[7:-3] for f in os.listdir(folder) if f.startswith("qtbase_")} \
-        if os.path.isdir(folder) else set()
-    theirs = {f[7:-3] for f in os.listdir(QT_TRANSLATIONS) if f.startswith("qtbase_") and f.endswith(".qm")}
-    for language in LANGUAGES:
-        if language not in theirs and language not in ours:
-            problems.append(f"{language}: Qt has no translation of its own texts, and neither do we")
-        if language in theirs and language in ours:
-            problems.append(f"{language}: our qtbase_{language}.ts would hide Qt's own")
-    # What the panel can show, as Qt's German file lists it.
+def qt_wanted(lupdate):
+    """What of Qt's own texts the panel can show, as Qt's German file lists them."""
     with tempfile.TemporaryDirectory() as scratch:
         german = os.path.join(scratch, "de.ts")
-        subprocess.run([os.path.join(os.path.dirname(LUPDATE), "lconvert"), "-i",
+        subprocess.run([os.path.join(os.path.dirname(lupdate), "lconvert"), "-i",
                         os.path.join(QT_TRANSLATIONS, "qtbase_de.qm"), "-o", german], check=True)
-        wanted = {key for key in messages(german) if key[0] in QT_CONTEXTS}
-    for language in sorted(ours):
-        translated = messages(os.path.join(folder, f"qtbase_{language}.ts"))
-        for key in wanted - translated.keys():
-            problems.append(f"{language}: Qt's {key[1]!r} ({key[0]}) is not translated")
-        for key, (text, kind) in translated.items():
-            if kind is not None or not text.strip():
-                problems.append(f"{language}: Qt's {key[1]!r} ({key[0]}) has no translation")
-            elif qt_placeholders(text) != qt_placeholders(key[1]):
-                problems.append(f"{language}: Qt's {key[1]!r}: placeholders differ in {text!r}")
+        catalogue = T.read_catalogue(german)
+    return {(name, m.source, m.comment) for name, messages in catalogue.contexts.items() for m in messages
+            if name in T.QT_CONTEXTS}
+
+
+def same_as_english(root):
+    """(language or "*", English) of the texts a language may leave as they are."""
+    path = os.path.join(root, "translations", "glossary", "same-as-english.tsv")
+    with open(path, encoding="utf-8") as f:
+        return {tuple(line.rstrip("\n").split("\t", 1)) for line in f if "\t" in line and not line.startswith("#")}
+
+
+def check_catalogues(root, lupdate, generator, problems):
+    panel = lupdate_english(root, lupdate, [os.path.join(root, "panel")])
+    for context, source, _ in panel:
+        if source in IDENTITIES:
+            problems.append(f"panel: the identity {source!r} is offered for translation ({context})")
+    engine = {(T.ENGINE_CONTEXT, source, id_) for id_, source, _ in T.engine_english(root)}
+    setup = {(T.SETUP_CONTEXT, source, name) for name, source, _, _ in T.setup_english(root)}
+    policies = {(T.POLICY_CONTEXT, source, None) for source in T.policy_english(generator)} if generator else None
+    with open(os.path.join(root, "packaging", "quenby.nsi"), encoding="utf-8") as nsi:
+        for name in set(re.findall(r"\$\((\w+)\)", nsi.read())) - {key[2] for key in setup}:
+            problems.append(f"installer: $({name}) is used but has no text")
+    qt = qt_wanted(lupdate)
+    theirs = {f[7:-3] for f in os.listdir(QT_TRANSLATIONS) if f.startswith("qtbase_") and f.endswith(".qm")}
+    same = same_as_english(root)
+    for row in T.languages(root):
+        code = row["code"]
+        if code == "en":
+            continue
+        path = T.catalogue_path(code, root)
+        try:
+            catalogue = T.read_catalogue(path)
+        except T.Problem as problem:
+            problems.append(str(problem))
+            continue
+        wanted = panel | engine | setup | (qt if code not in theirs else set())
+        present = {}
+        for name, messages in catalogue.contexts.items():
+            for m in messages:
+                present[(name, m.source, m.comment)] = m
+        for key in sorted(wanted - present.keys(), key=str):
+            problems.append(f"{code}: no translation of {key[1]!r} ({key[0]}{' ' + key[2] if key[2] else ''})")
+        if policies is not None:
+            for key in sorted(policies - present.keys(), key=str):
+                problems.append(f"{code}: policy text {key[1]!r} missing")
+        known = wanted | (policies if policies is not None else {k for k in present if k[0] == T.POLICY_CONTEXT})
+        for key, m in present.items():
+            where = f"{path}:{m.line}: {key[1]!r} ({key[0]})"
+            if m.kind in ("obsolete", "vanished"):
+                continue
+            if key not in known:
+                problems.append(f"{where} is not in the sources" +
+                                (": Qt has its own translation" if key[0] in T.QT_CONTEXTS else ""))
+                continue
+            if m.kind is not None:
+                problems.append(f"{where} is {m.kind}")
+            if not m.translation.strip():
+                problems.append(f"{where} has no translation")
+                continue
+            if placeholders(m.translation) != placeholders(key[1]):
+                problems.append(f"{where}: the placeholders differ in {m.translation!r}")
+            if m.translation.endswith("\n") != key[1].endswith("\n"):
+                problems.append(f"{where}: {m.translation!r} differs in its line end")
+            if key[0] == T.ENGINE_CONTEXT and '"' in m.translation:
+                problems.append(f"{where}: a straight quote, which the resource compiler does not take: use "
+                                "the language's quotation marks")
+            if (m.translation == key[1] and key[0] not in T.QT_CONTEXTS and ("*", key[1]) not in same
+                    and (code, key[1]) not in same and re.search(r"[A-Za-z]{3}", key[1])):
+                problems.append(f"{where} is left in English")
 
 
 def glossary(path):
-    """concept -> (must match, must not match) of a glossary file."""
-    rows = {}
-    with open(path, encoding="utf-8") as md:
-        for line in md:
-            cells = [c.strip() for c in re.split(r"(?<!\\)\|", line.strip())[1:-1]]
-            if len(cells) < 3 or not re.fullmatch(r"[a-z][a-z-]*", cells[0]):
-                continue
-            pattern = lambda cell: cell.strip("`").replace("\\|", "|") if cell.strip("` ") else None
-            rows[cells[0]] = tuple(pattern(c) for c in cells[2:4]) + ((None,) if len(cells) < 4 else ())
-    return rows
-
-
-def all_pairs(root):
-    """language -> [(where, english, translation)] of every text we translate."""
-    pairs = collections.defaultdict(list)
-    english_engine = string_table(os.path.join(root, "engine", "strings.inc"))
-    english_nsis = {}
-    for row in language_table(root):
-        language = row["code"]
-        if language == "en":
-            continue
-        ts_file = os.path.join(root, "panel", "translations", f"quenby_{language}.ts")
-        if os.path.exists(ts_file):
-            for (context, source), (text, _) in messages(ts_file).items():
-                pairs[language].append((f"panel {context}", source, text))
-        inc = os.path.join(root, "engine", "translations", f"strings_{language}.inc")
-        if os.path.exists(inc):
-            for id_, text in string_table(inc).items():
-                pairs[language].append((f"engine {id_}", english_engine.get(id_, ""), text))
-        inc = os.path.join(root, "policies", "translations", f"{language}.inc")
-        if os.path.exists(inc):
-            for source, text in policy_texts(inc).items():
-                pairs[language].append(("policies", source, text))
-    texts = installer_texts(root)
-    for row in language_table(root):
-        if row["code"] != "en":
-            for key, by_language in texts.items():
-                if row["nsis"] in by_language:
-                    pairs[row["code"]].append((f"installer {key}", by_language.get("ENGLISH", ""),
-                                               by_language[row["nsis"]]))
-    return pairs
+    return {concept: rule[1:] for concept, rule in T.glossary(path).items()}
 
 
 def check_glossary(root, problems):
@@ -289,8 +150,10 @@ def check_glossary(root, problems):
     concepts = {name: rule[0] for name, rule in glossary(os.path.join(folder, "en.md")).items()}
     if not concepts:
         problems.append("glossary: en.md names no concept")
-    pairs = all_pairs(root)
-    for language in LANGUAGES:
+    for row in T.languages(root):
+        language = row["code"]
+        if language == "en":
+            continue
         path = os.path.join(folder, f"{language}.md")
         if not os.path.exists(path):
             problems.append(f"{language}: no glossary {path}")
@@ -298,42 +161,100 @@ def check_glossary(root, problems):
         terms = glossary(path)
         for concept in concepts.keys() - terms.keys():
             problems.append(f"{language}: the glossary has no term for {concept}")
-        for where, english, text in pairs[language]:
-            named = [concept for concept, finds in concepts.items() if re.search(finds, english, re.I)]
-            # Where the English names a concept, the places its term takes in
-            # the translation are that concept's, whatever another concept
-            # forbids there ("sleep" must never say hibernation, but a text
-            # that names hibernation must).
-            said = {concept: [m.span() for m in re.finditer(terms[concept][0], text, re.I)]
-                    for concept in named if concept in terms and terms[concept][0]}
-            for concept in concepts:
-                must, must_not = terms.get(concept, (None, None))
-                if must and concept in named and not said[concept]:
-                    problems.append(f"{language}: {where}: {text!r} does not say {concept} as /{must}/")
-                if not must_not:
+        register = terms.get("register", (None, None))[1]
+        try:
+            catalogue = T.read_catalogue(T.catalogue_path(language, root))
+        except T.Problem:
+            continue  # said by the catalogue check
+        for context, messages in catalogue.contexts.items():
+            if context in T.QT_CONTEXTS:
+                continue
+            for m in messages:
+                if not m.finished:
                     continue
-                for found in re.finditer(must_not, text, re.I):
-                    if not any(start <= found.start() and found.end() <= end
-                               for other, spans in said.items() if other != concept for start, end in spans):
-                        problems.append(f"{language}: {where}: {text!r} says /{must_not}/, which is not {concept}")
-                        break
+                english, text, where = m.source, m.translation, f"{language}: {context} line {m.line}"
+                if register and re.search(register, text):
+                    problems.append(f"{where}: {text!r} addresses the user as /{register}/ does")
+                named = [concept for concept, finds in concepts.items() if re.search(finds, english, re.I)]
+                # Where the English names a concept, the places its term takes in
+                # the translation are that concept's, whatever another concept
+                # forbids there ("sleep" must never say hibernation, but a text
+                # that names hibernation must).
+                said = {concept: [s.span() for s in re.finditer(terms[concept][0], text, re.I)]
+                        for concept in named if concept in terms and terms[concept][0]}
+                for concept in concepts:
+                    must, must_not = terms.get(concept, (None, None))
+                    if must and concept in named and not said[concept]:
+                        problems.append(f"{where}: {text!r} does not say {concept} as /{must}/")
+                    if not must_not:
+                        continue
+                    for found in re.finditer(must_not, text, re.I):
+                        if not any(start <= found.start() and found.end() <= end
+                                   for other, spans in said.items() if other != concept for start, end in spans):
+                            problems.append(f"{where}: {text!r} says /{must_not}/, which is not {concept}")
+                            break
+
+
+def check_tool(root, problems):
+    """The build's maker stops on a damaged catalogue, naming its file and line,
+    and makes English of what is unfinished, with the values in the language's
+    order."""
+    english = T.engine_english(root)
+    first, second = english[0], next(e for e in english if "%2" in e[1])
+    def catalogue(*messages):
+        unfinished = ' type="unfinished"'
+        body = "".join(f"<message><source>{T.xml_text(s)}</source><comment>{c}</comment>"
+                       f"<translation{unfinished if kind else ''}>{T.xml_text(t)}</translation></message>\n"
+                       for c, s, t, kind in messages)
+        return ('<?xml version="1.0" encoding="utf-8"?>\n<TS version="2.1" language="xx">\n'
+                f"<context><name>Quenbytray</name>\n{body}</context>\n</TS>\n")
+    complete = [(id_, source, source.replace("%1", "<%1>"), False) for id_, source, _ in english]
+    reordered = [(id_, s, "%2 / %1" if id_ == second[0] else t, k) for id_, s, t, k in complete]
+    cases = [
+        ("XML that does not parse", catalogue(*complete).replace("</context>", "", 1), "the XML does not parse"),
+        ("a text the English lacks", catalogue(*complete, ("999", "Gone", "Weg", False)), "has no text 999"),
+        ("a missing text", catalogue(*complete[1:]), f"lacks the text {first[0]}"),
+        ("a broken placeholder", catalogue(*[(i, s, t.replace("%1", "%3"), k) for i, s, t, k in complete]), "placeholders"),
+        ("unfinished is English", catalogue((first[0], first[1], "Xx", True), *complete[1:]), None),
+        ("reordered values", catalogue(*reordered), None),
+    ]
+    saved = T.catalogue_path
+    with tempfile.TemporaryDirectory() as scratch:
+        path = os.path.join(scratch, "quenby_xx.ts")
+        T.catalogue_path = lambda code, root=root: path
+        try:
+            for name, text, refusal in cases:
+                with open(path, "w", encoding="utf-8") as f:
+                    f.write(text)
+                out = os.path.join(scratch, "out.inc")
+                try:
+                    T.generate("engine", "xx", out)
+                    made = open(out, encoding="utf-8").read()
+                    if refusal:
+                        problems.append(f"tool: {name}: made the table anyway")
+                    elif name == "unfinished is English" and f'QUENBY_STRING({first[0]}, "{T.c_escape(first[1])}")' not in made:
+                        problems.append(f"tool: {name}: not English")
+                    elif name == "reordered values" and f'QUENBY_STRING({second[0]}, "%2 / %1")' not in made:
+                        problems.append(f"tool: {name}: the order was not kept")
+                except T.Problem as problem:
+                    if not refusal or refusal not in str(problem) or path not in str(problem):
+                        problems.append(f"tool: {name}: {problem}")
+        finally:
+            T.catalogue_path = saved
 
 
 def main():
-    global LANGUAGES, LUPDATE
     root, lupdate, results = sys.argv[1:4]
     generator = sys.argv[4] if len(sys.argv) > 4 else None
-    LUPDATE = lupdate
-    LANGUAGES = [row["code"] for row in language_table(root) if row["code"] != "en"]
-    checks = {"panel": lambda p: check_panel(root, lupdate, p), "engine": lambda p: check_engine(root, p),
-              "installer": lambda p: check_installer(root, p), "qt": lambda p: check_qt_texts(root, p),
-              "glossary": lambda p: check_glossary(root, p)}
-    if generator:
-        checks["policies"] = lambda p: check_policies(root, generator, p)
+    checks = {"catalogues": lambda p: check_catalogues(root, lupdate, generator, p),
+              "glossary": lambda p: check_glossary(root, p), "tool": lambda p: check_tool(root, p)}
     cases = []
     for name, check in checks.items():
         problems = []
-        check(problems)
+        try:
+            check(problems)
+        except T.Problem as problem:
+            problems.append(str(problem))
         cases.append((name, problems))
         for problem in problems:
             print(problem)

@@ -289,8 +289,8 @@ TEST(EngineResources, TheStringTableHoldsTheTextsTheUserSees)
         {112, L"Enable RAM Optimizer"}, {113, L"Close RAM Optimizer"},
         {114, L"Do you want to restart your computer now?"}, {115, L"Do you want to suspend your computer now?"},
         {116, L"Do you want to shutdown your computer now?"}, {117, L"Confirm"}, {118, L"RAM Optimizer\n"},
-        {119, L"Free RAM: %s MB (%s%%)\n"}, {121, L"CPU Usage: %s%%"}, {122, L"CreateProcess failed (%d)."},
-        {123, L"Error"}, {124, L"RAM Optimizer"}, {125, L"Recovered %s MB, %s MB free now"},
+        {119, L"Free RAM: %1 MB (%2%)\n"}, {121, L"CPU Usage: %1%"}, {122, L"CreateProcess failed (%1)."},
+        {123, L"Error"}, {124, L"RAM Optimizer"}, {125, L"Recovered %1 MB, %2 MB free now"},
         {126, L"No RAM could be recovered"},
         {109, L""}, {120, L""}, // gaps in the numbering stay empty
     };

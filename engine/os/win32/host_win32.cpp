@@ -9,8 +9,12 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "common/identity.h"
+#include "common/languages.h"
 #include "common/os/win32/handles.h"
 #include "common/os/windowlink.h"
 #include "engine/strings.h"
@@ -33,6 +37,68 @@ constexpr std::uint32_t kFunctionFailed = 1627; // ERROR_FUNCTION_FAILED
 COLORREF colourOf(Rgb colour)
 {
     return static_cast<COLORREF>(colour.colorref());
+}
+
+// The language of the string table's first block, the English one.
+constexpr LANGID kEnglishBlock = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+
+// A text of the string table's block in this language, read as Windows lays
+// it out (sixteen texts a resource, each its length and its characters);
+// none where the block or the text is missing or empty.
+std::optional<std::u16string> blockString(HINSTANCE instance, unsigned id, LANGID language)
+{
+    HRSRC found = FindResourceExW(instance, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), language);
+    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* words = loaded ? static_cast<const WORD*>(LockResource(loaded)) : nullptr;
+    if (!words)
+        return std::nullopt;
+    const DWORD size = SizeofResource(instance, found) / sizeof(WORD);
+    DWORD at = 0;
+    for (unsigned skip = id % 16; skip > 0 && at < size; --skip)
+        at += 1 + words[at];
+    if (at >= size || words[at] == 0 || at + 1 + words[at] > size)
+        return std::nullopt;
+    return std::u16string(reinterpret_cast<const char16_t*>(words + at + 1), words[at]);
+}
+
+BOOL CALLBACK collectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found)
+{
+    reinterpret_cast<std::vector<LANGID>*>(found)->push_back(language);
+    return TRUE;
+}
+
+// The block of the first of the user's interface languages the table has, by
+// the rule the control panel follows too (common/languages.h); English where
+// none fits, and where English comes first in the user's list. Windows' own
+// choice (the display language's exact block, else the first) would give an
+// Austrian or a Mexican user English.
+LANGID chooseTextLanguage(HINSTANCE instance)
+{
+    std::vector<LANGID> blocks;
+    EnumResourceLanguagesW(instance, RT_STRING, MAKEINTRESOURCEW(IDS_LANGUAGE_CODE / 16 + 1), collectLanguage,
+                           reinterpret_cast<LONG_PTR>(&blocks));
+    ULONG count = 0, size = 0;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) || size == 0)
+        return kEnglishBlock;
+    std::wstring names(size, L'\0');
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size))
+        return kEnglishBlock;
+    for (const wchar_t* name = names.c_str(); *name != L'\0'; name += std::wcslen(name) + 1) {
+        std::string ascii;
+        for (const wchar_t* c = name; *c != L'\0'; ++c)
+            ascii += *c < 0x80 ? static_cast<char>(*c) : '?';
+        if (ascii.starts_with("en"))
+            break;
+        const std::string_view code = languageForLocale(ascii);
+        if (code.empty())
+            continue;
+        const std::u16string wanted(code.begin(), code.end());
+        for (const LANGID block : blocks) {
+            if (blockString(instance, IDS_LANGUAGE_CODE, block) == wanted)
+                return block;
+        }
+    }
+    return kEnglishBlock;
 }
 
 } // namespace
@@ -290,9 +356,10 @@ void Win32EngineHost::postQuit(int code)
 
 std::u16string Win32EngineHost::loadString(unsigned id)
 {
-    wchar_t buffer[kTextSlot] = {};
-    const int length = LoadStringW(instance_, id, buffer, kTextSlot);
-    return std::u16string(buffer, buffer + (length > 0 ? length : 0));
+    if (!textLanguage_)
+        textLanguage_ = chooseTextLanguage(instance_);
+    const auto text = blockString(instance_, id, *textLanguage_);
+    return text ? *text : blockString(instance_, id, kEnglishBlock).value_or(std::u16string());
 }
 
 bool Win32EngineHost::rightToLeft()

@@ -126,6 +126,9 @@ private:
     void trackTrayMenu(int x, int y, bool byKeyboard);
 
     HINSTANCE instance_;
+    // The language of the string table's block the texts come from, chosen
+    // at the first text; English until then and where no other fits.
+    std::optional<LANGID> textLanguage_;
     std::optional<os::SessionLock> engineLock_; // held while this engine runs
     os::win32::UniqueHandle recoveryLock_; // machine-wide, owned while a recovery runs
     bool sessionNotices_ = false; // registered for the session's changes
