@@ -185,7 +185,7 @@ int setState(bool enable)
         return kDone;
     }
     const std::u16string path = panelSettings(registry).enginePath;
-    const os::StartOutcome started = os::startProgram(path);
+    const os::StartOutcome started = os::startProgram({.program = path});
     if (!started.started()) {
         std::fprintf(stderr, "quenbyctl: the engine could not be started (%s): %s\n",
                      toUtf8(path).c_str(), started.detail.c_str());

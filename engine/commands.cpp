@@ -2,7 +2,6 @@
 
 #include "common/os/process.h"
 #include "common/settings.h"
-#include "engine/engine.h"
 #include "engine/engine_state.h"
 #include "engine/recovery.h"
 #include "engine/strings.h"

@@ -22,7 +22,7 @@
 
 #include <cstdint>
 
-#include "engine/recovery.h"
+#include "engine/recovery_outcome.h"
 
 namespace quenby::engine {
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/recovery_history.h"
+#include "engine/recovery_outcome.h"
 
 namespace quenby::engine {
 
@@ -19,16 +20,6 @@ inline constexpr int kMaxPasses = 3;
 // (docs/performance.md); ten minutes is beyond any recovery, so a lock held
 // that long is held by something that is not recovering.
 inline constexpr std::uint64_t kRecoveryLockPatienceTicks = 10 * 60;
-
-// What one recovery achieved.
-struct RecoveryOutcome {
-    bool ran = false;            // it ran: nothing (re-entry, the CPU guard, the ceiling,
-                                 // another session's lock) refused it
-    bool passesRan = false;      // at least one pass tried to allocate
-    std::uint64_t blocks = 0;    // blocks obtained over all its passes
-    std::uint32_t freeAfter = 0; // MB free when it ended
-    bool freedMemory = false;    // more was free after its passes than before
-};
 
 // Whether a recovery whose passes freed nothing says so in its notice (with
 // NotifyRecovery on). The low-memory rule says it once a shortage, not each time.

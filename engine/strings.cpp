@@ -92,6 +92,12 @@ const unsigned* stringIdsEnd()
     return std::end(kIds);
 }
 
+std::u16string decimal(std::int64_t value)
+{
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
 std::u16string formatText(std::u16string_view format, std::initializer_list<std::u16string> args,
                           std::size_t capacity)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +80,9 @@ std::string_view tableLanguageForLocale(std::string_view locale);
 // Every id of the table, in order, for loading them all at start-up.
 const unsigned* stringIdsBegin();
 const unsigned* stringIdsEnd();
+
+// A number as the texts show it: plain decimal digits, no grouping.
+std::u16string decimal(std::int64_t value);
 
 // A text of the table with its values: %1 to %9 take the values in the order
 // given, wherever the language puts them; any other % stands as it is. The

@@ -20,12 +20,6 @@ struct UpdateGuard {
 
 } // namespace
 
-std::u16string decimal(std::int64_t value)
-{
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 void runCpuSampler()
 {
     EngineState& s = engineState();

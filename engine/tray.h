@@ -34,7 +34,5 @@ void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force);
 // The three tooltip lines for these figures, cut to what the icon record holds.
 std::u16string buildTooltip(std::uint32_t freeMB, std::uint32_t freePercent, std::int32_t cpu);
 
-// Decimal text of a number, as the icon and the labels show it.
-std::u16string decimal(std::int64_t value);
 
 } // namespace quenby::engine

@@ -1,6 +1,6 @@
 #include "engine/tray_picture.h"
 
-#include "engine/tray.h"
+#include "engine/strings.h"
 
 namespace quenby::engine {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/policy_templates.h"
+#include "policies/policy_templates.h"
 #include "quenby_version.h"
 
 namespace {

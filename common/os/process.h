@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quenby::os {
 
@@ -34,10 +35,17 @@ struct StartOutcome {
     bool started() const { return failure == StartFailure::none; }
 };
 
-// Starts the program at `path` without arguments, hidden and detached: it gets no
-// window shown, none of our standard streams, and it outlives us without ever
-// being waited for. On Windows `ownerWindow` (a window handle, or 0) owns
-// whatever the shell shows while it starts the program.
-StartOutcome startProgram(const std::u16string& path, std::uintptr_t ownerWindow = 0);
+// What to start.
+struct Launch {
+    std::u16string program{};                // its full path
+    std::vector<std::u16string> arguments{}; // each one argument, as the program receives it
+    std::u16string folder{};                 // where it starts; empty: where we are
+    std::uintptr_t ownerWindow = 0;        // Windows: owns what the shell shows while it starts
+};
+
+// Starts the program hidden and detached: it gets no window shown, none of our
+// standard streams, default signal handling (Linux), and it outlives us
+// without ever being waited for.
+StartOutcome startProgram(const Launch& launch);
 
 } // namespace quenby::os

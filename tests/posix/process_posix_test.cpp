@@ -1,5 +1,6 @@
 // Starting a program on Linux: what the started program gets from its caller
-// (no streams, no other descriptors, no signal state, a session of its own),
+// (its arguments and folder as asked; no streams, no other descriptors, no
+// signal state, a session of its own),
 // that it never becomes the caller's child to collect, and how a failed start
 // is told.
 #include "common/os/process.h"
@@ -45,9 +46,12 @@ TEST(StartProgram, TheProgramTakesNothingOfItsCallersAndIsNotItsChild)
     const quenby::test::TempDir temp;
     const fs::path pidFile = temp.path() / "pid";
     const fs::path program = temp.path() / "program";
+    const fs::path folder = temp.path() / "a folder";
+    fs::create_directory(folder);
     writeFile(program,
-              "#!/bin/sh\necho $$ > '" + pidFile.string() + ".new'\nmv '" + pidFile.string() + ".new' '" +
-                  pidFile.string() + "'\nexec sleep 120\n",
+              "#!/bin/sh\nprintf '%s|' \"$@\" \"$PWD\" > '" + pidFile.string() + ".args'\necho $$ > '" +
+                  pidFile.string() + ".new'\nmv '" + pidFile.string() + ".new' '" + pidFile.string() +
+                  "'\nexec sleep 120\n",
               fs::perms::owner_all);
 
     // A caller that ignores SIGPIPE, blocks SIGTERM and holds an inheritable pipe.
@@ -64,7 +68,8 @@ TEST(StartProgram, TheProgramTakesNothingOfItsCallersAndIsNotItsChild)
     ASSERT_EQ(::pipe(ends), 0);
     const quenby::os::UniqueFd pipeRead(ends[0]);
     const quenby::os::UniqueFd pipeWrite(ends[1]);
-    const auto outcome = startProgram(program.u16string());
+    const auto outcome = startProgram(
+        {.program = program.u16string(), .arguments = {u"RAM", u"two words", u""}, .folder = folder.u16string()});
     ::sigaction(SIGPIPE, &oldPipe, nullptr);
     ::pthread_sigmask(SIG_SETMASK, &oldMask, nullptr);
     ASSERT_TRUE(outcome.started()) << outcome.detail;
@@ -73,6 +78,9 @@ TEST(StartProgram, TheProgramTakesNothingOfItsCallersAndIsNotItsChild)
     pid_t pid = 0;
     std::ifstream(pidFile) >> pid;
     ASSERT_GT(pid, 0);
+    std::string arguments;
+    std::getline(std::ifstream(pidFile.string() + ".args"), arguments);
+    EXPECT_EQ(arguments, "RAM|two words||" + folder.string() + "|");
     struct Killer {
         pid_t pid;
         ~Killer() { ::kill(pid, SIGKILL); }
@@ -120,9 +128,12 @@ TEST(StartProgram, AFailedStartIsToldByKind)
         {"not executable", temp.path() / "private", StartFailure::accessDenied},
         {"a folder", temp.path(), StartFailure::accessDenied},
         {"not a program", temp.path() / "text", StartFailure::notAProgram},
+        {"a folder that is not there", "/bin/true", StartFailure::notFound},
     };
     for (const auto& c : cases) {
-        const auto outcome = startProgram(c.path.u16string());
+        const bool noFolder = c.path == "/bin/true";
+        const auto outcome = startProgram(
+            {.program = c.path.u16string(), .folder = noFolder ? (temp.path() / "gone").u16string() : u""});
         EXPECT_EQ(outcome.failure, c.failure) << c.what << ": " << outcome.detail;
         EXPECT_FALSE(outcome.detail.empty()) << c.what;
         EXPECT_NE(outcome.code, 0) << c.what;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/os/posix/unique_fd.h"
 #include "common/text.h"
@@ -32,8 +33,10 @@ namespace {
 // The started program: no streams of ours, default signal handling and an
 // empty signal mask (a caller that ignores SIGPIPE or blocks SIGTERM must not
 // pass that on), and none of our other descriptors beyond exec.
-[[noreturn]] void becomeProgram(const char* file, char* const argv[], int reportFd)
+[[noreturn]] void becomeProgram(const char* file, char* const argv[], const char* folder, int reportFd)
 {
+    if (*folder != '\0' && ::chdir(folder) != 0)
+        failInChild(reportFd, errno);
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -90,7 +93,7 @@ std::u16string panelFileName()
     return u"Quenby";
 }
 
-StartOutcome startProgram(const std::u16string& path, std::uintptr_t)
+StartOutcome startProgram(const Launch& launch)
 {
     const auto fail = [](int error, const std::string& why = {}) {
         const auto among = [error](std::initializer_list<int> codes) {
@@ -106,16 +109,25 @@ StartOutcome startProgram(const std::u16string& path, std::uintptr_t)
                                                                        : StartFailure::other;
         return outcome;
     };
-    std::string file = toUtf8(path);
+    std::string file = toUtf8(launch.program);
     if (file.empty())
         return fail(ENOENT, "no program named");
+    // Everything the child needs is made before the fork: after it, nothing
+    // may allocate.
+    std::vector<std::string> arguments{file};
+    for (const std::u16string& argument : launch.arguments)
+        arguments.push_back(toUtf8(argument));
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const std::string folder = toUtf8(launch.folder);
 
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         return fail(errno);
     UniqueFd reportRead(ends[0]);
     UniqueFd reportWrite(ends[1]);
-    char* const argv[] = {file.data(), nullptr};
 
     // Two forks: the program is the grandchild, so that its parent is gone at
     // once and the system reaps it when it ends. A long-lived caller thus never
@@ -131,7 +143,7 @@ StartOutcome startProgram(const std::u16string& path, std::uintptr_t)
             failInChild(reportWrite.get(), errno);
         if (program > 0)
             ::_exit(0);
-        becomeProgram(file.c_str(), argv, reportWrite.get());
+        becomeProgram(file.c_str(), argv.data(), folder.c_str(), reportWrite.get());
     }
 
     reportWrite.close();

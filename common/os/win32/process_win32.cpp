@@ -9,6 +9,31 @@
 #include "common/os/win32/handles.h"
 
 namespace quenby::os {
+namespace {
+
+// One argument as the program's CommandLineToArgvW (and the C runtime) will
+// read it back: quoted when it holds a space, a tab or a quote, its quotes and
+// the backslashes before them escaped.
+std::wstring quotedArgument(const std::wstring& argument)
+{
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
+        return argument;
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, L'\\');
+    return quoted + L"\"";
+}
+
+} // namespace
 
 std::u16string executableDirectory()
 {
@@ -43,13 +68,19 @@ std::u16string panelFileName()
     return u"Quenby.exe";
 }
 
-StartOutcome startProgram(const std::u16string& path, std::uintptr_t ownerWindow)
+StartOutcome startProgram(const Launch& launch)
 {
     // The shell starts the program as Explorer would: its own process, not a
     // child we wait for, with its window (if it shows one) hidden.
-    const std::wstring file = win32::wide(path);
-    const HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(ownerWindow), L"open", file.c_str(),
-                                           nullptr, nullptr, SW_HIDE);
+    const std::wstring file = win32::wide(launch.program);
+    std::wstring parameters;
+    for (const std::u16string& argument : launch.arguments)
+        parameters += (parameters.empty() ? L"" : L" ") + quotedArgument(win32::wide(argument));
+    const std::wstring folder = win32::wide(launch.folder);
+    const HINSTANCE result =
+        ShellExecuteW(reinterpret_cast<HWND>(launch.ownerWindow), L"open", file.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(), folder.empty() ? nullptr : folder.c_str(),
+                      SW_HIDE);
     const auto code = reinterpret_cast<INT_PTR>(result);
     StartOutcome outcome;
     if (code > 32)

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/signalfd.h>
@@ -16,6 +15,7 @@
 
 #include "common/identity.h"
 #include "common/os/memory.h"
+#include "common/os/process.h"
 #include "common/os/recovery_feedback.h"
 #include "common/os/windowlink.h"
 #include "common/text.h"
@@ -331,26 +331,12 @@ std::u16string PosixEngineHost::errorText(std::uint32_t)
 
 std::uint32_t PosixEngineHost::startProcess(const LaunchRequest& request)
 {
-    const std::string program = toUtf8(request.program);
-    const std::string argument = toUtf8(request.argument);
-    const std::string folder = toUtf8(request.workingDirectory);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    // The panel must not inherit the engine's blocked signals, nor die with it.
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
-    char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(argument.c_str()),
-                          nullptr};
-    pid_t child = 0;
-    const int error = posix_spawn(&child, program.c_str(), &actions, &attributes, argv, environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    return static_cast<std::uint32_t>(error);
+    // The launcher every program of ours uses: the panel starts with default
+    // signals and streams of its own, not the engine's ignored SIGPIPE and
+    // its log.
+    const os::StartOutcome outcome = os::startProgram(
+        {.program = request.program, .arguments = {request.argument}, .folder = request.workingDirectory});
+    return outcome.started() ? 0 : static_cast<std::uint32_t>(outcome.code);
 }
 
 } // namespace quenby::engine

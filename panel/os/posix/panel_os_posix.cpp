@@ -66,7 +66,7 @@ QString nativeWindowClassName(QWidget* window)
 
 quenby::os::StartOutcome startEngine(QWidget*, const QString& enginePath)
 {
-    return quenby::os::startProgram(enginePath.toStdU16String());
+    return quenby::os::startProgram({.program = enginePath.toStdU16String()});
 }
 
 void setDarkTitleBar(QWidget*, bool)

@@ -64,8 +64,8 @@ QString nativeWindowClassName(QWidget* window)
 
 quenby::os::StartOutcome startEngine(QWidget* owner, const QString& enginePath)
 {
-    return quenby::os::startProgram(enginePath.toStdU16String(),
-                                    reinterpret_cast<std::uintptr_t>(windowHandle(owner)));
+    return quenby::os::startProgram(
+        {.program = enginePath.toStdU16String(), .ownerWindow = reinterpret_cast<std::uintptr_t>(windowHandle(owner))});
 }
 
 void setDarkTitleBar(QWidget* window, bool dark)

@@ -1,4 +1,4 @@
-#include "common/policy_templates.h"
+#include "policies/policy_templates.h"
 
 #include <initializer_list>
 #include <variant>
