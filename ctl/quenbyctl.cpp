@@ -35,6 +35,7 @@
 #include <thread>
 #include <variant>
 
+#include "common/engine_link.h"
 #include "common/identity.h"
 #include "common/os/process.h"
 #include "common/os/recovery_feedback.h"
@@ -103,11 +104,6 @@ bool parseWhole(std::string_view text, std::uint64_t maximum, std::uint64_t& val
     return value > 0;
 }
 
-os::WindowRef engineWindow()
-{
-    return os::findWindow(kEngineWindowClass, kEngineWindowTitle);
-}
-
 std::uint32_t messageNumber(Message which)
 {
     return os::registerMessage(messageName(which));
@@ -121,32 +117,6 @@ Settings panelSettings(os::Registry& registry)
     readSettings(registry, settings, totalPhysicalMB(), Deliverable::panel, {},
                  &os::localMachineRegistry());
     return settings;
-}
-
-// Stores the optimizer's state as the panel does. What counts is this write's
-// own result: reading the value back could find what another writer stored
-// since, or a default that happens to match when nothing could be stored at all.
-bool storeState(os::Registry& registry, std::uint32_t state)
-{
-    Settings settings = panelSettings(registry);
-    return quenby::storeState(registry, settings, state);
-}
-
-// Posts to the engine. A full queue (the engine busy with a recovery, say)
-// empties soon: retry for a short, bounded time before giving up. A window that
-// is gone does not come back.
-bool postToEngine(std::uint32_t message, std::uint64_t wParam)
-{
-    constexpr int kAttempts = 100; // 100 x 20 ms: two seconds at most
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const os::WindowRef engine = engineWindow();
-        if (!engine)
-            return false;
-        if (os::postMessage(engine, message, wParam, 0))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
 }
 
 int recover(std::string_view amount)
@@ -168,31 +138,33 @@ int recover(std::string_view amount)
 int setState(bool enable)
 {
     os::Registry& registry = os::currentUserRegistry();
-    if (!storeState(registry, enable ? 1 : 0)) {
+    Settings settings = panelSettings(registry);
+    const SwitchOutcome outcome = switchOptimizer(registry, settings, enable, [](const std::u16string& path) {
+        return os::startProgram({.program = path});
+    });
+    const std::string path = toUtf8(settings.enginePath);
+    switch (outcome.switched) {
+    case Switched::notStored:
         std::fprintf(stderr, "quenbyctl: the setting could not be stored\n");
         return kCannotStore;
-    }
-    if (engineWindow()) {
-        if (!postToEngine(messageNumber(Message::UpdateData), 0)) {
-            std::fprintf(stderr, "quenbyctl: stored, but the engine did not take the message\n");
-            return kNotRunning;
-        }
+    case Switched::told:
         std::printf("stored; the engine was told\n");
         return kDone;
-    }
-    if (!enable) {
+    case Switched::notTold:
+        std::fprintf(stderr, "quenbyctl: stored, but the engine did not take the message\n");
+        return kNotRunning;
+    case Switched::noEngine:
         std::printf("stored; the engine is not running\n");
         return kDone;
+    case Switched::started:
+        std::printf("stored; the engine was started (%s)\n", path.c_str());
+        return kDone;
+    case Switched::notStarted:
+        break;
     }
-    const std::u16string path = panelSettings(registry).enginePath;
-    const os::StartOutcome started = os::startProgram({.program = path});
-    if (!started.started()) {
-        std::fprintf(stderr, "quenbyctl: the engine could not be started (%s): %s\n",
-                     toUtf8(path).c_str(), started.detail.c_str());
-        return kCannotStart;
-    }
-    std::printf("stored; the engine was started (%s)\n", toUtf8(path).c_str());
-    return kDone;
+    std::fprintf(stderr, "quenbyctl: the engine could not be started (%s): %s\n", path.c_str(),
+                 outcome.start.detail.c_str());
+    return kCannotStart;
 }
 
 int closeEngine()

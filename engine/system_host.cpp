@@ -1,5 +1,6 @@
 #include "engine/system_host.h"
 
+#include "common/engine_link.h"
 #include "common/identity.h"
 #include "common/os/keyboard.h"
 #include "common/os/memory.h"
@@ -13,7 +14,7 @@ namespace quenby::engine {
 
 bool SystemEngineHost::engineWindowExists()
 {
-    return static_cast<bool>(os::findWindow(kEngineWindowClass, kEngineWindowTitle));
+    return static_cast<bool>(engineWindow());
 }
 
 void SystemEngineHost::postToPanel(std::uint32_t message)

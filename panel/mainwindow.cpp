@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "common/engine_link.h"
 #include "common/identity.h"
 #include "common/os/windowlink.h"
 #include "common/sampling.h"
@@ -69,11 +70,6 @@ void takeRange(QSlider* slider, std::u16string_view name, int totalMB)
     slider->setRange(widgetValue(field->uiMinimum.of(total)), widgetValue(field->uiMaximum.of(total)));
 }
 
-quenby::os::WindowRef engineWindow()
-{
-    return quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle);
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
@@ -112,7 +108,7 @@ MainWindow::MainWindow(QWidget* parent, std::optional<int> totalRAMOverride)
     if (graph)
         graph->refresh();
 
-    if (engineWindow()) {
+    if (quenby::engineWindow()) {
         const int stored = static_cast<int>(settings().Quenby_Stat);
         setEngineState(stored);
         showEngineState(stored);
@@ -194,39 +190,38 @@ void MainWindow::reloadSettings()
 bool MainWindow::setEngineState(int state)
 {
     logLine(QStringLiteral("stat: %1").arg(state));
-    if (state >= 0)
-        quenby::panel::writeState(static_cast<std::uint32_t>(state));
-
-    const quenby::os::WindowRef engine = engineWindow();
-    if (state == 1) {
-        logLine(QStringLiteral("HandleRAM: %1").arg(static_cast<qulonglong>(engine.id)));
-        if (!engine) {
-            const QString path = QString::fromStdU16String(settings().enginePath);
-            logLine(QStringLiteral("appFullPath: ") + path);
-            const quenby::os::StartOutcome outcome = quenby::panel::os::startEngine(this, path);
-            if (!outcome.started()) {
-                // Never a silent failure: the user learns what went wrong, and
-                // the stored state stays enabled, so the next start with
-                // Windows runs the engine.
-                logLine(QStringLiteral("engine not started: ") + QString::fromStdString(outcome.detail));
-                //: %1: the full path of the tray engine's program file; a sentence saying why follows on the next line.
-                QMessageBox::warning(
-                    this, QStringLiteral("Quenby"),
-                    tr("The RAM optimizer could not be started from %1.")
-                            .arg(QDir::toNativeSeparators(path)) +
-                        QStringLiteral("\n\n") + startFailureReason(outcome));
-                return false;
-            }
-            return true;
-        }
-        quenby::os::postMessage(engine, messages()[Message::UpdateData], 0, 0);
-    } else if (state == 0) {
-        if (engine)
-            quenby::os::postMessage(engine, messages()[Message::UpdateData], 0, 0);
-    } else if (state < 0) {
-        if (engine)
+    if (state < 0) {
+        if (const quenby::os::WindowRef engine = quenby::engineWindow())
             quenby::os::postMessage(engine, quenby::kCloseMessage, 0, 0);
+        return true;
     }
+    if (state > 1) {
+        // Neither on nor off (a value written by hand): kept as it is, and
+        // nobody is told of a change.
+        quenby::storeState(quenby::panel::registry(), settings(), static_cast<std::uint32_t>(state));
+        return true;
+    }
+    if (state == 1)
+        logLine(QStringLiteral("HandleRAM: %1").arg(static_cast<qulonglong>(quenby::engineWindow().id)));
+    const quenby::SwitchOutcome outcome = quenby::switchOptimizer(
+        quenby::panel::registry(), settings(), state == 1, [this](const std::u16string& enginePath) {
+            logLine(QStringLiteral("appFullPath: ") + QString::fromStdU16String(enginePath));
+            return quenby::panel::os::startEngine(this, QString::fromStdU16String(enginePath));
+        });
+    if (outcome.switched == quenby::Switched::notStarted) {
+        // Never a silent failure: the user learns what went wrong, and the
+        // stored state stays enabled, so the next start with Windows runs
+        // the engine.
+        logLine(QStringLiteral("engine not started: ") + QString::fromStdString(outcome.start.detail));
+        const QString path = QString::fromStdU16String(settings().enginePath);
+        //: %1: the full path of the tray engine's program file; a sentence saying why follows on the next line.
+        QMessageBox::warning(this, QStringLiteral("Quenby"),
+                             tr("The RAM optimizer could not be started from %1.").arg(QDir::toNativeSeparators(path)) +
+                                 QStringLiteral("\n\n") + startFailureReason(outcome.start));
+        return false;
+    }
+    if (outcome.switched == quenby::Switched::notStored)
+        logLine(QStringLiteral("the state could not be stored"));
     return true;
 }
 
@@ -407,7 +402,7 @@ void MainWindow::on_SaveButton_clicked()
     settings().TargetFreeRAM = static_cast<std::uint32_t>(ui->targetHorizontalSlider->value());
     settings().MinimumFreeRAM = static_cast<std::uint32_t>(ui->minHorizontalSlider->value());
     quenby::panel::SettingsStore().writeSettings(kSettingsKey, settings());
-    quenby::panel::postToEngine(messages()[Message::UpdateData]);
+    quenby::postToEngine(messages()[Message::UpdateData]);
 }
 
 void MainWindow::on_EnableButton_clicked()

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "common/engine_link.h"
 #include "common/identity.h"
 #include "common/os/keyboard.h"
 #include "common/protected_programs.h"
@@ -369,7 +370,7 @@ void OptionsDialog::on_savePushButton_clicked()
     }
     applySettings();
     quenby::panel::SettingsStore().writeSettings(QStringLiteral("Software\\Quenby"), settings());
-    quenby::panel::postToEngine(quenby::panel::messages()[quenby::Message::UpdateData]);
+    quenby::postToEngine(quenby::panel::messages()[quenby::Message::UpdateData]);
     deleteLater();
 }
 

@@ -64,20 +64,10 @@ void SettingsStore::writeSettings(const QString& key, Settings copy)
     quenby::writeSettings(registry(), copy, &machineRegistry());
 }
 
-void writeState(std::uint32_t state)
-{
-    quenby::storeState(registry(), settings(), state);
-}
-
 const MessageNumbers& messages()
 {
     static const MessageNumbers numbers = registerMessages();
     return numbers;
-}
-
-void postToEngine(std::uint32_t message)
-{
-    quenby::os::postToWindow(kEngineWindowClass, kEngineWindowTitle, message);
 }
 
 void logLine(const QString& line)

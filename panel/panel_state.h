@@ -46,16 +46,9 @@ public:
     void writeSettings(const QString& key, Settings settings);
 };
 
-// Stores the engine state in the panel's record and the registry (the whole
-// set of values the first time, when there is no settings key yet).
-void writeState(std::uint32_t state);
-
 // The registered message numbers, registered on first use (the main window
 // does that while it is built).
 const MessageNumbers& messages();
-
-// Posts a message to the engine's window, if there is one; both parameters 0.
-void postToEngine(std::uint32_t message);
 
 // One diagnostic line on Qt's debug channel.
 void logLine(const QString& line);

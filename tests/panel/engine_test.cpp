@@ -266,13 +266,13 @@ private slots:
         QCOMPARE(storedNumber(u"WarnLowRecource_Val1"), 15u);
 
         settings_->clearRegistry();
-        quenby::panel::writeState(1);
+        quenby::storeState(quenby::panel::registry(), quenby::panel::settings(), 1);
         QCOMPARE(storedNumber(u"Quenby_Stat"), 1u);
         QCOMPARE(storedNumber(u"MinimumFreeRAM"), 1024u);
 
         // With the key in place only the state is written.
         storeNumber(u"TargetFreeRAM", 1234);
-        quenby::panel::writeState(0);
+        quenby::storeState(quenby::panel::registry(), quenby::panel::settings(), 0);
         QCOMPARE(storedNumber(u"Quenby_Stat"), 0u);
         QCOMPARE(storedNumber(u"TargetFreeRAM"), 1234u);
     }
