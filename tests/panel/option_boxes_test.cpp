@@ -21,22 +21,10 @@
 
 using namespace quenby::paneltest;
 
-class OptionBoxesTest : public QObject {
+class OptionBoxesTest : public PanelSuite {
     Q_OBJECT
 
-private:
-    std::unique_ptr<PrivateSettings> settings_;
-    QWidget owner_;
-
 private slots:
-    void initTestCase()
-    {
-        settings_ = std::make_unique<PrivateSettings>();
-        QVERIFY(settings_->ok());
-        initPanelResources();
-    }
-
-    void init() { settings_->clearRegistry(); }
 
     void loadedAndSaved_data()
     {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QToolButton>
 #include <QtGlobal>
+#include <QtTest>
 
 #include "common/os/process.h"
 #include "common/settings_schema.h"
@@ -185,6 +186,18 @@ void storeRunEntry(const QString& text)
     // Windows always has the Run key; a fresh registry stand-in does not.
     if (auto key = os::currentUserRegistry().createKey(kRunKey))
         setText(*key, kRunValue, text);
+}
+
+void PanelSuite::prepareSuite()
+{
+    settings_ = std::make_unique<PrivateSettings>();
+    QVERIFY(settings_->ok());
+    initPanelResources();
+}
+
+void PanelSuite::prepareTest()
+{
+    settings_->clearRegistry();
 }
 
 } // namespace quenby::paneltest

@@ -67,6 +67,24 @@ private:
     std::unique_ptr<Place> place_;
 };
 
+// What every panel suite starts from: settings of its own and the panel's
+// resources, and no setting stored before each test. A suite with more to do
+// at either point declares its own initTestCase() or init() and calls these.
+class PanelSuite : public QObject {
+    Q_OBJECT
+
+protected:
+    void prepareSuite();
+    void prepareTest();
+
+    std::unique_ptr<PrivateSettings> settings_;
+    QWidget owner_; // the parent of the dialogs a test opens
+
+private slots:
+    void initTestCase() { prepareSuite(); }
+    void init() { prepareTest(); }
+};
+
 // The engine's window as the panel sees it, played by the test: a window of the
 // engine's class and title (on Linux the window link's endpoint; on Windows a
 // hidden top-level window of this thread) that keeps what is posted to it.

@@ -84,22 +84,10 @@ QByteArray startupSwitch(char state)
 
 } // namespace
 
-class PolicyTest : public QObject {
+class PolicyTest : public PanelSuite {
     Q_OBJECT
 
-private:
-    std::unique_ptr<PrivateSettings> settings_;
-    QWidget owner_;
-
 private slots:
-    void initTestCase()
-    {
-        settings_ = std::make_unique<PrivateSettings>();
-        QVERIFY(settings_->ok());
-        initPanelResources();
-    }
-
-    void init() { settings_->clearRegistry(); }
     void cleanupTestCase() { settings_->clearRegistry(); }
 
     void withoutPoliciesEveryControlIsTheUsers()

@@ -51,22 +51,10 @@ void saveAndWait(QPointer<OptionsDialog>& dialog)
 
 } // namespace
 
-class SettingsTest : public QObject {
+class SettingsTest : public PanelSuite {
     Q_OBJECT
 
-private:
-    std::unique_ptr<PrivateSettings> settings_;
-    QWidget owner_;
-
 private slots:
-    void initTestCase()
-    {
-        settings_ = std::make_unique<PrivateSettings>();
-        QVERIFY(settings_->ok());
-        initPanelResources();
-    }
-
-    void init() { settings_->clearRegistry(); }
 
     void mainSaveWritesEverythingAndClampsTheSliders()
     {

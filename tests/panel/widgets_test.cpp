@@ -115,21 +115,10 @@ QList<IconEntry> iconDirectory(const QByteArray& data)
 
 } // namespace
 
-class WidgetsTest : public QObject {
+class WidgetsTest : public PanelSuite {
     Q_OBJECT
 
-private:
-    std::unique_ptr<PrivateSettings> settings_;
-
 private slots:
-    void initTestCase()
-    {
-        settings_ = std::make_unique<PrivateSettings>();
-        QVERIFY(settings_->ok());
-        initPanelResources();
-    }
-
-    void init() { settings_->clearRegistry(); }
 
     void forms()
     {

@@ -3,8 +3,6 @@
 // prints it and the watch shows the same line. A pass runs only below the
 // ceiling, so the engine runs in a memory cgroup of the test's own in which a
 // helper holds memory.
-#include <sys/mman.h>
-#include <sys/prctl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -17,24 +15,6 @@
 
 namespace quenby::systest {
 namespace {
-
-// `--quenby-child=hold-for-notice MB`: holds MB megabytes of touched memory until killed.
-int holdChild(int argc, char** argv)
-{
-    if (argc < 1)
-        return 2;
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    const std::size_t bytes = static_cast<std::size_t>(std::stoull(argv[0])) << 20;
-    void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (block == MAP_FAILED)
-        return 3;
-    std::printf("holding\n");
-    std::fflush(stdout);
-    for (;;)
-        ::pause();
-}
-test::ChildRole holdRole("hold-for-notice", holdChild);
 
 // The notice lines the engine wrote: "Quenbytray: " and one of the two texts.
 std::vector<std::string> notices(const std::string& log)
@@ -69,7 +49,7 @@ TEST_F(RecoveryNotice, TheEnginePrintsItAndTheWatchShowsItOnlyWhenAskedFor)
     const auto group = MemoryGroup::create(1536, whyNot);
     if (!group)
         GTEST_SKIP() << "no memory cgroup to run a pass in: " << whyNot;
-    Process holder({test::selfPath(), "--quenby-child=hold-for-notice", "700"}, group->procsFile());
+    Process holder({test::selfPath(), "--quenby-child=hold", "700"}, group->procsFile());
     ASSERT_TRUE(holder.waitForOutput("holding", 60000)) << holder.error();
 
     saveSettings([](Settings& s) {

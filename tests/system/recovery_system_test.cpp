@@ -3,7 +3,6 @@
 // request is zero, and about the requested amount below the ceiling. The
 // pressure below the ceiling is made inside a memory cgroup of the test's own,
 // so the rest of the machine never feels it.
-#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -23,28 +22,6 @@ namespace {
 
 // An engine that allocates nothing stays well below this.
 constexpr double kSmallPeakMB = 64;
-
-// `--quenby-child=hold MB`: holds MB megabytes of touched memory until killed.
-int holdChild(int argc, char** argv)
-{
-    if (argc < 1)
-        return 2;
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    const std::size_t bytes = static_cast<std::size_t>(std::stoull(argv[0])) << 20;
-    void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (block == MAP_FAILED) {
-        std::printf("failed\n");
-        return 3;
-    }
-    for (std::size_t offset = 0; offset < bytes; offset += 4096)
-        static_cast<volatile char*>(block)[offset] = 1;
-    std::printf("holding\n");
-    std::fflush(stdout);
-    for (;;)
-        ::pause();
-}
-test::ChildRole holdRole("hold", holdChild);
 
 // `--quenby-child=spin`: keeps one processor busy until killed.
 test::ChildRole spinRole("spin", [](int, char**) {

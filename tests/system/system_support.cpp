@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -22,6 +24,31 @@
 extern char** environ;
 
 namespace quenby::systest {
+namespace {
+
+// `--quenby-child=hold MB`: holds MB megabytes of touched memory until killed.
+int holdChild(int argc, char** argv)
+{
+    if (argc < 1)
+        return 2;
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const std::size_t bytes = static_cast<std::size_t>(std::stoull(argv[0])) << 20;
+    void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (block == MAP_FAILED) {
+        std::printf("failed\n");
+        return 3;
+    }
+    for (std::size_t offset = 0; offset < bytes; offset += 4096)
+        static_cast<volatile char*>(block)[offset] = 1;
+    std::printf("holding\n");
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+test::ChildRole holdRole("hold", holdChild);
+
+} // namespace
 namespace fs = std::filesystem;
 
 namespace {
