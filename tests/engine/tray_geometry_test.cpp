@@ -1,6 +1,9 @@
-// Where the number and the bar go on icons of every small-icon size: the 16-pixel
-// figures at 96 dots per inch, scaled by size / 16 (halves up) above it.
+// Where the number and the bar go on icons of every small-icon size: inside the
+// icon at every size, the 16-pixel picture's own figures at 96 dots per inch.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 #include "engine/tray_picture.h"
 
@@ -8,40 +11,27 @@ using namespace quenby::engine;
 
 namespace {
 
-TEST(TrayGeometry, ScalesFontOriginsAndBarWithTheIconSize)
+TEST(TrayGeometry, TheNumberAndTheBarFitEveryIconSize)
 {
-    struct Case {
-        int width, height;
-        TrayGeometry expected; // width, height, font, top, origins 1/2/3, bar l t r b
-    };
-    const Case cases[] = {
-        // 96 dpi: exactly the picture's own constants.
-        {16, 16, {16, 16, -11, 0, {5, 2, 0}, 1, 12, 16, 16}},
-        {20, 20, {20, 20, -14, 0, {6, 3, 0}, 1, 15, 20, 20}},  // 120 dpi
-        {24, 24, {24, 24, -17, 0, {8, 3, 0}, 2, 18, 24, 24}},  // 144 dpi
-        {32, 32, {32, 32, -22, 0, {10, 4, 0}, 2, 24, 32, 32}}, // 192 dpi
-        {40, 40, {40, 40, -28, 0, {13, 5, 0}, 3, 30, 40, 40}}, // 240 dpi
-        // Not square: across by the width, down by the height, the font by the smaller side.
-        {24, 16, {24, 16, -11, 0, {8, 3, 0}, 2, 12, 24, 16}},
-        {16, 24, {16, 24, -11, 0, {5, 2, 0}, 1, 18, 16, 24}},
-        // A size the system could not tell counts as 16; a giant one as the largest icon.
-        {0, 0, {16, 16, -11, 0, {5, 2, 0}, 1, 12, 16, 16}},
-        {-5, 20, {16, 20, -11, 0, {5, 2, 0}, 1, 15, 16, 20}},
-        {100000, 300, {256, 256, -176, 0, {80, 32, 0}, 16, 192, 256, 256}},
-    };
-    for (const Case& c : cases) {
-        const TrayGeometry g = trayGeometryFor(c.width, c.height);
-        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-        EXPECT_EQ(g.width, c.expected.width);
-        EXPECT_EQ(g.height, c.expected.height);
-        EXPECT_EQ(g.fontHeight, c.expected.fontHeight);
-        EXPECT_EQ(g.textTop, c.expected.textTop);
-        EXPECT_EQ(g.textOrigins, c.expected.textOrigins);
-        EXPECT_EQ(g.barLeft, c.expected.barLeft);
-        EXPECT_EQ(g.barTop, c.expected.barTop);
-        EXPECT_EQ(g.barRight, c.expected.barRight);
-        EXPECT_EQ(g.barBottom, c.expected.barBottom);
+    // At every size Windows asks for, square or not, the bar lies along the
+    // bottom edge inside the icon, the digits stand above it at a font that
+    // grows with the smaller side, and no origin leaves the icon.
+    for (const auto& [width, height] : {std::pair{16, 16}, {20, 20}, {24, 24}, {32, 32}, {40, 40}, {24, 16}, {16, 24}}) {
+        const TrayGeometry g = trayGeometryFor(width, height);
+        SCOPED_TRACE(testing::Message() << width << " x " << height);
+        EXPECT_EQ(std::pair(g.width, g.height), std::pair(width, height));
+        EXPECT_EQ(std::pair(g.barRight, g.barBottom), std::pair(width, height));
+        EXPECT_GT(g.barLeft, 0);
+        EXPECT_LT(g.barTop, height);
+        EXPECT_LE(-g.fontHeight, std::min(width, height));
+        EXPECT_GE(-g.fontHeight * 16, 11 * std::min(width, height) - 16);
+        for (const int origin : g.textOrigins)
+            EXPECT_TRUE(origin >= 0 && origin < width);
     }
+    // A size the system could not tell counts as 16; a giant one as the largest icon.
+    EXPECT_EQ(trayGeometryFor(0, 0), trayGeometryFor(kIconSize, kIconSize));
+    EXPECT_EQ(trayGeometryFor(-5, 20).width, 16);
+    EXPECT_EQ(trayGeometryFor(100000, 300).width, 256);
     // The 16-pixel geometry is the picture's constants, which the Linux face
     // draws and the picture's text origin comes from.
     EXPECT_EQ(trayGeometryFor(kIconSize, kIconSize), TrayGeometry{});

@@ -770,14 +770,6 @@ TEST_F(EngineHostInProcess, RecoveriesOfTwoEnginesTakeTheMachineWideLockInTurn)
     EXPECT_TRUE(host_->sessionInUse());
 }
 
-TEST_F(EngineHostInProcess, AnErrorIsDescribedByTheSystem)
-{
-    // What a refused power call's box says after the code: the system's own
-    // sentence, in the user's language (no power call is made here).
-    EXPECT_EQ(host_->errorText(ERROR_ACCESS_DENIED).rfind(u"Access", 0), 0u);
-    EXPECT_EQ(host_->errorText(0xDEADBEEF), u"");
-}
-
 void storeInstallFolder(os::Registry& registry, const std::wstring& folder)
 {
     auto key = registry.createKey(kSettingsKey);
