@@ -241,6 +241,22 @@ def setup_english(root=ROOT):
     return entries
 
 
+# What the policy templates' placeholders stand for: the generator puts the
+# texts together, so their notes are kept here, by the English.
+POLICY_NOTES = {
+    "Quenby %1 on Windows 10 and Windows 11": "%1: Quenby's version number, as in 1.4.2.",
+    "Sets \"%1\" of Quenby.": "%1: the policy's name, as the line above the explanation shows it.",
+    "From %1 to %2.": "The range a policy accepts. %1 and %2: numbers, or texts such as “the installed RAM in MB divided by 4”.",
+    "the installed RAM in MB divided by %1": "A bound of a range, or a default. %1: a number such as 4.",
+    "Without a policy: %1, unless the user chose otherwise.": "%1: the default value, a number or a text such as “the installed RAM in MB divided by 4”.",
+    "%1, %2": "Joins the entries of a list: %1 is the list so far, %2 the next entry. Use the language's list separator.",
+    "One of: %1.": "%1: the values a policy accepts, each its number and its name, as in “0 Black, 1 White, 2 Auto”.",
+    "A full path, at most %1 characters.": "%1: a number of characters, such as 259.",
+    "Program file names separated by semicolons, such as game.exe;obs64.exe, at most %1 characters.":
+        "Keep the example file names as they are. %1: a number of characters, such as 1023.",
+}
+
+
 def policy_english(generator):
     listed = subprocess.run([generator, "--texts"], check=True, capture_output=True, text=True).stdout
     return [line for line in listed.splitlines() if line]
@@ -382,7 +398,7 @@ def merged(old_messages, wanted):
 def update(lupdate, generator):
     engine = [(id_, source, comment) for id_, source, comment in engine_english()]
     setup = [(name, source, comment) for name, source, _, comment in setup_english()]
-    policies = [(None, source, None) for source in policy_english(generator)]
+    policies = [(None, source, POLICY_NOTES.get(source)) for source in policy_english(generator)]
     for row in languages():
         if row["code"] == "en":
             continue

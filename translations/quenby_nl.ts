@@ -857,6 +857,7 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     <name>Policies</name>
     <message>
         <source>Quenby %1 on Windows 10 and Windows 11</source>
+        <extracomment>%1: Quenby&apos;s version number, as in 1.4.2.</extracomment>
         <translation>Quenby %1 op Windows 10 en Windows 11</translation>
     </message>
     <message>
@@ -865,6 +866,7 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     </message>
     <message>
         <source>Sets &quot;%1&quot; of Quenby.</source>
+        <extracomment>%1: the policy&apos;s name, as the line above the explanation shows it.</extracomment>
         <translation>Stelt “%1” van Quenby in.</translation>
     </message>
     <message>
@@ -873,14 +875,17 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     </message>
     <message>
         <source>From %1 to %2.</source>
+        <extracomment>The range a policy accepts. %1 and %2: numbers, or texts such as “the installed RAM in MB divided by 4”.</extracomment>
         <translation>Van %1 tot %2.</translation>
     </message>
     <message>
         <source>the installed RAM in MB divided by %1</source>
+        <extracomment>A bound of a range, or a default. %1: a number such as 4.</extracomment>
         <translation>het geïnstalleerde RAM in MB gedeeld door %1</translation>
     </message>
     <message>
         <source>Without a policy: %1, unless the user chose otherwise.</source>
+        <extracomment>%1: the default value, a number or a text such as “the installed RAM in MB divided by 4”.</extracomment>
         <translation>Zonder beleid: %1, tenzij de gebruiker iets anders heeft gekozen.</translation>
     </message>
     <message>
@@ -937,6 +942,7 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     </message>
     <message>
         <source>%1, %2</source>
+        <extracomment>Joins the entries of a list: %1 is the list so far, %2 the next entry. Use the language&apos;s list separator.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -945,6 +951,7 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     </message>
     <message>
         <source>One of: %1.</source>
+        <extracomment>%1: the values a policy accepts, each its number and its name, as in “0 Black, 1 White, 2 Auto”.</extracomment>
         <translation>Een van: %1.</translation>
     </message>
     <message>
@@ -985,6 +992,7 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     </message>
     <message>
         <source>A full path, at most %1 characters.</source>
+        <extracomment>%1: a number of characters, such as 259.</extracomment>
         <translation>Een volledig pad van maximaal %1 tekens.</translation>
     </message>
     <message>
@@ -1013,6 +1021,7 @@ Het installatieprogramma heeft Quenby niet gestart. Open het via het menu Start.
     </message>
     <message>
         <source>Program file names separated by semicolons, such as game.exe;obs64.exe, at most %1 characters.</source>
+        <extracomment>Keep the example file names as they are. %1: a number of characters, such as 1023.</extracomment>
         <translation>Bestandsnamen van programma&apos;s, gescheiden door puntkomma&apos;s, zoals game.exe;obs64.exe, maximaal %1 tekens.</translation>
     </message>
     <message>
