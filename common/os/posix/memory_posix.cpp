@@ -4,6 +4,7 @@
 // program really has is the group's, not the machine's. A recovery's room adds
 // SwapTotal and SwapFree where the machine's figures hold.
 #include "common/os/memory.h"
+#include "common/os/posix/memory_files.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -61,9 +62,9 @@ constexpr Layout kVersion1{"/sys/fs/cgroup/memory", "memory.limit_in_bytes", "me
                            "total_inactive_file"};
 
 // The tightest memory limit on the way from this process's group up to the root.
-std::optional<GroupRoom> cgroupRoom()
+std::optional<GroupRoom> cgroupRoom(const std::string& root)
 {
-    std::ifstream in("/proc/self/cgroup");
+    std::ifstream in(root + "/proc/self/cgroup");
     std::optional<GroupRoom> best;
     for (std::string line; std::getline(in, line);) {
         const auto first = line.find(':');
@@ -75,7 +76,7 @@ std::optional<GroupRoom> cgroupRoom()
                                : controllers.find(",memory,") != std::string::npos ? &kVersion1
                                                                                    : nullptr;
         for (std::string path = line.substr(second + 1); layout != nullptr;) {
-            const std::string dir = layout->base + (path == "/" ? "" : path) + "/";
+            const std::string dir = root + layout->base + (path == "/" ? "" : path) + "/";
             if (const auto limit = numberIn(fileText(dir + layout->limit)); limit && *limit < kNoLimit) {
                 const auto usage = numberIn(fileText(dir + layout->usage)).value_or(0);
                 const auto inactive = numberIn(fileText(dir + "memory.stat"), layout->inactive).value_or(0);
@@ -93,7 +94,7 @@ std::optional<GroupRoom> cgroupRoom()
 }
 
 // The physical figures, and whether a memory cgroup narrowed them.
-bool readPhysical(const std::string& meminfo, MemoryStatus& status, bool& narrowed)
+bool readPhysical(const std::string& root, const std::string& meminfo, MemoryStatus& status, bool& narrowed)
 {
     status = {};
     narrowed = false;
@@ -103,7 +104,7 @@ bool readPhysical(const std::string& meminfo, MemoryStatus& status, bool& narrow
         return false;
     std::uint64_t totalBytes = *total * 1024; // kB, which is KiB
     std::uint64_t availBytes = std::min(*avail, *total) * 1024;
-    if (const auto room = cgroupRoom()) {
+    if (const auto room = cgroupRoom(root)) {
         narrowed = room->limit < totalBytes || room->free() < availBytes;
         totalBytes = std::min(totalBytes, room->limit);
         availBytes = std::min(availBytes, room->free());
@@ -120,15 +121,22 @@ bool readPhysical(const std::string& meminfo, MemoryStatus& status, bool& narrow
 bool queryMemoryStatus(MemoryStatus& status)
 {
     bool narrowed = false;
-    return readPhysical(fileText("/proc/meminfo"), status, narrowed);
+    return readPhysical("", fileText("/proc/meminfo"), status, narrowed);
 }
 
 bool queryRecoveryRoom(MemoryRoom& room)
 {
-    const std::string meminfo = fileText("/proc/meminfo");
+    return posix::recoveryRoomUnder("", room);
+}
+
+namespace posix {
+
+bool recoveryRoomUnder(const std::string& root, MemoryRoom& room)
+{
+    const std::string meminfo = fileText(root + "/proc/meminfo");
     MemoryStatus status;
     bool narrowed = false;
-    const bool ok = readPhysical(meminfo, status, narrowed);
+    const bool ok = readPhysical(root, meminfo, status, narrowed);
     room = {status.totalPhys, status.availPhys};
     // Inside a memory-limited group the group's own limit is what runs out
     // first, and how much swap the group may use is not in these figures: there
@@ -139,4 +147,5 @@ bool queryRecoveryRoom(MemoryRoom& room)
     return ok;
 }
 
+} // namespace posix
 } // namespace quenby::os
