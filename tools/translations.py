@@ -175,23 +175,30 @@ def c_escape(text):
     return text.replace("\\", "\\\\").replace('"', '\\"').replace("\n", "\\n").replace("\t", "\\t")
 
 
-def engine_english(root=ROOT):
-    """[(id, English, translator comment)] of engine/strings.inc, in its order.
-    A comment line `/*: ... */` just before an entry is its translator comment."""
-    entries = []
-    comment = None
-    path = os.path.join(root, "engine", "strings.inc")
-    with open(path, encoding="utf-8") as inc:
-        for line in inc:
-            note = re.match(r"\s*/\*:\s*(.*?)\s*\*/\s*$", line)
-            if note:
-                comment = (comment + " " if comment else "") + note.group(1)
+def noted_entries(path, note, entry, encoding="utf-8"):
+    """[(match of `entry`, its note)] of a source file, in its order: a line
+    matching `note` just before an entry is the note translators read with it
+    (several such lines are one note)."""
+    entries, comment = [], None
+    with open(path, encoding=encoding) as source:
+        for line in source:
+            found = re.match(note, line)
+            if found:
+                comment = (comment + " " if comment else "") + found.group(1)
                 continue
-            match = re.match(r'QUENBY_STRING\((\d+), "((?:[^"\\]|\\.)*)"\)\s*$', line)
+            match = re.match(entry, line)
             if match:
-                entries.append((match.group(1), c_unescape(match.group(2)), comment))
+                entries.append((match, comment))
             comment = None
     return entries
+
+
+def engine_english(root=ROOT):
+    """[(id, English, translator comment)] of engine/strings.inc, in its order;
+    a comment line `/*: ... */` just before an entry is its note."""
+    return [(m.group(1), c_unescape(m.group(2)), comment)
+            for m, comment in noted_entries(os.path.join(root, "engine", "strings.inc"), r"\s*/\*:\s*(.*?)\s*\*/\s*$",
+                                            r'QUENBY_STRING\((\d+), "((?:[^"\\]|\\.)*)"\)\s*$')]
 
 
 NSIS_VARIABLE = re.compile(r"\$(?:R?\d|\{\w+\}|[A-Za-z_]\w*)")
@@ -218,26 +225,18 @@ def nsis_escape(text):
 
 
 def setup_english(root=ROOT):
-    """[(name, English with %N, [variables], translator comment)] of packaging/strings.nsh."""
+    """[(name, English with %N, [variables], translator comment)] of
+    packaging/strings.nsh; a line `;: ...` just before an entry is its note."""
     entries = []
-    comment = None
-    path = os.path.join(root, "packaging", "strings.nsh")
-    with open(path, encoding="utf-8-sig") as nsh:
-        for line in nsh:
-            note = re.match(r";:\s*(.*?)\s*$", line)
-            if note:
-                comment = (comment + " " if comment else "") + note.group(1)
-                continue
-            match = re.match(r'LangString (\w+) \$\{LANG_ENGLISH\} "(.*)"\s*$', line)
-            if match:
-                plain = nsis_unescape(match.group(2))
-                variables = []
-                for variable in NSIS_VARIABLE.findall(plain):
-                    if variable not in variables:
-                        variables.append(variable)
-                numbered = NSIS_VARIABLE.sub(lambda m: f"%{variables.index(m.group(0)) + 1}", plain)
-                entries.append((match.group(1), numbered.replace("\x00", "$"), variables, comment))
-            comment = None
+    for match, comment in noted_entries(os.path.join(root, "packaging", "strings.nsh"), r";:\s*(.*?)\s*$",
+                                        r'LangString (\w+) \$\{LANG_ENGLISH\} "(.*)"\s*$', "utf-8-sig"):
+        plain = nsis_unescape(match.group(2))
+        variables = []
+        for variable in NSIS_VARIABLE.findall(plain):
+            if variable not in variables:
+                variables.append(variable)
+        numbered = NSIS_VARIABLE.sub(lambda m: f"%{variables.index(m.group(0)) + 1}", plain)
+        entries.append((match.group(1), numbered.replace("\x00", "$"), variables, comment))
     return entries
 
 
