@@ -293,7 +293,7 @@ TEST_P(TrayAtDpi, TheIconsAreDrawnAtTheSmallIconSizeOfTheSetting)
         const std::string arguments =
             "--quenby-child=tray-dpi \"" + report + "\" " + std::to_string(-s.fontHeight);
         test::ChildProcess child(test::selfPathW(), std::wstring(arguments.begin(), arguments.end()));
-        ASSERT_TRUE(child.started());
+        ASSERT_TRUE(child.started()) << "CreateProcessW failed with " << child.startError();
         ASSERT_EQ(child.waitExit(60000), 0);
     }
     std::ifstream in(report);

@@ -82,8 +82,10 @@ public:
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info {};
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                            nullptr, &startup, &info))
+                            nullptr, &startup, &info)) {
+            error_ = GetLastError();
             return;
+        }
         process_ = UniqueHandle(info.hProcess);
         thread_ = UniqueHandle(info.hThread);
     }
@@ -92,6 +94,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return static_cast<bool>(process_); }
+    DWORD startError() const { return error_; } // CreateProcessW's error when it did not start
     void resume() const { ResumeThread(thread_.get()); }
     HANDLE handle() const { return process_.get(); }
     bool running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
@@ -117,6 +120,7 @@ public:
     }
 
 private:
+    DWORD error_ = 0;
     UniqueHandle process_;
     UniqueHandle thread_;
 };
