@@ -191,12 +191,12 @@ void handleTrayCallback(std::uint64_t wParam, std::int64_t lParam)
     } else if (event == WM_RBUTTONDOWN) {
         // The mouse as ever: the menu at the pointer on the press. Its release
         // brings a WM_CONTEXTMENU of its own, which must not show it again.
-        s.host->showTrayMenu();
+        s.host->tray().showMenu();
     } else if (event == WM_CONTEXTMENU && !menuShownByButton) {
         // Shift+F10 or the menu key on the icon: at the icon, to be used by keyboard.
         const auto x = static_cast<std::int16_t>(wParam & 0xFFFF);
         const auto y = static_cast<std::int16_t>((wParam >> 16) & 0xFFFF);
-        s.host->showTrayMenuAt(x, y);
+        s.host->tray().showMenuAt(x, y);
     }
 }
 
@@ -211,9 +211,9 @@ void toggleEngineEnabled()
         s.settings.Quenby_Stat = 1;
         host.postToPanel(s.messages[Message::QuenbyEnable]);
     }
-    host.setMenuItemText(IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE));
+    host.tray().setMenuItemText(IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE));
     updateTray(true);
-    host.notifyTray(TrayAction::modify, s.tray.tooltip);
+    host.tray().notify(TrayAction::modify, s.tray.tooltip);
     writeState(*s.registry, s.settings.Quenby_Stat);
 }
 

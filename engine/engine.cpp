@@ -40,7 +40,7 @@ void reloadSettings()
     readEngineSettings();
     updateMenuLabels();
     updateTray(true);
-    s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+    s.host->tray().notify(TrayAction::modify, s.tray.tooltip);
     s.host->unregisterHotKeys();
     registerHotKeys();
 }
@@ -49,7 +49,7 @@ void reloadSettings()
 void followDisplay()
 {
     EngineState& s = engineState();
-    if (s.host->displayChanged())
+    if (s.host->tray().displayChanged())
         updateTray(true); // sends the new image to an icon that is shown
 }
 
@@ -59,9 +59,9 @@ void followTheme()
 {
     EngineState& s = engineState();
     readSystemTheme(*s.registry, s.settings);
-    s.tray.contrast = s.host->contrastColours();
+    s.tray.contrast = s.host->tray().contrastColours();
     updateTray(true);
-    s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+    s.host->tray().notify(TrayAction::modify, s.tray.tooltip);
 }
 
 // The key as the user typed it into the options, as keyboards label it:
@@ -171,8 +171,8 @@ void setupEngine()
 
     readEngineSettings();
     loadHistory();
-    s.tray.contrast = host.contrastColours();
-    host.buildTrayMenu(trayMenuItems());
+    s.tray.contrast = host.tray().contrastColours();
+    host.tray().buildMenu(trayMenuItems());
     updateMenuLabels();
     updateTray(true);
     if (s.settings.FreeonStartup == 1)
@@ -189,8 +189,8 @@ void shutdownEngine()
     host.killTimer(TimerId::periodic);
     host.killTimer(TimerId::startup);
     host.unregisterHotKeys();
-    host.destroyTrayMenu();
-    host.notifyTray(TrayAction::remove, s.tray.tooltip);
+    host.tray().destroyMenu();
+    host.tray().notify(TrayAction::remove, s.tray.tooltip);
 }
 
 void handleSettingChange(std::u16string_view area)
@@ -223,7 +223,7 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
         // update adds the icon, or modifies it where the add is refused as one
         // already there. At the scale of the taskbar's monitor, which may be
         // another one.
-        s.host->displayChanged();
+        s.host->tray().displayChanged();
         s.tray.trayIconShown = false;
         updateTray(true);
         return MessageResult::handledThenDefault;
@@ -263,14 +263,14 @@ MessageResult handleEngineMessage(std::uint32_t message, std::uint64_t wParam, s
 void updateMenuLabels()
 {
     EngineState& s = engineState();
-    s.host->setMenuItemText(IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE));
+    s.host->tray().setMenuItemText(IDM_ENABLE, text(optimizerEnabled() ? IDS_DISABLE : IDS_ENABLE));
     const std::pair<unsigned, std::uint32_t> amounts[] = {
         {IDM_FREEUP_X, s.settings.FreeupXMenu_Val1},
         {IDM_FREEUP_Y, s.settings.FreeupYMenu_Val1},
         {IDM_FREEUP_Z, s.settings.FreeupZMenu_Val1},
     };
     for (const auto& [id, amount] : amounts)
-        s.host->setMenuItemText(id, formatText(text(IDS_FREEUP), {decimal(amount)}, kLabelCapacity));
+        s.host->tray().setMenuItemText(id, formatText(text(IDS_FREEUP), {decimal(amount)}, kLabelCapacity));
 }
 
 void registerHotKeys()

@@ -1,7 +1,8 @@
 // What the engine's logic needs from the platform it runs on. The Win32 host
 // does it with a hidden window, its message loop and the Win32 calls; the Linux
 // host with a poll loop, a socket endpoint and stand-ins; the tests with a
-// recording fake.
+// recording fake. The notification area is a room of its own (TrayShell),
+// which the host hands out.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@
 #include "common/protected_programs.h"
 #include "common/os/keyboard.h"
 #include "common/os/memory.h"
-#include "engine/tray_picture.h"
+#include "engine/tray_shell.h"
 
 namespace quenby::engine {
 
@@ -24,15 +25,6 @@ using TimerCallback = void (*)();
 enum class TimerId : unsigned {
     periodic = 1, // the once-a-second check
     startup = 2,  // the one start-up recovery; its own id, so it can't replace the other
-};
-
-// What the shell is asked to do with the tray icon.
-enum class TrayAction { add, modify, remove };
-
-// One entry of the tray menu; id 0 is a separator.
-struct MenuItem {
-    unsigned id = 0;
-    std::u16string text;
 };
 
 // How to start the control panel: the quoted command line for Windows, and the
@@ -141,36 +133,11 @@ public:
     virtual std::optional<std::string> loadHistory() = 0;
     virtual void saveHistory(std::string_view text) = 0;
 
-    // --- Tray icon -----------------------------------------------------------------------
-    // Destroys the current icon image; false when that failed (the image stays).
-    virtual bool destroyTrayImage() = 0;
-    // The screen's scale may have changed (a new scale, another monitor, a
-    // remote session, a new taskbar): the scale of the taskbar's own monitor is
-    // read afresh. True when the tray image must be drawn again at another size.
-    virtual bool displayChanged() = 0;
-    // The colours of the contrast theme in use; none without one.
-    virtual std::optional<ContrastColours> contrastColours() = 0;
-    // Renders a new current image from the picture.
-    virtual void renderTrayImage(const TrayPicture& picture) = 0;
-    // Sends the icon record (image and tooltip) to the shell.
-    // False when the shell refused: an add when the notification area is not
-    // ready yet (at logon) or already holds the icon, a modify when it does not.
-    virtual bool notifyTray(TrayAction action, const std::u16string& tooltip) = 0;
-    // Tells the user something worth knowing (what a recovery achieved, a hot key
-    // that could not be had): a notice with this title and text at the tray icon
-    // (a balloon on Windows). Nothing is reported back; a notice that can't be
-    // shown is simply not seen, and the icon stays as it was.
-    virtual void showNotice(const std::u16string& title, const std::u16string& text) = 0;
+    // --- The notification area ------------------------------------------------------------
+    // The icon, its notices and its menu (engine/tray_shell.h).
+    virtual TrayShell& tray() = 0;
 
-    // --- Menu, hot keys and commands ----------------------------------------------------------
-    virtual void buildTrayMenu(const std::vector<MenuItem>& items) = 0;
-    // Sets the text of the item with this command id; no effect when there is none.
-    virtual void setMenuItemText(unsigned commandId, const std::u16string& text) = 0;
-    // Shows the menu at the cursor, or for a keyboard at the icon's position
-    // (screen coordinates); the chosen item comes back as a command.
-    virtual void showTrayMenu() = 0;
-    virtual void showTrayMenuAt(int x, int y) = 0;
-    virtual void destroyTrayMenu() = 0;
+    // --- Hot keys, questions, power and programs ---------------------------------------------
     // The key of the user's keyboard layout for a hot key given as a character,
     // and whether Ctrl+Alt on it may be taken (see common/os/keyboard.h).
     virtual os::HotKeyChoice hotKeyFor(char16_t character) = 0;

@@ -23,7 +23,7 @@ void showRecoveringLook(bool recovering)
     std::int32_t cpu = 0;
     s.tray.shownValue = sampleStatus(s.settings.TrayIconInfo, freeMB, freePercent, cpu);
     refreshTrayImage(recovering, s.settings.TrayIconTextColor, true);
-    s.host->notifyTray(TrayAction::modify, s.tray.tooltip);
+    s.host->tray().notify(TrayAction::modify, s.tray.tooltip);
 }
 
 // A notice's text holds what the shell's balloon does: 255 characters and the
@@ -47,7 +47,7 @@ struct RecoveryEnd {
         // icon as it stays; still inside the recovery, so that nothing can start
         // another one meanwhile.
         if (!feedback.empty())
-            s.host->showNotice(text(IDS_RECOVERED_TITLE), feedback);
+            s.host->tray().showNotice(text(IDS_RECOVERED_TITLE), feedback);
         // Only a recovery that ran starts the interval afresh: one refused is
         // tried again on a later tick.
         if (lookShown)

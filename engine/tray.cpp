@@ -70,9 +70,9 @@ void refreshTrayImage(bool recovering, std::uint16_t textColor, bool force)
         return;
     // The old image goes first, so the engine holds one image at a time; if it
     // can't go, it stays in use and the next update tries again.
-    if (!s.host->destroyTrayImage())
+    if (!s.host->tray().destroyImage())
         return;
-    s.host->renderTrayImage(trayPictureFor(optimizerEnabled(), s.settings.darkTheme, recovering,
+    s.host->tray().renderImage(trayPictureFor(optimizerEnabled(), s.settings.darkTheme, recovering,
                                            textColor, s.tray.shownValue, s.tray.contrast));
     s.tray.lastDrawnValue = s.tray.shownValue;
 }
@@ -87,7 +87,7 @@ void updateTray(bool force)
     UpdateGuard guard{tray.trayUpdateBusy};
 
     if (s.settings.HideTrayIcon != 0 && tray.trayIconShown) {
-        s.host->notifyTray(TrayAction::remove, tray.tooltip);
+        s.host->tray().notify(TrayAction::remove, tray.tooltip);
         tray.trayIconShown = false;
         return;
     }
@@ -109,11 +109,11 @@ void updateTray(bool force)
     const bool wasShown = tray.trayIconShown;
     const TrayAction first = wasShown ? TrayAction::modify : TrayAction::add;
     const TrayAction second = wasShown ? TrayAction::add : TrayAction::modify;
-    tray.trayIconShown = s.host->notifyTray(first, tray.tooltip) || s.host->notifyTray(second, tray.tooltip);
+    tray.trayIconShown = s.host->tray().notify(first, tray.tooltip) || s.host->tray().notify(second, tray.tooltip);
     if (tray.trayIconShown && tray.pendingNotice) {
         const auto [title, body] = std::move(*tray.pendingNotice);
         tray.pendingNotice.reset();
-        s.host->showNotice(title, body);
+        s.host->tray().showNotice(title, body);
     }
 }
 
@@ -121,7 +121,7 @@ void tellUser(const std::u16string& title, const std::u16string& text)
 {
     EngineState& s = engineState();
     if (s.tray.trayIconShown)
-        s.host->showNotice(title, text);
+        s.host->tray().showNotice(title, text);
     else
         s.tray.pendingNotice.emplace(title, text); // the latest one is what counts
 }

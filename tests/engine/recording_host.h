@@ -19,8 +19,11 @@
 
 namespace quenby::test {
 
-class RecordingHost final : public engine::EngineHost {
+// It is its own tray shell, so that the tray's calls and the rest fall into one
+// list in the order they came.
+class RecordingHost final : public engine::EngineHost, public engine::TrayShell {
 public:
+    engine::TrayShell& tray() override { return *this; }
     // The machine.
     std::uint32_t total = 16384;
     std::uint32_t avail = 8000;
@@ -239,8 +242,8 @@ public:
     }
     void clearClipboard() override { events.push_back("clipboard"); }
 
-    bool destroyTrayImage() override { return !destroyRefused; }
-    void renderTrayImage(const engine::TrayPicture& picture) override
+    bool destroyImage() override { return !destroyRefused; }
+    void renderImage(const engine::TrayPicture& picture) override
     {
         ++renders;
         lastPicture = picture;
@@ -251,7 +254,7 @@ public:
                              (picture.barFill == engine::kBarRecovering ? "recovering " : "normal ") +
                              toUtf8(picture.text));
     }
-    bool notifyTray(engine::TrayAction action, const std::u16string& tip) override
+    bool notify(engine::TrayAction action, const std::u16string& tip) override
     {
         tooltip = tip;
         static const char* names[] = {"add", "modify", "remove"};
@@ -277,7 +280,7 @@ public:
             duringNotice();
     }
 
-    void buildTrayMenu(const std::vector<engine::MenuItem>& items) override
+    void buildMenu(const std::vector<engine::MenuItem>& items) override
     {
         menu = items;
         events.push_back("build menu");
@@ -295,12 +298,12 @@ public:
         return displaySizeChanges;
     }
     std::optional<engine::ContrastColours> contrastColours() override { return contrast; }
-    void showTrayMenu() override { events.push_back("show menu"); }
-    void showTrayMenuAt(int x, int y) override
+    void showMenu() override { events.push_back("show menu"); }
+    void showMenuAt(int x, int y) override
     {
         events.push_back("show menu at " + std::to_string(x) + "," + std::to_string(y));
     }
-    void destroyTrayMenu() override { events.push_back("destroy menu"); }
+    void destroyMenu() override { events.push_back("destroy menu"); }
     os::HotKeyChoice hotKeyFor(char16_t character) override
     {
         if (const auto found = layout.find(character); found != layout.end())

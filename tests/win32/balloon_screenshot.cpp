@@ -38,9 +38,9 @@ int main(int argc, char** argv)
     if (!test::pumpMessagesUntil([] { return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }, 30000))
         return 2;
     updateTray(true);
-    host.showNotice(text(IDS_RECOVERED_TITLE), recoveryFeedbackText(3417 - 812, 3417));
+    host.tray().showNotice(text(IDS_RECOVERED_TITLE), recoveryFeedbackText(3417 - 812, 3417));
     const bool shown = test::pumpMessagesUntil([] { return !test::shownBalloon().empty(); }, 15000);
     test::pumpMessagesUntil([] { return false; }, seconds * 1000);
-    host.notifyTray(TrayAction::remove, s.tray.tooltip);
+    host.tray().notify(TrayAction::remove, s.tray.tooltip);
     return shown ? 0 : 3;
 }

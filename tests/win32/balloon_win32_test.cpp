@@ -107,9 +107,9 @@ TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
     recoverRAM(10, RecoveryTrigger::request);
     // The stored record never carries the balloon, so the once-a-second update
     // does not show it again.
-    EXPECT_EQ(host_->trayIconData().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
-    EXPECT_EQ(host_->trayIconData().szInfo[0], L'\0');
-    EXPECT_EQ(host_->trayIconData().szInfoTitle[0], L'\0');
+    EXPECT_EQ(host_->tray().record().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
+    EXPECT_EQ(host_->tray().record().szInfo[0], L'\0');
+    EXPECT_EQ(host_->tray().record().szInfoTitle[0], L'\0');
 
     // Wine's notification area shows it (what the record carries besides is
     // pinned by BalloonRecord above).
@@ -122,10 +122,10 @@ TEST_F(BalloonWithADisplay, ARecoveryShowsItsNoticeAndTheIconRecordStaysAsItWas)
 
 TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNoticeOrNot)
 {
-    const NOTIFYICONDATAW before = host_->trayIconData();
-    host_->showNotice(u"RAM Optimizer", u"No RAM could be recovered");
+    const NOTIFYICONDATAW before = host_->tray().record();
+    host_->tray().showNotice(u"RAM Optimizer", u"No RAM could be recovered");
     EXPECT_TRUE(test::pumpMessagesUntil([] { return shownBalloon() == L"No RAM could be recovered"; }, 15000));
-    EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
+    EXPECT_TRUE(sameRecord(host_->tray().record(), before));
 
     // Without the icon (hidden, or a restarted shell) the shell refuses: nothing
     // else changes, and the next update goes on as before.
@@ -134,8 +134,8 @@ TEST_F(BalloonWithADisplay, TheStoredRecordIsUnchangedWhetherTheShellTakesTheNot
     gone.hWnd = test::engineWindow();
     gone.uID = kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-    host_->showNotice(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
-    EXPECT_TRUE(sameRecord(host_->trayIconData(), before));
+    host_->tray().showNotice(u"RAM Optimizer", u"Recovered 812 MB, 3417 MB free now");
+    EXPECT_TRUE(sameRecord(host_->tray().record(), before));
     EXPECT_TRUE(engineState().tray.trayIconShown);
     EXPECT_FALSE(trayKnows(test::engineWindow()));
 }

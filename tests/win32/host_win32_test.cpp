@@ -172,7 +172,7 @@ void expectBox(DialogAnswerer& answer, const std::wstring& caption, const std::w
 // menu) keeps every entry where it was, with its id and type.
 TEST_F(EngineHostInProcess, TheTrayMenuHasElevenEntriesAndRelabellingMovesNone)
 {
-    host_->buildTrayMenu(trayMenuItems());
+    host_->tray().buildMenu(trayMenuItems());
     const HMENU built = rightClickMenu().handle;
     ASSERT_TRUE(IsMenu(built));
     std::vector<MenuEntry> expected = {
@@ -197,11 +197,11 @@ TEST_F(EngineHostInProcess, TheTrayMenuHasElevenEntriesAndRelabellingMovesNone)
 
     // Destroyed, it is freed and no longer shown; nothing is left to relabel or
     // destroy, and both are harmless.
-    host_->destroyTrayMenu();
+    host_->tray().destroyMenu();
     EXPECT_FALSE(IsMenu(built));
     EXPECT_EQ(rightClickMenu().handle, nullptr);
-    host_->setMenuItemText(IDM_ENABLE, u"x");
-    host_->destroyTrayMenu();
+    host_->tray().setMenuItemText(IDM_ENABLE, u"x");
+    host_->tray().destroyMenu();
 }
 
 // The shown menu, driven by the keyboard as a user would: the chosen entry comes
@@ -257,7 +257,7 @@ TEST_P(MenuOpened, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
     POINT at = callback.at;
     if (at.x < 0)
         GetCursorPos(&at);
-    host_->buildTrayMenu(trayMenuItems());
+    host_->tray().buildMenu(trayMenuItems());
     test::TestWindow clipboardOwner(L"QuenbyMenuTestClipboardOwner", L"clipboard owner");
     ASSERT_TRUE(OpenClipboard(clipboardOwner.get()));
     EmptyClipboard();
@@ -290,27 +290,27 @@ TEST_P(MenuOpened, AnEntryChosenFromTheShownMenuComesBackAsItsCommand)
 TEST_F(EngineHostInProcess, TheTrayRecordNamesTheWindowTheIdTheCallbackAndTheIcon)
 {
     engineState().settings.Quenby_Stat = 1;
-    host_->renderTrayImage(trayPictureFor(true, false, false, 0, 42));
+    host_->tray().renderImage(trayPictureFor(true, false, false, 0, 42));
     std::u16string longTip;
     for (int i = 0; i < 200; ++i)
         longTip += static_cast<char16_t>(u'a' + i % 26);
     // No notification area under the null driver: the add is refused, and
     // the host says so, so that the engine tries again.
-    EXPECT_FALSE(host_->notifyTray(TrayAction::add, longTip));
+    EXPECT_FALSE(host_->tray().notify(TrayAction::add, longTip));
 
-    const NOTIFYICONDATAW& record = host_->trayIconData();
+    const NOTIFYICONDATAW& record = host_->tray().record();
     EXPECT_EQ(record.hWnd, test::engineWindow());
     EXPECT_EQ(record.uID, 1010u);
     EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
     EXPECT_EQ(record.uCallbackMessage, 1034u);
     EXPECT_NE(record.hIcon, nullptr);
-    EXPECT_EQ(record.hIcon, host_->trayIcon());
+    EXPECT_EQ(record.hIcon, host_->tray().icon());
     // The keyboard's protocol: Enter, Space and Shift+F10 as their own events.
     EXPECT_EQ(record.uVersion, static_cast<UINT>(NOTIFYICON_VERSION_4));
     EXPECT_EQ(std::wstring(record.szTip), wide(longTip.substr(0, 127)));
 
     // A shorter tooltip leaves nothing of the longer one behind.
-    host_->notifyTray(TrayAction::modify, u"RAM Optimizer\nFree RAM: 1 MB (1%)\n");
+    host_->tray().notify(TrayAction::modify, u"RAM Optimizer\nFree RAM: 1 MB (1%)\n");
     EXPECT_EQ(std::wstring(record.szTip), L"RAM Optimizer\nFree RAM: 1 MB (1%)\n");
 }
 
@@ -324,7 +324,7 @@ TEST_F(EngineHostInProcess, TheIconFollowsTheTaskbarsScaleNotTheMessages)
     updateTray(true);
     const auto iconWidth = [&] {
         ICONINFO parts{};
-        if (!GetIconInfo(host_->trayIcon(), &parts))
+        if (!GetIconInfo(host_->tray().icon(), &parts))
             return 0L;
         const win32::UniqueBitmap colour(parts.hbmColor), mask(parts.hbmMask);
         BITMAP size{};
@@ -365,10 +365,10 @@ TEST_F(EngineHostInProcess, TheMenuAndTheBoxesReadTheWayOfTheTextsLanguage)
     ASSERT_EQ(host_->loadString(IDS_CLOSE), translatedString(IDS_CLOSE, language)) << "not the texts of " << language;
     EXPECT_EQ(host_->loadString(IDS_TIP_TITLE), translatedString(IDS_TIP_TITLE, language));
 
-    host_->buildTrayMenu(trayMenuItems());
+    host_->tray().buildMenu(trayMenuItems());
     const HMENU menu = rightClickMenu().handle;
     ASSERT_TRUE(IsMenu(menu));
-    host_->setMenuItemText(IDM_ENABLE, u"x"); // relabelled, it keeps its order
+    host_->tray().setMenuItemText(IDM_ENABLE, u"x"); // relabelled, it keeps its order
     const UINT wanted = rtl ? MFT_RIGHTORDER | MFT_RIGHTJUSTIFY : 0;
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {
         MENUITEMINFOW info{};

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "engine/os/win32/gdi_handles.h"
-#include "engine/os/win32/host_win32.h"
+#include "engine/os/win32/tray_shell_win32.h"
 #include "engine/tray_picture.h"
 #include "tests/support/test_env.h"
 #include "tests/win32/win32_helpers.h"

@@ -12,7 +12,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/os/win32/gdi_handles.h"
-#include "engine/os/win32/host_win32.h"
+#include "engine/os/win32/tray_shell_win32.h"
 #include "engine/tray_picture.h"
 #include "tests/support/native_registry.h"
 #include "tests/win32/win32_helpers.h"
@@ -296,52 +296,52 @@ TEST_F(TrayIconRendering, TheDisabledPictureIsTheWiwiedIconDrawnFromTheSharedMap
     expectDisabledPicture(icon.get());
 }
 
-// The host's one current image: what renderTrayImage picks and what it keeps.
-class TrayImageOfTheHost : public testing::Test {
+// The shell's one current image: what renderImage picks and what it keeps.
+class TrayImageOfTheShell : public testing::Test {
 protected:
     // The suite links the engine's resource script, so this module has the images.
-    Win32EngineHost host_{GetModuleHandleW(nullptr)};
+    Win32TrayShell tray_{GetModuleHandleW(nullptr), [] { return false; }};
 };
 
-TEST_F(TrayImageOfTheHost, ADisabledPictureGivesTheWiwiedIconAndANumberTheDrawnOne)
+TEST_F(TrayImageOfTheShell, ADisabledPictureGivesTheWiwiedIconAndANumberTheDrawnOne)
 {
     TrayPicture disabled;
     disabled.disabled = true;
-    host_.renderTrayImage(disabled);
-    ASSERT_NE(host_.trayIcon(), nullptr);
-    EXPECT_EQ(host_.trayIconData().hIcon, host_.trayIcon());
-    expectDisabledPicture(host_.trayIcon());
+    tray_.renderImage(disabled);
+    ASSERT_NE(tray_.icon(), nullptr);
+    EXPECT_EQ(tray_.record().hIcon, tray_.icon());
+    expectDisabledPicture(tray_.icon());
 
-    ASSERT_TRUE(host_.destroyTrayImage());
-    host_.renderTrayImage(numberPicture(42, true));
+    ASSERT_TRUE(tray_.destroyImage());
+    tray_.renderImage(numberPicture(42, true));
     IconPixels pixels;
-    ASSERT_TRUE(readIcon(host_.trayIcon(), pixels));
+    ASSERT_TRUE(readIcon(tray_.icon(), pixels));
     EXPECT_EQ(pixels.at(8, 13), (Rgb{255, 255, 0}));
-    EXPECT_EQ(host_.trayIconData().hIcon, host_.trayIcon());
+    EXPECT_EQ(tray_.record().hIcon, tray_.icon());
 }
 
-TEST_F(TrayImageOfTheHost, DestroyingTheImageFreesItOnceAndReportsARefusal)
+TEST_F(TrayImageOfTheShell, DestroyingTheImageFreesItOnceAndReportsARefusal)
 {
     // Nothing to destroy counts as done.
-    EXPECT_TRUE(host_.destroyTrayImage());
+    EXPECT_TRUE(tray_.destroyImage());
 
-    host_.renderTrayImage(numberPicture(7));
-    const HICON first = host_.trayIcon();
+    tray_.renderImage(numberPicture(7));
+    const HICON first = tray_.icon();
     ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(host_.destroyTrayImage());
-    EXPECT_EQ(host_.trayIcon(), nullptr);
-    EXPECT_EQ(host_.trayIconData().hIcon, nullptr);
+    EXPECT_TRUE(tray_.destroyImage());
+    EXPECT_EQ(tray_.icon(), nullptr);
+    EXPECT_EQ(tray_.record().hIcon, nullptr);
     ICONINFO parts{};
     EXPECT_FALSE(GetIconInfo(first, &parts)) << "the icon still exists";
-    EXPECT_TRUE(host_.destroyTrayImage());
+    EXPECT_TRUE(tray_.destroyImage());
 
     // An icon the system no longer knows cannot be destroyed: the host says so
     // and keeps it as its current image.
-    host_.renderTrayImage(numberPicture(8));
-    const HICON second = host_.trayIcon();
+    tray_.renderImage(numberPicture(8));
+    const HICON second = tray_.icon();
     ASSERT_TRUE(DestroyIcon(second));
-    EXPECT_FALSE(host_.destroyTrayImage());
-    EXPECT_EQ(host_.trayIcon(), second);
+    EXPECT_FALSE(tray_.destroyImage());
+    EXPECT_EQ(tray_.icon(), second);
 }
 
 // The font as the engine makes it, and what GDI made of it: a negative height

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "common/identity.h"
 #include "common/os/registry.h"
@@ -45,7 +47,7 @@ TEST_F(TrayWithADisplay, TheIconIsAddedUpdatedAndRemoved)
     updateTray(true);
     EXPECT_TRUE(trayKnows(test::engineWindow()));
 
-    host_->notifyTray(TrayAction::remove, s.tray.tooltip);
+    host_->tray().notify(TrayAction::remove, s.tray.tooltip);
     EXPECT_FALSE(trayKnows(test::engineWindow()));
 }
 
@@ -84,6 +86,72 @@ TEST_F(TrayWithADisplay, TheIconStaysCurrentWhateverTheNotificationAreaKeptOrFor
     updateTray(false);
     EXPECT_TRUE(trayKnows(test::engineWindow()));
     EXPECT_TRUE(s.tray.trayIconShown);
+}
+
+// The windows Wine shows the icons in, one for each: those of its X11 driver's
+// stand-alone tray (a virtual display has no system tray of its own to dock
+// into), or in later Wines explorer's.
+BOOL CALLBACK collectIfIcon(HWND window, LPARAM into)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring_view(name) == L"__winex11_tray_icon" || std::wstring_view(name) == L"__wine_tray_icon")
+        reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK collectIconWindows(HWND window, LPARAM into)
+{
+    collectIfIcon(window, into);
+    EnumChildWindows(window, collectIfIcon, into);
+    return TRUE;
+}
+
+std::vector<HWND> iconWindows()
+{
+    std::vector<HWND> found;
+    EnumWindows(collectIconWindows, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Without the version 4 protocol the keyboard cannot reach the icon (Enter and
+// Shift+F10 come only as NIN_KEYSELECT and WM_CONTEXTMENU): the area is asked
+// for it after each add, and what the area sends back shows which it took. Under
+// version 4 the event is the low word of lParam and the icon's id the high one;
+// under the old protocol wParam is the id and lParam the event alone.
+TEST_F(TrayWithADisplay, TheAreaSpeaksTheVersionFourProtocolToTheIcon)
+{
+    EngineState& s = engineState();
+    const struct {
+        const char* what;
+        bool forgotten;
+    } cases[] = {{"first add", false}, {"added again after the area forgot it", true}};
+    for (const auto& c : cases) {
+        if (c.forgotten) {
+            ASSERT_TRUE(forget(test::engineWindow()));
+            s.tray.trayIconShown = false;
+        }
+        updateTray(true);
+        ASSERT_TRUE(trayKnows(test::engineWindow())) << c.what;
+        static std::vector<LPARAM> received;
+        static WNDPROC engineProcedure = nullptr;
+        received.clear();
+        engineProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            test::engineWindow(), GWLP_WNDPROC,
+            reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                if (message == engine::WM_TRAYICON)
+                    received.push_back(lParam);
+                return CallWindowProcW(engineProcedure, window, message, wParam, lParam);
+            })));
+        // The pointer moves over the icon, which the area relays to the owner.
+        for (const HWND icon : iconWindows())
+            PostMessageW(icon, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        test::pumpMessagesUntil([] { return !received.empty(); }, 5000);
+        SetWindowLongPtrW(test::engineWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(engineProcedure));
+        ASSERT_FALSE(received.empty()) << c.what << ": the area sent nothing";
+        EXPECT_EQ(LOWORD(received.front()), WM_MOUSEMOVE) << c.what;
+        EXPECT_EQ(HIWORD(received.front()), kTrayIconId) << c.what;
+    }
 }
 
 // The real engine program shows its icon there and takes it away when closed.

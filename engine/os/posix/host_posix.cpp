@@ -16,7 +16,6 @@
 #include "common/identity.h"
 #include "common/os/memory.h"
 #include "common/os/process.h"
-#include "common/os/recovery_feedback.h"
 #include "common/os/windowlink.h"
 #include "common/text.h"
 #include "engine/engine.h"
@@ -32,12 +31,12 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 // The system's error code for a request this platform does not carry out.
 constexpr std::uint32_t kNotSupported = 50; // ERROR_NOT_SUPPORTED
 
+} // namespace
+
 void note(const std::string& line)
 {
     std::fprintf(stderr, "Quenbytray: %s\n", line.c_str());
 }
-
-} // namespace
 
 PosixEngineHost::PosixEngineHost()
 {
@@ -217,66 +216,9 @@ void PosixEngineHost::clearClipboard()
     note("clipboard cleared");
 }
 
-bool PosixEngineHost::destroyTrayImage()
+TrayShell& PosixEngineHost::tray()
 {
-    return true;
-}
-
-void PosixEngineHost::renderTrayImage(const TrayPicture& picture)
-{
-    image_ = renderTrayPicture(picture);
-}
-
-// There is no notification area to talk to: the stand-in says when the icon
-// comes and goes, and keeps its image and tooltip.
-bool PosixEngineHost::notifyTray(TrayAction action, const std::u16string& tooltip)
-{
-    if (action == TrayAction::add && !trayShown_)
-        note("tray icon added: " + toUtf8(tooltip));
-    else if (action == TrayAction::remove && trayShown_)
-        note("tray icon removed");
-    if (action != TrayAction::modify)
-        trayShown_ = action == TrayAction::add;
-    return true;
-}
-
-// The notice goes where the engine's other lines go, and to the runtime folder,
-// where `quenbyctl watch` picks it up. Neither can fail in a way that matters.
-void PosixEngineHost::showNotice(const std::u16string&, const std::u16string& text)
-{
-    note(toUtf8(text));
-    (void)os::publishRecoveryFeedback(text);
-}
-
-void PosixEngineHost::buildTrayMenu(const std::vector<MenuItem>& items)
-{
-    menu_ = items;
-}
-
-void PosixEngineHost::setMenuItemText(unsigned commandId, const std::u16string& text)
-{
-    for (auto& item : menu_) {
-        if (item.id == commandId)
-            item.text = text;
-    }
-}
-
-void PosixEngineHost::showTrayMenu()
-{
-    std::string entries;
-    for (const auto& item : menu_)
-        entries += item.id == 0 ? std::string(" |") : " [" + toUtf8(item.text) + "]";
-    note("tray menu:" + entries);
-}
-
-void PosixEngineHost::showTrayMenuAt(int, int)
-{
-    showTrayMenu(); // a list in the log has no position
-}
-
-void PosixEngineHost::destroyTrayMenu()
-{
-    menu_.clear();
+    return tray_;
 }
 
 bool PosixEngineHost::registerHotKey(std::uint32_t virtualKey)

@@ -1,7 +1,7 @@
 // The engine host on Linux: the "window" is a socket endpoint, the message loop
 // a poll loop that delivers posted messages and timer ticks on one thread, and
-// tray, menu, hot keys, clipboard and sound are stand-ins that log what they are
-// asked to do.
+// the tray (tray_shell_posix.h), hot keys, clipboard and sound are stand-ins
+// that log what they are asked to do.
 #pragma once
 
 #include <chrono>
@@ -13,9 +13,13 @@
 #include "common/os/session_lock.h"
 #include "engine/host.h"
 #include "engine/system_host.h"
-#include "engine/tray_picture.h"
+#include "engine/os/posix/tray_shell_posix.h"
 
 namespace quenby::engine {
+
+// A line of the engine's log (standard error), which stands in for what
+// Windows would show the user.
+void note(const std::string& line);
 
 class PosixEngineHost : public SystemEngineHost {
 public:
@@ -49,18 +53,8 @@ public:
     void playSound(const std::u16string& sound) override;
     void clearClipboard() override;
 
-    bool destroyTrayImage() override;
-    void renderTrayImage(const TrayPicture& picture) override;
-    bool notifyTray(TrayAction action, const std::u16string& tooltip) override;
-    bool displayChanged() override { return false; } // the stand-in's picture has one size
-    std::optional<ContrastColours> contrastColours() override { return std::nullopt; }
-    void showNotice(const std::u16string& title, const std::u16string& text) override;
+    TrayShell& tray() override;
 
-    void buildTrayMenu(const std::vector<MenuItem>& items) override;
-    void setMenuItemText(unsigned commandId, const std::u16string& text) override;
-    void showTrayMenu() override;
-    void showTrayMenuAt(int x, int y) override;
-    void destroyTrayMenu() override;
     bool registerHotKey(std::uint32_t virtualKey) override;
     void unregisterHotKeys() override;
     bool confirm(const std::u16string& text, const std::u16string& caption) override;
@@ -93,9 +87,7 @@ private:
     std::map<TimerId, Timer> timers_;
     bool quit_ = false;
     int quitCode_ = 0;
-    TrayImage image_; // the stand-in tray's picture, drawn as the Windows icon is checked against
-    bool trayShown_ = false;
-    std::vector<MenuItem> menu_;
+    PosixTrayShell tray_;
 };
 
 } // namespace quenby::engine
