@@ -147,33 +147,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 EOF
 
-# 2. Configure: the smallest static Qt the panel needs. Beside the modules above,
-# what neither the panel nor its tests use is left out: each of these is a part
-# of QtWidgets, QtGui or QtCore that would otherwise be compiled (and linked into
-# nothing). The file dialog, rich-text labels, message boxes, the tree the
-# history shows, translations, accessibility, the ico plugin and the windows,
-# windowsvista and offscreen plugins stay.
-left_out=(
-    # widgets the panel does not show
-    -no-feature-calendarwidget -no-feature-colordialog -no-feature-columnview
-    -no-feature-commandlinkbutton -no-feature-datawidgetmapper -no-feature-datetimeedit
-    -no-feature-dial -no-feature-dockwidget -no-feature-errormessage -no-feature-fontcombobox
-    -no-feature-fontdialog -no-feature-graphicseffect -no-feature-graphicsview
-    -no-feature-inputdialog -no-feature-keysequenceedit -no-feature-lcdnumber
-    -no-feature-mdiarea -no-feature-scroller -no-feature-splashscreen
-    -no-feature-syntaxhighlighter -no-feature-tablewidget -no-feature-tableview
-    -no-feature-textbrowser -no-feature-toolbox -no-feature-undoview -no-feature-wizard
-    -no-feature-whatsthis -no-feature-gestures -no-feature-systemtrayicon
-    # documents, images and sessions it never reads or writes
-    -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
-    -no-feature-pdf -no-feature-movie -no-feature-gif -no-feature-imageformat_ppm
-    -no-feature-imageformat_xbm -no-feature-sessionmanager -no-feature-undocommand
-    -no-feature-undostack -no-feature-undogroup
-    # core classes it has no use for
-    -no-feature-sharedmemory -no-feature-systemsemaphore -no-feature-jalalicalendar
-    -no-feature-islamiccivilcalendar -no-feature-hijricalendar -no-feature-xmlstream
-    -no-feature-transposeproxymodel -no-feature-concatenatetablesproxymodel
-)
+# 2. Configure: the smallest static Qt the panel needs.
 build_dir=$work/build
 log=$work/build.log
 if [ ! -f "$build_dir/build.ninja" ]; then
@@ -186,7 +160,7 @@ if [ ! -f "$build_dir/build.ninja" ]; then
         -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-freetype -no-libjpeg \
         -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent \
         -no-feature-xml -no-feature-vulkan -no-feature-direct2d -no-feature-tabletevent \
-        -no-feature-jpeg "${left_out[@]}" -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -no-feature-jpeg -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) >"$log" 2>&1 || {
         tail -30 "$log" >&2
         rm -rf "$build_dir"
