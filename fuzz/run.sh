@@ -35,13 +35,24 @@ clean_scratch() {
         -exec rm -rf {} + 2>/dev/null || true
 }
 trap clean_scratch EXIT
-for harness in regfile settings_read; do
+harnesses="regfile settings_read"
+# One harness a core, side by side: the run takes SECONDS, not SECONDS a harness.
+pids=
+for harness in $harnesses; do
     corpus="$build/corpus/$harness"
-    log="$build/$harness.log"
     mkdir -p "$corpus"
-    if "$build/fuzz/quenby_fuzz_$harness" -max_total_time="$seconds" -print_final_stats=1 \
+    "$build/fuzz/quenby_fuzz_$harness" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$build/artifacts/$harness-" -close_fd_mask=1 \
-        "$corpus" "$here/corpus/$harness" >"$log" 2>&1; then
+        "$corpus" "$here/corpus/$harness" >"$build/$harness.log" 2>&1 &
+    eval "pid_$harness=$!"
+    pids="$pids $!"
+done
+# Stopped early, the run takes its harnesses with it.
+trap 'kill $pids 2>/dev/null; exit 1' INT TERM HUP
+for harness in $harnesses; do
+    log="$build/$harness.log"
+    eval "pid=\$pid_$harness"
+    if wait "$pid"; then
         result=ok
     else
         result=FAILED
