@@ -85,26 +85,10 @@ extern "C" int nanosleep(const struct timespec* wait, struct timespec* left)
 }
 #endif
 
-class EngineTest : public QObject {
+class EngineTest : public PanelSuite {
     Q_OBJECT
 
-private:
-    std::unique_ptr<PrivateSettings> settings_;
-
 private slots:
-    void initTestCase()
-    {
-        settings_ = std::make_unique<PrivateSettings>();
-        QVERIFY(settings_->ok());
-        initPanelResources();
-    }
-
-    void init()
-    {
-        settings_->clearRegistry();
-        QVERIFY(!quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle));
-    }
-
     void startup_data()
     {
         QTest::addColumn<bool>("engine"); // whether the engine's window is there

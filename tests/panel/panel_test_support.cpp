@@ -9,7 +9,9 @@
 #include <QtGlobal>
 #include <QtTest>
 
+#include "common/identity.h"
 #include "common/os/process.h"
+#include "common/os/windowlink.h"
 #include "common/settings_schema.h"
 #include "panel/mainwindow.h"
 #include "panel/panel_state.h"
@@ -198,6 +200,9 @@ void PanelSuite::prepareSuite()
 void PanelSuite::prepareTest()
 {
     settings_->clearRegistry();
+    // No engine window left behind by an earlier case, which every case's
+    // panel would find and talk to.
+    QVERIFY(!os::findWindow(kEngineWindowClass, kEngineWindowTitle));
 }
 
 } // namespace quenby::paneltest

@@ -68,8 +68,9 @@ private:
 };
 
 // What every panel suite starts from: settings of its own and the panel's
-// resources, and no setting stored before each test. A suite with more to do
-// at either point declares its own initTestCase() or init() and calls these.
+// resources, and before each test no setting stored and no engine window
+// left. A suite with more to do at either point declares its own
+// initTestCase() or init() and calls these.
 class PanelSuite : public QObject {
     Q_OBJECT
 

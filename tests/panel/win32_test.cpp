@@ -184,26 +184,15 @@ int aboutProbe(int argc, char** argv)
 
 } // namespace
 
-class Win32Test : public QObject {
+class Win32Test : public PanelSuite {
     Q_OBJECT
-
-private:
-    std::unique_ptr<PrivateSettings> settings_;
 
 private slots:
     void initTestCase()
     {
-        settings_ = std::make_unique<PrivateSettings>();
-        QVERIFY(settings_->ok());
-        initPanelResources();
+        prepareSuite();
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/images/ram_optimizer.ico")));
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("windows"));
-    }
-
-    void init()
-    {
-        settings_->clearRegistry();
-        QVERIFY(!quenby::os::findWindow(quenby::kEngineWindowClass, quenby::kEngineWindowTitle));
     }
 
     void messagesFromAnotherProcess_data()
