@@ -145,6 +145,13 @@ pe_time() { # FILE: the time stamp of its PE header
 head = open(sys.argv[1], "rb").read(4096)
 print(struct.unpack_from("<I", head, struct.unpack_from("<I", head, 0x3c)[0] + 8)[0])' "$1"
 }
+# The folder the Qt for Windows was built and installed in, in the builder's
+# home: the parent of the Qt whose toolchain the build used (none for a build
+# against a Qt of another kind).
+qt_cache=
+qt_prefix=$(sed -n 's|^CMAKE_TOOLCHAIN_FILE:[A-Z]*=\(.*\)/lib/cmake/Qt6/qt\.toolchain\.cmake$|\1|p' \
+    "$build_dir/CMakeCache.txt" 2>/dev/null | head -n 1)
+[ -z "$qt_prefix" ] || qt_cache=$(dirname "$qt_prefix")
 for program in "${programs[@]}"; do
     "$strip_tool" -o "$stage/$program" "$build_dir/bin/$program" || die "could not strip $program"
     # strip writes SOURCE_DATE_EPOCH into the header, whenever the program was linked.
@@ -153,7 +160,7 @@ for program in "${programs[@]}"; do
         die "$program is dated $dated in its header, not SOURCE_DATE_EPOCH $SOURCE_DATE_EPOCH"
     # A path of this machine inside would differ on the next one (and tell
     # everyone where it was built).
-    for folder in "$build_dir" "$source_dir"; do
+    for folder in "$build_dir" "$source_dir" ${qt_cache:+"$qt_cache"}; do
         ! grep -q -a -F -- "$folder" "$stage/$program" ||
             die "$program holds the path $folder: it would not build the same elsewhere"
     done

@@ -154,14 +154,21 @@ if [ ! -f "$build_dir/build.ninja" ]; then
     say "stage 3/5: configuring (about 30 s)"
     rm -rf "$build_dir"
     mkdir -p "$build_dir"
-    (cd "$build_dir" && "$src_dir/configure" -prefix "$prefix" -release -static -static-runtime \
+    # Installed into the cache (-extprefix), but what the programs carry is a
+    # path of no machine (-prefix), and the sources' own paths are mapped too:
+    # the builder's home folder would otherwise be in every Quenby.exe, which
+    # then differs from one builder to the next.
+    (cd "$build_dir" && "$src_dir/configure" -prefix "/qt-$(upstream_of "$version")" -extprefix "$prefix" \
+        -release -static -static-runtime \
         -qt-host-path /usr -xplatform win32-g++ -nomake examples -nomake tests \
         -no-pkg-config -no-opengl -no-dbus -no-icu -no-glib -no-openssl -no-zstd \
         -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-freetype -no-libjpeg \
         -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent \
         -no-feature-xml -no-feature-vulkan -no-feature-direct2d -no-feature-tabletevent \
         -no-feature-jpeg -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) >"$log" 2>&1 || {
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_C_FLAGS="-ffile-prefix-map=$src_dir=qtbase -ffile-prefix-map=$build_dir=qtbase" \
+        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$src_dir=qtbase -ffile-prefix-map=$build_dir=qtbase") >"$log" 2>&1 || {
         tail -30 "$log" >&2
         rm -rf "$build_dir"
         die "configure failed (log: $log)"
