@@ -149,9 +149,11 @@ print(struct.unpack_from("<I", head, struct.unpack_from("<I", head, 0x3c)[0] + 8
 # home: the parent of the Qt whose toolchain the build used (none for a build
 # against a Qt of another kind).
 qt_cache=
-qt_prefix=$(sed -n 's|^CMAKE_TOOLCHAIN_FILE:[A-Z]*=\(.*\)/lib/cmake/Qt6/qt\.toolchain\.cmake$|\1|p' \
-    "$build_dir/CMakeCache.txt" 2>/dev/null | head -n 1)
-[ -z "$qt_prefix" ] || qt_cache=$(dirname "$qt_prefix")
+if [ -f "$build_dir/CMakeCache.txt" ]; then
+    qt_prefix=$(sed -n 's|^CMAKE_TOOLCHAIN_FILE:[A-Z]*=\(.*\)/lib/cmake/Qt6/qt\.toolchain\.cmake$|\1|p' \
+        "$build_dir/CMakeCache.txt" | head -n 1)
+    [ -z "$qt_prefix" ] || qt_cache=$(dirname "$qt_prefix")
+fi
 for program in "${programs[@]}"; do
     "$strip_tool" -o "$stage/$program" "$build_dir/bin/$program" || die "could not strip $program"
     # strip writes SOURCE_DATE_EPOCH into the header, whenever the program was linked.
