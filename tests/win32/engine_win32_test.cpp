@@ -142,7 +142,8 @@ TEST_F(EngineUnderWine, TwoEnginesStartedAtTheSameMomentLeaveOne)
     for (int round = 0; round < 20; ++round) {
         ChildProcess a(test::programBeside(kEngine), L"", CREATE_SUSPENDED);
         ChildProcess b(test::programBeside(kEngine), L"", CREATE_SUSPENDED);
-        ASSERT_TRUE(a.started() && b.started());
+        ASSERT_TRUE(a.started() && b.started())
+            << "round " << round << ": CreateProcessW failed with " << a.startError() << " and " << b.startError();
         a.resume();
         b.resume();
         // One of them ends at once with 0; the other makes its window.
